@@ -1,0 +1,20 @@
+# One interface target that every library, program and test links:
+# language level, warnings and the Qt defines that keep string handling explicit.
+add_library(project_options INTERFACE)
+target_compile_features(project_options INTERFACE cxx_std_20)
+target_compile_options(project_options INTERFACE -Wall -Wextra)
+target_compile_definitions(project_options INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY
+  QT_NO_URL_CAST_FROM_STRING
+  QT_NO_FOREACH
+  QT_NO_KEYWORDS
+  QT_STRICT_ITERATORS
+)
+
+option(DIETLENS_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(DIETLENS_SANITIZE)
+  target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()

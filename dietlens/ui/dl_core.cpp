@@ -1,0 +1,10 @@
+#include "dl_core.h"
+
+#include "appstate.h"
+#include "messenger.h"
+
+DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_messenger(messenger)
+{
+    setObjectName(QStringLiteral("DL_Core"));
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <QMainWindow>
+
+struct AppState;
+class Messenger;
+
+// The main window of dietlens.
+class DL_Core : public QMainWindow
+{
+    Q_OBJECT
+public:
+    DL_Core(AppState& state, Messenger& messenger, QWidget* parent = nullptr);
+
+private:
+    AppState& m_state;
+    Messenger& m_messenger;
+};

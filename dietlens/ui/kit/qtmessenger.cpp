@@ -1,0 +1,68 @@
+#include "qtmessenger.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+QtMessenger::QtMessenger(ParentProvider parent) : m_parent(std::move(parent)) {}
+
+QWidget* QtMessenger::parentWidget() const
+{
+    if (m_parent) {
+        if (QWidget* w = m_parent())
+            return w;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+MessageAnswer QtMessenger::message(const QString& title, const QString& text, MessageIcon icon,
+                                   MessageButtons buttons)
+{
+    QMessageBox box(parentWidget());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::NoIcon: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    // A topmost dialog must not hide its own message boxes.
+    if (box.parentWidget() && (box.parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: break;
+    }
+    // Closing the box without a button: Ok for an Ok box, otherwise the
+    // answer that changes nothing.
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
+QString QtMessenger::saveFileName(const FileDialogRequest& request)
+{
+    QString start = request.startFolder;
+    if (!request.defaultName.isEmpty())
+        start = start.isEmpty() ? request.defaultName : start + QLatin1Char('/') + request.defaultName;
+    return QFileDialog::getSaveFileName(parentWidget(), request.title, start, request.filter);
+}
+
+QString QtMessenger::openFileName(const FileDialogRequest& request)
+{
+    return QFileDialog::getOpenFileName(parentWidget(), request.title, request.startFolder, request.filter);
+}
