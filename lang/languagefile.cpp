@@ -158,7 +158,8 @@ QString GetLanguageFileVersion(const QString& path, Messenger& messenger)
     const std::optional<RecordFields> record = readFirstRecord(path);
     if (!record) {
         messenger.message(QStringLiteral("Error #402"),
-                          QStringLiteral("An error occured during language version retrieval in file ") + path,
+                          QStringLiteral("An error occured during language version retrieval in file ") +
+                              path,
                           MessageIcon::Critical);
         return {};
     }
