@@ -27,7 +27,10 @@ std::optional<RecordFields> readFirstRecord(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // Nothing past the largest possible first record is needed, so an
+    // oversized file is never read whole.
+    constexpr qint64 kMaxFirstRecord = 4 + LanguageTables::kTableCount * (2 + 65535);
+    const QByteArray bytes = file.read(kMaxFirstRecord);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 

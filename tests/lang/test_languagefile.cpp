@@ -207,7 +207,8 @@ private Q_SLOTS:
         const QByteArray second = record({{1, text(QStringLiteral("two") + kSep)}});
         ScriptedMessenger m;
         // A complete second record and a broken one are both ignored.
-        for (const QByteArray& bytes : {le32(2) + first + second, le32(3) + first + second.left(7)}) {
+        for (const QByteArray& bytes : {le32(2) + first + second, le32(3) + first + second.left(7),
+                                        le32(1) + first + QByteArray(3'000'000, 'x')}) {
             QVERIFY(writeAll(path, bytes));
             LanguageTables tables;
             QVERIFY(LoadLanguageFile(tables, path, m));
@@ -221,6 +222,22 @@ private Q_SLOTS:
         const QByteArray rewritten = readAll(path);
         QCOMPARE(rewritten.left(4), le32(1));
         QCOMPARE(rewritten.size(), 5106 + 3);
+    }
+
+    void theLargestRecordLoads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("largest.lsf"));
+        const QByteArray field = QByteArray(65534, 'a') + "\xBE";
+        QMap<int, QByteArray> fields;
+        for (int t = 0; t < LanguageTables::kTableCount; ++t)
+            fields.insert(t, field);
+        QVERIFY(writeAll(path, le32(1) + record(fields)));
+        LanguageTables tables;
+        ScriptedMessenger m;
+        QVERIFY(LoadLanguageFile(tables, path, m));
+        QCOMPARE(tables.at(25, 0).size(), 65534);
+        QCOMPARE(tables.at(25, 1), QString());
     }
 
     // Files that cannot be read: the load fails with the loading message and
