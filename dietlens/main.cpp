@@ -1,9 +1,9 @@
 #include "appstate.h"
-#include "defaultlanguages.h"
 #include "dl_core.h"
 #include "qtmessenger.h"
 
 #include <QApplication>
+#include <QPointer>
 
 int main(int argc, char* argv[])
 {
@@ -11,10 +11,15 @@ int main(int argc, char* argv[])
     // Closing the main window sends it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     AppState state;
-    CreateEnglishLanguage(state.lang, state);
-    QtMessenger messenger;
+    // Message boxes open over the dialog in front, else over the main window.
+    QPointer<QWidget> mainWindow;
+    QtMessenger messenger([&]() -> QWidget* {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            return modal;
+        return mainWindow.data();
+    });
     DL_Core window(state, messenger);
-    window.show();
-    window.FinishStartUp();
+    mainWindow = &window;
+    window.Form_Load();
     return app.exec();
 }

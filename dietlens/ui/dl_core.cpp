@@ -5,6 +5,7 @@
 #include "messenger.h"
 #include "numbers.h"
 #include "request.h"
+#include "startup.h"
 #include "twips.h"
 
 #include <QAction>
@@ -406,4 +407,14 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void DL_Core::Form_Load()
+{
+    StartupHooks hooks;
+    hooks.readBookmarks = [this] { LoadBookmarks(); };
+    hooks.arrangeMainWindow = [this] { ArrangeMainWindow(); };
+    hooks.firstRunSettingsDialog = [this] { ShowFirstRunSettings(); };
+    RunStartup(*this, m_state, m_messenger, hooks);
+    FinishStartUp();
 }

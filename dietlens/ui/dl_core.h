@@ -9,6 +9,7 @@
 //   dl_core_lists.cpp    chart, slider, list choice, bookmarks and export
 //   dl_core_dialogs.cpp  the dialogs and the tray
 #include "checkin.h"
+#include "showhelp.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -38,6 +39,8 @@ public:
     ~DL_Core() override;
 
     // --- start-up --------------------------------------------------------
+    // Runs the start-up sequence; the window shows itself on the way.
+    void Form_Load();
     // The steps after the language file has been loaded: texts, food server,
     // status bar, start chart, not-connected look, connect notice, topmost.
     void FinishStartUp();
@@ -60,6 +63,7 @@ public:
     // --- lists, chart, slider, bookmarks (dl_core_lists.cpp) ---------------
     void Set_ViewList();
     void Fill_BookmarkList();
+    void LoadBookmarks(); // start-up: reads the bookmarks file (called only when it exists)
     void DrawNutritionChart(float energyKJ, float energyKcal, float unsaturatedFat, float saturatedFat,
                             float carbohydrates, float protein, float sodium);
     void LV_browse_Click();
@@ -77,6 +81,7 @@ public:
     void mnu_informatie_Click();
     void mnuShow_Click();
     void ShowConnectNotice(); // the connect-first notice of start-up
+    void ShowFirstRunSettings(); // the settings dialog after the first-run message
     void CloseToTray();       // the close box: to the tray, or minimised where there is none
 
     // --- shell (dl_core_menus.cpp) -----------------------------------------
@@ -115,7 +120,9 @@ public:
 
     // --- outside world, replaceable in tests ---------------------------------
     void setMachineFacts(const net::MachineFacts& facts) { m_facts = facts; m_haveFacts = true; }
-    // Opens a document or web address with the desktop (help file, web site).
+    // What the help command asks of the desktop; the system desktop by default.
+    void setHelpDesktop(HelpDesktop* desktop) { m_helpDesktop = desktop ? desktop : &m_systemHelp; }
+    // Opens a web address with the desktop (the web-site commands).
     void setDocumentOpener(std::function<void(const QString&)> opener) { m_openDocument = std::move(opener); }
     // Ends the program (Exit); production quits the application at once.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
@@ -154,6 +161,8 @@ private:
     bool m_haveFacts = false;
     bool m_exiting = false;
     std::function<void(const QString&)> m_openDocument;
+    SystemHelpDesktop m_systemHelp;
+    HelpDesktop* m_helpDesktop = &m_systemHelp;
     std::function<void()> m_endProgram;
 
     QList<QAction*> m_toolbarButtons; // index 0 = position 1

@@ -13,6 +13,8 @@ void DL_Core::mnu_informatie_Click() {}
 
 void DL_Core::ShowConnectNotice() {}
 
+void DL_Core::ShowFirstRunSettings() {}
+
 void DL_Core::mnuShow_Click()
 {
     showNormal();

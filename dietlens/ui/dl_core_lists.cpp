@@ -16,6 +16,8 @@ void DL_Core::Set_ViewList() {}
 
 void DL_Core::Fill_BookmarkList() {}
 
+void DL_Core::LoadBookmarks() {}
+
 void DL_Core::DrawNutritionChart(float, float, float, float, float, float, float) {}
 
 void DL_Core::LV_browse_Click() {}

@@ -23,9 +23,7 @@ void DL_Core::mnu_exit_Click()
 
 void DL_Core::mnu_index_Click()
 {
-    const QString helpFile = m_state.ProgramFolder + QStringLiteral("help.chm");
-    if (QFileInfo(helpFile).isFile())
-        OpenDocument(helpFile);
+    ShowHelp(this, m_state.ProgramFolder, *m_helpDesktop);
 }
 
 void DL_Core::mnu_website_Click()
@@ -72,11 +70,8 @@ void DL_Core::OpenDocument(const QString& document)
         m_openDocument(document);
         return;
     }
-    // A local file or a web address; failures are silent.
-    const QUrl url = QFileInfo(document).isAbsolute() && QFileInfo::exists(document)
-                         ? QUrl::fromLocalFile(document)
-                         : QUrl::fromUserInput(document);
-    QDesktopServices::openUrl(url);
+    // Failures are silent.
+    QDesktopServices::openUrl(QUrl::fromUserInput(document));
 }
 
 void DL_Core::closeEvent(QCloseEvent* event)
