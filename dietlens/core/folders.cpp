@@ -11,9 +11,14 @@ QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger
 {
     QStandardPaths::StandardLocation location;
     switch (number) {
-    case kAppDataFolderNumber: location = QStandardPaths::GenericConfigLocation; break;
-    case kDocumentsFolderNumber: location = QStandardPaths::DocumentsLocation; break;
-    default: return {};
+    case kAppDataFolderNumber:
+        location = QStandardPaths::GenericConfigLocation;
+        break;
+    case kDocumentsFolderNumber:
+        location = QStandardPaths::DocumentsLocation;
+        break;
+    default:
+        return {};
     }
     QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty()) {
