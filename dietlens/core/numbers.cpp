@@ -17,18 +17,19 @@ bool isDigit(QChar c)
 
 bool isBlank(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
+           c == QLatin1Char('\n');
 }
 
 // The leading numeric part of a text, split into what std::from_chars takes
 // (no leading '+') and the facts needed to judge an out-of-range result.
 struct NumericPrefix
 {
-    std::string text;        // e.g. "-12.5e-3"
+    std::string text; // e.g. "-12.5e-3"
     bool negative = false;
-    bool hasDigits = false;  // at least one mantissa digit
+    bool hasDigits = false;   // at least one mantissa digit
     bool plainInteger = true; // no decimal point and no exponent
-    qint64 magnitude = 0;    // significant whole digits + exponent (rough order of magnitude)
+    qint64 magnitude = 0;     // significant whole digits + exponent (rough order of magnitude)
 };
 
 NumericPrefix scanNumber(QStringView t)
@@ -111,8 +112,8 @@ double prefixValue(const NumericPrefix& p)
 void scientificDigits(double value, int significant, std::string& digits, int& exponent)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                      significant - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
     const std::string text(buffer, result.ptr);
     const auto e = text.find('e');
     digits.clear();

@@ -100,7 +100,10 @@ void TestSettings::unusable_data()
     QTest::newRow("record cut in a text") << le32(1) + one.left(3) << true;
     QTest::newRow("last field missing") << le32(1) + one.left(one.size() - 5) << true;
     QTest::newRow("last byte missing") << le32(1) + one.chopped(1) << true;
-    QTest::newRow("length beyond end") << le32(1) + QByteArray("\xff\xff" "abc", 5) << true;
+    QTest::newRow("length beyond end") << le32(1) + QByteArray("\xff\xff"
+                                                               "abc",
+                                                               5)
+                                       << true;
     QTest::newRow("huge count, nothing behind") << le32(0x7fffffff) << true;
 }
 
@@ -122,8 +125,9 @@ void TestSettings::unusable()
 
 void TestSettings::readsOneRecord()
 {
-    QVERIFY(testsupport::writeAll(path(), le32(1) + record({"", "r2", "Nederlands.lsf", "1", "0", "0", "0", "0",
-                                                             "J\xe9r\xf4me", "", "17", "123456", "2", "1", "1"})));
+    QVERIFY(
+        testsupport::writeAll(path(), le32(1) + record({"", "r2", "Nederlands.lsf", "1", "0", "0", "0", "0",
+                                                        "J\xe9r\xf4me", "", "17", "123456", "2", "1", "1"})));
     QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
     const Settings& s = m_state.settings;
     QCOMPARE(s.Reserved1, QString());
@@ -170,7 +174,8 @@ void TestSettings::savesExactBytes()
     QList<QByteArray> texts;
     for (int f = 1; f <= 21; ++f)
         texts << "v" + QByteArray::number(f);
-    texts[8] = "Ren\xe9" "e \x80";
+    texts[8] = "Ren\xe9"
+               "e \x80";
     texts[9] = "";
     texts[20] = "?";
     const QByteArray expected = le32(1) + record(texts);
@@ -182,8 +187,9 @@ void TestSettings::savesExactBytes()
 void TestSettings::roundTripKeepsReservedFields()
 {
     // Written by another tool: reserved fields hold data, some fields empty.
-    const QByteArray original = le32(1) + record({"tool-1", "tool-2", "English.lsf", "", "", "", "", "", "", "",
-                                                  "", "", "", "", "", "a", "b", "c", "d", "e", "f"});
+    const QByteArray original =
+        le32(1) + record({"tool-1", "tool-2", "English.lsf", "",  "",  "",  "",  "", "", "", "", "", "",
+                          "",       "",       "a",           "b", "c", "d", "e", "f"});
     QVERIFY(testsupport::writeAll(path(), original));
     QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
     QVERIFY(SaveSettings(m_state, m_messenger));
@@ -302,10 +308,11 @@ void TestSettings::firstRunHandling()
     m_state.lang.set(7, 5, u"a5"_qs);
     m_state.lang.set(7, 6, u"a6"_qs);
     int dialogs = 0;
-    QCOMPARE(LoadSettings(m_state, m_messenger, [&] {
-                 ++dialogs;
-                 QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
-             }),
+    QCOMPARE(LoadSettings(m_state, m_messenger,
+                          [&] {
+                              ++dialogs;
+                              QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
+                          }),
              SettingsLoad::FirstRun);
     QCOMPARE(dialogs, 1);
     QCOMPARE(m_messenger.shown.size(), 1);
