@@ -27,7 +27,10 @@ std::optional<RecordFields> readFirstRecord(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // Nothing past the largest possible first record is needed, so an
+    // oversized file is never read whole.
+    constexpr qint64 kMaxFirstRecord = 4 + LanguageTables::kTableCount * (2 + 65535);
+    const QByteArray bytes = file.read(kMaxFirstRecord);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 
@@ -158,7 +161,8 @@ QString GetLanguageFileVersion(const QString& path, Messenger& messenger)
     const std::optional<RecordFields> record = readFirstRecord(path);
     if (!record) {
         messenger.message(QStringLiteral("Error #402"),
-                          QStringLiteral("An error occured during language version retrieval in file ") + path,
+                          QStringLiteral("An error occured during language version retrieval in file ") +
+                              path,
                           MessageIcon::Critical);
         return {};
     }

@@ -85,8 +85,8 @@ private Q_SLOTS:
         QVERIFY(SaveLanguageFile(LanguageTables{}, path, m, LanguageSaveFailure::dietlens()));
         QVERIFY(m.shown.isEmpty());
 
-        QByteArray expected = QByteArray::fromHex("01000000") + QByteArray::fromHex("1900")
-                              + QByteArray(25, char(0xBE));
+        QByteArray expected =
+            QByteArray::fromHex("01000000") + QByteArray::fromHex("1900") + QByteArray(25, char(0xBE));
         for (int t = 1; t < 26; ++t)
             expected += QByteArray::fromHex("c900") + QByteArray(201, char(0xBE));
         const QByteArray bytes = readAll(path);
@@ -142,9 +142,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         const QByteArray s("\xBE");
         const QString old = QStringLiteral("old");
-        QTest::newRow("last separator missing") << QByteArray("a" + s + "b" + s + "c")
-                                                << QStringList{u"a"_s, u"b"_s, old, old};
-        QTest::newRow("empty entries") << QByteArray(s + s + "z" + s) << QStringList{u""_s, u""_s, u"z"_s, old};
+        QTest::newRow("last separator missing")
+            << QByteArray("a" + s + "b" + s + "c") << QStringList{u"a"_s, u"b"_s, old, old};
+        QTest::newRow("empty entries")
+            << QByteArray(s + s + "z" + s) << QStringList{u""_s, u""_s, u"z"_s, old};
         QTest::newRow("no separator at all") << QByteArray("abc") << QStringList{old, old, old, old};
         QByteArray many;
         for (int i = 0; i < 230; ++i)
@@ -157,7 +158,8 @@ private Q_SLOTS:
             << QByteArray(exact + "tail") << QStringList{u"0"_s, u"1"_s, u"2"_s, u"200"_s};
         // Longer than the writer allows, within what the length field can say.
         QByteArray longText(40000, 'x');
-        QTest::newRow("40000 bytes") << QByteArray(longText + s) << QStringList{QString::fromLatin1(longText), old, old, old};
+        QTest::newRow("40000 bytes") << QByteArray(longText + s)
+                                     << QStringList{QString::fromLatin1(longText), old, old, old};
     }
     void tableTextSplitting()
     {
@@ -205,7 +207,8 @@ private Q_SLOTS:
         const QByteArray second = record({{1, text(QStringLiteral("two") + kSep)}});
         ScriptedMessenger m;
         // A complete second record and a broken one are both ignored.
-        for (const QByteArray& bytes : {le32(2) + first + second, le32(3) + first + second.left(7)}) {
+        for (const QByteArray& bytes : {le32(2) + first + second, le32(3) + first + second.left(7),
+                                        le32(1) + first + QByteArray(3'000'000, 'x')}) {
             QVERIFY(writeAll(path, bytes));
             LanguageTables tables;
             QVERIFY(LoadLanguageFile(tables, path, m));
@@ -219,6 +222,22 @@ private Q_SLOTS:
         const QByteArray rewritten = readAll(path);
         QCOMPARE(rewritten.left(4), le32(1));
         QCOMPARE(rewritten.size(), 5106 + 3);
+    }
+
+    void theLargestRecordLoads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("largest.lsf"));
+        const QByteArray field = QByteArray(65534, 'a') + "\xBE";
+        QMap<int, QByteArray> fields;
+        for (int t = 0; t < LanguageTables::kTableCount; ++t)
+            fields.insert(t, field);
+        QVERIFY(writeAll(path, le32(1) + record(fields)));
+        LanguageTables tables;
+        ScriptedMessenger m;
+        QVERIFY(LoadLanguageFile(tables, path, m));
+        QCOMPARE(tables.at(25, 0).size(), 65534);
+        QCOMPARE(tables.at(25, 1), QString());
     }
 
     // Files that cannot be read: the load fails with the loading message and
@@ -256,13 +275,15 @@ private Q_SLOTS:
         QVERIFY(tables == before);
         QCOMPARE(m.shown.size(), 1);
         QCOMPARE(m.shown[0].title, QStringLiteral("Error during loading #03"));
-        QCOMPARE(m.shown[0].text, QStringLiteral("Error during loading!\nThe language file could not be opened"));
+        QCOMPARE(m.shown[0].text,
+                 QStringLiteral("Error during loading!\nThe language file could not be opened"));
         QCOMPARE(m.shown[0].icon, MessageIcon::Critical);
 
         QCOMPARE(GetLanguageFileVersion(path, m), QString());
         QCOMPARE(m.shown.size(), 2);
         QCOMPARE(m.shown[1].title, QStringLiteral("Error #402"));
-        QCOMPARE(m.shown[1].text, QStringLiteral("An error occured during language version retrieval in file ") + path);
+        QCOMPARE(m.shown[1].text,
+                 QStringLiteral("An error occured during language version retrieval in file ") + path);
     }
 
     void missingFileChangesNothing()
@@ -313,7 +334,8 @@ private Q_SLOTS:
             QCOMPARE(readAll(path), old);
             QCOMPARE(m.shown.size(), 1);
             QCOMPARE(m.shown[0].title, QStringLiteral("Error #401"));
-            QCOMPARE(m.shown[0].text, QStringLiteral("An error occured while saving the languagefile") + path);
+            QCOMPARE(m.shown[0].text,
+                     QStringLiteral("An error occured while saving the languagefile") + path);
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("big.lsf")});
         }
     }
@@ -338,11 +360,14 @@ private Q_SLOTS:
             QFile probe(dir.filePath(QStringLiteral("probe")));
             if (probe.open(QIODevice::WriteOnly)) {
                 probe.remove();
-                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
                 QSKIP("the folder stays writable for this user");
             }
-            ok = SaveLanguageFile(filledTables(), path, m, LanguageSaveFailure::translator(QStringLiteral("Translator")));
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            ok = SaveLanguageFile(filledTables(), path, m,
+                                  LanguageSaveFailure::translator(QStringLiteral("Translator")));
+            QFile::setPermissions(dir.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         } else {
             // A file size limit makes the write fail the way a full disk does.
             rlimit saved{};
@@ -351,7 +376,8 @@ private Q_SLOTS:
             rlimit small = saved;
             small.rlim_cur = 1000;
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            ok = SaveLanguageFile(filledTables(), path, m, LanguageSaveFailure::translator(QStringLiteral("Translator")));
+            ok = SaveLanguageFile(filledTables(), path, m,
+                                  LanguageSaveFailure::translator(QStringLiteral("Translator")));
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         }
@@ -367,11 +393,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QString>("version");
-        QTest::newRow("full header") << QByteArray("Dietlens\xBE" "2.12\xBEQuelmar\xBE" "01-06-2005\xBE" "1\xBE")
+        QTest::newRow("full header") << QByteArray("Dietlens\xBE"
+                                                   "2.12\xBEQuelmar\xBE"
+                                                   "01-06-2005\xBE"
+                                                   "1\xBE")
                                      << QStringLiteral("2.12");
-        QTest::newRow("other version") << QByteArray("Dietlens\xBE" "2.11\xBE") << QStringLiteral("2.11");
+        QTest::newRow("other version") << QByteArray("Dietlens\xBE"
+                                                     "2.11\xBE")
+                                       << QStringLiteral("2.11");
         QTest::newRow("only entry 0") << QByteArray("Dietlens\xBE") << QString();
-        QTest::newRow("version without separator") << QByteArray("Dietlens\xBE" "2.12") << QString();
+        QTest::newRow("version without separator") << QByteArray("Dietlens\xBE"
+                                                                 "2.12")
+                                                   << QString();
         QTest::newRow("empty header") << QByteArray() << QString();
     }
     void versionComesFromTheFilesOwnHeader()
