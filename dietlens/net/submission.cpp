@@ -1,16 +1,10 @@
 #include "submission.h"
 
-#include "cp1252.h"
+#include "checkin.h"
 
 namespace net {
 
 namespace {
-
-// Windows-1252 bytes of the value, everything but A-Z a-z 0-9 - . _ ~ as %XX.
-QByteArray encodeValue(const QString& value)
-{
-    return cp1252::encode(value).toPercentEncoding();
-}
 
 QString numberText(QString value)
 {
@@ -43,7 +37,7 @@ QByteArray BuildSubmissionUrl(const QString& submitUrl, const FoodItemSubmission
     };
     QByteArray url = submitUrl.toLatin1() + '?';
     for (const auto& [key, value] : pairs)
-        url += QByteArray(key) + encodeValue(value);
+        url += QByteArray(key) + EncodeQueryValue(value);
     return url;
 }
 

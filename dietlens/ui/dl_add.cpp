@@ -4,6 +4,7 @@
 #include "dialogsupport.h"
 #include "messenger.h"
 #include "numbers.h"
+#include "request.h"
 #include "settings.h"
 #include "submission.h"
 
@@ -68,6 +69,16 @@ QString ouncesToGrams(const QString& ounces, float factor)
 }
 
 } // namespace
+
+DL_Add::FetchFunction DL_Add::fetchWith(net::RequestCycle& cycle)
+{
+    return [&cycle](const QByteArray& url) -> std::optional<QString> {
+        const net::RequestResult result = cycle.get(url);
+        if (result.transferError())
+            return std::nullopt;
+        return result.body;
+    };
+}
 
 DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidget* parent)
     : QDialog(parent), m_state(state), m_messenger(messenger), m_fetch(std::move(fetch))

@@ -15,6 +15,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+namespace net {
+class RequestCycle;
+}
 
 class DL_Add : public QDialog
 {
@@ -23,6 +26,10 @@ public:
     // Sends one GET for the encoded URL and waits for it: the reply body, or
     // nothing when the transfer failed.
     using FetchFunction = std::function<std::optional<QString>(const QByteArray& encodedUrl)>;
+
+    // The production fetch: the request cycle's GET; a transfer error gives
+    // nothing, an abandoned wait (the program is ending) an empty reply.
+    static FetchFunction fetchWith(net::RequestCycle& cycle);
 
     DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidget* parent = nullptr);
 

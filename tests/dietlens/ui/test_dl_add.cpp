@@ -1,6 +1,8 @@
 #include "dialogtestutil.h"
 #include "dl_add.h"
 #include "messenger.h"
+#include "request.h"
+#include "scriptedhttpserver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -340,6 +342,40 @@ private Q_SLOTS:
         w.cmd_verzenden_Click();
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #503")});
         QVERIFY(m_sent.isEmpty());
+    }
+
+    void submitsThroughTheRequestCycle()
+    {
+        testsupport::ScriptedHttpServer server;
+        QVERIFY(server.start());
+        server.setReply("/modules/swadd.php", testsupport::ScriptedHttpServer::text("OK"));
+        m_state.SubmitUrl = QStringLiteral("http://%1/modules/swadd.php").arg(server.hostPort());
+        net::RequestCycle cycle;
+        DL_Add w(m_state, m_messenger, DL_Add::fetchWith(cycle));
+        w.show();
+        fillValid(w);
+        box(w, QStringLiteral("txt_algemeen(1)"))->setText(QStringLiteral("Fish & chips"));
+        w.cmd_verzenden_Click();
+        QCOMPARE(server.requestCount(), 1);
+        const auto pairs = testsupport::ScriptedHttpServer::queryPairs(server.lastTarget());
+        QCOMPARE(pairs.size(), 10);
+        QCOMPARE(pairs[0].second, QByteArray("Fish%20%20chips"));
+        QCOMPARE(pairs[5].first, QByteArray("kdr"));
+        QCOMPARE(m_state.settings.AddedCount, QStringLiteral("1"));
+        QVERIFY(!w.isVisible());
+    }
+
+    void refusedConnectionShows504()
+    {
+        m_state.SubmitUrl =
+            QStringLiteral("http://%1/modules/swadd.php").arg(testsupport::ScriptedHttpServer::refusingHostPort());
+        net::RequestCycle cycle;
+        DL_Add w(m_state, m_messenger, DL_Add::fetchWith(cycle));
+        w.show();
+        fillValid(w);
+        w.cmd_verzenden_Click();
+        QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #504")});
+        QVERIFY(!w.isVisible());
     }
 
     void windowCannotCloseWhileWaiting()

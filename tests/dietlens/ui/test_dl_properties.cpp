@@ -1,5 +1,6 @@
 #include "dialogtestutil.h"
 #include "dl_properties.h"
+#include "defaultlanguages.h"
 #include "languagefile.h"
 #include "messenger.h"
 
@@ -292,11 +293,9 @@ private Q_SLOTS:
         int resets = 0;
         m_hooks.resetLanguageFiles = [&] {
             ++resets;
-            for (const char* name : {"default.lsf", "English.lsf", "Nederlands.lsf"}) {
-                QFile::remove(m_state.LanguageFolder + QLatin1String(name));
-                writeLanguage(QLatin1String(name), QStringLiteral("Reset"));
-            }
+            ResetLanguageFiles(m_state, m_messenger);
         };
+        m_messenger.answers = {MessageAnswer::Yes};
         m_state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
         DL_Properties w(m_state, m_messenger, m_hooks);
         QFile::remove(m_state.LanguageFolder + QStringLiteral("Nederlands.lsf"));
@@ -310,6 +309,7 @@ private Q_SLOTS:
         QCOMPARE(listed, (QStringList{u"English.lsf"_s, u"Mine.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
         QCOMPARE(combo(w)->currentText(), QStringLiteral("Mine.lsf"));
         QCOMPARE(m_mainRelabelled, 0);
+        QVERIFY(FileExists(m_state.LanguageFolder + QStringLiteral("Nederlands.lsf")));
     }
 
     void missingLanguageFolderShows601()
