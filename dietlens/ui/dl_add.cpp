@@ -129,6 +129,9 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
         // The converted values are the window's own results, not typed.
         txt_d[i]->setReadOnly(true);
         txt_d[i]->setFocusPolicy(Qt::NoFocus);
+        QPalette shaded = txt_d[i]->palette();
+        shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
+        txt_d[i]->setPalette(shaded);
         values->addWidget(m_labels[5 + i], i + 1, 0);
         values->addWidget(txt_s[i], i + 1, 1);
         values->addWidget(txt_d[i], i + 1, 2);
@@ -170,6 +173,8 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     const Settings& s = m_state.settings;
     txt_algemeen[0]->setText(s.FirstName + QLatin1Char(' ') + s.LastName);
     SetTopmost(this, WantsTopmost(s.AlwaysOnTop, true));
+    // The sender's name is filled in already: typing starts at the item's name.
+    txt_algemeen[1]->setFocus();
 }
 
 QLineEdit* DL_Add::newBox(const QString& name)
