@@ -1,7 +1,7 @@
 #include "dialogsupport.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include "programicon.h"
+
 #include <QWidget>
 
 bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts)
@@ -21,22 +21,5 @@ void SetTopmost(QWidget* window, bool topmost)
 
 QIcon DietlensIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(46, 125, 50));
-        p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        // Bars of the nutrition chart, light on the green tile.
-        const double unit = size / 16.0;
-        const double lengths[] = {11, 6, 8, 4};
-        p.setBrush(QColor(230, 240, 204));
-        for (int i = 0; i < 4; ++i)
-            p.drawRect(QRectF(2.5 * unit, (2.5 + i * 3) * unit, lengths[i] * unit, 2 * unit));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return ProgramIcon(QStringLiteral("dietlens"));
 }

@@ -27,7 +27,7 @@ bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts);
 // changing the hint hides it.
 void SetTopmost(QWidget* window, bool topmost);
 
-// The program's icon, drawn in code: a small bar chart on a green tile.
+// The program's icon.
 QIcon DietlensIcon();
 
 // Runs the function when it is set.

@@ -1,6 +1,6 @@
 #include "systemtray.h"
 
-#include "dialogsupport.h"
+#include "programicon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -43,8 +43,7 @@ void SystemTray::AddToTray()
         return;
     // The tip is the caption of this moment, for instance with the connection state.
     m_icon->setToolTip(m_window->windowTitle());
-    const QIcon windowIcon = m_window->windowIcon();
-    m_icon->setIcon(windowIcon.isNull() || windowIcon.availableSizes().isEmpty() ? DietlensIcon() : windowIcon);
+    m_icon->setIcon(ProgramIcon(QStringLiteral("dietlens-tray")));
     m_icon->show();
     m_inTray = true;
     m_savedPosition = m_window->pos();
