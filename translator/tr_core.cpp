@@ -77,8 +77,8 @@ TR_Core::TR_Core(const TranslatorSettings& settings, Messenger& messenger, QWidg
     lst_forms->setFocus();
 }
 
-QAction* TR_Core::addMenuAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                                void (TR_Core::*handler)())
+QAction* TR_Core::addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& shortcut, void (TR_Core::*handler)())
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -92,12 +92,12 @@ void TR_Core::buildMenus()
 {
     mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
     mnu_file->setObjectName(QStringLiteral("mnu_file"));
-    mnu_new = addMenuAction(mnu_file, "mnu_new", QStringLiteral("New file"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                            &TR_Core::mnu_new_Click);
-    mnu_open = addMenuAction(mnu_file, "mnu_open", QStringLiteral("Open file"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                             &TR_Core::mnu_open_Click);
-    mnu_save = addMenuAction(mnu_file, "mnu_save", QStringLiteral("Save file"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                             &TR_Core::mnu_save_Click);
+    mnu_new = addMenuAction(mnu_file, "mnu_new", QStringLiteral("New file"),
+                            QKeySequence(Qt::CTRL | Qt::Key_N), &TR_Core::mnu_new_Click);
+    mnu_open = addMenuAction(mnu_file, "mnu_open", QStringLiteral("Open file"),
+                             QKeySequence(Qt::CTRL | Qt::Key_O), &TR_Core::mnu_open_Click);
+    mnu_save = addMenuAction(mnu_file, "mnu_save", QStringLiteral("Save file"),
+                             QKeySequence(Qt::CTRL | Qt::Key_S), &TR_Core::mnu_save_Click);
     mnu_saveas = addMenuAction(mnu_file, "mnu_saveas", QStringLiteral("Save file as ..."), {},
                                &TR_Core::mnu_saveas_Click);
     mnu_file->addSeparator();
@@ -106,10 +106,10 @@ void TR_Core::buildMenus()
 
     mnu_edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnu_edit->setObjectName(QStringLiteral("mnu_edit"));
-    mnu_text_new = addMenuAction(mnu_edit, "mnu_text_new", QStringLiteral("New text"), QKeySequence(Qt::Key_F5),
-                                 &TR_Core::mnu_text_new_Click);
-    mnu_text_edit = addMenuAction(mnu_edit, "mnu_text_edit", QStringLiteral("Edit text"), QKeySequence(Qt::Key_F6),
-                                  &TR_Core::mnu_text_edit_Click);
+    mnu_text_new = addMenuAction(mnu_edit, "mnu_text_new", QStringLiteral("New text"),
+                                 QKeySequence(Qt::Key_F5), &TR_Core::mnu_text_new_Click);
+    mnu_text_edit = addMenuAction(mnu_edit, "mnu_text_edit", QStringLiteral("Edit text"),
+                                  QKeySequence(Qt::Key_F6), &TR_Core::mnu_text_edit_Click);
     mnu_text_insert = addMenuAction(mnu_edit, "mnu_text_insert", QStringLiteral("Insert text"),
                                     QKeySequence(Qt::Key_F7), &TR_Core::mnu_text_insert_Click);
     mnu_text_delete = addMenuAction(mnu_edit, "mnu_text_delete", QStringLiteral("Delete text"),
@@ -124,8 +124,8 @@ void TR_Core::buildMenus()
 
     mnu_informatie = menuBar()->addMenu(QStringLiteral("&Information"));
     mnu_informatie->setObjectName(QStringLiteral("mnu_informatie"));
-    mnu_about = addMenuAction(mnu_informatie, "mnu_about", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                              &TR_Core::mnu_about_Click);
+    mnu_about = addMenuAction(mnu_informatie, "mnu_about", QStringLiteral("About"),
+                              QKeySequence(Qt::CTRL | Qt::Key_A), &TR_Core::mnu_about_Click);
     mnu_website = addMenuAction(mnu_informatie, "mnu_website", QStringLiteral("Visit our website"),
                                 QKeySequence(Qt::Key_F1), &TR_Core::mnu_website_Click);
 }
@@ -152,7 +152,8 @@ void TR_Core::buildToolbar()
         {4, icon("document-save", QStyle::SP_DialogSaveButton), QStringLiteral("Save this file")},
         {6, icon("list-add", QStyle::SP_FileDialogNewFolder), QStringLiteral("Add a new row to the form")},
         {7, icon("list-remove", QStyle::SP_TrashIcon), QStringLiteral("Delete the selected row")},
-        {8, icon("document-edit", QStyle::SP_FileDialogDetailedView), QStringLiteral("Edit the selected row")},
+        {8, icon("document-edit", QStyle::SP_FileDialogDetailedView),
+         QStringLiteral("Edit the selected row")},
         {9, icon("edit-find-replace", QStyle::SP_FileDialogContentsView),
          QStringLiteral("Search and replace in the selected form")},
     };
@@ -309,8 +310,8 @@ void TR_Core::showHeader()
 void TR_Core::showStatus()
 {
     m_panels[1]->setText(QStringLiteral("Form: ") + QString::number(m_document.currentForm()));
-    m_panels[2]->setText(QStringLiteral("Row: ")
-                         + (m_document.hasChosenRow() ? QString::number(m_document.currentRow()) : QString()));
+    m_panels[2]->setText(QStringLiteral("Row: ") +
+                         (m_document.hasChosenRow() ? QString::number(m_document.currentRow()) : QString()));
 }
 
 void TR_Core::showDocument()
@@ -342,23 +343,26 @@ void TR_Core::UpdateCommands()
 
 bool TR_Core::askYesNo(const QString& title, const QString& text)
 {
-    return m_messenger.message(title, text, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    return m_messenger.message(title, text, MessageIcon::Question, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
 }
 
 bool TR_Core::confirmClosing()
 {
-    return askYesNo(QStringLiteral("File is not saved yet!"),
-                    joinLines({QStringLiteral("The file that is currently opened is not saved yet."),
-                               QStringLiteral("If you close the program without saving all changes will be lost!"),
-                               QString(), QStringLiteral("Are you sure that you want to exit the program?")}));
+    return askYesNo(
+        QStringLiteral("File is not saved yet!"),
+        joinLines({QStringLiteral("The file that is currently opened is not saved yet."),
+                   QStringLiteral("If you close the program without saving all changes will be lost!"),
+                   QString(), QStringLiteral("Are you sure that you want to exit the program?")}));
 }
 
 void TR_Core::mnu_new_Click()
 {
     RunCommand(m_messenger, QStringLiteral("ERROR CODE #10.3"), [this] {
-        if (m_document.dirty()
-            && !askYesNo(programTitle(), joinLines({QStringLiteral("Changes are not saved yet."),
-                                                    QStringLiteral("Are you sure that you want to start a new file?")})))
+        if (m_document.dirty() &&
+            !askYesNo(programTitle(),
+                      joinLines({QStringLiteral("Changes are not saved yet."),
+                                 QStringLiteral("Are you sure that you want to start a new file?")})))
             return;
         m_document.StartNew();
         showDocument();
@@ -367,12 +371,13 @@ void TR_Core::mnu_new_Click()
 
 void TR_Core::mnu_open_Click()
 {
-    if (m_document.dirty()
-        && !askYesNo(programTitle(),
-                     joinLines({QStringLiteral("The changes in this file are not saved yet."),
-                                QStringLiteral("Are you sure that you want to open another file?")})))
+    if (m_document.dirty() &&
+        !askYesNo(programTitle(),
+                  joinLines({QStringLiteral("The changes in this file are not saved yet."),
+                             QStringLiteral("Are you sure that you want to open another file?")})))
         return;
-    const QString path = m_messenger.openFileName({QString(), m_settings.documentsFolder, kLsfFilter, QString()});
+    const QString path =
+        m_messenger.openFileName({QString(), m_settings.documentsFolder, kLsfFilter, QString()});
     if (path.isEmpty() || !FileExists(path))
         return;
     // A file that cannot be read leaves the shown document as it was.
@@ -458,9 +463,10 @@ void TR_Core::mnu_text_insert_Click()
     RunCommand(m_messenger, QStringLiteral("ERROR CODE #10.6"), [this] {
         if (!m_document.hasChosenRow())
             return;
-        if (!askYesNo(programTitle(),
-                      joinLines({QStringLiteral("Inserting a row will affect the layout of the language file."),
-                                 QStringLiteral("Are you sure that you want to insert a new row?")})))
+        if (!askYesNo(
+                programTitle(),
+                joinLines({QStringLiteral("Inserting a row will affect the layout of the language file."),
+                           QStringLiteral("Are you sure that you want to insert a new row?")})))
             return;
         const TextCheck check = m_document.InsertRow();
         if (check != TextCheck::Ok) {
@@ -478,9 +484,10 @@ void TR_Core::mnu_text_delete_Click()
     RunCommand(m_messenger, QStringLiteral("ERROR CODE #10.4"), [this] {
         if (!m_document.hasChosenRow())
             return;
-        if (!askYesNo(programTitle(),
-                      joinLines({QStringLiteral("Deleting a row will affect the layout of the language file."),
-                                 QStringLiteral("Are you sure that you want to delete this row?")})))
+        if (!askYesNo(
+                programTitle(),
+                joinLines({QStringLiteral("Deleting a row will affect the layout of the language file."),
+                           QStringLiteral("Are you sure that you want to delete this row?")})))
             return;
         const int row = m_document.currentRow();
         if (!m_document.DeleteRow())
@@ -546,14 +553,29 @@ void TR_Core::mnu_website_Click()
 void TR_Core::Toolbar1_ButtonClick(int button)
 {
     switch (button) {
-    case 2: mnu_new_Click(); break;
-    case 3: mnu_open_Click(); break;
-    case 4: mnu_save_Click(); break;
-    case 6: mnu_text_new_Click(); break;
-    case 7: mnu_text_delete_Click(); break;
-    case 8: mnu_text_edit_Click(); break;
-    case 9: mnu_text_replace_Click(); break;
-    default: break;
+    case 2:
+        mnu_new_Click();
+        break;
+    case 3:
+        mnu_open_Click();
+        break;
+    case 4:
+        mnu_save_Click();
+        break;
+    case 6:
+        mnu_text_new_Click();
+        break;
+    case 7:
+        mnu_text_delete_Click();
+        break;
+    case 8:
+        mnu_text_edit_Click();
+        break;
+    case 9:
+        mnu_text_replace_Click();
+        break;
+    default:
+        break;
     }
 }
 
@@ -594,7 +616,8 @@ void TR_Core::lst_lang_DblClick()
 
 void TR_Core::txt_filetitle_DblClick()
 {
-    m_messenger.message(programTitle(), QStringLiteral("Filename: ") + m_document.filePath(), MessageIcon::NoIcon);
+    m_messenger.message(programTitle(), QStringLiteral("Filename: ") + m_document.filePath(),
+                        MessageIcon::NoIcon);
 }
 
 bool TR_Core::eventFilter(QObject* watched, QEvent* event)

@@ -61,8 +61,8 @@ private:
     void buildToolbar();
     void buildCentral();
     void buildStatusBar();
-    QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                           void (TR_Core::*handler)());
+    QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                           const QKeySequence& shortcut, void (TR_Core::*handler)());
 
     // Bring the controls in line with the document.
     void showForms();

@@ -17,9 +17,10 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     : QDialog(parent), m_document(document), m_messenger(messenger)
 {
     setObjectName(QStringLiteral("TR_Edit"));
-    lbl_info = new QLabel(QStringLiteral("Enter a new text or change the existing text in the textfield below. "
-                                         "Press save to save the changes."),
-                          this);
+    lbl_info =
+        new QLabel(QStringLiteral("Enter a new text or change the existing text in the textfield below. "
+                                  "Press save to save the changes."),
+                   this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
 

@@ -18,10 +18,11 @@ TR_Form::TR_Form(TranslatorDocument& document, Messenger& messenger, QWidget* pa
 {
     setObjectName(QStringLiteral("TR_Form"));
     setWindowTitle(QStringLiteral("Edit form"));
-    lbl_info = new QLabel(QStringLiteral("Change the name of the form in the text field below and press save to "
-                                         "save the changes. The form name will not appear the program and is for "
-                                         "internal use only."),
-                          this);
+    lbl_info =
+        new QLabel(QStringLiteral("Change the name of the form in the text field below and press save to "
+                                  "save the changes. The form name will not appear the program and is for "
+                                  "internal use only."),
+                   this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
 

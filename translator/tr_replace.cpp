@@ -18,9 +18,10 @@ TR_Replace::TR_Replace(TranslatorDocument& document, Messenger& messenger, QWidg
 {
     setObjectName(QStringLiteral("TR_Replace"));
     setWindowTitle(QStringLiteral("Search and replace"));
-    lbl_info = new QLabel(QStringLiteral("This search and replace function is case sensitive and will only search "
-                                         "and replace words in the form that is currently loaded in the right list. "),
-                          this);
+    lbl_info = new QLabel(
+        QStringLiteral("This search and replace function is case sensitive and will only search "
+                       "and replace words in the form that is currently loaded in the right list. "),
+        this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
 
@@ -70,7 +71,8 @@ void TR_Replace::cmd_replace_Click()
             return;
         if (result.changedRows > 0)
             Q_EMIT rowsChanged();
-        m_messenger.message(programTitle(), QString::number(result.changedRows) + QStringLiteral(" rows are changed."),
+        m_messenger.message(programTitle(),
+                            QString::number(result.changedRows) + QStringLiteral(" rows are changed."),
                             MessageIcon::Information);
     });
 }

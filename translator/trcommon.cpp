@@ -26,8 +26,10 @@ QString GetSpecialFolder(Messenger& messenger)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) {
-        messenger.message(programTitle(), joinLines({QStringLiteral("Error"), QString(), QStringLiteral("Quelmar CODE:#FF4-2")}),
-                          MessageIcon::NoIcon);
+        messenger.message(
+            programTitle(),
+            joinLines({QStringLiteral("Error"), QString(), QStringLiteral("Quelmar CODE:#FF4-2")}),
+            MessageIcon::NoIcon);
         return {};
     }
     if (!folder.endsWith(QLatin1Char('/')))
@@ -37,16 +39,18 @@ QString GetSpecialFolder(Messenger& messenger)
 
 void ShowGeneralError(Messenger& messenger, const QString& code)
 {
-    messenger.message(programTitle(),
-                      joinLines({QStringLiteral("An error occured while executing a function."),
-                                 QStringLiteral("Please report the error code on our website."), QString(), code}),
-                      MessageIcon::Exclamation);
+    messenger.message(
+        programTitle(),
+        joinLines({QStringLiteral("An error occured while executing a function."),
+                   QStringLiteral("Please report the error code on our website."), QString(), code}),
+        MessageIcon::Exclamation);
 }
 
 TypingLimit::TypingLimit(QLineEdit* edit, int maxLength) : QValidator(edit), m_max(maxLength)
 {
     m_allowance = int(edit->text().size());
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_allowance = int(text.size()); });
+    connect(edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_allowance = int(text.size()); });
     edit->setValidator(this);
 }
 

@@ -14,8 +14,8 @@ class QLineEdit;
 
 namespace translator {
 
-QString programTitle();  // "Quelmar Translator"
-QString versionText();   // "1.6"
+QString programTitle();   // "Quelmar Translator"
+QString versionText();    // "1.6"
 QString programCaption(); // title, a blank and the version
 
 // Fixed at start and handed to the main window.
@@ -37,8 +37,7 @@ void ShowGeneralError(Messenger& messenger, const QString& code);
 
 // Runs a command; an exception escaping it ends the command with the
 // general error message for code instead of ending the program.
-template <class F>
-void RunCommand(Messenger& messenger, const QString& code, F&& command)
+template <class F> void RunCommand(Messenger& messenger, const QString& code, F&& command)
 {
     try {
         command();

@@ -45,11 +45,7 @@ struct Fixture
         window = std::make_unique<TR_Core>(s, messenger);
     }
 
-    template <class T>
-    T* child(const char* name) const
-    {
-        return window->findChild<T*>(QLatin1String(name));
-    }
+    template <class T> T* child(const char* name) const { return window->findChild<T*>(QLatin1String(name)); }
     QAction* action(const char* name) const { return child<QAction>(name); }
     QListWidget* forms() const { return child<QListWidget>("lst_forms"); }
     QListWidget* rows() const { return child<QListWidget>("lst_lang"); }
@@ -136,8 +132,9 @@ private Q_SLOTS:
         QCOMPARE(f.rows()->count(), 0);
         QVERIFY(!f.action("mnu_save")->isEnabled());
         QVERIFY(!f.action("Toolbar1_Button4")->isEnabled());
-        for (const char* name : {"mnu_text_new", "mnu_text_edit", "mnu_text_insert", "mnu_text_delete",
-                                 "Toolbar1_Button6", "Toolbar1_Button7", "Toolbar1_Button8", "Toolbar1_Button9"})
+        for (const char* name :
+             {"mnu_text_new", "mnu_text_edit", "mnu_text_insert", "mnu_text_delete", "Toolbar1_Button6",
+              "Toolbar1_Button7", "Toolbar1_Button8", "Toolbar1_Button9"})
             QVERIFY2(!f.action(name)->isEnabled(), name);
         QVERIFY(!f.action("mnu_text_replace")->isVisible());
         QVERIFY(!f.child<QMenu>("mnu_extra")->menuAction()->isVisible());
@@ -170,8 +167,8 @@ private Q_SLOTS:
         QTest::keyClick(f.rows(), Qt::Key_Down);
         QCOMPARE(f.window->document().currentRow(), 1);
         QCOMPARE(f.child<QLabel>("StatusBar_Panel3")->text(), QStringLiteral("Row: 1"));
-        for (const char* name : {"mnu_text_edit", "mnu_text_insert", "mnu_text_delete", "Toolbar1_Button7",
-                                 "Toolbar1_Button8"})
+        for (const char* name :
+             {"mnu_text_edit", "mnu_text_insert", "mnu_text_delete", "Toolbar1_Button7", "Toolbar1_Button8"})
             QVERIFY2(f.action(name)->isEnabled(), name);
 
         QTest::keyClick(f.forms(), Qt::Key_Down); // another form forgets the row
@@ -191,8 +188,9 @@ private Q_SLOTS:
         f.messenger.answers = {MessageAnswer::No};
         f.window->mnu_new_Click();
         QCOMPARE(f.messenger.shown.size(), 1);
-        QCOMPARE(f.messenger.shown.at(0).text,
-                 QStringLiteral("Changes are not saved yet.\nAre you sure that you want to start a new file?"));
+        QCOMPARE(
+            f.messenger.shown.at(0).text,
+            QStringLiteral("Changes are not saved yet.\nAre you sure that you want to start a new file?"));
         QCOMPARE(f.messenger.shown.at(0).icon, MessageIcon::Question);
         QCOMPARE(author->text(), QStringLiteral("Me"));
         QVERIFY(f.window->document().dirty());
@@ -302,7 +300,8 @@ private Q_SLOTS:
         f.window->document().setFilePath(f.path("missing-folder/a.lsf"));
         f.window->mnu_save_Click();
         QCOMPARE(f.messenger.shown.last().text,
-                 QStringLiteral("An error occured while saving the language file: ") + f.path("missing-folder/a.lsf"));
+                 QStringLiteral("An error occured while saving the language file: ") +
+                     f.path("missing-folder/a.lsf"));
         QVERIFY(f.window->document().dirty());
         QVERIFY(f.action("mnu_save")->isEnabled());
     }
@@ -390,7 +389,8 @@ private Q_SLOTS:
             QCOMPARE(name->text(), QStringLiteral("- EMPTY FORM - "));
             name->setText(QStringLiteral("Bad \u00BD name"));
             clickButton(dialog, "cmd_save");
-            QCOMPARE(f.messenger.shown.last().text, QStringLiteral("Please remove the \u00BD, \u00BE or \u00BC characters."));
+            QCOMPARE(f.messenger.shown.last().text,
+                     QStringLiteral("Please remove the \u00BD, \u00BE or \u00BC characters."));
             name->clear();
             QTest::keyClicks(name, QString(60, QLatin1Char('n'))); // typing stops at 50
             QCOMPARE(name->text().size(), 50);
@@ -431,7 +431,8 @@ private Q_SLOTS:
         QTest::keyClicks(author, QStringLiteral("Ann"));
         typeText(author, QStringLiteral("\u00BE"));
         QCOMPARE(author->text(), QStringLiteral("Ann"));
-        QCOMPARE(f.messenger.shown.last().text, QStringLiteral("Please remove the \u00BD, \u00BE or \u00BC characters."));
+        QCOMPARE(f.messenger.shown.last().text,
+                 QStringLiteral("Please remove the \u00BD, \u00BE or \u00BC characters."));
         typeText(author, QStringLiteral("\u4E2D"));
         QCOMPARE(author->text(), QStringLiteral("Ann"));
         QCOMPARE(f.window->document().header(HeaderField::Author), QStringLiteral("Ann"));

@@ -63,10 +63,12 @@ bool readDesktopEntry(const QString& path, OpenWithProgram& program, QStringList
             type = value;
         else if (key == QLatin1String("MimeType"))
             mimeTypes = value.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        else if ((key == QLatin1String("NoDisplay") || key == QLatin1String("Hidden")) && value == QLatin1String("true"))
+        else if ((key == QLatin1String("NoDisplay") || key == QLatin1String("Hidden")) &&
+                 value == QLatin1String("true"))
             hidden = true;
     }
-    return type == QLatin1String("Application") && !hidden && !program.name.isEmpty() && !program.command.isEmpty();
+    return type == QLatin1String("Application") && !hidden && !program.name.isEmpty() &&
+           !program.command.isEmpty();
 }
 
 } // namespace
@@ -100,8 +102,8 @@ QStringList OpenWithCommandLine(const QString& command, const QString& target)
     QStringList out;
     bool placed = false;
     for (const QString& part : parts) {
-        if (part == QLatin1String("%f") || part == QLatin1String("%F") || part == QLatin1String("%u")
-            || part == QLatin1String("%U")) {
+        if (part == QLatin1String("%f") || part == QLatin1String("%F") || part == QLatin1String("%u") ||
+            part == QLatin1String("%U")) {
             out << target;
             placed = true;
             continue;
@@ -125,8 +127,8 @@ QList<OpenWithProgram> OpenWithPrograms(const QString& mimeType)
     QStringList seen;
     const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
     for (const QString& folder : folders) {
-        const QFileInfoList files =
-            QDir(folder).entryInfoList({QStringLiteral("*.desktop")}, QDir::Files | QDir::Readable, QDir::Name);
+        const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.desktop")},
+                                                               QDir::Files | QDir::Readable, QDir::Name);
         for (const QFileInfo& info : files) {
             if (seen.contains(info.fileName()))
                 continue; // the first folder wins, as on the desktop
@@ -161,12 +163,16 @@ bool OpenDialog(const QString& fileOrUrl, const OpenWithLauncher& launcher, QWid
     return launcher.startProgram(commandLine.first(), commandLine.mid(1));
 }
 
-OpenWithChooser::OpenWithChooser(const QString& target, const QList<OpenWithProgram>& programs, QWidget* parent)
+OpenWithChooser::OpenWithChooser(const QString& target, const QList<OpenWithProgram>& programs,
+                                 QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this)), m_command(new QLineEdit(this)), m_programs(programs)
 {
     setObjectName(QStringLiteral("OpenWithChooser"));
     setWindowTitle(QStringLiteral("Open with"));
-    auto* info = new QLabel(QStringLiteral("Choose the program to open this file with:"), this);
+    auto* info = new QLabel(target.contains(QLatin1String("://"))
+                                ? QStringLiteral("Choose the program to open this address with:")
+                                : QStringLiteral("Choose the program to open this file with:"),
+                            this);
     auto* name = new QLabel(target, this);
     name->setObjectName(QStringLiteral("lbl_target"));
     name->setTextFormat(Qt::PlainText);

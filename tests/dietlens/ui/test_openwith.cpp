@@ -56,8 +56,9 @@ private Q_SLOTS:
         r.chosen = QStringLiteral("mousepad --new %F");
         QVERIFY(OpenDialog(QStringLiteral("/tmp/my notes.txt"), r.launcher()));
         QCOMPARE(r.chooserTargets, QStringList{QStringLiteral("/tmp/my notes.txt")});
-        QCOMPARE(r.started, QList<QStringList>{(QStringList{QStringLiteral("mousepad"), QStringLiteral("--new"),
-                                                            QStringLiteral("/tmp/my notes.txt")})});
+        QCOMPARE(r.started,
+                 QList<QStringList>{(QStringList{QStringLiteral("mousepad"), QStringLiteral("--new"),
+                                                 QStringLiteral("/tmp/my notes.txt")})});
     }
 
     void cancellingTheChooserStartsNothing()
@@ -85,12 +86,15 @@ private Q_SLOTS:
         QTest::newRow("plain program") << QStringLiteral("gedit") << QStringList{QStringLiteral("gedit"), t};
         QTest::newRow("file code") << QStringLiteral("gedit %U") << QStringList{QStringLiteral("gedit"), t};
         QTest::newRow("code in the middle")
-            << QStringLiteral("app %f --flag") << QStringList{QStringLiteral("app"), t, QStringLiteral("--flag")};
+            << QStringLiteral("app %f --flag")
+            << QStringList{QStringLiteral("app"), t, QStringLiteral("--flag")};
         QTest::newRow("other codes dropped")
             << QStringLiteral("app %i %c %u") << QStringList{QStringLiteral("app"), t};
-        QTest::newRow("quoted program") << QStringLiteral("\"/opt/my editor/run\" -x")
-                                        << QStringList{QStringLiteral("/opt/my editor/run"), QStringLiteral("-x"), t};
-        QTest::newRow("literal percent") << QStringLiteral("app 100%%") << QStringList{QStringLiteral("app"), QStringLiteral("100%"), t};
+        QTest::newRow("quoted program")
+            << QStringLiteral("\"/opt/my editor/run\" -x")
+            << QStringList{QStringLiteral("/opt/my editor/run"), QStringLiteral("-x"), t};
+        QTest::newRow("literal percent")
+            << QStringLiteral("app 100%%") << QStringList{QStringLiteral("app"), QStringLiteral("100%"), t};
         QTest::newRow("empty") << QString() << QStringList{};
     }
     void commandLines()
@@ -104,10 +108,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QUrl>("url");
-        QTest::newRow("web") << QStringLiteral("http://example.org/a?b=c") << QUrl(QStringLiteral("http://example.org/a?b=c"));
+        QTest::newRow("web") << QStringLiteral("http://example.org/a?b=c")
+                             << QUrl(QStringLiteral("http://example.org/a?b=c"));
         QTest::newRow("path") << QStringLiteral("/home/u/Documents/output.txt")
                               << QUrl::fromLocalFile(QStringLiteral("/home/u/Documents/output.txt"));
-        QTest::newRow("path with colon") << QStringLiteral("/tmp/a:b.txt") << QUrl::fromLocalFile(QStringLiteral("/tmp/a:b.txt"));
+        QTest::newRow("path with colon")
+            << QStringLiteral("/tmp/a:b.txt") << QUrl::fromLocalFile(QStringLiteral("/tmp/a:b.txt"));
     }
     void targets()
     {
