@@ -119,21 +119,6 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
         connect(model, &QAbstractItemModel::modelReset, this, &NutritionDisplay::ResultsListRebuilt);
         connect(model, &QAbstractItemModel::rowsRemoved, this, &NutritionDisplay::ResultsListRebuilt);
     }
-
-    if (m_c.mnu_addlijst)
-        connect(m_c.mnu_addlijst, &QAction::triggered, this, &NutritionDisplay::mnu_addlijst_Click);
-    if (m_c.mnu_del)
-        connect(m_c.mnu_del, &QAction::triggered, this, &NutritionDisplay::mnu_del_Click);
-    if (m_c.toolbarBookmark)
-        connect(m_c.toolbarBookmark, &QAction::triggered, this, &NutritionDisplay::mnu_addlijst_Click);
-    if (m_c.toolbarResults) {
-        m_c.toolbarResults->setCheckable(true);
-        connect(m_c.toolbarResults, &QAction::triggered, this, &NutritionDisplay::Toolbar_ResultsList);
-    }
-    if (m_c.toolbarBookmarks) {
-        m_c.toolbarBookmarks->setCheckable(true);
-        connect(m_c.toolbarBookmarks, &QAction::triggered, this, &NutritionDisplay::Toolbar_BookmarkList);
-    }
 }
 
 void NutritionDisplay::ReadBookmarksAtStartup()
@@ -518,6 +503,8 @@ bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
     QTreeWidget* list = results ? m_c.LV_browse : m_c.LV_browse_bookmarks;
 
     switch (event->type()) {
+    case QEvent::ContextMenu:
+        return true; // the right button's press opens the Options menu
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
         const QModelIndex index = list->indexAt(e->position().toPoint());
