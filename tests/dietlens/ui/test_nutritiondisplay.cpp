@@ -120,6 +120,13 @@ private Q_SLOTS:
         messenger.clear();
         w = std::make_unique<Window>();
         display = std::make_unique<NutritionDisplay>(state, messenger, w->controls());
+        // The window connects the commands.
+        NutritionDisplay* d = display.get();
+        connect(w->bookmark, &QAction::triggered, d, &NutritionDisplay::mnu_addlijst_Click);
+        connect(w->remove, &QAction::triggered, d, &NutritionDisplay::mnu_del_Click);
+        connect(w->button6, &QAction::triggered, d, &NutritionDisplay::Toolbar_BookmarkList);
+        w->button5->setCheckable(true);
+        w->button6->setCheckable(true);
         display->DrawStartChart();
     }
     void cleanup()
