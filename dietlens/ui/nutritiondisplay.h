@@ -2,8 +2,9 @@
 // The nutrition part of the main window: the weight slider and its two
 // buttons, the chart, the results and bookmark lists with the view switch,
 // bookmarking, removing, exporting and dragging food items. The window hands
-// over its controls; the handlers carry the names of the controls and events
-// they serve.
+// over its controls; the slider, the two buttons and the lists are connected
+// here, the menu and toolbar commands by the window. The handlers carry the
+// names of the controls and events they serve.
 #include "foodrecord.h"
 #include "nutritionchart.h"
 
@@ -42,10 +43,10 @@ struct DisplayControls
     QAction* mnu_addlijst = nullptr;
     QAction* mnu_toevoegen = nullptr;
     QAction* mnu_del = nullptr;
-    QAction* toolbarResults = nullptr;   // toolbar button 5
-    QAction* toolbarBookmarks = nullptr; // toolbar button 6
-    QAction* toolbarAddFood = nullptr;   // toolbar button 8
-    QAction* toolbarBookmark = nullptr;  // toolbar button 9
+    QAction* toolbarResults = nullptr;                 // toolbar button 5
+    QAction* toolbarBookmarks = nullptr;               // toolbar button 6
+    QAction* toolbarAddFood = nullptr;                 // toolbar button 8
+    QAction* toolbarBookmark = nullptr;                // toolbar button 9
     std::function<void(const QString&)> setStatusText; // status bar panel 2
 };
 
@@ -74,8 +75,8 @@ public:
 
     void Set_ViewList();
     void Fill_BookmarkList();
-    void Toolbar_ResultsList();   // button 5
-    void Toolbar_BookmarkList();  // button 6
+    void Toolbar_ResultsList();  // button 5
+    void Toolbar_BookmarkList(); // button 6
 
     void LV_browse_Click();
     void LV_browse_bookmarks_Click();
