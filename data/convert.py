@@ -89,6 +89,11 @@ def convert_ifct(archive):
         # enerc is already kJ; na (sodium) is stored in grams in this package, like every
         # other nutrient column (0.0027 g = 2.7 mg for black amaranth seed).
         kj = v("enerc")
+        if kj == 0.0:
+            # The table leaves energy empty for the 14 oils and fats; compute it with the
+            # conversion factors the tables use (kJ per gram: fat 37, protein and available
+            # carbohydrate 17, dietary fibre 8), or every oil would show 0 kJ.
+            kj = 37 * v("fatce") + 17 * v("protcnt") + 17 * v("choavldf") + 8 * v("fibtg")
         unsat = v("fams") + v("fapu")
         if unsat == 0.0:
             unsat = v("fauns")

@@ -3,10 +3,20 @@
 #include "text.h"
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 
 namespace foodserver {
+
+namespace {
+
+std::uint32_t trigramAt(std::string_view text, std::size_t pos)
+{
+    return std::uint32_t(static_cast<unsigned char>(text[pos])) << 16 |
+           std::uint32_t(static_cast<unsigned char>(text[pos + 1])) << 8 |
+           std::uint32_t(static_cast<unsigned char>(text[pos + 2]));
+}
+
+} // namespace
 
 FoodIndex::Entry FoodIndex::makeEntry(const Food& food)
 {
@@ -28,7 +38,7 @@ void FoodIndex::add(const Food& food)
     std::unique_lock lock(mutex_);
     const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, before);
     entries_.insert(at, std::move(entry));
-    rebuildHaystack();
+    rebuildTrigrams();
 }
 
 void FoodIndex::addAll(const std::vector<Food>& foods)
@@ -41,7 +51,7 @@ void FoodIndex::addAll(const std::vector<Food>& foods)
     for (Entry& entry : made)
         entries_.push_back(std::move(entry));
     std::sort(entries_.begin(), entries_.end(), before);
-    rebuildHaystack();
+    rebuildTrigrams();
 }
 
 std::size_t FoodIndex::size() const
@@ -50,54 +60,59 @@ std::size_t FoodIndex::size() const
     return entries_.size();
 }
 
-void FoodIndex::rebuildHaystack()
+void FoodIndex::rebuildTrigrams()
 {
-    haystack_.clear();
-    starts_.clear();
-    starts_.reserve(entries_.size());
-    for (const Entry& entry : entries_) {
-        starts_.push_back(haystack_.size());
-        haystack_ += entry.folded;
-        haystack_.push_back('\n');
+    // Entry positions move when a food is inserted, so the lists are rebuilt; submissions are
+    // rare and this takes a few milliseconds for the largest table.
+    trigrams_.clear();
+    for (std::uint32_t i = 0; i < entries_.size(); ++i) {
+        const std::string& folded = entries_[i].folded;
+        for (std::size_t pos = 0; pos + 3 <= folded.size(); ++pos) {
+            std::vector<std::uint32_t>& list = trigrams_[trigramAt(folded, pos)];
+            if (list.empty() || list.back() != i)
+                list.push_back(i);
+        }
     }
 }
 
 std::string FoodIndex::search(std::string_view term, std::size_t maxResults) const
 {
-    if (term.size() < 3 || maxResults == 0)
+    if (term.size() < 3 || maxResults == 0 || containsSeparator(term))
         return {};
-    for (char c : term) {
-        // Names hold no separators and no control bytes, so such a term finds nothing; it
-        // must not match across the '\n' between two names either.
-        if (isSeparator(c) || static_cast<unsigned char>(c) < 0x20)
-            return {};
-    }
     const std::string needle = foldCase(term);
 
     std::shared_lock lock(mutex_);
-    std::vector<std::size_t> starting, containing;
-    const char* base = haystack_.data();
-    std::size_t pos = 0;
-    while (pos < haystack_.size() && starting.size() < maxResults) {
-        const void* hit = memmem(base + pos, haystack_.size() - pos, needle.data(), needle.size());
-        if (!hit)
-            break;
-        const std::size_t offset = static_cast<const char*>(hit) - base;
-        const std::size_t i = std::size_t(std::upper_bound(starts_.begin(), starts_.end(), offset) - starts_.begin()) - 1;
-        if (offset == starts_[i])
-            starting.push_back(i);
-        else if (containing.size() < maxResults)
-            containing.push_back(i);
-        pos = starts_[i] + entries_[i].folded.size() + 1;
-    }
+    // Names that start with the term form one run in the sorted entries.
+    const auto first = std::lower_bound(entries_.begin(), entries_.end(), needle,
+                                        [](const Entry& e, const std::string& n) { return e.folded < n; });
+    auto last = first;
+    while (last != entries_.end() && std::string_view(last->folded).starts_with(needle))
+        ++last;
+    const std::size_t runBegin = std::size_t(first - entries_.begin());
+    const std::size_t runEnd = std::size_t(last - entries_.begin());
 
     std::string body;
     std::size_t count = 0;
-    for (const auto* group : {&starting, &containing}) {
-        for (std::size_t i : *group) {
-            if (count++ == maxResults)
-                return body;
+    for (std::size_t i = runBegin; i < runEnd && count < maxResults; ++i, ++count)
+        body += entries_[i].record;
+
+    // The other names that hold it, from the shortest list among the term's trigrams.
+    const std::vector<std::uint32_t>* candidates = nullptr;
+    for (std::size_t pos = 0; pos + 3 <= needle.size(); ++pos) {
+        const auto found = trigrams_.find(trigramAt(needle, pos));
+        if (found == trigrams_.end())
+            return body;
+        if (!candidates || found->second.size() < candidates->size())
+            candidates = &found->second;
+    }
+    for (std::uint32_t i : *candidates) {
+        if (count >= maxResults)
+            break;
+        if (i >= runBegin && i < runEnd)
+            continue;
+        if (entries_[i].folded.find(needle) != std::string::npos) {
             body += entries_[i].record;
+            ++count;
         }
     }
     return body;

@@ -7,6 +7,7 @@
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace foodserver {
@@ -34,13 +35,13 @@ private:
     };
     static Entry makeEntry(const Food& food);
     static bool before(const Entry& a, const Entry& b);
-    void rebuildHaystack();
+    void rebuildTrigrams();
 
     mutable std::shared_mutex mutex_;
-    std::vector<Entry> entries_; // in alphabetical order
-    // Every folded name followed by '\n', in entry order, searched in one pass.
-    std::string haystack_;
-    std::vector<std::size_t> starts_;
+    std::vector<Entry> entries_; // in alphabetical order of the folded names
+    // For every three-byte sequence of a folded name, the entries that hold it, in entry order.
+    // A search only looks at the entries of the rarest sequence of its term.
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> trigrams_;
 };
 
 } // namespace foodserver

@@ -81,6 +81,7 @@ HttpServer::HttpServer(FoodService& service)
     : service_(service), server_(std::make_unique<httplib::Server>()), log_(writeLogLine)
 {
     server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+    server_->set_tcp_nodelay(true); // headers and body go out in separate writes
     server_->set_keep_alive_max_count(1000);
     server_->set_keep_alive_timeout(5);
     server_->set_read_timeout(5);

@@ -37,8 +37,11 @@ bool isVersion(const std::string& text)
 std::string usage()
 {
     std::string datasets;
-    for (std::string_view name : datasetNames())
-        datasets += (datasets.empty() ? "" : "|") + std::string(name);
+    for (std::string_view name : datasetNames()) {
+        if (!datasets.empty())
+            datasets.push_back('|');
+        datasets.append(name);
+    }
     return "Usage: foodserver [options]\n"
            "The reference food server of Dietlens: food search, food submission and check-in.\n"
            "\n"
