@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <thread>
 #include <unistd.h>
 
 namespace foodserver {
@@ -89,8 +90,12 @@ HttpServer::HttpServer(FoodService& service)
     server_->set_payload_max_length(64 * 1024);
 
     server_->set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
-        if (req.method != "GET" && req.method != "HEAD")
-            return httplib::Server::HandlerResponse::Unhandled;
+        if (req.method != "GET" && req.method != "HEAD") {
+            res.status = 405;
+            res.set_header("Allow", "GET, HEAD");
+            res.set_content("Method Not Allowed\n", "text/plain");
+            return httplib::Server::HandlerResponse::Handled;
+        }
         Reply reply = service_.handle(req.target, req.remote_addr);
         res.status = reply.status;
         res.set_content(std::move(reply.body), reply.contentType.c_str());
@@ -146,11 +151,22 @@ bool HttpServer::bind(const std::string& host, int port, std::string& error)
 
 bool HttpServer::run()
 {
-    return server_->listen_after_bind();
+    running_ = true;
+    if (stopRequested_) {
+        running_ = false;
+        return true;
+    }
+    const bool ok = server_->listen_after_bind();
+    running_ = false;
+    return ok;
 }
 
 void HttpServer::stop()
 {
+    stopRequested_ = true;
+    // httplib ignores stop() until its accept loop runs; wait for that when run() has begun.
+    while (running_ && !server_->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     server_->stop();
 }
 

@@ -2,6 +2,7 @@
 // Serves a FoodService over HTTP/1.1 with cpp-httplib.
 #include "service.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@ public:
     int port() const { return port_; }
     // Serves until stop() is called (from another thread or a signal waiter).
     bool run();
+    // Safe from any thread at any time, also before run() has started listening.
     void stop();
 
     // One line per request: time, peer, method, target, status, body size. Default: stderr.
@@ -32,6 +34,8 @@ private:
     FoodService& service_;
     std::unique_ptr<httplib::Server> server_;
     int port_ = 0;
+    std::atomic<bool> running_ = false;
+    std::atomic<bool> stopRequested_ = false;
     std::function<void(const std::string&)> log_;
 };
 
