@@ -1,10 +1,89 @@
 #include "languagefile.h"
 
+#include "cp1252.h"
 #include "messenger.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
 
-// Placeholder: the full reader and writer are being written.
+#include <array>
+#include <optional>
+
+namespace {
+
+// The loader addresses characters of a table text with signed 16-bit
+// positions, so a longer table text is never written.
+constexpr qsizetype kMaxTableTextBytes = 32767;
+
+using RecordFields = std::array<QByteArray, LanguageTables::kTableCount>;
+
+// Reads the first record of a language file: the record count, then the 26
+// length-prefixed fields. Every length is checked against what the file
+// holds; a count below 1 or a short file gives no record. Later records are
+// never needed, so they are not read.
+std::optional<RecordFields> readFirstRecord(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Nothing past the largest possible first record is needed, so an
+    // oversized file is never read whole.
+    constexpr qint64 kMaxFirstRecord = 4 + LanguageTables::kTableCount * (2 + 65535);
+    const QByteArray bytes = file.read(kMaxFirstRecord);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+
+    qsizetype pos = 0;
+    if (bytes.size() < 4)
+        return std::nullopt;
+    const qint32 count = qFromLittleEndian<qint32>(bytes.constData());
+    pos += 4;
+    if (count < 1)
+        return std::nullopt;
+
+    RecordFields fields;
+    for (QByteArray& field : fields) {
+        if (bytes.size() - pos < 2)
+            return std::nullopt;
+        const quint16 length = qFromLittleEndian<quint16>(bytes.constData() + pos);
+        pos += 2;
+        if (bytes.size() - pos < length)
+            return std::nullopt;
+        field = bytes.mid(pos, length);
+        pos += length;
+    }
+    return fields;
+}
+
+// Splits a table text at its separators into the entries of `table`,
+// starting at `firstIndex`. Text after the last separator and entries beyond
+// the table's last index are dropped; entries the text does not reach keep
+// their value.
+void splitTableText(LanguageTables& tables, int table, int firstIndex, const QString& text)
+{
+    int index = firstIndex;
+    qsizetype start = 0;
+    const int last = LanguageTables::lastIndex(table);
+    while (index <= last) {
+        const qsizetype sep = text.indexOf(LanguageTables::kSeparator, start);
+        if (sep < 0)
+            break;
+        tables.set(table, index, text.mid(start, sep - start));
+        start = sep + 1;
+        ++index;
+    }
+}
+
+void showLoadFailure(Messenger& messenger)
+{
+    messenger.message(QStringLiteral("Error during loading #03"),
+                      joinLines({QStringLiteral("Error during loading!"),
+                                 QStringLiteral("The language file could not be opened")}),
+                      MessageIcon::Critical);
+}
+
+} // namespace
 
 LanguageSaveFailure LanguageSaveFailure::dietlens()
 {
@@ -18,21 +97,78 @@ LanguageSaveFailure LanguageSaveFailure::translator(const QString& programTitle)
 
 bool FileExists(const QString& path)
 {
+    if (path.isEmpty())
+        return false;
     QFile f(path);
     return f.open(QIODevice::ReadOnly);
 }
 
-bool LoadLanguageFile(LanguageTables&, const QString&, Messenger&)
+bool LoadLanguageFile(LanguageTables& tables, const QString& path, Messenger& messenger)
 {
-    return false;
+    if (!FileExists(path))
+        return false;
+    const std::optional<RecordFields> record = readFirstRecord(path);
+    if (!record) {
+        showLoadFailure(messenger);
+        return false;
+    }
+    LanguageTables loaded = tables;
+    for (int t = 0; t < LanguageTables::kTableCount; ++t)
+        splitTableText(loaded, t, LanguageTables::firstIndex(t), cp1252::decode((*record)[size_t(t)]));
+    tables = std::move(loaded);
+    return true;
 }
 
-bool SaveLanguageFile(const LanguageTables&, const QString&, Messenger&, const LanguageSaveFailure&)
+bool SaveLanguageFile(const LanguageTables& tables, const QString& path, Messenger& messenger,
+                      const LanguageSaveFailure& failure)
 {
-    return false;
+    const auto fail = [&] {
+        messenger.message(failure.title, failure.textPrefix + path, MessageIcon::Critical);
+        return false;
+    };
+
+    QByteArray out;
+    char number[4];
+    qToLittleEndian<qint32>(1, number);
+    out.append(number, 4);
+    for (int t = 0; t < LanguageTables::kTableCount; ++t) {
+        const QByteArray text = cp1252::encode(tables.tableText(t));
+        if (text.size() > kMaxTableTextBytes)
+            return fail();
+        qToLittleEndian<quint16>(quint16(text.size()), number);
+        out.append(number, 2);
+        out.append(text);
+    }
+
+    if (path.isEmpty())
+        return fail();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    if (file.write(out) != out.size()) {
+        file.cancelWriting();
+        return fail();
+    }
+    if (!file.commit())
+        return fail();
+    return true;
 }
 
-QString GetLanguageFileVersion(const QString& path, Messenger&)
+QString GetLanguageFileVersion(const QString& path, Messenger& messenger)
 {
-    return FileExists(path) ? QString() : QStringLiteral("0");
+    if (!FileExists(path))
+        return QStringLiteral("0");
+    const std::optional<RecordFields> record = readFirstRecord(path);
+    if (!record) {
+        messenger.message(QStringLiteral("Error #402"),
+                          QStringLiteral("An error occured during language version retrieval in file ") +
+                              path,
+                          MessageIcon::Critical);
+        return {};
+    }
+    // Split the header into a scratch table so the live tables stay as they are.
+    LanguageTables header;
+    splitTableText(header, LanguageTables::kHeaderTable, 0,
+                   cp1252::decode((*record)[size_t(LanguageTables::kHeaderTable)]));
+    return header.at(LanguageTables::kHeaderTable, 1);
 }

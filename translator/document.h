@@ -1,0 +1,145 @@
+#pragma once
+// The translator's document: the 26 language tables of one language file,
+// its path, the working copies that the main window shows (form names, the
+// rows of the chosen form, the header boxes) and the row and form editing
+// operations. Links QtCore only, so every rule is testable without a screen.
+#include "languagefile.h"
+#include "languagetables.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class Messenger;
+
+namespace translator {
+
+inline constexpr int kFormCount = 24;        // forms 1 to 24; table 25 is the header
+inline constexpr int kMaxRows = 200;         // rows a form may get through New text and Insert text
+inline constexpr int kMinRowLength = 3;      // characters a row text needs at least
+inline constexpr int kMaxRowLength = 400;    // characters the row box takes
+inline constexpr int kMaxFormNameLength = 50;
+inline constexpr int kShownEntryLength = 2;  // entries shorter than this are not listed as rows
+
+// Header boxes in the order of header entries 0 to 4, with their typing limits.
+enum class HeaderField { Application = 0, Version, Author, Date, Revision };
+inline constexpr int kHeaderFieldCount = 5;
+inline constexpr std::array<int, kHeaderFieldCount> kHeaderMaxLength{30, 5, 30, 10, 2};
+
+// Name shown for a form without a name: New writes it with a trailing blank,
+// Open shows it without one.
+QString newFormName();   // "- EMPTY FORM - "
+QString emptyFormName(); // "- EMPTY FORM -"
+
+// True when the text holds none of "½", "¾" and "¼".
+bool IsFreeOfSeparators(const QString& text);
+
+// The file name without its folder.
+QString FileTitle(const QString& path);
+
+enum class TextCheck {
+    Ok,
+    MaxRowsReached, // the form already holds 200 rows
+    TooShort,       // fewer than 3 characters
+    HasSeparators,  // "½", "¾" or "¼"
+    NotEncodable,   // a character a language file cannot hold
+    NoRow,          // no row of the shown form is chosen
+};
+
+// The message shown for a refused text (empty for Ok and NoRow).
+QString RefusalText(TextCheck check);
+
+// Which commands may run now.
+struct CommandState
+{
+    bool save = false;
+    bool textNew = false;     // menu New text
+    bool textEdit = false;    // menu Edit text, toolbar 8
+    bool textInsert = false;  // menu Insert text
+    bool textDelete = false;  // menu Delete text, toolbar 7
+    bool textReplace = false; // Search and replace, toolbar 9
+    bool toolNew = false;     // toolbar 6
+};
+
+struct ReplaceResult
+{
+    TextCheck check = TextCheck::Ok;
+    int changedRows = 0;
+    bool ran = false; // false when there was nothing to search
+};
+
+class TranslatorDocument
+{
+public:
+    TranslatorDocument();
+
+    const LanguageTables& tables() const { return m_tables; }
+    const QString& filePath() const { return m_filePath; }
+    QString fileTitle() const { return FileTitle(m_filePath); }
+    void setFilePath(const QString& path) { m_filePath = path; }
+
+    bool dirty() const { return m_dirty; }
+    void setDirty(bool dirty) { m_dirty = dirty; }
+
+    int currentForm() const { return m_currentForm; } // 0 = none, else 1 to 24
+    int currentRow() const { return m_currentRow; }   // -1 = no row chosen
+    bool hasChosenRow() const { return m_currentRow >= 0 && m_currentRow < m_rows.size(); }
+
+    const QStringList& formNames() const { return m_formNames; } // lst_forms
+    const QStringList& rows() const { return m_rows; }           // lst_lang
+    const QString& header(HeaderField field) const { return m_header[size_t(field)]; }
+
+    // Empties the tables, the path, the form and row lists and the header
+    // boxes except date and revision, and forgets the chosen form and row.
+    void ResetDocument();
+    // New: an empty document with 24 unnamed forms, nothing to save.
+    void StartNew();
+    // Open: loads the file into emptied tables. When the load fails the
+    // document stays exactly as it was and false is returned.
+    bool Open(const QString& path, Messenger& messenger);
+    // Shows freshly loaded tables as the document read from path.
+    void AdoptLoaded(const LanguageTables& tables, const QString& path);
+    // Writes the shown lists back and the tables to path; clears Dirty on success.
+    bool SaveTo(const QString& path, Messenger& messenger, const LanguageSaveFailure& failure);
+
+    // Writes what the window shows back into the tables: the form names, the
+    // rows of the chosen form (every entry after the last row becomes empty, so
+    // no row can appear twice) and header entries 0 to 4.
+    void CommitLists();
+
+    // Shows the rows of form 1 to 24 (entries of at least 2 characters) and
+    // forgets the chosen row.
+    void ChooseForm(int form);
+    // Chooses row 0 to rows-1; anything else clears the choice.
+    void ChooseRow(int row);
+
+    CommandState commandState() const;
+
+    // Checks a row text for New text (newRow) or Edit text.
+    TextCheck CheckRowText(bool newRow, const QString& text) const;
+    // Each change below writes back at once and sets Dirty; a refusal changes nothing.
+    TextCheck AddRow(const QString& text);
+    TextCheck EditRow(int row, const QString& text);
+    TextCheck InsertRow(); // "<NEW>" at the chosen row; later rows move one down
+    bool DeleteRow();      // removes the chosen row; later rows move one up
+    ReplaceResult ReplaceInRows(const QString& search, const QString& replacement);
+    TextCheck RenameForm(int form, const QString& name);
+
+    TextCheck CheckHeaderText(const QString& text) const;
+    void SetHeader(HeaderField field, const QString& text);
+
+private:
+    LanguageTables m_tables;
+    QString m_filePath;
+    bool m_dirty = false;
+    int m_currentForm = 0;
+    int m_currentRow = -1;
+    QStringList m_formNames;
+    QStringList m_rows;
+    std::array<QString, kHeaderFieldCount> m_header;
+
+    void changed();
+};
+
+} // namespace translator
