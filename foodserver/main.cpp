@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         return 1;
     }
     service->setWarningSink([](const std::string& line) { writeLogLine("foodserver: " + line); });
-    if (service->dataset() != options.service.dataset) {
+    if (!service->dataset().empty() && service->dataset() != options.service.dataset) {
         writeLogLine("foodserver: " + options.service.dbPath + " already holds " + service->dataset() +
                      "; --dataset only fills a new database");
     }
