@@ -1,3 +1,4 @@
+#include "programicon.h"
 #include "qtmessenger.h"
 #include "tr_core.h"
 
@@ -8,6 +9,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("translator"));
     QApplication::setApplicationVersion(translator::versionText());
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("translator")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("translator"));
 
     QtMessenger messenger;
     translator::TranslatorSettings settings;

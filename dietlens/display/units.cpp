@@ -4,17 +4,9 @@
 #include "messenger.h"
 #include "numbers.h"
 
-#include <QLocale>
-
 #include <cmath>
 
 namespace {
-
-QChar regionalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
-}
 
 void showCalculationError(const LanguageTables& lang, Messenger& messenger)
 {
@@ -38,7 +30,7 @@ QString GramsToOunces(const QString& grams, float factor, const LanguageTables& 
     }
     const float rounded = float(Val(FormatNumber(ounces, u"##0.0", QLatin1Char('.'))));
     QString result = GeneralNumber(rounded == 0.0f ? 0.0f : rounded);
-    result.replace(QLatin1Char('.'), regionalSeparator());
+    result.replace(QLatin1Char('.'), RegionalDecimalSeparator());
     return result;
 }
 
