@@ -82,7 +82,6 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
         slider->setTickPosition(QSlider::NoTicks);
         slider->setSingleStep(10);
         slider->setPageStep(10);
-        setSliderValue(kStartWeight);
         slider->setRange(kMinWeight, kMaxWeight);
         setSliderValue(kStartWeight);
         // Only the user's moves redraw; values set by code do not.
