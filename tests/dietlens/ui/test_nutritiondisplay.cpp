@@ -474,6 +474,27 @@ private Q_SLOTS:
         QVERIFY(messenger.shown.isEmpty());
     }
 
+    void valuesBeyondSinglePrecisionAreRefused()
+    {
+        showResults({foodItem(QStringLiteral("Huge"), QStringLiteral("1E+39"), QStringLiteral("1"), {}, {}, {}, {}, {}),
+                     foodItem(QStringLiteral("Big"), QStringLiteral("3E+38"), QStringLiteral("1"), {}, {}, {}, {}, {})});
+        connectAndShow();
+        const NutritionChart before = w->chart->chart();
+        clickRow(w->results, 0);
+        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #109")});
+        QVERIFY(w->chart->chart() == before);
+
+        // Drawn at 100 g, it overflows at 1000 g: no bookmark, no drag text.
+        clickRow(w->results, 1);
+        w->slider->setValue(1000);
+        messenger.clear();
+        w->bookmark->trigger();
+        QCOMPARE(display->LV_browse_OLEStartDrag(), QString());
+        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
+        QVERIFY(state.data.lst_fooditems.isEmpty());
+        QVERIFY(!QFile::exists(state.BookmarksPath));
+    }
+
     void startUpReadsAnExistingFileOnly()
     {
         display->ReadBookmarksAtStartup();
