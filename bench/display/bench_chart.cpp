@@ -16,10 +16,18 @@ namespace {
 AppState englishState()
 {
     AppState state;
-    const std::pair<int, const char*> texts[] = {
-        {24, "Kilojoules per"}, {25, "Kilojoules per"}, {27, "Saturated fat per"}, {28, "Unsaturated fat per"},
-        {29, "Sodium per"},     {30, "Protein per"},    {31, "Carbohydrates per"}, {32, "Gram"},
-        {33, "Kj "},            {34, "Kj "},            {36, "Gr."},               {40, "oz "}};
+    const std::pair<int, const char*> texts[] = {{24, "Kilojoules per"},
+                                                 {25, "Kilojoules per"},
+                                                 {27, "Saturated fat per"},
+                                                 {28, "Unsaturated fat per"},
+                                                 {29, "Sodium per"},
+                                                 {30, "Protein per"},
+                                                 {31, "Carbohydrates per"},
+                                                 {32, "Gram"},
+                                                 {33, "Kj "},
+                                                 {34, "Kj "},
+                                                 {36, "Gr."},
+                                                 {40, "oz "}};
     for (const auto& [index, text] : texts)
         state.lang.set(7, index, QString::fromUtf8(text));
     return state;
