@@ -3,13 +3,21 @@
 #include "qtmessenger.h"
 
 #include <QApplication>
+#include <QPointer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     AppState state;
-    QtMessenger messenger;
+    // Message boxes open over the dialog in front, else over the main window.
+    QPointer<QWidget> mainWindow;
+    QtMessenger messenger([&]() -> QWidget* {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            return modal;
+        return mainWindow.data();
+    });
     DL_Core window(state, messenger);
-    window.show();
+    mainWindow = &window;
+    window.Form_Load();
     return app.exec();
 }

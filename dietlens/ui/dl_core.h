@@ -11,6 +11,9 @@ class DL_Core : public QMainWindow
 public:
     DL_Core(AppState& state, Messenger& messenger, QWidget* parent = nullptr);
 
+    // Runs the start-up sequence; the window shows itself on the way.
+    void Form_Load();
+
 private:
     AppState& m_state;
     Messenger& m_messenger;

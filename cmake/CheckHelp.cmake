@@ -1,0 +1,47 @@
+# Checks the help sources: every page is compiled into help.chm (listed in help.hhp) and
+# reachable from the contents (toc.hhc), and every local link of every page and of the
+# contents and index leads to a file that exists.
+# Usage: cmake -DHELP_DIR=<folder> -P CheckHelp.cmake
+if(NOT HELP_DIR)
+  message(FATAL_ERROR "HELP_DIR not set")
+endif()
+
+get_filename_component(HELP_DIR "${HELP_DIR}" ABSOLUTE)
+file(READ ${HELP_DIR}/help.hhp project)
+file(READ ${HELP_DIR}/toc.hhc contents)
+set(failures 0)
+
+file(GLOB pages RELATIVE ${HELP_DIR} ${HELP_DIR}/*.html ${HELP_DIR}/*.css)
+foreach(page IN LISTS pages)
+  string(FIND "${project}" "\n${page}\n" listed)
+  if(listed EQUAL -1)
+    message(SEND_ERROR "${page} is not listed in help.hhp")
+    math(EXPR failures "${failures} + 1")
+  endif()
+  if(page MATCHES "\\.html$")
+    string(FIND "${contents}" "value=\"${page}\"" in_contents)
+    if(in_contents EQUAL -1)
+      message(SEND_ERROR "${page} is not in the contents (toc.hhc)")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endif()
+endforeach()
+
+file(GLOB linked_files ${HELP_DIR}/*.html ${HELP_DIR}/*.hhc ${HELP_DIR}/*.hhk)
+foreach(file IN LISTS linked_files)
+  file(READ ${file} text)
+  string(REGEX MATCHALL "(href|value)=\"[^\"#:]+\\.(html|css)(#[^\"]*)?\"" links "${text}")
+  foreach(link IN LISTS links)
+    string(REGEX REPLACE "^(href|value)=\"([^\"#]+).*$" "\\2" target "${link}")
+    if(NOT EXISTS ${HELP_DIR}/${target})
+      get_filename_component(name ${file} NAME)
+      message(SEND_ERROR "${name} links to missing ${target}")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} problem(s) in the help sources")
+endif()
+message(STATUS "help sources: ${pages}")

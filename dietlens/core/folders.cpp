@@ -1,0 +1,43 @@
+#include "folders.h"
+
+#include "appstate.h"
+#include "messenger.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger)
+{
+    QStandardPaths::StandardLocation location;
+    switch (number) {
+    case kAppDataFolderNumber:
+        location = QStandardPaths::GenericConfigLocation;
+        break;
+    case kDocumentsFolderNumber:
+        location = QStandardPaths::DocumentsLocation;
+        break;
+    default:
+        return {};
+    }
+    QString path = QStandardPaths::writableLocation(location);
+    if (path.isEmpty()) {
+        messenger.message(QStringLiteral("Error #300"), joinLines({state.F(7, 20), state.F(7, 21)}),
+                          MessageIcon::Critical);
+        return {};
+    }
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger)
+{
+    QString folder = path;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    if (QDir().mkpath(folder) && QFileInfo(folder).isDir())
+        return true;
+    messenger.message(QStringLiteral("Error #302"), state.F(7, 22), MessageIcon::Critical);
+    return false;
+}

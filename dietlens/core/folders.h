@@ -1,0 +1,23 @@
+#pragma once
+// The per-user folders of dietlens and creating them.
+#include <QString>
+
+struct AppState;
+class Messenger;
+
+// Numbers of the special folders the program asks for.
+enum SpecialFolderNumber : int {
+    kDocumentsFolderNumber = 5, // the user's documents
+    kAppDataFolderNumber = 26,  // per-user configuration
+};
+
+// The path of a special folder with a trailing "/": 26 is the per-user
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config), 5 the documents
+// folder. An unknown number gives "" silently; a folder the system cannot
+// name gives "" after "Error #300".
+QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger);
+
+// Creates every missing level of the path (a trailing "/" is added when
+// missing). True when the folder exists afterwards; otherwise "Error #302"
+// is shown and false returned.
+bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger);

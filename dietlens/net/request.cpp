@@ -1,0 +1,147 @@
+#include "request.h"
+
+#include "cp1252.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+
+namespace net {
+namespace {
+
+bool sameOrigin(const QUrl& a, const QUrl& b)
+{
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+           && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+           && a.port(a.scheme() == QLatin1String("https") ? 443 : 80)
+                  == b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
+}
+
+} // namespace
+
+RequestCycle::RequestCycle(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this))
+{
+}
+
+RequestCycle::~RequestCycle() = default;
+
+void RequestCycle::setWaitHooks(std::function<void()> begin, std::function<void()> end)
+{
+    m_waitBegin = std::move(begin);
+    m_waitEnd = std::move(end);
+}
+
+RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::function<void()>& started)
+{
+    return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode), started);
+}
+
+RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& started)
+{
+    RequestResult result;
+    if (!url.isValid() || url.host().isEmpty()) {
+        result.failure = RequestFailure::Transport;
+        if (started)
+            started();
+        return result;
+    }
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+
+    QPointer<QNetworkReply> reply = m_manager->get(request);
+    QByteArray body;
+    RequestFailure failure = RequestFailure::None;
+    const qint64 cap = m_limits.maxBodyBytes;
+
+    auto fail = [&](RequestFailure why) {
+        if (failure == RequestFailure::None)
+            failure = why;
+        if (reply && reply->isRunning())
+            reply->abort();
+    };
+    auto take = [&] {
+        if (!reply || failure != RequestFailure::None)
+            return;
+        if (body.size() + reply->bytesAvailable() > cap) {
+            fail(RequestFailure::TooLarge);
+            return;
+        }
+        body += reply->readAll();
+    };
+
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl& target) {
+        if (sameOrigin(url, url.resolved(target)))
+            Q_EMIT reply->redirectAllowed();
+        else
+            fail(RequestFailure::Redirected);
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > cap)
+            fail(RequestFailure::TooLarge);
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
+
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] { fail(RequestFailure::TimedOut); });
+
+    if (started)
+        started();
+
+    ++m_running;
+    if (m_waitBegin)
+        m_waitBegin();
+    if (reply && !reply->isFinished()) {
+        timer.start(m_limits.timeoutMs);
+        loop.exec();
+    }
+    timer.stop();
+    if (m_waitEnd)
+        m_waitEnd();
+    --m_running;
+
+    if (!reply) {
+        result.failure = RequestFailure::Abandoned;
+        return result;
+    }
+    if (!reply->isFinished()) {
+        // The loop was ended from outside, e.g. by the program quitting.
+        reply->disconnect();
+        reply->abort();
+        reply->deleteLater();
+        result.failure = RequestFailure::Abandoned;
+        return result;
+    }
+    take();
+    reply->disconnect();
+
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    result.httpStatus = status.isValid() ? status.toInt() : 0;
+    const QNetworkReply::NetworkError error = reply->error();
+    reply->deleteLater();
+
+    if (failure == RequestFailure::None && error != QNetworkReply::NoError) {
+        // Errors below 200 are network and proxy failures; the others are
+        // HTTP-level answers, which count as replies when a status arrived.
+        if (int(error) < 200 || !status.isValid())
+            failure = RequestFailure::Transport;
+    }
+    result.failure = failure;
+    if (failure == RequestFailure::None) {
+        result.byteCount = body.size();
+        result.body = cp1252::decode(body);
+    }
+    return result;
+}
+
+} // namespace net

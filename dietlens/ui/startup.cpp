@@ -1,0 +1,53 @@
+#include "startup.h"
+
+#include "appstate.h"
+#include "defaultlanguages.h"
+#include "deployment.h"
+#include "folders.h"
+#include "languagefile.h"
+#include "messenger.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks)
+{
+    // Name and version first: the built-in texts carry the version in their header.
+    state.ProgramName = QStringLiteral("Dietlens");
+    state.ProgramVersion = QStringLiteral(DIETLENS_PROGRAM_VERSION);
+    CreateEnglishLanguage(state.lang, state);
+
+    const auto specialFolder = [&](int number) {
+        return hooks.specialFolder ? hooks.specialFolder(number) : GetSpecialFolder(number, state, messenger);
+    };
+    state.AppDataFolder = specialFolder(kAppDataFolderNumber);
+    state.DocumentsFolder = specialFolder(kDocumentsFolderNumber);
+
+    EnsureFolder(state.AppDataFolder + QStringLiteral("Quelmar/"), state, messenger);
+    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Language"), state, messenger);
+    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Database"), state, messenger);
+
+    state.LanguageFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Language/");
+    state.DatabaseFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Database/");
+    state.ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    state.SettingsPath = state.AppDataFolder + QStringLiteral("Quelmar/dl2set.dat");
+    state.BookmarksPath = state.DatabaseFolder + QStringLiteral("bookmarks.dat");
+
+    // Replaced by the translated not-connected caption once the language is applied.
+    mainWindow.setWindowTitle(state.ProgramName + QStringLiteral(" (niet verbonden)"));
+
+    state.ConnectionState = 0.0f;
+    state.GramToOunceFactor = 0.03527396f;
+    state.HelpFile = state.ProgramFolder + QStringLiteral("help.chm");
+
+    if (FileExists(state.BookmarksPath) && hooks.readBookmarks)
+        hooks.readBookmarks();
+    if (hooks.arrangeMainWindow)
+        hooks.arrangeMainWindow();
+    mainWindow.show();
+
+    EnsureDefaultLanguageFiles(state, messenger);
+    LoadSettings(state, messenger, hooks.firstRunSettingsDialog);
+    ApplySettingDefaults(state);
+    LoadLanguageFile(state.lang, state.LanguageFolder + state.settings.LanguageFile, messenger);
+}

@@ -1,0 +1,69 @@
+#include "appstate.h"
+#include "folders.h"
+#include "messenger.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFolders : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void specialFolders();
+    void ensureFolder_data();
+    void ensureFolder();
+    void ensureFolderBlockedByFile();
+
+private:
+    QTemporaryDir m_dir;
+    AppState m_state;
+    ScriptedMessenger m_messenger;
+};
+
+void TestFolders::specialFolders()
+{
+    const QString home = m_dir.filePath(u"home"_qs);
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + u"/cfg"_qs).toLocal8Bit());
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state, m_messenger), home + u"/cfg/"_qs);
+    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state, m_messenger), home + u"/Documents/"_qs);
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state, m_messenger), home + u"/.config/"_qs);
+    QCOMPARE(GetSpecialFolder(7, m_state, m_messenger), QString());
+    QVERIFY(m_messenger.shown.isEmpty());
+}
+
+void TestFolders::ensureFolder_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::newRow("several levels") << u"a/b/c"_qs;
+    QTest::newRow("trailing separator") << u"d/e/"_qs;
+    QTest::newRow("blank in a name") << u"Dietlens/My Language"_qs;
+    QTest::newRow("existing") << u"a/b"_qs;
+}
+
+void TestFolders::ensureFolder()
+{
+    QFETCH(QString, relative);
+    QVERIFY(EnsureFolder(m_dir.filePath(relative), m_state, m_messenger));
+    QVERIFY(QFileInfo(m_dir.filePath(relative)).isDir());
+    QVERIFY(m_messenger.shown.isEmpty());
+}
+
+void TestFolders::ensureFolderBlockedByFile()
+{
+    m_state.lang.set(7, 22, u"An error occurred while making a directory."_qs);
+    QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_qs), "x"));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_qs), m_state, m_messenger));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_qs), m_state, m_messenger));
+    QCOMPARE(m_messenger.shown.size(), 2);
+    QCOMPARE(m_messenger.shown[0].title, u"Error #302"_qs);
+    QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Critical);
+    QCOMPARE(m_messenger.shown[0].text, u"An error occurred while making a directory."_qs);
+}
+
+QTEST_GUILESS_MAIN(TestFolders)
+#include "test_folders.moc"

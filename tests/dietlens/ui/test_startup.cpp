@@ -1,0 +1,231 @@
+#include "appstate.h"
+#include "defaultlanguages.h"
+#include "dl_core.h"
+#include "messenger.h"
+#include "settings.h"
+#include "startup.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kFirstRunText =
+    u"The file 'dl2set.dat' has not been found on this computer.\n"
+    u"This is probably this is the first time that you have started up Dietlens.\n\n"
+    u"Fill in all the required fields in the settings window.\n"
+    u"Press 'OK' to open the settings window."_qs;
+
+const QStringList kDefaultFiles = {u"English.lsf"_qs, u"Nederlands.lsf"_qs, u"default.lsf"_qs};
+
+} // namespace
+
+// Start-up in a home folder of its own: HOME and XDG_CONFIG_HOME point into
+// a temporary folder for the whole run (set before the application exists).
+class TestStartup : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestStartup(QString home) : m_home(std::move(home)) {}
+
+private Q_SLOTS:
+    void init();
+    void firstStartInEmptyHome();
+    void secondStartLeavesCurrentFilesAlone();
+    void savedSettingsChooseLanguage();
+    void hooksRunInOrder();
+    void blockedFolderIsReportedAndStartupGoesOn();
+
+private:
+    QString languageFolder() const { return m_home + u"/Documents/Dietlens/My Language/"_qs; }
+    QString settingsPath() const { return m_home + u"/.config/Quelmar/dl2set.dat"_qs; }
+    QString m_home;
+};
+
+void TestStartup::init()
+{
+    QDir(m_home).removeRecursively();
+    QVERIFY(QDir().mkpath(m_home));
+}
+
+void TestStartup::firstStartInEmptyHome()
+{
+    AppState state;
+    ScriptedMessenger messenger;
+    DL_Core window(state, messenger);
+    window.Form_Load();
+
+    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_qs).isDir());
+    QVERIFY(QFileInfo(m_home + u"/Documents/Dietlens/My Database"_qs).isDir());
+    for (const QString& name : kDefaultFiles)
+        QVERIFY2(QFileInfo(languageFolder() + name).isFile(), qPrintable(name));
+    QCOMPARE(testsupport::readAll(languageFolder() + u"default.lsf"_qs),
+             testsupport::readAll(languageFolder() + u"English.lsf"_qs));
+    QVERIFY(!QFile::exists(settingsPath()));
+
+    QCOMPARE(messenger.shown.size(), 1);
+    QCOMPARE(messenger.shown[0].title, u"Dietlens"_qs);
+    QCOMPARE(messenger.shown[0].icon, MessageIcon::Information);
+    QCOMPARE(messenger.shown[0].text, kFirstRunText);
+
+    QCOMPARE(state.AppDataFolder, m_home + u"/.config/"_qs);
+    QCOMPARE(state.DocumentsFolder, m_home + u"/Documents/"_qs);
+    QCOMPARE(state.LanguageFolder, languageFolder());
+    QCOMPARE(state.DatabaseFolder, m_home + u"/Documents/Dietlens/My Database/"_qs);
+    QCOMPARE(state.SettingsPath, settingsPath());
+    QCOMPARE(state.BookmarksPath, state.DatabaseFolder + u"bookmarks.dat"_qs);
+    QCOMPARE(state.ProgramFolder, QCoreApplication::applicationDirPath() + u"/"_qs);
+    QCOMPARE(state.HelpFile, state.ProgramFolder + u"help.chm"_qs);
+    QCOMPARE(state.ProgramName, u"Dietlens"_qs);
+    QCOMPARE(state.ProgramVersion, u"2.12"_qs);
+    QCOMPARE(state.settings.LanguageFile, u"default.lsf"_qs);
+    QCOMPARE(state.settings.ServerChoice, u"0"_qs);
+    QCOMPARE(state.F(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QVERIFY(window.isVisible());
+}
+
+void TestStartup::secondStartLeavesCurrentFilesAlone()
+{
+    {
+        AppState state;
+        ScriptedMessenger messenger;
+        DL_Core window(state, messenger);
+        window.Form_Load();
+    }
+    // Date the files back, so that any rewrite would show.
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    QHash<QString, QByteArray> bytes;
+    for (const QString& name : kDefaultFiles) {
+        QFile f(languageFolder() + name);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(past, QFileDevice::FileModificationTime));
+        bytes[name] = testsupport::readAll(languageFolder() + name);
+    }
+    QVERIFY(testsupport::writeAll(languageFolder() + u"Mine.lsf"_qs, "my own"));
+
+    AppState state;
+    ScriptedMessenger messenger;
+    DL_Core window(state, messenger);
+    window.Form_Load();
+    for (const QString& name : kDefaultFiles) {
+        QCOMPARE(QFileInfo(languageFolder() + name).lastModified(), past);
+        QCOMPARE(testsupport::readAll(languageFolder() + name), bytes[name]);
+    }
+    QCOMPARE(testsupport::readAll(languageFolder() + u"Mine.lsf"_qs), QByteArray("my own"));
+    QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs}); // still a first run
+    QVERIFY(!QFile::exists(settingsPath()));
+
+    // An outdated file is written again.
+    QVERIFY(testsupport::writeAll(languageFolder() + u"Nederlands.lsf"_qs, "old"));
+    AppState third;
+    DL_Core thirdWindow(third, messenger);
+    thirdWindow.Form_Load();
+    QCOMPARE(testsupport::readAll(languageFolder() + u"Nederlands.lsf"_qs), bytes[u"Nederlands.lsf"_qs]);
+}
+
+void TestStartup::savedSettingsChooseLanguage()
+{
+    QWidget first;
+    AppState setup;
+    ScriptedMessenger messenger;
+    RunStartup(first, setup, messenger);
+    setup.settings.LanguageFile = u"Nederlands.lsf"_qs;
+    setup.settings.FirstName = u"Ann"_qs;
+    QVERIFY(SaveSettings(setup, messenger));
+    messenger.clear();
+
+    QWidget window;
+    AppState state;
+    RunStartup(window, state, messenger);
+    QVERIFY(messenger.shown.isEmpty());
+    QCOMPARE(state.settings.FirstName, u"Ann"_qs);
+    QCOMPARE(state.settings.LanguageFile, u"Nederlands.lsf"_qs);
+    LanguageTables dutch;
+    CreateDutchLanguage(dutch, state);
+    QCOMPARE(state.F(7, 3), dutch.at(7, 3));
+    QVERIFY(state.F(7, 3) != u"The file 'dl2set.dat' has not been found on this computer."_qs);
+
+    // A language file that is gone falls back to the default one.
+    setup.settings.LanguageFile = u"Gone.lsf"_qs;
+    QVERIFY(SaveSettings(setup, messenger));
+    AppState fallback;
+    QWidget third;
+    RunStartup(third, fallback, messenger);
+    QVERIFY(messenger.shown.isEmpty());
+    QCOMPARE(fallback.settings.LanguageFile, u"default.lsf"_qs);
+    QCOMPARE(fallback.F(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+}
+
+void TestStartup::hooksRunInOrder()
+{
+    const QString other = m_home + u"/elsewhere"_qs;
+    QVERIFY(QDir().mkpath(other + u"/docs/Dietlens/My Database"_qs));
+    QVERIFY(testsupport::writeAll(other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs, "x"));
+
+    QWidget window;
+    AppState state;
+    ScriptedMessenger messenger;
+    QStringList calls;
+    StartupHooks hooks;
+    hooks.specialFolder = [&](int number) {
+        return number == 26 ? other + u"/cfg/"_qs : other + u"/docs/"_qs;
+    };
+    hooks.readBookmarks = [&] {
+        calls << u"bookmarks"_qs;
+        QCOMPARE(state.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
+    };
+    hooks.arrangeMainWindow = [&] {
+        calls << u"arrange"_qs;
+        QVERIFY(!window.isVisible());
+    };
+    hooks.firstRunSettingsDialog = [&] {
+        calls << u"settings dialog"_qs;
+        // Shown over the visible window, whose caption is still the fixed one.
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), u"Dietlens (niet verbonden)"_qs);
+        QCOMPARE(messenger.shown.size(), 1);
+    };
+    RunStartup(window, state, messenger, hooks);
+    QCOMPARE(calls, (QStringList{u"bookmarks"_qs, u"arrange"_qs, u"settings dialog"_qs}));
+    QVERIFY(QFileInfo(other + u"/cfg/Quelmar"_qs).isDir());
+    QVERIFY(QFileInfo(other + u"/docs/Dietlens/My Language/English.lsf"_qs).isFile());
+    QVERIFY(!QFileInfo::exists(m_home + u"/Documents"_qs));
+}
+
+void TestStartup::blockedFolderIsReportedAndStartupGoesOn()
+{
+    QVERIFY(QDir().mkpath(m_home + u"/Documents"_qs));
+    QVERIFY(testsupport::writeAll(m_home + u"/Documents/Dietlens"_qs, "a file in the way"));
+    QWidget window;
+    AppState state;
+    ScriptedMessenger messenger;
+    RunStartup(window, state, messenger);
+    const QStringList titles = messenger.titles();
+    QCOMPARE(titles.count(u"Error #302"_qs), 2);
+    QCOMPARE(messenger.shown[0].text, u"An error occurred while making a directory."_qs);
+    QCOMPARE(titles.last(), u"Dietlens"_qs); // the first-run message still comes
+    QCOMPARE(messenger.shown.last().text, kFirstRunText);
+    QVERIFY(window.isVisible());
+    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_qs).isDir());
+}
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    const QString home = dir.filePath(u"home"_qs);
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + u"/.config"_qs).toLocal8Bit());
+    QApplication app(argc, argv);
+    TestStartup test(home);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_startup.moc"
