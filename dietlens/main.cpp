@@ -8,6 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Closing the main window sends it to the tray; only Exit ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     AppState state;
     // Message boxes open over the dialog in front, else over the main window.
     QPointer<QWidget> mainWindow;

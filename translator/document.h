@@ -15,12 +15,12 @@ class Messenger;
 
 namespace translator {
 
-inline constexpr int kFormCount = 24;        // forms 1 to 24; table 25 is the header
-inline constexpr int kMaxRows = 200;         // rows a form may get through New text and Insert text
-inline constexpr int kMinRowLength = 3;      // characters a row text needs at least
-inline constexpr int kMaxRowLength = 400;    // characters the row box takes
+inline constexpr int kFormCount = 24;     // forms 1 to 24; table 25 is the header
+inline constexpr int kMaxRows = 200;      // rows a form may get through New text and Insert text
+inline constexpr int kMinRowLength = 3;   // characters a row text needs at least
+inline constexpr int kMaxRowLength = 400; // characters the row box takes
 inline constexpr int kMaxFormNameLength = 50;
-inline constexpr int kShownEntryLength = 2;  // entries shorter than this are not listed as rows
+inline constexpr int kShownEntryLength = 2; // entries shorter than this are not listed as rows
 
 // Header boxes in the order of header entries 0 to 4, with their typing limits.
 enum class HeaderField { Application = 0, Version, Author, Date, Revision };

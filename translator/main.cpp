@@ -1,11 +1,25 @@
+#include "programicon.h"
+#include "qtmessenger.h"
+#include "tr_core.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quelmar Translator 1.6"));
+    QApplication::setApplicationName(QStringLiteral("translator"));
+    QApplication::setApplicationVersion(translator::versionText());
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("translator")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("translator"));
+
+    QtMessenger messenger;
+    translator::TranslatorSettings settings;
+    settings.documentsFolder = translator::GetSpecialFolder(messenger);
+    settings.siteEn = QStringLiteral(TRANSLATOR_SITE_EN);
+    settings.siteNl = QStringLiteral(TRANSLATOR_SITE_NL);
+    settings.developerSwitch = QStringLiteral(TRANSLATOR_DEVELOPER_SWITCH_VALUE);
+
+    translator::TR_Core window(settings, messenger);
     window.show();
     return app.exec();
 }

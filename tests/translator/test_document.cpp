@@ -61,12 +61,13 @@ private Q_SLOTS:
         QVERIFY(doc.header(HeaderField::Author).isEmpty());
 
         const CommandState s = doc.commandState();
-        QVERIFY(!s.save && !s.textNew && !s.toolNew && !s.textEdit && !s.textInsert && !s.textDelete
-                && !s.textReplace);
+        QVERIFY(!s.save && !s.textNew && !s.toolNew && !s.textEdit && !s.textInsert && !s.textDelete &&
+                !s.textReplace);
 
         // Saved at once, the header holds only date and revision.
         doc.CommitLists();
-        QCOMPARE(entries(doc, 25, 0, 4), (QStringList{{}, {}, {}, QStringLiteral("01-06-2005"), QStringLiteral("3")}));
+        QCOMPARE(entries(doc, 25, 0, 4),
+                 (QStringList{{}, {}, {}, QStringLiteral("01-06-2005"), QStringLiteral("3")}));
         QCOMPARE(doc.tables().at(0, 24), QStringLiteral("- EMPTY FORM - "));
         QVERIFY(doc.tables().at(0, 25).isEmpty());
     }
@@ -173,9 +174,9 @@ private Q_SLOTS:
 
     void insertShiftsLaterRows()
     {
-        TranslatorDocument doc = documentWithForm(
-            5, {QStringLiteral("AA"), QStringLiteral("BB"), QStringLiteral("CC"), QStringLiteral("DD"),
-                QStringLiteral("EE")});
+        TranslatorDocument doc =
+            documentWithForm(5, {QStringLiteral("AA"), QStringLiteral("BB"), QStringLiteral("CC"),
+                                 QStringLiteral("DD"), QStringLiteral("EE")});
         doc.ChooseRow(2);
         QCOMPARE(doc.InsertRow(), TextCheck::Ok);
         const QStringList expected{QStringLiteral("AA"), QStringLiteral("BB"), QStringLiteral("<NEW>"),
@@ -194,13 +195,15 @@ private Q_SLOTS:
 
     void deleteShiftsLaterRowsAndEmptiesTheLast()
     {
-        TranslatorDocument doc = documentWithForm(
-            3, {QStringLiteral("r0"), QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("r3"),
-                QStringLiteral("r4")});
+        TranslatorDocument doc =
+            documentWithForm(3, {QStringLiteral("r0"), QStringLiteral("r1"), QStringLiteral("r2"),
+                                 QStringLiteral("r3"), QStringLiteral("r4")});
         doc.ChooseRow(0);
         QVERIFY(doc.DeleteRow());
-        QCOMPARE(entries(doc, 3, 0, 4), (QStringList{QStringLiteral("r1"), QStringLiteral("r2"),
-                                                     QStringLiteral("r3"), QStringLiteral("r4"), {}}));
+        QCOMPARE(
+            entries(doc, 3, 0, 4),
+            (QStringList{
+                QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("r3"), QStringLiteral("r4"), {}}));
         QVERIFY(!doc.hasChosenRow());
         QVERIFY(doc.dirty());
     }
@@ -208,21 +211,29 @@ private Q_SLOTS:
     void shortEntriesAreHiddenAndTheGapCloses()
     {
         // Entry 2 empty: four rows shown; any change writes them to entries 0 to 3.
-        TranslatorDocument doc = documentWithForm(
-            9, {QStringLiteral("e0"), QStringLiteral("e1"), QString(), QStringLiteral("e3"), QStringLiteral("e4")});
+        TranslatorDocument doc = documentWithForm(9, {QStringLiteral("e0"), QStringLiteral("e1"), QString(),
+                                                      QStringLiteral("e3"), QStringLiteral("e4")});
         QCOMPARE(doc.rows().size(), 4);
         QCOMPARE(doc.EditRow(0, QStringLiteral("E00")), TextCheck::Ok);
-        QCOMPARE(entries(doc, 9, 0, 4), (QStringList{QStringLiteral("E00"), QStringLiteral("e1"),
-                                                     QStringLiteral("e3"), QStringLiteral("e4"), {}}));
+        QCOMPARE(entries(doc, 9, 0, 4), (QStringList{QStringLiteral("E00"),
+                                                     QStringLiteral("e1"),
+                                                     QStringLiteral("e3"),
+                                                     QStringLiteral("e4"),
+                                                     {}}));
 
         // More than one gap: every entry after the last row is emptied, so no
         // row is left behind twice.
-        TranslatorDocument gaps = documentWithForm(
-            9, {QStringLiteral("a1"), QStringLiteral("x"), QStringLiteral("b2"), QString(), QStringLiteral("c3"),
-                QStringLiteral("d4")});
+        TranslatorDocument gaps =
+            documentWithForm(9, {QStringLiteral("a1"), QStringLiteral("x"), QStringLiteral("b2"), QString(),
+                                 QStringLiteral("c3"), QStringLiteral("d4")});
         QCOMPARE(gaps.AddRow(QStringLiteral("new")), TextCheck::Ok);
-        QCOMPARE(entries(gaps, 9, 0, 6), (QStringList{QStringLiteral("a1"), QStringLiteral("b2"), QStringLiteral("c3"),
-                                                      QStringLiteral("d4"), QStringLiteral("new"), {}, {}}));
+        QCOMPARE(entries(gaps, 9, 0, 6), (QStringList{QStringLiteral("a1"),
+                                                      QStringLiteral("b2"),
+                                                      QStringLiteral("c3"),
+                                                      QStringLiteral("d4"),
+                                                      QStringLiteral("new"),
+                                                      {},
+                                                      {}}));
     }
 
     void replaceCountsChangedRows_data()
@@ -232,19 +243,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("count");
-        QTest::newRow("no rescan") << QStringList{QStringLiteral("aaa")} << QStringLiteral("aa") << QStringLiteral("b")
-                                   << QStringList{QStringLiteral("ba")} << 1;
+        QTest::newRow("no rescan") << QStringList{QStringLiteral("aaa")} << QStringLiteral("aa")
+                                   << QStringLiteral("b") << QStringList{QStringLiteral("ba")} << 1;
         QTest::newRow("row counted once")
             << QStringList{QStringLiteral("cat cat"), QStringLiteral("dog"), QStringLiteral("a cat")}
             << QStringLiteral("cat") << QStringLiteral("cow")
             << QStringList{QStringLiteral("cow cow"), QStringLiteral("dog"), QStringLiteral("a cow")} << 2;
-        QTest::newRow("case sensitive") << QStringList{QStringLiteral("Cat"), QStringLiteral("cat")}
-                                        << QStringLiteral("cat") << QStringLiteral("dog")
-                                        << QStringList{QStringLiteral("Cat"), QStringLiteral("dog")} << 1;
+        QTest::newRow("case sensitive")
+            << QStringList{QStringLiteral("Cat"), QStringLiteral("cat")} << QStringLiteral("cat")
+            << QStringLiteral("dog") << QStringList{QStringLiteral("Cat"), QStringLiteral("dog")} << 1;
         QTest::newRow("nothing matches") << QStringList{QStringLiteral("abc")} << QStringLiteral("x")
                                          << QStringLiteral("y") << QStringList{QStringLiteral("abc")} << 0;
-        QTest::newRow("replacement holds search") << QStringList{QStringLiteral("aXa")} << QStringLiteral("a")
-                                                  << QStringLiteral("aa") << QStringList{QStringLiteral("aaXaa")} << 1;
+        QTest::newRow("replacement holds search")
+            << QStringList{QStringLiteral("aXa")} << QStringLiteral("a") << QStringLiteral("aa")
+            << QStringList{QStringLiteral("aaXaa")} << 1;
     }
     void replaceCountsChangedRows()
     {

@@ -1,0 +1,130 @@
+#include "nutritionchart.h"
+
+#include "appstate.h"
+#include "messenger.h"
+#include "numbers.h"
+#include "units.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr std::array<float, NutritionChart::kBarCount> kCaptionTops{45, 600, 1200, 1800, 2400, 3000};
+constexpr std::array<float, NutritionChart::kBarCount> kBarTops{240, 800, 1395, 2000, 2600, 3200};
+constexpr float kCaptionWidth = 3400;
+constexpr float kCaptionHeight = 195;
+constexpr float kValueLabelHeight = 180;
+
+// A width the chart can take: a finite, non-negative number of twips.
+bool isDrawableWidth(float width)
+{
+    return std::isfinite(width) && width >= 0 && width < 1.0e9f;
+}
+
+} // namespace
+
+NutritionChart::NutritionChart()
+{
+    for (int i = 0; i < kBarCount; ++i) {
+        captions[i] = {kBarLeft, kCaptionTops[i], kCaptionWidth, kCaptionHeight};
+        ChartBar& bar = bars[i];
+        bar.leftCap = {kBarLeft, kBarTops[i], kCapWidth, kBarHeight};
+        bar.body = {kBarLeft + kCapWidth, kBarTops[i], 0, kBarHeight};
+        bar.rightCap = {bar.body.left, kBarTops[i], kCapWidth, kBarHeight};
+        bar.label = {bar.rightCap.left + kCapWidth + kGap, kBarTops[i] + kGap, kValueLabelWidth, kValueLabelHeight};
+    }
+}
+
+ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& v, int weightGrams,
+                                   const AppState& state, Messenger& messenger)
+{
+    if (v.kj == 0 || v.kcal == 0)
+        return ChartDrawing::Skipped;
+
+    const NutritionValues shown = ScaledToWeight(v, float(weightGrams));
+    if (!v.isFinite() || !shown.isFinite())
+        return ChartDrawing::Failed;
+
+    const WeightUnitKind unit = WeightUnitOf(state.settings.WeightUnit);
+    if (unit != WeightUnitKind::Other) {
+        const QString grams = QString::number(weightGrams);
+        const QString weight =
+            unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, state, messenger);
+        const QString unitWord = unit == WeightUnitKind::Grams ? state.F(7, 32) : state.F(7, 40);
+        const QString tail = QLatin1Char(' ') + weight + QLatin1Char(' ') + unitWord;
+        const QString& energyUnit = state.settings.EnergyUnit;
+        if (energyUnit.isEmpty())
+            chart.captionTexts[EnergyBar] = state.F(7, 24) + tail;
+        else if (energyUnit == QLatin1String("0"))
+            chart.captionTexts[EnergyBar] = state.F(7, 25) + tail;
+        else if (energyUnit == QLatin1String("1"))
+            chart.captionTexts[EnergyBar] = state.F(7, 26) + tail;
+        chart.captionTexts[SaturatedFatBar] = state.F(7, 27) + tail;
+        chart.captionTexts[UnsaturatedFatBar] = state.F(7, 28) + tail;
+        chart.captionTexts[SodiumBar] = state.F(7, 29) + tail;
+        chart.captionTexts[ProteinBar] = state.F(7, 30) + tail;
+        chart.captionTexts[CarbohydratesBar] = state.F(7, 31) + tail;
+    }
+
+    const float maxLength = chart.maxBarLength();
+    float nutrientSum = v.unsaturatedFat + v.saturatedFat + v.carbohydrates + v.protein + v.sodium;
+    if (nutrientSum == 0)
+        nutrientSum = 1;
+    const float scale = maxLength / nutrientSum;
+    const bool widthLocked = v.kj >= maxLength;
+
+    struct BarSpec
+    {
+        float width;
+        float shownValue;
+        const char16_t* pattern;
+    };
+    const std::array<BarSpec, NutritionChart::kBarCount> specs{{
+        {v.kj, 0, u"#######"},
+        {scale * v.saturatedFat, shown.saturatedFat, u"###0.00"},
+        {scale * v.unsaturatedFat, shown.unsaturatedFat, u"###0.00"},
+        {scale * v.sodium, shown.sodium, u"###0.000"},
+        {scale * v.protein, shown.protein, u"####0.00"},
+        {scale * v.carbohydrates, shown.carbohydrates, u"####0.00"},
+    }};
+
+    const QString grams = state.F(7, 36);
+    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+        ChartBar& bar = chart.bars[i];
+        const float top = kBarTops[i];
+        bar.leftCap = {NutritionChart::kBarLeft, top, NutritionChart::kCapWidth, NutritionChart::kBarHeight};
+        bar.body.left = bar.leftCap.left + bar.leftCap.width;
+        bar.body.top = top;
+        bar.body.height = NutritionChart::kBarHeight;
+        if (!widthLocked) {
+            if (!isDrawableWidth(specs[i].width))
+                return ChartDrawing::Failed;
+            bar.body.width = specs[i].width;
+        }
+        bar.rightCap = {bar.body.left + bar.body.width, top, NutritionChart::kCapWidth, NutritionChart::kBarHeight};
+        bar.label.top = top + NutritionChart::kGap;
+        bar.label.left = bar.rightCap.left + bar.rightCap.width + NutritionChart::kGap;
+        if (i == EnergyBar) {
+            const QString& energyUnit = state.settings.EnergyUnit;
+            if (energyUnit.isEmpty())
+                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + state.F(7, 33);
+            else if (energyUnit == QLatin1String("0"))
+                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + state.F(7, 34);
+            else if (energyUnit == QLatin1String("1"))
+                bar.labelText = FormatNumber(shown.kcal, u"#######") + QLatin1Char(' ') + state.F(7, 35);
+        } else {
+            bar.labelText = FormatNumber(specs[i].shownValue, specs[i].pattern) + QLatin1Char(' ') + grams;
+        }
+    }
+    return ChartDrawing::Drawn;
+}
+
+ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
+                                const AppState& state, Messenger& messenger)
+{
+    const ChartDrawing result = ComputeNutritionChart(chart, per100g, weightGrams, state, messenger);
+    if (result == ChartDrawing::Failed)
+        messenger.message(QStringLiteral("Error #304"), joinLines({state.F(7, 23), state.F(7, 21)}),
+                          MessageIcon::Critical);
+    return result;
+}

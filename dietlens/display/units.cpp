@@ -1,0 +1,90 @@
+#include "units.h"
+
+#include "appstate.h"
+#include "messenger.h"
+#include "numbers.h"
+
+#include <cmath>
+
+namespace {
+
+void showCalculationError(const LanguageTables& lang, Messenger& messenger)
+{
+    messenger.message(QStringLiteral("Error #F7-0h"),
+                      joinLines({lang.at(7, 37), lang.at(7, 38), QString(), lang.at(7, 39)}),
+                      MessageIcon::Critical);
+}
+
+} // namespace
+
+QString GramsToOunces(const QString& grams, float factor, const LanguageTables& lang, Messenger& messenger)
+{
+    if (grams.isEmpty())
+        return {};
+    QString text = grams;
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    const float ounces = float(Val(text)) * factor;
+    if (!std::isfinite(ounces)) {
+        showCalculationError(lang, messenger);
+        return {};
+    }
+    const float rounded = float(Val(FormatNumber(ounces, u"##0.0", QLatin1Char('.'))));
+    QString result = GeneralNumber(rounded == 0.0f ? 0.0f : rounded);
+    result.replace(QLatin1Char('.'), RegionalDecimalSeparator());
+    return result;
+}
+
+QString GramsToOunces(const QString& grams, const AppState& state, Messenger& messenger)
+{
+    return GramsToOunces(grams, state.GramToOunceFactor, state.lang, messenger);
+}
+
+QString OuncesToGrams(const QString& ounces, float factor, const LanguageTables& lang, Messenger& messenger)
+{
+    if (ounces.isEmpty())
+        return {};
+    QString text = ounces;
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    const float grams = factor == 0.0f ? NAN : float(Val(text)) / factor;
+    if (!std::isfinite(grams)) {
+        showCalculationError(lang, messenger);
+        return {};
+    }
+    QString result = FormatNumber(grams, u"##0", QLatin1Char('.'));
+    if (result == QLatin1String("-0"))
+        result = QStringLiteral("0");
+    return result;
+}
+
+QString OuncesToGrams(const QString& ounces, const AppState& state, Messenger& messenger)
+{
+    return OuncesToGrams(ounces, state.GramToOunceFactor, state.lang, messenger);
+}
+
+WeightUnitKind WeightUnitOf(const QString& setting)
+{
+    const double unit = Val(setting);
+    if (unit == 0)
+        return WeightUnitKind::Grams;
+    if (unit == 1)
+        return WeightUnitKind::Ounces;
+    return WeightUnitKind::Other;
+}
+
+QString WeightText(const QString& gramsText, const AppState& state, Messenger& messenger)
+{
+    if (WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces)
+        return GramsToOunces(gramsText, state, messenger);
+    return gramsText;
+}
+
+QString WeightUnitWord(const AppState& state)
+{
+    return WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces ? state.F(1, 76) : state.F(1, 45);
+}
+
+QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state, Messenger& messenger)
+{
+    return name + QStringLiteral(" (") + WeightText(gramsText, state, messenger) + QLatin1Char(' ') +
+           WeightUnitWord(state) + QLatin1Char(')');
+}

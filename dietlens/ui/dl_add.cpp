@@ -1,0 +1,445 @@
+#include "dl_add.h"
+
+#include "appstate.h"
+#include "dialogsupport.h"
+#include "messenger.h"
+#include "numbers.h"
+#include "request.h"
+#include "settings.h"
+#include "submission.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+const QString kTitle501 = QStringLiteral("Error #501");
+const QString kTitle502 = QStringLiteral("Error #502");
+const QString kTitle503 = QStringLiteral("Error #503");
+const QString kTitle504 = QStringLiteral("Error #504");
+
+// Screen patterns of the seven converted values.
+const char16_t* const kPatterns[7] = {u"######0", u"#####0", u"##0.00", u"##0.00",
+                                      u"##0.00",  u"##0.00", u"#0.0000"};
+
+// The number a box holds, commas read as periods.
+double boxValue(const QString& text)
+{
+    QString t = text;
+    return Val(t.replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+// A single-precision value, or nothing when the number does not fit.
+std::optional<float> toSingle(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+        return std::nullopt;
+    return float(value);
+}
+
+// Grams to ounces, one decimal, written without trailing zeros.
+QString gramsToOunces(const QString& grams, float factor)
+{
+    if (grams.isEmpty())
+        return {};
+    const float ounces = float(boxValue(grams)) * factor;
+    const float rounded = float(std::round(double(ounces) * 10.0) / 10.0);
+    QString text = GeneralNumber(rounded);
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+// Ounces to whole grams.
+QString ouncesToGrams(const QString& ounces, float factor)
+{
+    if (ounces.isEmpty())
+        return {};
+    const double grams = double(float(boxValue(ounces)) / factor);
+    return QString::number(std::llround(grams));
+}
+
+} // namespace
+
+DL_Add::FetchFunction DL_Add::fetchWith(net::RequestCycle& cycle)
+{
+    return [&cycle](const QByteArray& url) -> std::optional<QString> {
+        const net::RequestResult result = cycle.get(url);
+        if (result.transferError())
+            return std::nullopt;
+        return result.body;
+    };
+}
+
+DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidget* parent)
+    : QDialog(parent), m_state(state), m_messenger(messenger), m_fetch(std::move(fetch))
+{
+    setObjectName(QStringLiteral("DL_Add"));
+    setWindowIcon(DietlensIcon());
+
+    lbl_info = new QLabel(this);
+    lbl_info->setObjectName(QStringLiteral("lbl_info"));
+    lbl_info->setWordWrap(true);
+    for (int i = 0; i < 13; ++i) {
+        m_labels[i] = new QLabel(this);
+        m_labels[i]->setObjectName(QStringLiteral("lbl_%1").arg(i + 1));
+    }
+
+    // General information: sender, item name, remarks.
+    Frame_1 = new QGroupBox(this);
+    Frame_1->setObjectName(QStringLiteral("Frame_1"));
+    auto* general = new QGridLayout(Frame_1);
+    for (int i = 0; i < 3; ++i) {
+        txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
+        general->addWidget(m_labels[i], i, 0);
+        general->addWidget(txt_algemeen[i], i, 1);
+    }
+    txt_algemeen[1]->setMinimumWidth(260);
+
+    // Nutrition values as typed and per 100 gram.
+    Frame_2 = new QGroupBox(this);
+    Frame_2->setObjectName(QStringLiteral("Frame_2"));
+    auto* values = new QGridLayout(Frame_2);
+    txt_gram = newBox(QStringLiteral("txt_gram"));
+    txt_gram->setText(QStringLiteral("100"));
+    txt_oz = newBox(QStringLiteral("txt_oz"));
+    txt_oz->setText(QStringLiteral("3.5"));
+    txt_sGewicht = newBox(QStringLiteral("txt_sGewicht"));
+    txt_sGewicht->setText(QStringLiteral("100"));
+    txt_sGewicht->hide();
+    auto* weightRow = new QHBoxLayout;
+    weightRow->addWidget(m_labels[3]);
+    weightRow->addWidget(txt_gram);
+    weightRow->addWidget(txt_oz);
+    weightRow->addWidget(m_labels[4]);
+    weightRow->addStretch();
+    values->addLayout(weightRow, 0, 0, 1, 3);
+    for (int i = 0; i < 7; ++i) {
+        txt_s[i] = newBox(QStringLiteral("txt_s(%1)").arg(i));
+        txt_d[i] = newBox(QStringLiteral("txt_d(%1)").arg(i));
+        // The converted values are the window's own results, not typed.
+        txt_d[i]->setReadOnly(true);
+        txt_d[i]->setFocusPolicy(Qt::NoFocus);
+        QPalette shaded = txt_d[i]->palette();
+        shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
+        txt_d[i]->setPalette(shaded);
+        values->addWidget(m_labels[5 + i], i + 1, 0);
+        values->addWidget(txt_s[i], i + 1, 1);
+        values->addWidget(txt_d[i], i + 1, 2);
+    }
+    m_labels[12]->setWordWrap(true);
+    values->addWidget(m_labels[12], 8, 0, 1, 3);
+
+    cmd_annuleer = new QPushButton(this);
+    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
+    cmd_annuleer->setAutoDefault(false);
+    cmd_verzenden = new QPushButton(this);
+    cmd_verzenden->setObjectName(QStringLiteral("cmd_verzenden"));
+    cmd_verzenden->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmd_annuleer);
+    buttons->addWidget(cmd_verzenden);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbl_info);
+    layout->addWidget(Frame_1);
+    layout->addWidget(Frame_2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    lbl_info->setMaximumWidth(460);
+
+    connect(cmd_verzenden, &QPushButton::clicked, this, &DL_Add::cmd_verzenden_Click);
+    connect(cmd_annuleer, &QPushButton::clicked, this, &DL_Add::cmd_annuleer_Click);
+    // Key release is the described trigger; an edit without keys (paste with
+    // the mouse) recalculates as well. Text set by the window itself does not.
+    connect(txt_gram, &QLineEdit::textEdited, this, &DL_Add::txt_gram_KeyUp);
+    connect(txt_oz, &QLineEdit::textEdited, this, &DL_Add::txt_oz_KeyUp);
+    for (int i = 0; i < 7; ++i)
+        connect(txt_s[i], &QLineEdit::textEdited, this, [this, i] { txt_s_KeyUp(i); });
+
+    // Form_Load
+    interface_draw();
+    Set_Taal();
+    const Settings& s = m_state.settings;
+    txt_algemeen[0]->setText(s.FirstName + QLatin1Char(' ') + s.LastName);
+    SetTopmost(this, WantsTopmost(s.AlwaysOnTop, true));
+    // The sender's name is filled in already: typing starts at the item's name.
+    txt_algemeen[1]->setFocus();
+}
+
+QLineEdit* DL_Add::newBox(const QString& name)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->installEventFilter(this);
+    return box;
+}
+
+void DL_Add::interface_draw()
+{
+    const bool ounces = Val(m_state.settings.WeightUnit) == 1.0;
+    txt_gram->setVisible(!ounces);
+    txt_oz->setVisible(ounces);
+    for (QLineEdit* box : {txt_gram, txt_oz})
+        box->setFixedWidth(70);
+}
+
+void DL_Add::Set_Taal()
+{
+    auto F = [this](int i) { return m_state.F(2, i); };
+    setWindowTitle(F(0));
+    lbl_info->setText(F(1));
+    Frame_1->setTitle(F(2));
+    Frame_2->setTitle(F(3));
+    for (int i = 0; i < 4; ++i)
+        m_labels[i]->setText(F(4 + i));
+    const double unit = Val(m_state.settings.WeightUnit);
+    if (unit == 0.0)
+        m_labels[4]->setText(F(8));
+    else if (unit == 1.0)
+        m_labels[4]->setText(F(32));
+    for (int i = 5; i < 13; ++i)
+        m_labels[i]->setText(F(4 + i));
+    cmd_annuleer->setText(F(17));
+    cmd_verzenden->setText(F(18));
+}
+
+bool DL_Add::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box || box->isReadOnly())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
+        return filterKey(box, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        if (box == txt_gram)
+            txt_gram_KeyUp();
+        else if (box == txt_oz)
+            txt_oz_KeyUp();
+        else if (const auto it = std::find(txt_s.begin(), txt_s.end(), box); it != txt_s.end())
+            txt_s_KeyUp(int(it - txt_s.begin()));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Typed characters: the weight boxes and value boxes take numbers only. Keys
+// that type nothing (arrows, Delete, Tab) and shortcuts pass untouched.
+bool DL_Add::filterKey(QLineEdit* box, QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool isGram = box == txt_gram;
+    const bool isOz = box == txt_oz;
+    const bool isValue = std::find(txt_s.begin(), txt_s.end(), box) != txt_s.end();
+    if (!isGram && !isOz && !isValue)
+        return false;
+    if (text.size() != 1 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QChar c = text.at(0);
+    if (c == QChar(u'\b') || (c >= u'0' && c <= u'9'))
+        return false;
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        return false; // Enter, Escape, Tab: dialog keys
+    if (isOz && (c == u',' || c == u'.'))
+        return false;
+    if (isValue && c == u'.')
+        return false;
+    if (isValue && c == u',') {
+        box->insert(QStringLiteral("."));
+        return true;
+    }
+    return true; // swallowed
+}
+
+void DL_Add::txt_gram_KeyUp()
+{
+    const QString grams = txt_gram->text();
+    if (grams.isEmpty()) {
+        txt_sGewicht->clear();
+        txt_oz->clear();
+    } else {
+        txt_sGewicht->setText(grams);
+        txt_oz->setText(gramsToOunces(grams, m_state.GramToOunceFactor));
+    }
+    CalculatePer100Gram();
+}
+
+void DL_Add::txt_oz_KeyUp()
+{
+    const QString ounces = txt_oz->text();
+    if (ounces.isEmpty()) {
+        txt_sGewicht->clear();
+        txt_gram->clear();
+    } else {
+        const QString grams = ouncesToGrams(ounces, m_state.GramToOunceFactor);
+        txt_sGewicht->setText(grams);
+        txt_gram->setText(grams);
+    }
+    CalculatePer100Gram();
+}
+
+void DL_Add::txt_s_KeyUp(int)
+{
+    CalculatePer100Gram();
+}
+
+void DL_Add::CalculatePer100Gram()
+{
+    auto clearResults = [this] {
+        for (QLineEdit* box : txt_d)
+            box->clear();
+    };
+    auto fail = [this, &clearResults] {
+        clearResults();
+        m_messenger.message(kTitle501, joinLines({m_state.F(2, 19), m_state.F(2, 20)}), MessageIcon::Critical);
+    };
+
+    // Without a usable weight the old results would be wrong for the new
+    // weight: they are emptied so they cannot be sent.
+    if (txt_sGewicht->text().isEmpty())
+        return clearResults();
+    const std::optional<float> weight = toSingle(boxValue(txt_sGewicht->text()));
+    if (!weight)
+        return fail();
+    if (*weight == 0.0f)
+        return clearResults();
+    const std::optional<float> factor = toSingle(100.0 / double(*weight));
+    if (!factor)
+        return fail();
+
+    std::array<QString, 7> results;
+    for (int i = 0; i < 7; ++i) {
+        const std::optional<float> typed = toSingle(boxValue(txt_s[i]->text()));
+        if (!typed)
+            return fail();
+        const std::optional<float> value = toSingle(double(*typed * *factor));
+        if (!value)
+            return fail();
+        results[i] = FormatNumber(double(*value), QStringView(kPatterns[i]));
+    }
+    for (int i = 0; i < 7; ++i)
+        txt_d[i]->setText(results[i]);
+}
+
+int DL_Add::firstBrokenRule() const
+{
+    if (txt_algemeen[0]->text().isEmpty())
+        return 1;
+    if (txt_algemeen[1]->text().isEmpty())
+        return 2;
+    const QString weight = txt_sGewicht->text();
+    if (weight.isEmpty() || weight.contains(QLatin1Char(',')) || weight.contains(QLatin1Char('.')))
+        return 3;
+    for (const QLineEdit* box : txt_d) {
+        const QString v = box->text();
+        auto isPoint = [](QChar c) { return c == u',' || c == u'.'; };
+        if (v.isEmpty() || isPoint(v.back()) || isPoint(v.front()) || v.contains(QLatin1String(",,")) ||
+            v.contains(QLatin1String("..")))
+            return 4;
+    }
+    return 0;
+}
+
+void DL_Add::showCheckFailed()
+{
+    m_messenger.message(m_state.ProgramName, joinLines({m_state.F(2, 21), m_state.F(2, 22)}),
+                        MessageIcon::Critical);
+}
+
+void DL_Add::CheckFoodItem()
+{
+    CheckPassed = 1.0f;
+    try {
+        if (firstBrokenRule() != 0) {
+            CheckPassed = 0.0f;
+            showCheckFailed();
+        }
+    } catch (const std::exception&) {
+        // A check that could not finish has not passed: nothing is sent.
+        CheckPassed = 0.0f;
+        m_messenger.message(kTitle502, joinLines({m_state.F(2, 23), m_state.F(2, 24)}), MessageIcon::Critical);
+    }
+}
+
+void DL_Add::SubmitFoodItem()
+{
+    net::FoodItemSubmission item;
+    item.sender = txt_algemeen[0]->text();
+    item.name = txt_algemeen[1]->text();
+    item.remarks = txt_algemeen[2]->text();
+    for (int i = 0; i < 7; ++i)
+        item.per100Gram[i] = txt_d[i]->text();
+    const QByteArray url = net::BuildSubmissionUrl(m_state.SubmitUrl, item);
+    const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
+    if (!m_fetch || !parsed.isValid() || parsed.host().isEmpty() || parsed.scheme() != QLatin1String("http")) {
+        m_messenger.message(kTitle503, joinLines({m_state.F(2, 25), m_state.F(2, 24)}), MessageIcon::Critical);
+        return;
+    }
+
+    setWaiting(true);
+    const std::optional<QString> reply = m_fetch(url);
+    setWaiting(false);
+    handleReply(reply);
+}
+
+void DL_Add::handleReply(const std::optional<QString>& reply)
+{
+    if (!reply) {
+        m_messenger.message(kTitle504, joinLines({m_state.F(2, 30), m_state.F(2, 31)}), MessageIcon::Critical);
+        done(QDialog::Rejected);
+        return;
+    }
+    if (!net::IsSubmissionAccepted(*reply))
+        return;
+    m_state.settings.AddedCount = AddToCounter(m_state.settings.AddedCount, 1);
+    SaveSettings(m_state, m_messenger);
+    m_messenger.message(m_state.ProgramName,
+                        joinLines({m_state.F(2, 26), m_state.F(2, 27), m_state.F(2, 28), QString(), m_state.F(2, 29)}),
+                        MessageIcon::Information);
+    done(QDialog::Accepted);
+}
+
+void DL_Add::setWaiting(bool waiting)
+{
+    m_waiting = waiting;
+    cmd_verzenden->setEnabled(!waiting);
+    cmd_annuleer->setEnabled(!waiting);
+}
+
+void DL_Add::cmd_verzenden_Click()
+{
+    if (m_waiting)
+        return;
+    CheckFoodItem();
+    if (CheckPassed != 0.0f)
+        SubmitFoodItem();
+}
+
+void DL_Add::cmd_annuleer_Click()
+{
+    if (!m_waiting)
+        done(QDialog::Rejected);
+}
+
+void DL_Add::reject()
+{
+    if (!m_waiting)
+        QDialog::reject();
+}
+
+void DL_Add::closeEvent(QCloseEvent* event)
+{
+    if (m_waiting)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

@@ -1,0 +1,120 @@
+// The food search: request, counters, splitting the reply and the results list.
+#include "dl_core.h"
+
+#include "appstate.h"
+#include "messenger.h"
+#include "numbers.h"
+#include "request.h"
+#include "search.h"
+#include "settings.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <exception>
+
+void DL_Core::Pic_zoeken_Click()
+{
+    if (requestRunning())
+        return;
+    if (Val(m_state.ViewListMode) == 1) {
+        m_messenger.message(m_state.ProgramName, joinLines({m_state.F(1, 59), m_state.F(1, 60)}),
+                            MessageIcon::Exclamation);
+        return;
+    }
+    if (txt_item->text().size() < 3) {
+        m_messenger.message(QStringLiteral("Error #112"), joinLines({m_state.F(1, 61), m_state.F(1, 62)}),
+                            MessageIcon::Critical);
+        return;
+    }
+    SearchFoodItems();
+}
+
+void DL_Core::SearchFoodItems()
+{
+    DataBuffers& data = m_state.data;
+    const QString term = txt_item->text();
+    bool locked = false;
+    try {
+        data.lst_data.clear();
+        ClearResultsList();
+        data.txt_serverzoek.clear();
+
+        const QByteArray url = net::BuildSearchUrl(m_state.SearchUrl, term);
+
+        LockForRequest(true);
+        locked = true;
+        statusPanel(2)->setText(m_state.F(1, 69));
+        const net::RequestResult result = m_searchCycle->get(url);
+        if (result.failure == net::RequestFailure::Abandoned)
+            return; // the program is ending
+        if (result.transferError()) {
+            m_messenger.message(QStringLiteral("Error #102"),
+                                joinLines({m_state.F(1, 42), m_state.F(1, 43), QString(), m_state.F(1, 44)}),
+                                MessageIcon::Critical);
+        }
+        data.txt_serverzoek = result.body;
+
+        // Every request counts, also one that brought nothing back.
+        Settings& s = m_state.settings;
+        s.SearchCount = AddToCounter(s.SearchCount, 1);
+        s.TrafficCount = AddToCounter(s.TrafficCount, data.txt_serverzoek.size());
+        SaveSettings(m_state, m_messenger);
+
+        LockForRequest(false);
+        locked = false;
+
+        if (net::HasRecords(data.txt_serverzoek)) {
+            data.lst_data = net::SplitRecords(data.txt_serverzoek);
+            ShowSearchResults();
+            UpdateStatusBar();
+            return;
+        }
+        m_messenger.message(m_state.ProgramName,
+                            joinLines({m_state.F(1, 28) + QStringLiteral(" '") + term + QLatin1Char('\''),
+                                       m_state.F(1, 29)}),
+                            MessageIcon::Information);
+        UpdateStatusBar();
+    } catch (const std::exception&) {
+        if (locked)
+            LockForRequest(false);
+        m_messenger.message(QStringLiteral("Error #100"),
+                            joinLines({m_state.F(1, 30), m_state.F(1, 31), QString(), m_state.F(1, 32)}),
+                            MessageIcon::Critical);
+    }
+}
+
+void DL_Core::ShowSearchResults()
+{
+    DataBuffers& data = m_state.data;
+    try {
+        ClearResultsList();
+        LV_browse->setHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("NM")});
+        LV_browse->header()->resizeSection(0, Twips(320));
+        LV_browse->header()->resizeSection(1, 0);
+        LV_browse->header()->setSectionHidden(1, true);
+        LV_browse->header()->resizeSection(2, Twips(PixelsToTwips(LV_browse->width()) - 320 - 320));
+
+        QList<QTreeWidgetItem*> rows;
+        rows.reserve(data.lst_data.size());
+        for (const QString& record : std::as_const(data.lst_data)) {
+            data.temp_filter = net::SplitFields(record);
+            auto* row = new QTreeWidgetItem;
+            switch (net::StatusOf(data.temp_filter)) {
+            case net::RecordStatus::Checked: row->setIcon(0, m_checkedIcon); break;
+            case net::RecordStatus::Unchecked: row->setIcon(0, m_uncheckedIcon); break;
+            case net::RecordStatus::Unknown: break; // no icon rather than a neighbour's
+            }
+            row->setText(2, net::FieldAt(data.temp_filter, net::FoodName));
+            rows.append(row);
+        }
+        LV_browse->addTopLevelItems(rows);
+    } catch (const std::exception&) {
+        m_messenger.message(QStringLiteral("Error #103"), joinLines({m_state.F(1, 46), m_state.F(1, 47)}),
+                            MessageIcon::Critical);
+    }
+}

@@ -1,0 +1,402 @@
+#include "dl_properties.h"
+
+#include "appstate.h"
+#include "languagefile.h"
+#include "messenger.h"
+#include "numbers.h"
+#include "settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+const QString kOne = QStringLiteral("1");
+const QString kZero = QStringLiteral("0");
+
+// "0" unchecked, "1" checked; any other value leaves the box as it is.
+void showFlag(QCheckBox* box, const QString& value)
+{
+    if (value == kZero)
+        box->setCheckState(Qt::Unchecked);
+    else if (value == kOne)
+        box->setCheckState(Qt::Checked);
+}
+
+// A grey box leaves the setting as it is.
+void storeFlag(const QCheckBox* box, QString& value)
+{
+    if (box->checkState() == Qt::Unchecked)
+        value = kZero;
+    else if (box->checkState() == Qt::Checked)
+        value = kOne;
+}
+
+void showChoice(const std::array<QRadioButton*, 2>& group, const QString& value)
+{
+    if (value == kZero)
+        group[0]->setChecked(true);
+    else if (value == kOne)
+        group[1]->setChecked(true);
+}
+
+// Nothing selected leaves the setting as it is.
+void storeChoice(const std::array<QRadioButton*, 2>& group, QString& value)
+{
+    if (group[0]->isChecked())
+        value = kZero;
+    else if (group[1]->isChecked())
+        value = kOne;
+}
+
+} // namespace
+
+DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHooks hooks, QWidget* parent)
+    : QDialog(parent), m_state(state), m_messenger(messenger), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("DL_Properties"));
+    setWindowIcon(DietlensIcon());
+
+    lbl_info = new QLabel(this);
+    lbl_info->setObjectName(QStringLiteral("lbl_info"));
+    lbl_info->setWordWrap(true);
+    for (int i = 0; i < 6; ++i) {
+        m_labels[i] = new QLabel(this);
+        m_labels[i]->setObjectName(QStringLiteral("lbl_%1").arg(i + 1));
+    }
+
+    TabStrip1 = new QTabBar(this);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setExpanding(false);
+    for (int i = 0; i < 3; ++i)
+        TabStrip1->addTab(QString());
+    m_pages = new QStackedWidget(this);
+    for (int i = 0; i < 3; ++i)
+        ChoiceFrame[i] = newPage(i);
+
+    // Page 1: name, language, food server.
+    Frame[0] = newFrame(0, ChoiceFrame[0]);
+    auto* names = new QFormLayout(Frame[0]);
+    txt_voornaam = new QLineEdit(Frame[0]);
+    txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
+    txt_achternaam = new QLineEdit(Frame[0]);
+    txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    names->addRow(m_labels[0], txt_voornaam);
+    names->addRow(m_labels[1], txt_achternaam);
+
+    Frame[1] = newFrame(1, ChoiceFrame[0]);
+    auto* language = new QHBoxLayout(Frame[1]);
+    Combo_taal = new QComboBox(Frame[1]);
+    Combo_taal->setObjectName(QStringLiteral("Combo_taal"));
+    Combo_taal->setMinimumWidth(180);
+    cmd_reset = new QPushButton(QStringLiteral("R"), Frame[1]);
+    cmd_reset->setObjectName(QStringLiteral("cmd_reset"));
+    cmd_reset->setAutoDefault(false);
+    cmd_reset->setFixedWidth(cmd_reset->fontMetrics().horizontalAdvance(QStringLiteral("RR")) + 16);
+    language->addWidget(m_labels[2]);
+    language->addWidget(Combo_taal, 1);
+    language->addWidget(cmd_reset);
+
+    Frame[2] = newFrame(2, ChoiceFrame[0]);
+    auto* servers = new QVBoxLayout(Frame[2]);
+    for (int i = 0; i < 2; ++i) {
+        opt_db[i] = new QRadioButton(Frame[2]);
+        opt_db[i]->setObjectName(QStringLiteral("opt_db(%1)").arg(i));
+        servers->addWidget(opt_db[i]);
+    }
+
+    // Page 2: pop-ups, energy unit, weight unit.
+    Frame[4] = newFrame(4, ChoiceFrame[1]);
+    auto* popups = new QVBoxLayout(Frame[4]);
+    auto newCheck = [](const char* name, QWidget* parent, QBoxLayout* layout) {
+        auto* box = new QCheckBox(parent);
+        box->setObjectName(QLatin1String(name));
+        layout->addWidget(box);
+        return box;
+    };
+    chk_totray = newCheck("chk_totray", Frame[4], popups);
+    chk_connect = newCheck("chk_connect", Frame[4], popups);
+    chk_ontop = newCheck("chk_ontop", Frame[4], popups);
+    auto newChoice = [](const char* name, QGroupBox* frame, std::array<QRadioButton*, 2>& group) {
+        auto* layout = new QVBoxLayout(frame);
+        for (int i = 0; i < 2; ++i) {
+            group[i] = new QRadioButton(frame);
+            group[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+            layout->addWidget(group[i]);
+        }
+    };
+    Frame[5] = newFrame(5, ChoiceFrame[1]);
+    newChoice("opt_kjkcal", Frame[5], opt_kjkcal);
+    Frame[8] = newFrame(8, ChoiceFrame[1]);
+    newChoice("opt_systeem", Frame[8], opt_systeem);
+
+    // Page 3: counters, mail, the diet program.
+    Frame[3] = newFrame(3, ChoiceFrame[2]);
+    auto* counters = new QFormLayout(Frame[3]);
+    auto newCounter = [this](const char* name) {
+        auto* label = new QLabel(QStringLiteral("0"), Frame[3]);
+        label->setObjectName(QLatin1String(name));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    lbl_traffic = newCounter("lbl_traffic");
+    lbl_opdrachten = newCounter("lbl_opdrachten");
+    lbl_toegevoegd = newCounter("lbl_toegevoegd");
+    counters->addRow(m_labels[3], lbl_traffic);
+    counters->addRow(m_labels[4], lbl_opdrachten);
+    counters->addRow(m_labels[5], lbl_toegevoegd);
+    Frame[6] = newFrame(6, ChoiceFrame[2]);
+    auto* mail = new QVBoxLayout(Frame[6]);
+    chk_mail = newCheck("chk_mail", Frame[6], mail);
+    Frame[7] = newFrame(7, ChoiceFrame[2]);
+    auto* about = new QVBoxLayout(Frame[7]);
+    lbl_nfo_2 = new QLabel(Frame[7]);
+    lbl_nfo_2->setObjectName(QStringLiteral("lbl_nfo_2"));
+    lbl_nfo_2->setWordWrap(true);
+    about->addWidget(lbl_nfo_2);
+
+    for (QWidget* page : ChoiceFrame)
+        static_cast<QVBoxLayout*>(page->layout())->addStretch();
+
+    auto newButton = [this](const char* name) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    cmd_website = newButton("cmd_website");
+    cmd_annuleer = newButton("cmd_annuleer");
+    cmd_opslaan = newButton("cmd_opslaan");
+    cmd_opslaan->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmd_website);
+    buttons->addStretch();
+    buttons->addWidget(cmd_annuleer);
+    buttons->addWidget(cmd_opslaan);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbl_info);
+    layout->addWidget(TabStrip1);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+    setMinimumWidth(480);
+
+    connect(TabStrip1, &QTabBar::currentChanged, this, &DL_Properties::TabStrip1_Click);
+    // A pick by the user previews; filling or setting the list in code does not.
+    connect(Combo_taal, &QComboBox::activated, this, &DL_Properties::Combo_taal_Click);
+    connect(cmd_reset, &QPushButton::clicked, this, &DL_Properties::cmd_reset_Click);
+    connect(cmd_website, &QPushButton::clicked, this, &DL_Properties::cmd_website_Click);
+    connect(cmd_annuleer, &QPushButton::clicked, this, &DL_Properties::cmd_annuleer_Click);
+    connect(cmd_opslaan, &QPushButton::clicked, this, &DL_Properties::cmd_opslaan_Click);
+
+    Form_Load();
+}
+
+QWidget* DL_Properties::newPage(int index)
+{
+    auto* page = new QWidget(m_pages);
+    page->setObjectName(QStringLiteral("ChoiceFrame(%1)").arg(index));
+    new QVBoxLayout(page);
+    m_pages->addWidget(page);
+    return page;
+}
+
+QGroupBox* DL_Properties::newFrame(int index, QWidget* page)
+{
+    auto* frame = new QGroupBox(page);
+    frame->setObjectName(QStringLiteral("Frame_%1").arg(index));
+    page->layout()->addWidget(frame);
+    return frame;
+}
+
+void DL_Properties::Form_Load()
+{
+    try {
+        Set_Taal();
+        m_currentTab = 1;
+        TabStrip1->setCurrentIndex(0);
+        m_pages->setCurrentIndex(0);
+        FillLanguageList();
+        Combo_taal->setCurrentIndex(Combo_taal->findText(m_state.settings.LanguageFile));
+        fillFields();
+        SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, false));
+    } catch (const std::exception&) {
+        m_messenger.message(QStringLiteral("Error #600"), joinLines({m_state.F(5, 28), m_state.F(5, 29)}),
+                            MessageIcon::Critical);
+    }
+}
+
+void DL_Properties::fillFields()
+{
+    const Settings& s = m_state.settings;
+    showChoice(opt_db, s.ServerChoice);
+    showFlag(chk_totray, s.ShowTrayNotice);
+    showFlag(chk_connect, s.ShowConnectNotice);
+    showFlag(chk_ontop, s.AlwaysOnTop);
+    showChoice(opt_kjkcal, s.EnergyUnit);
+    showChoice(opt_systeem, s.WeightUnit);
+    showFlag(chk_mail, s.MailOptIn);
+    txt_voornaam->setText(s.FirstName);
+    txt_achternaam->setText(s.LastName);
+    if (!s.TrafficCount.isEmpty()) {
+        const double kilobytes = double(CounterValue(s.TrafficCount)) / 1024.0;
+        lbl_traffic->setText(FormatNumber(kilobytes, u"#####0.00") + QStringLiteral(" KB"));
+    }
+    if (!s.SearchCount.isEmpty())
+        lbl_opdrachten->setText(s.SearchCount);
+    if (!s.AddedCount.isEmpty())
+        lbl_toegevoegd->setText(s.AddedCount);
+}
+
+void DL_Properties::Set_Taal()
+{
+    auto F = [this](int i) { return m_state.F(5, i); };
+    setWindowTitle(F(0));
+    lbl_info->setText(F(1));
+    for (int i = 0; i < 3; ++i) {
+        TabStrip1->setTabText(i, F(2 + i));
+        TabStrip1->setTabToolTip(i, F(5 + i));
+    }
+    for (int i = 0; i <= 5; ++i)
+        Frame[i]->setTitle(F(8 + i));
+    Frame[6]->setTitle(F(42));
+    Frame[7]->setTitle(F(40));
+    Frame[8]->setTitle(F(45));
+    for (int i = 0; i < 5; ++i)
+        m_labels[i]->setText(F(14 + i));
+    m_labels[5]->setText(F(41));
+    cmd_reset->setToolTip(F(19));
+    opt_db[0]->setText(F(20));
+    opt_db[1]->setText(F(21));
+    opt_systeem[0]->setText(F(46));
+    opt_systeem[1]->setText(F(47));
+    opt_kjkcal[0]->setText(F(22));
+    opt_kjkcal[1]->setText(F(23));
+    chk_totray->setText(F(24));
+    chk_connect->setText(F(25));
+    chk_mail->setText(F(43));
+    chk_ontop->setText(F(44));
+    cmd_annuleer->setText(F(26));
+    cmd_opslaan->setText(F(27));
+    lbl_nfo_2->setText(m_state.F(6, 4));
+    cmd_website->setText(m_state.F(1, 12));
+    Frame[7]->setTitle(m_state.F(6, 2));
+}
+
+void DL_Properties::FillLanguageList()
+{
+    const QDir folder(m_state.LanguageFolder);
+    if (m_state.LanguageFolder.isEmpty() || !folder.exists() || !folder.isReadable()) {
+        Combo_taal->clear();
+        m_messenger.message(QStringLiteral("Error #601"), joinLines({m_state.F(5, 30), m_state.F(5, 31)}),
+                            MessageIcon::Critical);
+        return;
+    }
+    Combo_taal->clear();
+    Combo_taal->addItems(folder.entryList({QStringLiteral("*.lsf")}, QDir::Files, QDir::Name));
+    Combo_taal->setCurrentIndex(-1);
+}
+
+void DL_Properties::TabStrip1_Click()
+{
+    m_currentTab = TabStrip1->currentIndex() + 1;
+    m_pages->setCurrentIndex(m_currentTab - 1);
+}
+
+void DL_Properties::Combo_taal_Click()
+{
+    const QString name = Combo_taal->currentText();
+    if (name.isEmpty())
+        return;
+    LoadLanguageFile(m_state.lang, m_state.LanguageFolder + name, m_messenger);
+    runHook(m_hooks.setTaal);
+    Set_Taal();
+}
+
+void DL_Properties::cmd_reset_Click()
+{
+    const QString shown = Combo_taal->currentText();
+    runHook(m_hooks.resetLanguageFiles);
+    FillLanguageList();
+    // The name shown before stays chosen when the folder still holds it.
+    Combo_taal->setCurrentIndex(Combo_taal->findText(shown));
+}
+
+void DL_Properties::cmd_website_Click()
+{
+    runHook(m_hooks.openMenuviaSite);
+}
+
+void DL_Properties::cmd_annuleer_Click()
+{
+    const Settings& s = m_state.settings;
+    for (const QString* value : {&s.ServerChoice, &s.LanguageFile, &s.ShowTrayNotice, &s.ShowConnectNotice,
+                                 &s.EnergyUnit, &s.MailOptIn, &s.FirstName}) {
+        if (value->isEmpty()) {
+            m_messenger.message(m_state.ProgramName, joinLines({m_state.F(5, 48), m_state.F(5, 49)}),
+                                MessageIcon::Exclamation);
+            return;
+        }
+    }
+    done(QDialog::Rejected);
+}
+
+void DL_Properties::cmd_opslaan_Click()
+{
+    auto warn = [this](int first) {
+        m_messenger.message(m_state.ProgramName, joinLines({m_state.F(5, first), m_state.F(5, first + 1)}),
+                            MessageIcon::Exclamation);
+    };
+    if (txt_voornaam->text().isEmpty())
+        return warn(32);
+    if (txt_achternaam->text().isEmpty())
+        return warn(34);
+    if (Combo_taal->currentText().isEmpty())
+        return warn(36);
+
+    try {
+        Settings& s = m_state.settings;
+        s.LanguageFile = Combo_taal->currentText();
+        storeChoice(opt_db, s.ServerChoice);
+        storeFlag(chk_totray, s.ShowTrayNotice);
+        storeFlag(chk_connect, s.ShowConnectNotice);
+        storeChoice(opt_kjkcal, s.EnergyUnit);
+        storeFlag(chk_mail, s.MailOptIn);
+        s.FirstName = txt_voornaam->text();
+        s.LastName = txt_achternaam->text();
+        storeFlag(chk_ontop, s.AlwaysOnTop);
+        storeChoice(opt_systeem, s.WeightUnit);
+        runHook(m_hooks.selectServer);
+        SaveSettings(m_state, m_messenger);
+    } catch (const std::exception&) {
+        m_messenger.message(QStringLiteral("Error #602"), joinLines({m_state.F(5, 38), m_state.F(5, 39)}),
+                            MessageIcon::Critical);
+        return;
+    }
+    done(QDialog::Accepted);
+}
+
+void DL_Properties::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is the Cancel button, with its completeness check.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmd_annuleer_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

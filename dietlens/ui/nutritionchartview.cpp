@@ -1,0 +1,112 @@
+#include "nutritionchartview.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+QRectF toPixels(const TwipRect& r)
+{
+    const qreal k = NutritionChartView::kTwipsPerPixel;
+    return QRectF(r.left / k, r.top / k, r.width / k, r.height / k);
+}
+
+// Bar fill with a lit upper edge, so a bar reads as a rounded rod.
+QLinearGradient rodGradient(const QRectF& r, const QColor& color)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, color.lighter(160));
+    g.setColorAt(0.35, color);
+    g.setColorAt(1.0, color.darker(140));
+    return g;
+}
+
+// The outline of a bar: a rounded left end (the left cap), the body and a
+// rounded right end (the right cap), as one contour so no seam shows.
+QPainterPath rodPath(const QRectF& leftCap, const QRectF& rightCap)
+{
+    QPainterPath path;
+    const qreal top = leftCap.top();
+    const qreal h = leftCap.height();
+    path.moveTo(leftCap.right(), top);
+    path.arcTo(QRectF(leftCap.left(), top, 2 * leftCap.width(), h), 90, 180);
+    path.lineTo(rightCap.left(), top + h);
+    path.arcTo(QRectF(rightCap.left() - rightCap.width(), top, 2 * rightCap.width(), h), -90, 180);
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+NutritionChartView::NutritionChartView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Pic_grafiek"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QSize size = sizeHint();
+    setMinimumSize(size);
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
+}
+
+QSize NutritionChartView::sizeHint() const
+{
+    return QSize(int(std::ceil(m_chart.areaWidth / kTwipsPerPixel)), int(std::ceil(m_chart.areaHeight / kTwipsPerPixel)));
+}
+
+QColor NutritionChartView::backgroundColor()
+{
+    return QColor(184, 204, 204); // 13421752
+}
+
+QColor NutritionChartView::barColor(int bar)
+{
+    switch (bar) {
+    case EnergyBar: return QColor(40, 90, 220);         // blue
+    case SaturatedFatBar: return QColor(245, 140, 30);  // orange
+    case UnsaturatedFatBar: return QColor(215, 35, 35); // red
+    case SodiumBar: return QColor(40, 160, 60);         // green
+    case ProteinBar: return QColor(250, 240, 160);      // pale yellow
+    case CarbohydratesBar: return QColor(245, 215, 0);  // yellow
+    }
+    return Qt::gray;
+}
+
+ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weightGrams, const AppState& state,
+                                      Messenger& messenger)
+{
+    const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, state, messenger);
+    if (result != ChartDrawing::Skipped)
+        update();
+    return result;
+}
+
+void NutritionChartView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), backgroundColor());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    const QColor textColor(Qt::black);
+    p.setPen(textColor);
+    for (int i = 0; i < NutritionChart::kBarCount; ++i)
+        p.drawText(toPixels(m_chart.captions[i]), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   m_chart.captionTexts[i]);
+
+    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+        const ChartBar& bar = m_chart.bars[i];
+        const QColor color = barColor(i);
+        const QRectF left = toPixels(bar.leftCap);
+        const QRectF right = toPixels(bar.rightCap);
+
+        p.setPen(Qt::NoPen);
+        p.setBrush(rodGradient(left, color));
+        p.drawPath(rodPath(left, right));
+
+        p.setPen(textColor);
+        p.drawText(toPixels(bar.label), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, bar.labelText);
+    }
+}

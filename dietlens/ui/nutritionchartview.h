@@ -1,0 +1,33 @@
+#pragma once
+// The chart area of the main window ("Pic_grafiek"): paints the bar chart
+// model, laid out in twips, at 15 twips per logical pixel. Painting is vector
+// based, so it stays sharp at any device pixel ratio.
+#include "nutritionchart.h"
+
+#include <QWidget>
+
+class NutritionChartView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr qreal kTwipsPerPixel = 15;
+
+    explicit NutritionChartView(QWidget* parent = nullptr);
+
+    const NutritionChart& chart() const { return m_chart; }
+
+    // Runs one drawing of the values per 100 g at the weight and repaints
+    // what it changed; a failed drawing shows "Error #304".
+    ChartDrawing draw(const NutritionValues& per100g, int weightGrams, const AppState& state, Messenger& messenger);
+
+    QSize sizeHint() const override;
+
+    static QColor barColor(int bar);
+    static QColor backgroundColor();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    NutritionChart m_chart;
+};

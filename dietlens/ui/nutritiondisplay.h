@@ -1,0 +1,130 @@
+#pragma once
+// The nutrition part of the main window: the weight slider and its two
+// buttons, the chart, the results and bookmark lists with the view switch,
+// bookmarking, removing, exporting and dragging food items. The window hands
+// over its controls; the handlers carry the names of the controls and events
+// they serve.
+#include "foodrecord.h"
+#include "nutritionchart.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class NutritionChartView;
+class QAbstractButton;
+class QAction;
+class QLineEdit;
+class QMenu;
+class QSlider;
+class QTreeWidget;
+class QWidget;
+struct AppState;
+class Messenger;
+
+struct DisplayControls
+{
+    QWidget* window = nullptr; // owner of pop-ups and drags
+    QTreeWidget* LV_browse = nullptr;
+    QTreeWidget* LV_browse_bookmarks = nullptr;
+    QSlider* Slider = nullptr;
+    QAbstractButton* Pic_plus = nullptr;
+    QAbstractButton* Pic_min = nullptr;
+    NutritionChartView* Pic_grafiek = nullptr;
+    QLineEdit* txt_item = nullptr;
+    QWidget* Pic_zoeken = nullptr;
+    QWidget* Pic_zoeken_bw = nullptr;
+    QMenu* mnu_opties = nullptr;
+    QAction* mnu_addlijst = nullptr;
+    QAction* mnu_toevoegen = nullptr;
+    QAction* mnu_del = nullptr;
+    QAction* toolbarResults = nullptr;   // toolbar button 5
+    QAction* toolbarBookmarks = nullptr; // toolbar button 6
+    QAction* toolbarAddFood = nullptr;   // toolbar button 8
+    QAction* toolbarBookmark = nullptr;  // toolbar button 9
+    std::function<void(const QString&)> setStatusText; // status bar panel 2
+};
+
+class NutritionDisplay : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinWeight = 10;
+    static constexpr int kMaxWeight = 1000;
+    static constexpr int kStartWeight = 100;
+
+    NutritionDisplay(AppState& state, Messenger& messenger, const DisplayControls& controls,
+                     QObject* parent = nullptr);
+
+    // Start-up: read the bookmarks file when there is one; the first chart.
+    void ReadBookmarksAtStartup();
+    void DrawStartChart();
+
+    // The chart at the slider's weight (or at a weight given).
+    ChartDrawing DrawNutritionChart(const NutritionValues& per100g);
+    ChartDrawing DrawNutritionChart(const NutritionValues& per100g, int weightGrams);
+
+    void Slider_Scroll();
+    void Pic_plus_Click();
+    void Pic_min_Click();
+
+    void Set_ViewList();
+    void Fill_BookmarkList();
+    void Toolbar_ResultsList();   // button 5
+    void Toolbar_BookmarkList();  // button 6
+
+    void LV_browse_Click();
+    void LV_browse_bookmarks_Click();
+    void LV_browse_MouseDown(Qt::MouseButton button, QPoint globalPos);
+    void LV_browse_bookmarks_MouseDown(Qt::MouseButton button, QPoint globalPos);
+
+    void mnu_addlijst_Click();
+    void mnu_del_Click();
+    void mnu_opslaan_Click();
+
+    // The text a drag of the current row carries, "" when there is nothing to drag.
+    QString LV_browse_OLEStartDrag();
+    QString LV_browse_bookmarks_OLEStartDrag();
+
+    // The results list was rebuilt: its chosen row is gone.
+    void ResultsListRebuilt();
+
+    const QStringList& chosenResult() const { return m_chosenResult; }
+    int chosenBookmarkRow() const { return m_chosenBookmarkRow; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Layout { None, FoodItem, Bookmark };
+
+    void setSliderValue(int value);
+    void stepWeight(int grams);
+    void showWeightTexts(const QString& name);
+    void setStatus(const QString& text);
+    int currentRow(QTreeWidget* list) const;
+    void startDrag(QTreeWidget* list);
+    void showAnalysisError(const QString& code);
+    void showDragError(const QString& code);
+    bool isResultsViewport(QObject* o) const;
+    bool isBookmarksViewport(QObject* o) const;
+
+    AppState& m_state;
+    Messenger& m_messenger;
+    DisplayControls m_c;
+
+    // The record the chart shows, in its own layout; the slider redraws it.
+    QStringList m_chartRecord;
+    Layout m_chartLayout = Layout::None;
+    // The chosen row of each list, the record commands act on.
+    QStringList m_chosenResult;
+    int m_chosenBookmarkRow = -1;
+
+    bool m_settingSlider = false;
+    QPointer<QWidget> m_pressedViewport;
+    QPoint m_pressPos;
+};

@@ -1,0 +1,618 @@
+// The main window against a scripted HTTP server: check-in, connection state,
+// search, the shell commands and the language of menus and tooltips.
+#include "appstate.h"
+#include "cp1252.h"
+#include "defaultlanguages.h"
+#include "dl_core.h"
+#include "messenger.h"
+#include "request.h"
+#include "scriptedhttpserver.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtEndian>
+
+#include <memory>
+
+using testsupport::ScriptedHttpServer;
+using Reply = ScriptedHttpServer::Reply;
+
+Q_DECLARE_METATYPE(Reply)
+
+namespace {
+
+const QByteArray kCheckinPath = "/modules/controle/dietlens_controle.php";
+const QByteArray kSearchPath = "/modules/swzoek.php";
+
+// The settings file as the program writes it: count 1, then 21 fields of a
+// 16-bit length and Windows-1252 bytes.
+QByteArray settingsFileBytes(const Settings& s)
+{
+    QByteArray out(4, '\0');
+    qToLittleEndian<qint32>(1, out.data());
+    for (int n = 1; n <= Settings::kFieldCount; ++n) {
+        const QByteArray text = cp1252::encode(s.field(n));
+        char len[2];
+        qToLittleEndian<quint16>(quint16(text.size()), len);
+        out.append(len, 2);
+        out += text;
+    }
+    return out;
+}
+
+class FakeHelpDesktop : public HelpDesktop
+{
+public:
+    bool hasHandlerFor(const QString&) const override { return true; }
+    bool open(const QUrl& url) override
+    {
+        opened << url;
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+} // namespace
+
+class TestDLCore : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedHttpServer> server;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<ScriptedMessenger> messenger;
+    std::unique_ptr<DL_Core> window;
+    QStringList opened;
+    FakeHelpDesktop help;
+    bool ended = false;
+
+    void makeWindow()
+    {
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, u"jan@example.org"_qs});
+        window->setDocumentOpener([this](const QString& d) { opened << d; });
+        window->setProgramEnder([this] { ended = true; });
+        window->setHelpDesktop(&help);
+        window->FinishStartUp();
+    }
+
+    void connectWith(const Reply& reply)
+    {
+        server->setReply(kCheckinPath, reply);
+        window->mnu_connect_Click();
+    }
+
+    void connectOk()
+    {
+        connectWith(ScriptedHttpServer::text("2.12"));
+        QCOMPARE(state->ConnectionState, 1.0f);
+        messenger->clear();
+        server->clearRequests();
+    }
+
+    QString F(int t, int i) const { return state->F(t, i); }
+    QAction* action(const char* name) const { return window->menuAction(QLatin1String(name)); }
+
+    QMap<QByteArray, QString> lastQuery() const
+    {
+        QMap<QByteArray, QString> values;
+        for (const auto& [key, value] : ScriptedHttpServer::queryPairs(server->lastTarget()))
+            values.insert(key, ScriptedHttpServer::decodeValue(value));
+        return values;
+    }
+
+    void verifyConnectedLook(bool connected)
+    {
+        const int col = connected ? 1 : 0;
+        QCOMPARE(window->windowTitle(), state->ProgramName + u' ' + F(7, connected ? 13 : 9));
+        QCOMPARE(action("mnu_connect")->text(), F(7, connected ? 14 : 10));
+        QCOMPARE(action("mnu_toevoegen")->isEnabled(), connected);
+        QCOMPARE(window->toolbarButton(2)->toolTip(), F(7, connected ? 15 : 11));
+        QCOMPARE(window->toolbarButton(2)->icon().cacheKey(),
+                 (connected ? window->disconnectIcon() : window->connectIcon()).cacheKey());
+        for (int position : {5, 6, 8})
+            QCOMPARE(window->toolbarButton(position)->isEnabled(), connected);
+        if (!connected) {
+            QVERIFY(!action("mnu_del")->isEnabled());
+            QVERIFY(!action("mnu_addlijst")->isEnabled());
+            QVERIFY(!window->toolbarButton(9)->isEnabled());
+        }
+        QCOMPARE(window->txt_item->isEnabled(), connected);
+        QCOMPARE(window->txt_item->palette().color(QPalette::Base),
+                 connected ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224));
+        QCOMPARE(window->txt_item->text(), connected ? QString() : F(7, 12));
+        QCOMPARE(window->Pic_zoeken->isVisibleTo(window.get()), connected);
+        QCOMPARE(window->Pic_zoeken_bw->isVisibleTo(window.get()), !connected);
+        QCOMPARE(window->statusPanel(2)->text(), F(7, connected ? 16 : 12));
+        Q_UNUSED(col);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        server = std::make_unique<ScriptedHttpServer>();
+        QVERIFY(server->start());
+        state = std::make_unique<AppState>();
+        const QString root = dir->path() + u'/';
+        state->AppDataFolder = root;
+        state->DocumentsFolder = root;
+        state->ProgramFolder = root;
+        state->LanguageFolder = root;
+        state->DatabaseFolder = root;
+        state->SettingsPath = root + u"dl2set.dat"_qs;
+        state->hosts.checkin = server->hostPort();
+        state->hosts.foodEn = server->hostPort();
+        state->hosts.foodNl = ScriptedHttpServer::refusingHostPort();
+        state->hosts.siteEn = u"http://site.example/"_qs;
+        CreateEnglishLanguage(state->lang, *state);
+        Settings& s = state->settings;
+        s.LanguageFile = u"English.lsf"_qs;
+        s.ServerChoice = u"1"_qs;
+        s.ShowConnectNotice = u"0"_qs;
+        s.ShowTrayNotice = u"0"_qs;
+        s.AlwaysOnTop = u"0"_qs;
+        s.MailOptIn = u"0"_qs;
+        s.FirstName = u"Jan"_qs;
+        s.LastName = u"Jansen"_qs;
+        s.SearchCount = u"4"_qs;
+        s.TrafficCount = u"100"_qs;
+        s.AddedCount = u"2"_qs;
+        s.EnergyUnit = s.WeightUnit = u"0"_qs;
+        messenger = std::make_unique<ScriptedMessenger>();
+        opened.clear();
+        help.opened.clear();
+        ended = false;
+        makeWindow();
+    }
+    void cleanup()
+    {
+        window.reset();
+        messenger.reset();
+        state.reset();
+        server.reset();
+        dir.reset();
+    }
+
+    void startsNotConnected()
+    {
+        QCOMPARE(state->ConnectionState, 0.0f);
+        verifyConnectedLook(false);
+        QCOMPARE(server->requestCount(), 0);
+        QCOMPARE(window->statusPanel(1)->text(), u"Dietlens 2.12"_qs);
+        QVERIFY(window->LV_browse->isVisibleTo(window.get()));
+        QVERIFY(!window->LV_browse_bookmarks->isVisibleTo(window.get()));
+        QCOMPARE(window->LV_browse_bookmarks->geometry(), window->LV_browse->geometry());
+        QCOMPARE(window->Pic_zoeken_bw->geometry(), window->Pic_zoeken->geometry());
+        QCOMPARE(state->SearchUrl, u"http://"_qs + server->hostPort() + u"/modules/swzoek.php"_qs);
+    }
+
+    void controlsCarryTheirNames()
+    {
+        for (const char* name : {"txt_item", "Pic_zoeken", "Pic_zoeken_bw", "LV_browse", "LV_browse_bookmarks",
+                                 "Slider", "Pic_plus", "Pic_min", "Pic_grafiek", "Toolbar", "StatusBar"})
+            QVERIFY2(window->findChild<QWidget*>(QLatin1String(name)), name);
+        for (const char* name : {"mnu_bestand", "mnu_export", "mnu_opties", "mnu_extra", "mnu_info", "mnuPopup"})
+            QVERIFY2(window->menu(QLatin1String(name)), name);
+        const struct
+        {
+            const char* name;
+            QKeySequence key;
+        } items[] = {{"mnu_settings", QKeySequence(u"Ctrl+S"_qs)}, {"mnu_connect", QKeySequence(u"Ctrl+C"_qs)},
+                     {"mnu_opslaan", {}},  {"mnu_exit", QKeySequence(u"Ctrl+X"_qs)},
+                     {"mnu_toevoegen", QKeySequence(u"Ctrl+N"_qs)}, {"mnu_addlijst", QKeySequence(u"Ctrl+B"_qs)},
+                     {"mnu_del", QKeySequence(Qt::Key_Delete)}, {"mnu_reset_taal", {}},
+                     {"mnu_index", QKeySequence(Qt::Key_F1)}, {"mnu_informatie", {}}, {"mnu_website", {}},
+                     {"mnu_mvfoodinfo", {}}, {"mnuShow", {}}};
+        for (const auto& item : items) {
+            QAction* a = action(item.name);
+            QVERIFY2(a, item.name);
+            QCOMPARE(a->shortcut(), item.key);
+        }
+        for (int position : {1, 4, 7, 10})
+            QVERIFY(window->toolbarButton(position)->isSeparator());
+        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), u"File"_qs);
+        QCOMPARE(window->menu(u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
+    }
+
+    void checkinUrl_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("optIn");
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<QString>("email");
+        QTest::newRow("names") << u"Jan"_qs << u"Jansen"_qs << u"0"_qs << u"Jan Jansen"_qs << QString();
+        QTest::newRow("ampersand stays in its value") << u"A &"_qs << u"B"_qs << u"0"_qs << u"A & B"_qs << QString();
+        QTest::newRow("empty names give one blank") << QString() << QString() << u"0"_qs << u" "_qs << QString();
+        QTest::newRow("mail with opt-in") << u"Jan"_qs << u"Jansen"_qs << u"1"_qs << u"Jan Jansen"_qs
+                                          << u"jan@example.org"_qs;
+    }
+    void checkinUrl()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, optIn);
+        QFETCH(QString, naam);
+        QFETCH(QString, email);
+        state->settings.FirstName = first;
+        state->settings.LastName = last;
+        state->settings.MailOptIn = optIn;
+        connectWith(ScriptedHttpServer::text("2.12"));
+        QCOMPARE(server->requestCount(), 1);
+        const QByteArray target = server->lastTarget();
+        QVERIFY(target.startsWith(kCheckinPath + "?&code="));
+        QList<QByteArray> keys;
+        for (const auto& pair : ScriptedHttpServer::queryPairs(target))
+            keys << pair.first;
+        QCOMPARE(keys, (QList<QByteArray>{"code", "naam", "email", "comnaam", "winuser", "opdrachten", "traffic",
+                                          "appver", "taal", "toevoegingen", "winver"}));
+        const auto q = lastQuery();
+        QCOMPARE(q.value("naam"), naam);
+        QCOMPARE(q.value("email"), email);
+        QCOMPARE(q.value("code"), u"6-2400-142"_qs);
+        QCOMPARE(q.value("opdrachten"), u"4"_qs);
+        QCOMPARE(q.value("traffic"), u"100"_qs);
+        QCOMPARE(q.value("appver"), u"2.12"_qs);
+        QCOMPARE(q.value("taal"), u"English.lsf"_qs);
+        QCOMPARE(q.value("toevoegingen"), u"2"_qs);
+        QCOMPARE(q.value("winver"), u"6.01"_qs);
+    }
+
+    void emptyCountersAreSentAsZero()
+    {
+        state->settings.SearchCount.clear();
+        state->settings.TrafficCount.clear();
+        state->settings.AddedCount.clear();
+        connectWith(ScriptedHttpServer::text("2.12"));
+        const auto q = lastQuery();
+        QCOMPARE(q.value("opdrachten"), u"0"_qs);
+        QCOMPARE(q.value("traffic"), u"0"_qs);
+        QCOMPARE(q.value("toevoegingen"), u"0"_qs);
+    }
+
+    void checkinReplies_data()
+    {
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<int>("firstIcon");
+        QTest::addColumn<bool>("connected");
+        const QStringList none;
+        const auto program = u"Dietlens"_qs;
+        QTest::newRow("same version") << ScriptedHttpServer::text("2.12") << false << none << 0 << true;
+        QTest::newRow("lower version") << ScriptedHttpServer::text("2,05") << false << none << 0 << true;
+        QTest::newRow("reply with line break") << ScriptedHttpServer::text("2.12\r\n") << false << none << 0 << true;
+        QTest::newRow("newer version with comma")
+            << ScriptedHttpServer::text("2,13") << false << QStringList{program} << int(MessageIcon::Information)
+            << false;
+        QTest::newRow("decimal comparison: 2.5 above 2.12")
+            << ScriptedHttpServer::text("2.5") << false << QStringList{program} << int(MessageIcon::Information)
+            << false;
+        QTest::newRow("empty body") << ScriptedHttpServer::text("") << false << QStringList{program}
+                                    << int(MessageIcon::Exclamation) << false;
+        QTest::newRow("letters") << ScriptedHttpServer::text("abc") << false << QStringList{u"Error #101"_qs}
+                                 << int(MessageIcon::Critical) << false;
+        QTest::newRow("html error page") << ScriptedHttpServer::htmlPage(500) << false
+                                         << QStringList{u"Error #101"_qs} << int(MessageIcon::Critical) << false;
+        QTest::newRow("refused") << Reply() << true << QStringList{u"Error #105"_qs, program}
+                                 << int(MessageIcon::Critical) << false;
+    }
+    void checkinReplies()
+    {
+        QFETCH(Reply, reply);
+        QFETCH(bool, refuse);
+        QFETCH(QStringList, titles);
+        QFETCH(int, firstIcon);
+        QFETCH(bool, connected);
+        if (refuse)
+            state->hosts.checkin = ScriptedHttpServer::refusingHostPort();
+        connectWith(reply);
+        QCOMPARE(messenger->titles(), titles);
+        if (!titles.isEmpty())
+            QCOMPARE(int(messenger->shown.first().icon), firstIcon);
+        QCOMPARE(state->ConnectionState, connected ? 1.0f : 0.0f);
+        verifyConnectedLook(connected);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void checkinMessageTexts()
+    {
+        connectWith(ScriptedHttpServer::text(""));
+        QCOMPARE(messenger->shown.at(0).text, F(1, 33) + u'\n' + F(1, 34) + u"\n\n"_qs + F(1, 35));
+        messenger->clear();
+        connectWith(ScriptedHttpServer::text("2,13"));
+        QCOMPARE(messenger->shown.at(0).text, F(1, 36) + u'\n' + F(1, 37) + u"\n\n"_qs + F(1, 38));
+        messenger->clear();
+        connectWith(ScriptedHttpServer::text("x"));
+        QCOMPARE(messenger->shown.at(0).text, F(1, 39) + u'\n' + F(1, 40) + u"\n\n"_qs + F(1, 41));
+    }
+
+    void waitingShowsConnectingAndLocksCommands()
+    {
+        Reply slow = ScriptedHttpServer::text("2.12");
+        slow.delayMs = 300;
+        server->setReply(kCheckinPath, slow);
+        QString box, panel;
+        bool connectEnabled = true, settingsEnabled = true, cursor = false;
+        QTimer::singleShot(100, this, [&] {
+            box = window->txt_item->text();
+            panel = window->statusPanel(2)->text();
+            connectEnabled = action("mnu_connect")->isEnabled();
+            settingsEnabled = window->toolbarButton(3)->isEnabled();
+            cursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            window->mnu_connect_Click(); // a second connect during the wait does nothing
+        });
+        window->mnu_connect_Click();
+        QCOMPARE(box, F(1, 75));
+        QCOMPARE(panel, F(1, 75));
+        QVERIFY(!connectEnabled);
+        QVERIFY(!settingsEnabled);
+        QVERIFY(cursor);
+        QCOMPARE(server->requestCount(), 1);
+        QVERIFY(action("mnu_connect")->isEnabled());
+        QVERIFY(window->toolbarButton(3)->isEnabled());
+        verifyConnectedLook(true);
+    }
+
+    void disconnectAndConnectAgain()
+    {
+        connectOk();
+        window->txt_item->setText(u"apple"_qs);
+        window->mnu_connect_Click();
+        QCOMPARE(state->ConnectionState, 0.0f);
+        verifyConnectedLook(false);
+        QCOMPARE(server->requestCount(), 0); // disconnecting sends nothing
+        window->Toolbar_ButtonClick(2);
+        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(server->requestCount(), 1);
+        QVERIFY(server->lastTarget().startsWith(kCheckinPath));
+    }
+
+    void disconnectClearsTheListButKeepsRecords()
+    {
+        connectOk();
+        server->setReply(kSearchPath, ScriptedHttpServer::text("Apple\xBD" "1\xBD" "2\xBD" "3\xBD" "4\xBD"
+                                                               "5\xBD" "6\xBD" "7\xBD" "8\xBDj\xBD\xBC"));
+        window->txt_item->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(window->LV_browse->topLevelItemCount(), 1);
+        window->mnu_connect_Click();
+        QCOMPARE(window->LV_browse->topLevelItemCount(), 0);
+        QCOMPARE(window->LV_browse->columnCount(), 0);
+        QCOMPARE(state->data.lst_data.size(), 1);
+    }
+
+    void otherConnectionStateChangesNothing()
+    {
+        const QString title = window->windowTitle();
+        state->ConnectionState = 0.5f;
+        window->ApplyConnectionState();
+        QCOMPARE(window->windowTitle(), title);
+        window->mnu_connect_Click();
+        QCOMPARE(server->requestCount(), 0);
+    }
+
+    void shortSearchIsRefused()
+    {
+        connectOk();
+        window->txt_item->setText(u"ap"_qs);
+        QTest::keyClick(window->txt_item, Qt::Key_Return);
+        QCOMPARE(messenger->titles(), QStringList{u"Error #112"_qs});
+        QCOMPARE(messenger->shown.first().text, F(1, 61) + u'\n' + F(1, 62));
+        QCOMPARE(server->requestCount(), 0);
+        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        messenger->clear();
+        window->txt_item->setText(u"ap "_qs); // blanks count
+        server->setReply(kSearchPath, ScriptedHttpServer::text("x\xBD\xBC"));
+        window->Pic_zoeken_Click();
+        QCOMPARE(server->requestCount(), 1);
+    }
+
+    void searchListsRecords()
+    {
+        connectOk();
+        server->setReply(kSearchPath,
+                         ScriptedHttpServer::text("Appel\xBD" "7\xBD" "218\xBD" "52\xBD" "0.2\xBD" "0.1\xBD"
+                                                  "11.4\xBD" "0.3\xBD" "0.001\xBDj\xBD\xBC"
+                                                  "Appelmoes\xBD" "8\xBD" "300\xBD" "70\xBD" "0\xBD" "0\xBD"
+                                                  "17\xBD" "0.2\xBD" "0\xBDn\xBD\xBC"));
+        window->txt_item->setText(u"appel & peer"_qs);
+        QTest::keyClick(window->txt_item, Qt::Key_Enter);
+        QVERIFY(messenger->shown.isEmpty());
+        QCOMPARE(server->lastTarget(), kSearchPath + "?item=appel%20%26%20peer");
+        QTreeWidget* list = window->LV_browse;
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->columnCount(), 3);
+        QCOMPARE(list->headerItem()->text(1), u"ID"_qs);
+        QCOMPARE(list->headerItem()->text(2), u"NM"_qs);
+        QCOMPARE(list->topLevelItem(0)->text(2), u"Appel"_qs);
+        QCOMPARE(list->topLevelItem(1)->text(2), u"Appelmoes"_qs);
+        QCOMPARE(list->topLevelItem(0)->text(0), QString());
+        QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->checkedIcon().cacheKey());
+        QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->uncheckedIcon().cacheKey());
+        QCOMPARE(window->statusPanel(2)->text(), u"There are (2) results for 'appel & peer'."_qs);
+        QCOMPARE(state->data.lst_data.size(), 2);
+        QVERIFY(window->txt_item->isEnabled());
+        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
+        QCOMPARE(state->settings.SearchCount, u"5"_qs);
+    }
+
+    void searchReplyShapes_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<bool>>("hasIcon");
+        QTest::newRow("last record without terminator is dropped")
+            << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
+                          "B\xBD" "1\xBD")
+            << QStringList{u"A"_qs} << QList<bool>{true};
+        QTest::newRow("short record and odd status get no icon")
+            << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
+                          "B\xBD" "1\xBD\xBC"
+                          "C\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDx\xBD\xBC")
+            << QStringList{u"A"_qs, u"B"_qs, u"C"_qs} << QList<bool>{true, false, false};
+        QTest::newRow("empty records give empty rows")
+            << QByteArray("\xBC\xBC") << QStringList{QString(), QString()} << QList<bool>{false, false};
+    }
+    void searchReplyShapes()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QStringList, names);
+        QFETCH(QList<bool>, hasIcon);
+        connectOk();
+        server->setReply(kSearchPath, ScriptedHttpServer::text(body));
+        window->txt_item->setText(u"abc"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(window->LV_browse->topLevelItemCount(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(window->LV_browse->topLevelItem(i)->text(2), names.at(i));
+            QCOMPARE(!window->LV_browse->topLevelItem(i)->icon(0).isNull(), hasIcon.at(i));
+        }
+    }
+
+    void noResultsStillCountsAndSaves()
+    {
+        connectOk();
+        const Reply page = ScriptedHttpServer::htmlPage(404);
+        server->setReply(kSearchPath, page);
+        window->txt_item->setText(u"zzz"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
+        QCOMPARE(messenger->shown.first().icon, MessageIcon::Information);
+        QCOMPARE(messenger->shown.first().text, F(1, 28) + u" 'zzz'\n"_qs + F(1, 29));
+        QCOMPARE(window->statusPanel(2)->text(), F(7, 17));
+        QCOMPARE(window->LV_browse->topLevelItemCount(), 0);
+        QCOMPARE(state->settings.SearchCount, u"5"_qs);
+        QCOMPARE(state->settings.TrafficCount, QString::number(100 + page.body.size()));
+        QCOMPARE(testsupport::readAll(state->SettingsPath), settingsFileBytes(state->settings));
+    }
+
+    void failedSearchTransferIsCounted()
+    {
+        connectOk();
+        state->SearchUrl = u"http://"_qs + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_qs;
+        window->txt_item->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), (QStringList{u"Error #102"_qs, u"Dietlens"_qs}));
+        QCOMPARE(state->settings.SearchCount, u"5"_qs);
+        QCOMPARE(state->settings.TrafficCount, u"100"_qs);
+        QVERIFY(window->txt_item->isEnabled());
+        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
+        QVERIFY(!window->Pic_zoeken_bw->isVisibleTo(window.get()));
+    }
+
+    void searchInBookmarkListIsRefused()
+    {
+        connectOk();
+        state->ViewListMode = u"1"_qs;
+        window->txt_item->setText(u"apple"_qs);
+        QTest::keyClick(window->txt_item, Qt::Key_Return);
+        QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
+        QCOMPARE(messenger->shown.first().icon, MessageIcon::Exclamation);
+        QCOMPARE(messenger->shown.first().text, F(1, 59) + u'\n' + F(1, 60));
+        QCOMPARE(server->requestCount(), 0);
+    }
+
+    void dutchRelabelsMenusAndTooltips()
+    {
+        CreateDutchLanguage(state->lang, *state);
+        window->Set_Taal();
+        QVERIFY(F(1, 0) != u"File"_qs);
+        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), F(1, 0));
+        QCOMPARE(window->menu(u"mnu_extra"_qs)->title(), F(1, 67));
+        QCOMPARE(action("mnu_settings")->text(), F(1, 1));
+        QCOMPARE(action("mnu_index")->text(), F(1, 71));
+        QCOMPARE(action("mnuShow")->text(), F(1, 14));
+        const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
+        for (const auto& t : tips)
+            QCOMPARE(window->toolbarButton(t[0])->toolTip(), F(1, t[1]));
+        QCOMPARE(window->Pic_zoeken->toolTip(), F(1, 23));
+        QCOMPARE(window->Pic_zoeken_bw->toolTip(), F(1, 24));
+        QCOMPARE(window->txt_item->toolTip(), F(1, 25));
+        QCOMPARE(window->Pic_plus->toolTip(), F(1, 26));
+        QCOMPARE(window->Pic_min->toolTip(), F(1, 27));
+    }
+
+    void emptySlotsGiveEmptyCaptions()
+    {
+        state->lang.clearTable(1);
+        window->Set_Taal();
+        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), QString());
+        QCOMPARE(action("mnu_exit")->text(), QString());
+    }
+
+    void shortcutsWorkFromTheSearchBox()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->LV_browse->setFocus();
+        server->setReply(kCheckinPath, ScriptedHttpServer::text("2.12"));
+        QTest::keyClick(window->LV_browse, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(QApplication::focusWidget(), window->txt_item); // focus goes to the search box
+        window->txt_item->setText(u"apple"_qs);
+        window->txt_item->selectAll();
+        QTest::keyClick(window->txt_item, Qt::Key_C, Qt::ControlModifier); // disconnects, does not copy
+        QCOMPARE(state->ConnectionState, 0.0f);
+        QVERIFY(!ended);
+        window->Toolbar_ButtonClick(2);
+        window->txt_item->setText(u"apple"_qs);
+        QTest::keyClick(window->txt_item, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(ended);
+        QVERIFY(!window->isVisible());
+    }
+
+    void helpOpensTheFileWhenItExists()
+    {
+        window->Toolbar_ButtonClick(11);
+        QVERIFY(help.opened.isEmpty()); // a missing help file shows nothing
+        QVERIFY(messenger->shown.isEmpty());
+        QVERIFY(testsupport::writeAll(state->ProgramFolder + u"help.chm"_qs, "x"));
+        window->mnu_index_Click();
+        QCOMPARE(help.opened, QList<QUrl>{QUrl::fromLocalFile(state->ProgramFolder + u"help.chm"_qs)});
+    }
+
+    void webSiteCommandsOpenTheLanguagesAddress()
+    {
+        action("mnu_website")->trigger();
+        action("mnu_mvfoodinfo")->trigger();
+        QCOMPARE(opened, (QStringList{F(1, 58), F(1, 58)}));
+        state->lang.set(1, 58, QString());
+        opened.clear();
+        window->mnu_website_Click();
+        QVERIFY(opened.isEmpty());
+        QVERIFY(messenger->shown.isEmpty());
+    }
+
+    void closeBoxKeepsTheProgramRunning()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QApplication::sendEvent(window->windowHandle(), &close); // as the window manager's close box
+        QVERIFY(!close.isAccepted());
+        QVERIFY(!ended);
+        QVERIFY(!window->isVisible() || window->isMinimized());
+        window->mnuShow_Click();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
+    }
+};
+
+QTEST_MAIN(TestDLCore)
+#include "test_dl_core.moc"

@@ -1,0 +1,490 @@
+#include "appstate.h"
+#include "bookmarks.h"
+#include "defaultlanguages.h"
+#include "messenger.h"
+#include "nutritionchartview.h"
+#include "nutritiondisplay.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+const QChar kEnd(0x00BD);
+
+QString foodItem(const QString& name, const QString& kj, const QString& kcal, const QString& unsat,
+                 const QString& sat, const QString& carbs, const QString& protein, const QString& sodium)
+{
+    QString r;
+    for (const QString& f : {name, QStringLiteral("1"), kj, kcal, unsat, sat, carbs, protein, sodium,
+                             QStringLiteral("j")})
+        r += f + kEnd;
+    return r;
+}
+
+// A window holding the controls the display works with, as the main window lays them out.
+struct Window
+{
+    QWidget window;
+    QTreeWidget* results = new QTreeWidget(&window);
+    QTreeWidget* bookmarks = new QTreeWidget(&window);
+    QSlider* slider = new QSlider(&window);
+    QToolButton* plus = new QToolButton(&window);
+    QToolButton* min = new QToolButton(&window);
+    NutritionChartView* chart = new NutritionChartView(&window);
+    QLineEdit* search = new QLineEdit(&window);
+    QLabel* searchPicture = new QLabel(&window);
+    QLabel* searchPictureGrey = new QLabel(&window);
+    QMenu* options = new QMenu(&window);
+    QAction* add = options->addAction(QStringLiteral("Add new food item"));
+    QAction* bookmark = options->addAction(QStringLiteral("Add to bookmarks"));
+    QAction* remove = options->addAction(QStringLiteral("Remove selected bookmark"));
+    QAction* button5 = new QAction(&window);
+    QAction* button6 = new QAction(&window);
+    QAction* button8 = new QAction(&window);
+    QAction* button9 = new QAction(&window);
+    QString status;
+
+    DisplayControls controls()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        for (QWidget* w : std::initializer_list<QWidget*>{search, results, bookmarks, plus, slider, min, chart})
+            layout->addWidget(w);
+        results->setObjectName(QStringLiteral("LV_browse"));
+        bookmarks->setObjectName(QStringLiteral("LV_browse_bookmarks"));
+        return {&window, results,  bookmarks, slider,  plus,    min,     chart,   search,  searchPicture,
+                searchPictureGrey, options,  bookmark, add,     remove,  button5, button6, button8, button9,
+                [this](const QString& text) { status = text; }};
+    }
+};
+
+} // namespace
+
+class TestNutritionDisplay : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    AppState state;
+    ScriptedMessenger messenger;
+    std::unique_ptr<Window> w;
+    std::unique_ptr<NutritionDisplay> display;
+
+    void showResults(const QStringList& records)
+    {
+        state.data.lst_data = records;
+        w->results->clear();
+        for (const QString& r : records)
+            w->results->addTopLevelItem(new QTreeWidgetItem({QString(), QString(), r.section(kEnd, 0, 0)}));
+    }
+
+    void clickRow(QTreeWidget* list, int row)
+    {
+        const QRect rect = list->visualItemRect(list->topLevelItem(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void connectAndShow()
+    {
+        state.ConnectionState = 1;
+        w->window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w->window));
+    }
+
+    QString chartLabel(int bar) const { return w->chart->chart().bars[bar].labelText; }
+    QString chartCaption(int bar) const { return w->chart->chart().captionTexts[bar]; }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void init()
+    {
+        state = AppState();
+        CreateEnglishLanguage(state.lang, state);
+        state.settings.WeightUnit = QStringLiteral("0");
+        state.settings.EnergyUnit = QStringLiteral("0");
+        state.DatabaseFolder = dir.path() + QLatin1Char('/');
+        state.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
+        QFile::remove(state.BookmarksPath);
+        messenger.clear();
+        w = std::make_unique<Window>();
+        display = std::make_unique<NutritionDisplay>(state, messenger, w->controls());
+        display->DrawStartChart();
+    }
+    void cleanup()
+    {
+        display.reset();
+        w.reset();
+    }
+
+    void sliderRunsFromTopToBottom()
+    {
+        QCOMPARE(w->slider->orientation(), Qt::Vertical);
+        QCOMPARE(w->slider->minimum(), 10);
+        QCOMPARE(w->slider->maximum(), 1000);
+        QCOMPARE(w->slider->value(), 100);
+        QCOMPARE(w->slider->singleStep(), 10);
+        QCOMPARE(w->slider->pageStep(), 10);
+        QVERIFY(w->slider->invertedAppearance());
+        QCOMPARE(chartLabel(0), QStringLiteral("540 Kj "));
+        QCOMPARE(w->chart->chart().bars[1].body.width, 451.0f);
+    }
+
+    void oneGramButtons_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("minButton");
+        QTest::addColumn<int>("after");
+        QTest::newRow("min adds a gram") << 100 << true << 101;
+        QTest::newRow("plus takes a gram") << 100 << false << 99;
+        QTest::newRow("min stops at 1000") << 1000 << true << 1000;
+        QTest::newRow("plus stops at 10") << 10 << false << 10;
+        QTest::newRow("min from 999") << 999 << true << 1000;
+    }
+    void oneGramButtons()
+    {
+        QFETCH(int, start);
+        QFETCH(bool, minButton);
+        QFETCH(int, after);
+        showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
+                              QStringLiteral("0.01"))});
+        connectAndShow();
+        clickRow(w->results, 0);
+        w->slider->setValue(start);
+        QTest::mouseClick(minButton ? w->min : w->plus, Qt::LeftButton);
+        QCOMPARE(w->slider->value(), after);
+        QCOMPARE(chartCaption(1), QStringLiteral("Saturated fat per %1 Gram").arg(after));
+        QCOMPARE(w->slider->toolTip(), QStringLiteral("%1 Gram").arg(after));
+        QCOMPARE(w->status, QStringLiteral("Apple (%1 Gram)").arg(after));
+    }
+
+    void choosingAResultKeepsTheWeight()
+    {
+        showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("218"), QStringLiteral("52"),
+                              QStringLiteral("0.2"), QStringLiteral("0.1"), QStringLiteral("11.4"),
+                              QStringLiteral("0.3"), QStringLiteral("0.001")),
+                     foodItem(QStringLiteral("Butter"), QStringLiteral("3000"), QStringLiteral("717"),
+                              QStringLiteral("30"), QStringLiteral("51"), QStringLiteral("0.1"),
+                              QStringLiteral("0.9"), QStringLiteral("0.6"))});
+        connectAndShow();
+        w->slider->setValue(150);
+        clickRow(w->results, 0);
+        QCOMPARE(w->slider->value(), 150);
+        QCOMPARE(state.data.temp_filter.value(0), QStringLiteral("Apple"));
+        QCOMPARE(w->status, QStringLiteral("Apple (150 Gram)"));
+        QCOMPARE(chartLabel(0), QStringLiteral("327 Kj "));
+        QCOMPARE(chartCaption(0), QStringLiteral("Kilojoules per 150 Gram"));
+        QCOMPARE(w->chart->chart().bars[0].body.width, 218.0f);
+
+        // The arrow key chooses as a click does.
+        w->results->setFocus();
+        QTest::keyClick(w->results, Qt::Key_Down);
+        QCOMPARE(display->chosenResult().value(0), QStringLiteral("Butter"));
+        QCOMPARE(chartLabel(1), QStringLiteral("76.50 Gr."));
+        QVERIFY(messenger.shown.isEmpty());
+    }
+
+    void slider_scrollRunsOnUserMovesOnly()
+    {
+        showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
+                              QStringLiteral("0.01"))});
+        connectAndShow();
+        clickRow(w->results, 0);
+        w->slider->setFocus();
+        QTest::keyClick(w->slider, Qt::Key_Down);
+        QCOMPARE(w->slider->value(), 110);
+        QCOMPARE(chartLabel(0), QStringLiteral("220 Kj "));
+
+        // A bookmark sets the slider by code: its tooltip stays.
+        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))};
+        display->Fill_BookmarkList();
+        clickRow(w->bookmarks, 0);
+        QCOMPARE(w->slider->value(), 250);
+        QCOMPARE(w->slider->toolTip(), QStringLiteral("110 Gram"));
+        QCOMPARE(w->status, QStringLiteral("Pear (250 Gram)"));
+        QCOMPARE(chartLabel(0), QStringLiteral("500 Kj "));
+    }
+
+    void ounceTexts()
+    {
+        state.settings.WeightUnit = QStringLiteral("1");
+        showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
+                              QStringLiteral("0.01"))});
+        connectAndShow();
+        clickRow(w->results, 0);
+        QCOMPARE(w->slider->toolTip(), QStringLiteral("3.5 oz "));
+        QCOMPARE(w->status, QStringLiteral("Apple (3.5 oz )"));
+        QCOMPARE(chartCaption(0), QStringLiteral("Kilojoules per 3.5 oz "));
+    }
+
+    void bookmarkingAndChoosingTheBookmark()
+    {
+        showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
+                              QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
+                              QStringLiteral("2.7"), QStringLiteral("0.001"))});
+        connectAndShow();
+        display->Set_ViewList();
+        QVERIFY(w->bookmark->isEnabled());
+        clickRow(w->results, 0);
+        w->slider->setValue(150);
+        w->bookmark->trigger();
+
+        const QString expected = QStringLiteral("Rice½Default½150½300½72½4.05½0.9½0.3½42½0.0015½0½Exported with Dietlens½");
+        QCOMPARE(state.data.lst_fooditems, QStringList{expected});
+        QCOMPARE(testsupport::readAll(state.BookmarksPath), *BookmarksFileBytes({expected}));
+        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Dietlens")});
+        QCOMPARE(messenger.shown[0].text, QStringLiteral("'Rice' is added to the bookmark list."));
+        QCOMPARE(messenger.shown[0].icon, MessageIcon::NoIcon);
+
+        // Toolbar button 6 shows it; choosing it moves the slider to its weight.
+        w->slider->setValue(100);
+        w->button6->trigger();
+        QCOMPARE(state.ViewListMode, QStringLiteral("1"));
+        QVERIFY(w->bookmarks->isVisible());
+        QVERIFY(!w->results->isVisible());
+        QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
+        QCOMPARE(w->bookmarks->topLevelItem(0)->text(0), QStringLiteral("0"));
+        QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("Rice (150 Gram)"));
+        clickRow(w->bookmarks, 0);
+        QCOMPARE(w->slider->value(), 150);
+        QCOMPARE(chartLabel(0), QStringLiteral("300 Kj "));
+        QCOMPARE(w->chart->chart().bars[0].body.width, 200.0f);
+    }
+
+    void bookmarkWeights_data()
+    {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("150 g, 600 kJ") << QStringLiteral("150") << 150 << QStringLiteral("Kilojoules per 150 Gram")
+                                        << QString();
+        QTest::newRow("half to even down") << QStringLiteral("150.5") << 150
+                                           << QStringLiteral("Kilojoules per 150 Gram") << QString();
+        QTest::newRow("half to even up") << QStringLiteral("151.5") << 152 << QStringLiteral("Kilojoules per 152 Gram")
+                                         << QString();
+        QTest::newRow("above the range") << QStringLiteral("1500") << 1000
+                                         << QStringLiteral("Kilojoules per 1500 Gram") << QString();
+        QTest::newRow("below the range") << QStringLiteral("5") << 10 << QStringLiteral("Kilojoules per 5 Gram")
+                                         << QString();
+        QTest::newRow("weight 0") << QStringLiteral("0") << 100 << QStringLiteral("Kilojoules per 100 Gram")
+                                  << QStringLiteral("Error #108");
+    }
+    void bookmarkWeights()
+    {
+        QFETCH(QString, weight);
+        QFETCH(int, slider);
+        QFETCH(QString, caption);
+        QFETCH(QString, error);
+        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("Pear"), weight, QStringLiteral("600"))};
+        connectAndShow();
+        w->button6->trigger();
+        clickRow(w->bookmarks, 0);
+        QCOMPARE(w->slider->value(), slider);
+        QCOMPARE(chartCaption(0), caption);
+        QCOMPARE(messenger.titles(), error.isEmpty() ? QStringList() : QStringList{error});
+        QCOMPARE(display->chosenBookmarkRow(), 0);
+    }
+
+    void removingBookmarks()
+    {
+        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+                                    BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))};
+        connectAndShow();
+        w->button6->trigger();
+        QVERIFY(w->remove->isEnabled());
+        w->remove->trigger(); // no row chosen: nothing happens
+        QCOMPARE(state.data.lst_fooditems.size(), 2);
+
+        clickRow(w->bookmarks, 0);
+        w->remove->trigger();
+        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("B (100 Gram)"));
+        QCOMPARE(state.data.temp_filter.value(0), QStringLiteral("B"));
+
+        clickRow(w->bookmarks, 0);
+        w->remove->trigger();
+        QCOMPARE(w->bookmarks->topLevelItemCount(), 0);
+        QVERIFY(!w->remove->isEnabled());
+        QCOMPARE(testsupport::readAll(state.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
+        QVERIFY(messenger.shown.isEmpty());
+    }
+
+    void failedWritesUndoTheChange()
+    {
+        state.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
+        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+        showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
+                              QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
+                              QStringLiteral("2.7"), QStringLiteral("0.001"))});
+        connectAndShow();
+        clickRow(w->results, 0);
+        w->bookmark->trigger();
+        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
+
+        w->button6->trigger();
+        clickRow(w->bookmarks, 0);
+        w->remove->trigger();
+        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
+        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
+    }
+
+    void viewList_data()
+    {
+        QTest::addColumn<float>("connection");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("resultRows");
+        QTest::addColumn<bool>("bookmarkRows");
+        // results visible, bookmarks visible, search enabled, add, new item, remove, button 5, button 6, buttons 8/9
+        QTest::addColumn<QList<bool>>("expected");
+        QTest::newRow("not connected: unchanged") << 0.0f << QStringLiteral("1") << true << true
+                                                  << QList<bool>{true, true, true, true, true, true, false, false, true};
+        QTest::newRow("results, rows") << 1.0f << QStringLiteral("0") << true << true
+                                       << QList<bool>{true, false, true, true, true, false, true, false, true};
+        QTest::newRow("results, no rows") << 1.0f << QStringLiteral("0") << false << true
+                                          << QList<bool>{true, false, true, false, true, false, true, false, true};
+        QTest::newRow("bookmarks, rows") << 1.0f << QStringLiteral("1") << true << true
+                                         << QList<bool>{false, true, false, false, false, true, false, true, false};
+        QTest::newRow("bookmarks, no rows") << 1.0f << QStringLiteral("1") << true << false
+                                            << QList<bool>{false, true, false, false, false, false, false, true, false};
+    }
+    void viewList()
+    {
+        QFETCH(float, connection);
+        QFETCH(QString, mode);
+        QFETCH(bool, resultRows);
+        QFETCH(bool, bookmarkRows);
+        QFETCH(QList<bool>, expected);
+        w->window.show();
+        if (resultRows)
+            showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {}, {}, {})});
+        if (bookmarkRows) {
+            state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+            display->Fill_BookmarkList();
+        }
+        state.ConnectionState = connection;
+        state.ViewListMode = mode;
+        display->Set_ViewList();
+        const QList<bool> actual{w->results->isVisible(), w->bookmarks->isVisible(), w->search->isEnabled(),
+                                 w->bookmark->isEnabled(), w->add->isEnabled(),      w->remove->isEnabled(),
+                                 w->button5->isChecked(),  w->button6->isChecked(),  w->button9->isEnabled()};
+        QCOMPARE(actual, expected);
+        QCOMPARE(w->button8->isEnabled(), expected[8]);
+        QCOMPARE(w->searchPicture->isVisibleTo(&w->window), mode == QLatin1String("0") || connection != 1);
+        if (connection == 1 && mode == QLatin1String("1"))
+            QCOMPARE(w->search->palette().color(QPalette::Base), QColor(224, 224, 224));
+    }
+
+    void rightClickChoosesTheRowAndOpensOptions()
+    {
+        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+                                    BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))};
+        connectAndShow();
+        w->button6->trigger();
+        state.ViewListMode = QStringLiteral("1");
+        const QRect rect = w->bookmarks->visualItemRect(w->bookmarks->topLevelItem(1));
+        QTest::mousePress(w->bookmarks->viewport(), Qt::RightButton, {}, rect.center());
+        QCOMPARE(display->chosenBookmarkRow(), 1);
+        QCOMPARE(w->slider->value(), 200);
+        QTRY_VERIFY(w->options->isVisible());
+        w->options->hide();
+    }
+
+    void exportingBookmarks_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("written");
+        const QStringList one{BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+        QTest::newRow("no bookmarks: warning") << QStringList() << QStringLiteral("food.dat") << false;
+        QTest::newRow("cancel writes nothing") << one << QString() << false;
+        QTest::newRow("a star is a cancel") << one << QStringLiteral("*.dat") << false;
+        QTest::newRow("chosen name, no extension added") << one << QStringLiteral("food") << true;
+    }
+    void exportingBookmarks()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QString, answer);
+        QFETCH(bool, written);
+        const QString target = answer.isEmpty() ? QString() : dir.filePath(answer);
+        QFile::remove(target);
+        state.data.lst_fooditems = records;
+        messenger.fileNames = {target};
+        display->mnu_opslaan_Click();
+        QCOMPARE(QFile::exists(target), written);
+        if (records.isEmpty()) {
+            QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Dietlens")});
+            QCOMPARE(messenger.shown[0].icon, MessageIcon::Exclamation);
+            QCOMPARE(messenger.shown[0].text,
+                     QStringLiteral("There are no food items in the bookmarks to export.\n"
+                                    "Search a food item, bookmark and then export the bookmarks again."));
+            QVERIFY(messenger.fileDialogs.isEmpty());
+            return;
+        }
+        QCOMPARE(messenger.fileDialogs.size(), 1);
+        QCOMPARE(messenger.fileDialogs[0].title, QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
+        QCOMPARE(messenger.fileDialogs[0].startFolder, state.DatabaseFolder);
+        QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
+        if (written)
+            QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
+        QVERIFY(!QFile::exists(state.BookmarksPath));
+    }
+
+    void dragTexts()
+    {
+        showResults({foodItem(QStringLiteral("Bread, white"), QStringLiteral("1000"), QStringLiteral("240"),
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"), QStringLiteral("5.5"),
+                              QStringLiteral("0.5"))});
+        state.data.lst_fooditems = {
+            QStringLiteral("Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½")};
+        QCOMPARE(display->LV_browse_OLEStartDrag(), QString()); // no current row
+        connectAndShow();
+        w->slider->setValue(133);
+        clickRow(w->results, 0);
+        QCOMPARE(display->LV_browse_OLEStartDrag(),
+                 QStringLiteral("DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
+                                "Exported with Dietlens½"));
+        w->button6->trigger();
+        clickRow(w->bookmarks, 0);
+        QCOMPARE(display->LV_browse_bookmarks_OLEStartDrag(),
+                 QStringLiteral("DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"));
+        QVERIFY(messenger.shown.isEmpty());
+    }
+
+    void startUpReadsAnExistingFileOnly()
+    {
+        display->ReadBookmarksAtStartup();
+        QVERIFY(messenger.shown.isEmpty());
+        QVERIFY(state.data.lst_fooditems.isEmpty());
+        const QStringList one{BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+        QVERIFY(testsupport::writeAll(state.BookmarksPath, *BookmarksFileBytes(one)));
+        display->ReadBookmarksAtStartup();
+        QCOMPARE(state.data.lst_fooditems, one);
+    }
+
+private:
+    static QString BookmarkLine(const QString& name, const QString& weight, const QString& kj)
+    {
+        return name + QStringLiteral("½Default½") + weight + QLatin1Char(0xBD) + kj +
+               QStringLiteral("½100½1½1½1½1½0.1½0½Exported with Dietlens½");
+    }
+};
+
+QTEST_MAIN(TestNutritionDisplay)
+#include "test_nutritiondisplay.moc"

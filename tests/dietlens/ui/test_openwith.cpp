@@ -1,0 +1,144 @@
+#include "openwith.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Recorder
+{
+    QList<QUrl> urls;
+    QStringList chooserTargets;
+    QList<QStringList> started;
+    bool desktopTakesIt = false;
+    QString chosen;
+
+    OpenWithLauncher launcher()
+    {
+        OpenWithLauncher l;
+        l.openUrl = [this](const QUrl& url) {
+            urls << url;
+            return desktopTakesIt;
+        };
+        l.chooseProgram = [this](const QString& target, QWidget*) {
+            chooserTargets << target;
+            return chosen;
+        };
+        l.startProgram = [this](const QString& program, const QStringList& args) {
+            started << (QStringList{program} + args);
+            return true;
+        };
+        return l;
+    }
+};
+
+} // namespace
+
+class TestOpenWith : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void theDesktopHandlerComesFirst()
+    {
+        Recorder r;
+        r.desktopTakesIt = true;
+        QVERIFY(OpenDialog(QStringLiteral("/tmp/output.txt"), r.launcher()));
+        QCOMPARE(r.urls, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/output.txt"))});
+        QVERIFY(r.chooserTargets.isEmpty());
+        QVERIFY(r.started.isEmpty());
+    }
+
+    void withoutAHandlerTheUserChooses()
+    {
+        Recorder r;
+        r.chosen = QStringLiteral("mousepad --new %F");
+        QVERIFY(OpenDialog(QStringLiteral("/tmp/my notes.txt"), r.launcher()));
+        QCOMPARE(r.chooserTargets, QStringList{QStringLiteral("/tmp/my notes.txt")});
+        QCOMPARE(r.started,
+                 QList<QStringList>{(QStringList{QStringLiteral("mousepad"), QStringLiteral("--new"),
+                                                 QStringLiteral("/tmp/my notes.txt")})});
+    }
+
+    void cancellingTheChooserStartsNothing()
+    {
+        Recorder r;
+        QVERIFY(!OpenDialog(QStringLiteral("http://127.0.0.1:8080/"), r.launcher()));
+        QCOMPARE(r.urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:8080/"))});
+        QCOMPARE(r.chooserTargets, QStringList{QStringLiteral("http://127.0.0.1:8080/")});
+        QVERIFY(r.started.isEmpty());
+    }
+
+    void anEmptyAddressDoesNothing()
+    {
+        Recorder r;
+        QVERIFY(!OpenDialog(QString(), r.launcher()));
+        QVERIFY(!OpenDialog(QStringLiteral("  "), r.launcher()));
+        QVERIFY(r.urls.isEmpty() && r.chooserTargets.isEmpty());
+    }
+
+    void commandLines_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("expected");
+        const QString t = QStringLiteral("/tmp/a b.txt");
+        QTest::newRow("plain program") << QStringLiteral("gedit") << QStringList{QStringLiteral("gedit"), t};
+        QTest::newRow("file code") << QStringLiteral("gedit %U") << QStringList{QStringLiteral("gedit"), t};
+        QTest::newRow("code in the middle")
+            << QStringLiteral("app %f --flag")
+            << QStringList{QStringLiteral("app"), t, QStringLiteral("--flag")};
+        QTest::newRow("other codes dropped")
+            << QStringLiteral("app %i %c %u") << QStringList{QStringLiteral("app"), t};
+        QTest::newRow("quoted program")
+            << QStringLiteral("\"/opt/my editor/run\" -x")
+            << QStringList{QStringLiteral("/opt/my editor/run"), QStringLiteral("-x"), t};
+        QTest::newRow("literal percent")
+            << QStringLiteral("app 100%%") << QStringList{QStringLiteral("app"), QStringLiteral("100%"), t};
+        QTest::newRow("empty") << QString() << QStringList{};
+    }
+    void commandLines()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, expected);
+        QCOMPARE(OpenWithCommandLine(command, QStringLiteral("/tmp/a b.txt")), expected);
+    }
+
+    void targets_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QUrl>("url");
+        QTest::newRow("web") << QStringLiteral("http://example.org/a?b=c")
+                             << QUrl(QStringLiteral("http://example.org/a?b=c"));
+        QTest::newRow("path") << QStringLiteral("/home/u/Documents/output.txt")
+                              << QUrl::fromLocalFile(QStringLiteral("/home/u/Documents/output.txt"));
+        QTest::newRow("path with colon")
+            << QStringLiteral("/tmp/a:b.txt") << QUrl::fromLocalFile(QStringLiteral("/tmp/a:b.txt"));
+    }
+    void targets()
+    {
+        QFETCH(QString, target);
+        QFETCH(QUrl, url);
+        QCOMPARE(OpenTargetUrl(target), url);
+    }
+
+    void chooserTakesAPickedOrTypedProgram()
+    {
+        OpenWithChooser chooser(QStringLiteral("/tmp/x.txt"),
+                                {{QStringLiteral("Editor"), QStringLiteral("editor %F")},
+                                 {QStringLiteral("Viewer"), QStringLiteral("viewer")}});
+        auto* ok = chooser.findChild<QPushButton*>(QStringLiteral("cmd_ok"));
+        QVERIFY(!ok->isEnabled());
+        chooser.findChild<QListWidget*>(QStringLiteral("lst_programs"))->setCurrentRow(1);
+        QCOMPARE(chooser.command(), QStringLiteral("viewer"));
+        QVERIFY(ok->isEnabled());
+        auto* command = chooser.findChild<QLineEdit*>(QStringLiteral("txt_program"));
+        command->setText(QStringLiteral("  /usr/bin/less  "));
+        QCOMPARE(chooser.command(), QStringLiteral("/usr/bin/less"));
+        command->clear();
+        QVERIFY(!ok->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestOpenWith)
+#include "test_openwith.moc"

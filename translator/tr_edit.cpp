@@ -1,0 +1,115 @@
+#include "tr_edit.h"
+
+#include "document.h"
+#include "messenger.h"
+#include "trcommon.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace translator {
+
+TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* parent)
+    : QDialog(parent), m_document(document), m_messenger(messenger)
+{
+    setObjectName(QStringLiteral("TR_Edit"));
+    lbl_info =
+        new QLabel(QStringLiteral("Enter a new text or change the existing text in the textfield below. "
+                                  "Press save to save the changes."),
+                   this);
+    lbl_info->setObjectName(QStringLiteral("lbl_info"));
+    lbl_info->setWordWrap(true);
+
+    Frame_text = new QGroupBox(QStringLiteral("Text:"), this);
+    Frame_text->setObjectName(QStringLiteral("Frame_text"));
+    txt_newtxt = new QLineEdit(Frame_text);
+    txt_newtxt->setObjectName(QStringLiteral("txt_newtxt"));
+    new TypingLimit(txt_newtxt, kMaxRowLength);
+    (new QVBoxLayout(Frame_text))->addWidget(txt_newtxt);
+
+    Frame_preview = new QGroupBox(QStringLiteral("Preview: "), this);
+    Frame_preview->setObjectName(QStringLiteral("Frame_preview"));
+    lbl_text = new QLabel(Frame_preview);
+    lbl_text->setObjectName(QStringLiteral("lbl_text"));
+    lbl_text->setTextFormat(Qt::PlainText);
+    lbl_text->setWordWrap(true);
+    lbl_text->setMinimumHeight(lbl_text->fontMetrics().height() * 3);
+    lbl_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    (new QVBoxLayout(Frame_preview))->addWidget(lbl_text);
+
+    cmd_save = new QPushButton(QStringLiteral("Save"), this);
+    cmd_save->setObjectName(QStringLiteral("cmd_save"));
+    cmd_save->setDefault(true);
+    cmd_annuleer = new QPushButton(QStringLiteral("Cancel"), this);
+    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
+    cmd_annuleer->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmd_save);
+    buttons->addWidget(cmd_annuleer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbl_info);
+    layout->addWidget(Frame_text);
+    layout->addWidget(Frame_preview);
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    connect(txt_newtxt, &QLineEdit::textChanged, lbl_text, &QLabel::setText);
+    connect(cmd_save, &QPushButton::clicked, this, &TR_Edit::cmd_save_Click);
+    connect(cmd_annuleer, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TR_Edit::PrepareNewRow()
+{
+    setWindowTitle(QStringLiteral("New text"));
+    m_newRow = true;
+    m_row = -1;
+    txt_newtxt->clear();
+    txt_newtxt->setFocus();
+}
+
+void TR_Edit::PrepareEditRow(int row)
+{
+    setWindowTitle(QStringLiteral("Edit text"));
+    m_newRow = false;
+    m_row = row;
+    txt_newtxt->setText(m_document.rows().value(row));
+    txt_newtxt->selectAll();
+    txt_newtxt->setFocus();
+}
+
+bool TR_Edit::New_Row()
+{
+    PrepareNewRow();
+    return exec() == QDialog::Accepted;
+}
+
+bool TR_Edit::Edit_Row(int row)
+{
+    PrepareEditRow(row);
+    return exec() == QDialog::Accepted;
+}
+
+void TR_Edit::cmd_save_Click()
+{
+    RunCommand(m_messenger, QStringLiteral("ERROR CODE #11.0"), [this] {
+        const QString text = txt_newtxt->text();
+        const TextCheck check = m_newRow ? m_document.AddRow(text) : m_document.EditRow(m_row, text);
+        if (check == TextCheck::Ok) {
+            accept();
+            return;
+        }
+        if (check == TextCheck::NoRow) {
+            reject();
+            return;
+        }
+        m_messenger.message(programTitle(), RefusalText(check), MessageIcon::Critical);
+    });
+}
+
+} // namespace translator

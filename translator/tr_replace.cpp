@@ -1,0 +1,80 @@
+#include "tr_replace.h"
+
+#include "document.h"
+#include "messenger.h"
+#include "trcommon.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace translator {
+
+TR_Replace::TR_Replace(TranslatorDocument& document, Messenger& messenger, QWidget* parent)
+    : QDialog(parent), m_document(document), m_messenger(messenger)
+{
+    setObjectName(QStringLiteral("TR_Replace"));
+    setWindowTitle(QStringLiteral("Search and replace"));
+    lbl_info = new QLabel(
+        QStringLiteral("This search and replace function is case sensitive and will only search "
+                       "and replace words in the form that is currently loaded in the right list. "),
+        this);
+    lbl_info->setObjectName(QStringLiteral("lbl_info"));
+    lbl_info->setWordWrap(true);
+
+    Frame_zoek = new QGroupBox(QStringLiteral("Search for:"), this);
+    Frame_zoek->setObjectName(QStringLiteral("Frame_zoek"));
+    txt_zoek = new QLineEdit(Frame_zoek);
+    txt_zoek->setObjectName(QStringLiteral("txt_zoek"));
+    (new QVBoxLayout(Frame_zoek))->addWidget(txt_zoek);
+
+    Frame_vervang = new QGroupBox(QStringLiteral("Replace with:"), this);
+    Frame_vervang->setObjectName(QStringLiteral("Frame_vervang"));
+    txt_vervang = new QLineEdit(Frame_vervang);
+    txt_vervang->setObjectName(QStringLiteral("txt_vervang"));
+    (new QVBoxLayout(Frame_vervang))->addWidget(txt_vervang);
+
+    cmd_replace = new QPushButton(QStringLiteral("Replace"), this);
+    cmd_replace->setObjectName(QStringLiteral("cmd_replace"));
+    cmd_replace->setDefault(true);
+    cmd_annuleer = new QPushButton(QStringLiteral("Cancel"), this);
+    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
+    cmd_annuleer->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmd_replace);
+    buttons->addWidget(cmd_annuleer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbl_info);
+    layout->addWidget(Frame_zoek);
+    layout->addWidget(Frame_vervang);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+
+    connect(cmd_replace, &QPushButton::clicked, this, &TR_Replace::cmd_replace_Click);
+    connect(cmd_annuleer, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TR_Replace::cmd_replace_Click()
+{
+    RunCommand(m_messenger, QStringLiteral("ERROR CODE #16.0"), [this] {
+        const ReplaceResult result = m_document.ReplaceInRows(txt_zoek->text(), txt_vervang->text());
+        if (result.check != TextCheck::Ok) {
+            m_messenger.message(programTitle(), RefusalText(result.check), MessageIcon::Critical);
+            return;
+        }
+        if (!result.ran)
+            return;
+        if (result.changedRows > 0)
+            Q_EMIT rowsChanged();
+        m_messenger.message(programTitle(),
+                            QString::number(result.changedRows) + QStringLiteral(" rows are changed."),
+                            MessageIcon::Information);
+    });
+}
+
+} // namespace translator

@@ -1,0 +1,63 @@
+#pragma once
+// What translator's windows share: the program's fixed values, the general
+// error message, the documents folder and typing limits for text boxes.
+#include "openwith.h"
+
+#include <QString>
+#include <QValidator>
+
+#include <exception>
+#include <functional>
+
+class Messenger;
+class QLineEdit;
+
+namespace translator {
+
+QString programTitle();   // "Quelmar Translator"
+QString versionText();    // "1.6"
+QString programCaption(); // title, a blank and the version
+
+// Fixed at start and handed to the main window.
+struct TranslatorSettings
+{
+    QString documentsFolder; // ends in "/", or "" when unknown
+    QString siteEn;
+    QString siteNl;
+    QString developerSwitch = QStringLiteral("0");
+    OpenWithLauncher launcher = OpenWithLauncher::desktop();
+};
+
+// The user's documents folder with a trailing "/"; "" (after a message)
+// when the desktop names none.
+QString GetSpecialFolder(Messenger& messenger);
+
+// "An error occured while executing a function." with the command's code.
+void ShowGeneralError(Messenger& messenger, const QString& code);
+
+// Runs a command; an exception escaping it ends the command with the
+// general error message for code instead of ending the program.
+template <class F> void RunCommand(Messenger& messenger, const QString& code, F&& command)
+{
+    try {
+        command();
+    } catch (const std::exception&) {
+        ShowGeneralError(messenger, code);
+    }
+}
+
+// A typing limit that, unlike QLineEdit::setMaxLength, never cuts a longer
+// text set by the program: such a text stays whole and can only get shorter.
+class TypingLimit : public QValidator
+{
+    Q_OBJECT
+public:
+    TypingLimit(QLineEdit* edit, int maxLength);
+    State validate(QString& input, int& pos) const override;
+
+private:
+    int m_max;
+    int m_allowance = 0;
+};
+
+} // namespace translator
