@@ -3,6 +3,7 @@
 // place of the file. Each ends in the reader's described outcome and nothing
 // in memory is lost or half-replaced.
 #include "appstate.h"
+#include "bookmarks.h"
 #include "cp1252.h"
 #include "languagefile.h"
 #include "messenger.h"
@@ -209,6 +210,74 @@ private Q_SLOTS:
                 QCOMPARE(version.titles(), QStringList{u"Error #402"_s});
             }
         }
+    }
+
+    // A bookmarks file cut anywhere: "Error #202", the whole records before
+    // the cut are kept, and the damaged file is kept beside itself.
+    void bookmarksCutAnywhere()
+    {
+        const QStringList records{u"Apple\u00BDDefault\u00BD150\u00BD300\u00BD"_s, QString(),
+                                  u"Pear\u00BDDefault\u00BD100\u00BD"_s};
+        const QByteArray whole = *BookmarksFileBytes(records);
+        const QString path = dir.filePath(u"bookmarks.dat"_s);
+        LanguageTables lang;
+        lang.set(7, 7, u"An error occurred while opening the bookmark file."_s);
+        for (qsizetype at = 0; at <= whole.size(); ++at) {
+            const QByteArray cut = whole.left(at);
+            QVERIFY(writeAll(path, cut));
+            QFile::remove(path + u".unreadable"_s);
+            ScriptedMessenger m;
+            const QStringList read = ReadBookmarks(path, lang, m);
+            if (at == whole.size()) {
+                QCOMPARE(read, records);
+                QVERIFY(m.shown.isEmpty());
+                continue;
+            }
+            // Only records whose "¾" arrived are kept.
+            const QByteArray text = cut.mid(6);
+            const qsizetype ends = text.count('\xBE');
+            QCOMPARE(read, records.mid(0, ends));
+            QCOMPARE(m.titles(), QStringList{u"Error #202"_s});
+            QCOMPARE(m.shown[0].text, lang.at(7, 7));
+            QCOMPARE(testsupport::readAll(path + u".unreadable"_s), cut);
+        }
+    }
+
+    void bookmarksDamaged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("complete");
+        const QByteArray text = "A\xBD\xBE"
+                                "B\xBD\xBE";
+        const QByteArray len = QByteArray("\x06\x00", 2);
+        QTest::newRow("count 0") << QByteArray(le32(0) + len + text) << 0 << false;
+        QTest::newRow("count -1") << QByteArray(le32(-1) + len + text) << 0 << false;
+        QTest::newRow("count huge") << QByteArray(le32(std::numeric_limits<qint32>::max()) + len + text) << 2
+                                    << false;
+        QTest::newRow("length past the end") << QByteArray(le32(1) + "\xFF\xFF" + text) << 2 << false;
+        QTest::newRow("two records, second whole")
+            << QByteArray(le32(2) + len + text + len + text) << 2 << true;
+        QTest::newRow("no terminator")
+            << QByteArray(le32(1) + QByteArray("\x03\x00", 2) + "abc") << 0 << true;
+        QTest::newRow("bytes that are no text")
+            << QByteArray(le32(1) + QByteArray("\x05\x00", 2) + QByteArray("\x00\x81\x8D\xBE\xFF", 5)) << 1
+            << true;
+    }
+    void bookmarksDamaged()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, records);
+        QFETCH(bool, complete);
+        const QString path = dir.filePath(u"damaged.dat"_s);
+        QVERIFY(writeAll(path, bytes));
+        QFile::remove(path + u".unreadable"_s);
+        ScriptedMessenger m;
+        const QStringList read = ReadBookmarks(path, LanguageTables(), m);
+        QCOMPARE(read.size(), records);
+        QCOMPARE(m.shown.isEmpty(), complete);
+        QCOMPARE(QFile::exists(path + u".unreadable"_s), !complete);
+        QCOMPARE(testsupport::readAll(path), bytes);
     }
 
     void languageFileIsAFolder()

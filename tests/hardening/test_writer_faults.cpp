@@ -3,6 +3,7 @@
 // path's folder is a regular file. The previous file must stay byte-identical,
 // nothing may be left beside it and the writer's message must be shown.
 #include "appstate.h"
+#include "bookmarks.h"
 #include "codelisting.h"
 #include "defaultlanguages.h"
 #include "document.h"
@@ -116,6 +117,20 @@ QList<Writer> allWriters()
                         return translator::WriteCodeListing(tablesFor(generation), path);
                     },
                     [](const QString&) { return ScriptedMessenger::Shown{}; }});
+    // The export writes the same format through the same writer.
+    writers.append(
+        {u"bookmarks and export"_s,
+         [](const QString& path, Messenger& m, int generation) {
+             QStringList records;
+             for (int i = 0; i < 3 + generation; ++i)
+                 records << u"Item %1\u00BDDefault\u00BD150\u00BD300\u00BD71\u00BD1.5\u00BD0\u00BD0\u00BD"
+                            u"12\u00BD0.01\u00BD0\u00BDExported with Dietlens\u00BD"_s.arg(i);
+             return WriteBookmarks(path, records, englishState().lang, m);
+         },
+         [](const QString&) {
+             return ScriptedMessenger::Shown{u"Error #203"_s, englishState().F(7, 8), MessageIcon::Critical,
+                                             MessageButtons::Ok};
+         }});
     writers.append({u"settings"_s,
                     [](const QString& path, Messenger& m, int generation) {
                         AppState state = englishState();
