@@ -37,6 +37,8 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     lbl_text->setObjectName(QStringLiteral("lbl_text"));
     lbl_text->setTextFormat(Qt::PlainText);
     lbl_text->setWordWrap(true);
+    // A long text without blanks must not stretch the dialog past the screen.
+    lbl_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lbl_text->setMinimumHeight(lbl_text->fontMetrics().height() * 3);
     lbl_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(Frame_preview))->addWidget(lbl_text);

@@ -18,6 +18,7 @@
 
 struct AppState;
 class Messenger;
+class NutritionDisplay;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -165,6 +166,7 @@ private:
     HelpDesktop* m_helpDesktop = &m_systemHelp;
     std::function<void()> m_endProgram;
 
+    NutritionDisplay* m_display = nullptr; // chart, slider, lists and bookmarks (dl_core_lists.cpp)
     QList<QAction*> m_toolbarButtons; // index 0 = position 1
     QList<QPair<QAction*, bool>> m_lockedStates; // commands disabled while a request waits
     int m_lockDepth = 0;

@@ -82,7 +82,6 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
         slider->setTickPosition(QSlider::NoTicks);
         slider->setSingleStep(10);
         slider->setPageStep(10);
-        setSliderValue(kStartWeight);
         slider->setRange(kMinWeight, kMaxWeight);
         setSliderValue(kStartWeight);
         // Only the user's moves redraw; values set by code do not.
@@ -101,6 +100,7 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
             return;
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setDragEnabled(false); // drags start here, with the row's text
+        list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
         connect(list, &QTreeWidget::clicked, this, [this, choose] { (this->*choose)(); });
         // A row made current and selected by the keyboard (or by code) is
@@ -118,21 +118,6 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
         QAbstractItemModel* model = m_c.LV_browse->model();
         connect(model, &QAbstractItemModel::modelReset, this, &NutritionDisplay::ResultsListRebuilt);
         connect(model, &QAbstractItemModel::rowsRemoved, this, &NutritionDisplay::ResultsListRebuilt);
-    }
-
-    if (m_c.mnu_addlijst)
-        connect(m_c.mnu_addlijst, &QAction::triggered, this, &NutritionDisplay::mnu_addlijst_Click);
-    if (m_c.mnu_del)
-        connect(m_c.mnu_del, &QAction::triggered, this, &NutritionDisplay::mnu_del_Click);
-    if (m_c.toolbarBookmark)
-        connect(m_c.toolbarBookmark, &QAction::triggered, this, &NutritionDisplay::mnu_addlijst_Click);
-    if (m_c.toolbarResults) {
-        m_c.toolbarResults->setCheckable(true);
-        connect(m_c.toolbarResults, &QAction::triggered, this, &NutritionDisplay::Toolbar_ResultsList);
-    }
-    if (m_c.toolbarBookmarks) {
-        m_c.toolbarBookmarks->setCheckable(true);
-        connect(m_c.toolbarBookmarks, &QAction::triggered, this, &NutritionDisplay::Toolbar_BookmarkList);
     }
 }
 
@@ -308,6 +293,7 @@ void NutritionDisplay::Fill_BookmarkList()
     const int iconColumn = qRound(320 / kTwipsPerPixel);
     list->setColumnWidth(0, iconColumn);
     list->setColumnWidth(1, 0);
+    list->setColumnHidden(1, true);
     list->setColumnWidth(2, std::max(0, list->width() - 2 * iconColumn));
 
     QList<QTreeWidgetItem*> items;
@@ -512,12 +498,20 @@ bool NutritionDisplay::isBookmarksViewport(QObject* o) const
 
 bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key pressed in a list counts as a press of a mouse button there: the
+    // commands follow the list's rows before a row is chosen with the keys.
+    if (event->type() == QEvent::KeyPress && (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
+        Set_ViewList();
+        return false;
+    }
     const bool results = isResultsViewport(watched);
     if (!results && !isBookmarksViewport(watched))
         return QObject::eventFilter(watched, event);
     QTreeWidget* list = results ? m_c.LV_browse : m_c.LV_browse_bookmarks;
 
     switch (event->type()) {
+    case QEvent::ContextMenu:
+        return true; // the right button's press opens the Options menu
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
         const QModelIndex index = list->indexAt(e->position().toPoint());

@@ -2,8 +2,9 @@
 // The nutrition part of the main window: the weight slider and its two
 // buttons, the chart, the results and bookmark lists with the view switch,
 // bookmarking, removing, exporting and dragging food items. The window hands
-// over its controls; the handlers carry the names of the controls and events
-// they serve.
+// over its controls; the slider, the two buttons and the lists are connected
+// here, the menu and toolbar commands by the window. The handlers carry the
+// names of the controls and events they serve.
 #include "foodrecord.h"
 #include "nutritionchart.h"
 

@@ -307,14 +307,6 @@ private Q_SLOTS:
         QCOMPARE(doc.rows(), QStringList{QStringLiteral("new text")});
     }
 
-    void addingWithoutAFormIsRefused()
-    {
-        TranslatorDocument doc;
-        doc.StartNew();
-        QCOMPARE(doc.AddRow(QStringLiteral("orphan")), TextCheck::NoRow);
-        QVERIFY(!doc.dirty());
-    }
-
     void formNamesFromTheFile()
     {
         LanguageTables tables;
@@ -340,24 +332,6 @@ private Q_SLOTS:
         QCOMPARE(doc.tables().at(0, 1), QString());
         QCOMPARE(doc.tables().at(0, 3), QStringLiteral("- EMPTY FORM -"));
         QVERIFY(doc.tables().at(0, 25).isEmpty());
-    }
-
-    void separatorCheck_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("free");
-        QTest::newRow("plain") << QStringLiteral("plain text") << true;
-        QTest::newRow("empty") << QString() << true;
-        QTest::newRow("other fractions") << QStringLiteral("\u2153 \u00B2") << true;
-        QTest::newRow("half") << QStringLiteral("1\u00BD") << false;
-        QTest::newRow("three quarters") << QStringLiteral("\u00BE") << false;
-        QTest::newRow("quarter") << QStringLiteral("a\u00BCb") << false;
-    }
-    void separatorCheck()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, free);
-        QCOMPARE(IsFreeOfSeparators(text), free);
     }
 };
 

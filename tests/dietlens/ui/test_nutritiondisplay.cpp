@@ -120,6 +120,13 @@ private Q_SLOTS:
         messenger.clear();
         w = std::make_unique<Window>();
         display = std::make_unique<NutritionDisplay>(state, messenger, w->controls());
+        // The window connects the commands.
+        NutritionDisplay* d = display.get();
+        connect(w->bookmark, &QAction::triggered, d, &NutritionDisplay::mnu_addlijst_Click);
+        connect(w->remove, &QAction::triggered, d, &NutritionDisplay::mnu_del_Click);
+        connect(w->button6, &QAction::triggered, d, &NutritionDisplay::Toolbar_BookmarkList);
+        w->button5->setCheckable(true);
+        w->button6->setCheckable(true);
         display->DrawStartChart();
     }
     void cleanup()
@@ -465,6 +472,27 @@ private Q_SLOTS:
         QCOMPARE(display->LV_browse_bookmarks_OLEStartDrag(),
                  QStringLiteral("DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"));
         QVERIFY(messenger.shown.isEmpty());
+    }
+
+    void valuesBeyondSinglePrecisionAreRefused()
+    {
+        showResults({foodItem(QStringLiteral("Huge"), QStringLiteral("1E+39"), QStringLiteral("1"), {}, {}, {}, {}, {}),
+                     foodItem(QStringLiteral("Big"), QStringLiteral("3E+38"), QStringLiteral("1"), {}, {}, {}, {}, {})});
+        connectAndShow();
+        const NutritionChart before = w->chart->chart();
+        clickRow(w->results, 0);
+        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #109")});
+        QVERIFY(w->chart->chart() == before);
+
+        // Drawn at 100 g, it overflows at 1000 g: no bookmark, no drag text.
+        clickRow(w->results, 1);
+        w->slider->setValue(1000);
+        messenger.clear();
+        w->bookmark->trigger();
+        QCOMPARE(display->LV_browse_OLEStartDrag(), QString());
+        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
+        QVERIFY(state.data.lst_fooditems.isEmpty());
+        QVERIFY(!QFile::exists(state.BookmarksPath));
     }
 
     void startUpReadsAnExistingFileOnly()

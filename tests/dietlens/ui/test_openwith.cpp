@@ -104,24 +104,6 @@ private Q_SLOTS:
         QCOMPARE(OpenWithCommandLine(command, QStringLiteral("/tmp/a b.txt")), expected);
     }
 
-    void targets_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QUrl>("url");
-        QTest::newRow("web") << QStringLiteral("http://example.org/a?b=c")
-                             << QUrl(QStringLiteral("http://example.org/a?b=c"));
-        QTest::newRow("path") << QStringLiteral("/home/u/Documents/output.txt")
-                              << QUrl::fromLocalFile(QStringLiteral("/home/u/Documents/output.txt"));
-        QTest::newRow("path with colon")
-            << QStringLiteral("/tmp/a:b.txt") << QUrl::fromLocalFile(QStringLiteral("/tmp/a:b.txt"));
-    }
-    void targets()
-    {
-        QFETCH(QString, target);
-        QFETCH(QUrl, url);
-        QCOMPARE(OpenTargetUrl(target), url);
-    }
-
     void chooserTakesAPickedOrTypedProgram()
     {
         OpenWithChooser chooser(QStringLiteral("/tmp/x.txt"),
