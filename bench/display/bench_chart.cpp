@@ -4,10 +4,13 @@
 #include "appstate.h"
 #include "messenger.h"
 #include "nutritionchartview.h"
+#include "nutritiondisplay.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSlider>
+#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -16,10 +19,18 @@ namespace {
 AppState englishState()
 {
     AppState state;
-    const std::pair<int, const char*> texts[] = {
-        {24, "Kilojoules per"}, {25, "Kilojoules per"}, {27, "Saturated fat per"}, {28, "Unsaturated fat per"},
-        {29, "Sodium per"},     {30, "Protein per"},    {31, "Carbohydrates per"}, {32, "Gram"},
-        {33, "Kj "},            {34, "Kj "},            {36, "Gr."},               {40, "oz "}};
+    const std::pair<int, const char*> texts[] = {{24, "Kilojoules per"},
+                                                 {25, "Kilojoules per"},
+                                                 {27, "Saturated fat per"},
+                                                 {28, "Unsaturated fat per"},
+                                                 {29, "Sodium per"},
+                                                 {30, "Protein per"},
+                                                 {31, "Carbohydrates per"},
+                                                 {32, "Gram"},
+                                                 {33, "Kj "},
+                                                 {34, "Kj "},
+                                                 {36, "Gr."},
+                                                 {40, "oz "}};
     for (const auto& [index, text] : texts)
         state.lang.set(7, index, QString::fromUtf8(text));
     return state;
@@ -59,8 +70,44 @@ void BM_SliderMoveRedrawOunces(benchmark::State& run)
     sliderMove(run, 2, "1");
 }
 
+// The whole slider event: a chosen result row redrawn at the new weight with
+// its tooltip and status text, then the chart area repainted.
+void BM_SliderScrollOfAChosenRow(benchmark::State& run)
+{
+    AppState state = englishState();
+    state.lang.set(1, 45, QStringLiteral("Gram"));
+    state.settings.WeightUnit = QStringLiteral("0");
+    ScriptedMessenger messenger;
+    QWidget window;
+    DisplayControls c;
+    c.window = &window;
+    c.LV_browse = new QTreeWidget(&window);
+    c.Slider = new QSlider(&window);
+    c.Pic_grafiek = new NutritionChartView(&window);
+    QString status;
+    c.setStatusText = [&status](const QString& text) { status = text; };
+    NutritionDisplay display(state, messenger, c);
+    state.data.lst_data = {QStringLiteral(
+        "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD")};
+    c.LV_browse->addTopLevelItem(new QTreeWidgetItem({QString(), QString(), QStringLiteral("Rice")}));
+    c.LV_browse->setCurrentItem(c.LV_browse->topLevelItem(0));
+    c.Pic_grafiek->resize(c.Pic_grafiek->sizeHint());
+    QImage frame(c.Pic_grafiek->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(2);
+    for (auto _ : run) {
+        c.Slider->setValue(c.Slider->value() >= 1000 ? 10 : c.Slider->value() + 10); // runs Slider_Scroll
+        QPainter painter(&frame);
+        c.Pic_grafiek->render(&painter);
+        painter.end();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    if (status.isEmpty())
+        run.SkipWithError("the row was not chosen");
+}
+
 } // namespace
 
+BENCHMARK(BM_SliderScrollOfAChosenRow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SliderMoveRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SliderMoveRedrawHighDpi)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SliderMoveRedrawOunces)->Unit(benchmark::kMillisecond);

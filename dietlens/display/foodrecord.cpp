@@ -103,10 +103,10 @@ std::optional<NutritionValues> ValuesFromBookmark(const QStringList& fields)
     if (divisor == 0.0f || !std::isfinite(divisor))
         return std::nullopt;
     const NutritionValues stored = StoredBookmarkValues(fields);
-    const NutritionValues per100g{stored.kj / divisor,           stored.kcal / divisor,
-                                  stored.unsaturatedFat / divisor, stored.saturatedFat / divisor,
-                                  stored.carbohydrates / divisor,  stored.protein / divisor,
-                                  stored.sodium / divisor};
+    const NutritionValues per100g{
+        stored.kj / divisor,           stored.kcal / divisor,          stored.unsaturatedFat / divisor,
+        stored.saturatedFat / divisor, stored.carbohydrates / divisor, stored.protein / divisor,
+        stored.sodium / divisor};
     if (!per100g.isFinite())
         return std::nullopt;
     return per100g;
@@ -115,19 +115,20 @@ std::optional<NutritionValues> ValuesFromBookmark(const QStringList& fields)
 NutritionValues ScaledToWeight(const NutritionValues& v, float weightGrams)
 {
     const float factor = weightGrams / 100.0f;
-    return {v.kj * factor,           v.kcal * factor,    v.unsaturatedFat * factor, v.saturatedFat * factor,
-            v.carbohydrates * factor, v.protein * factor, v.sodium * factor};
+    return {v.kj * factor,           v.kcal * factor,          v.unsaturatedFat * factor,
+            v.saturatedFat * factor, v.carbohydrates * factor, v.protein * factor,
+            v.sodium * factor};
 }
 
-QString BookmarkRecord(const QString& name, const QString& group, float weightGrams,
-                       const NutritionValues& v, const QString& remark)
+QString BookmarkRecord(const QString& name, const QString& group, float weightGrams, const NutritionValues& v,
+                       const QString& remark)
 {
     if (!v.isFinite() || !std::isfinite(weightGrams))
         return {};
-    return joinRecord({record::withoutSeparators(name), record::withoutSeparators(group), numberText(weightGrams),
-                       numberText(v.kj), numberText(v.kcal), numberText(v.protein), numberText(v.unsaturatedFat),
-                       numberText(v.saturatedFat), numberText(v.carbohydrates), numberText(v.sodium),
-                       QStringLiteral("0"), record::withoutSeparators(remark)});
+    return joinRecord({record::withoutSeparators(name), record::withoutSeparators(group),
+                       numberText(weightGrams), numberText(v.kj), numberText(v.kcal), numberText(v.protein),
+                       numberText(v.unsaturatedFat), numberText(v.saturatedFat), numberText(v.carbohydrates),
+                       numberText(v.sodium), QStringLiteral("0"), record::withoutSeparators(remark)});
 }
 
 QString DragText(const QString& name, const QString& group, float weightGrams, const NutritionValues& v,
@@ -135,14 +136,14 @@ QString DragText(const QString& name, const QString& group, float weightGrams, c
 {
     if (!v.isFinite() || !std::isfinite(weightGrams))
         return {};
-    QString text = QStringLiteral("DLITEM-") +
-                   joinRecord({record::withoutSeparators(name), record::withoutSeparators(group),
-                               numberText(weightGrams), roundedText(v.kj, u"########"),
-                               roundedText(v.kcal, u"#######"), roundedText(v.protein, u"#####0.00"),
-                               roundedText(v.unsaturatedFat, u"####0.00"),
-                               roundedText(v.saturatedFat, u"####0.00"),
-                               roundedText(v.carbohydrates, u"#####0.00"), roundedText(v.sodium, u"###0.0000"),
-                               QStringLiteral("0"), record::withoutSeparators(remark)});
+    QString text =
+        QStringLiteral("DLITEM-") +
+        joinRecord({record::withoutSeparators(name), record::withoutSeparators(group),
+                    numberText(weightGrams), roundedText(v.kj, u"########"), roundedText(v.kcal, u"#######"),
+                    roundedText(v.protein, u"#####0.00"), roundedText(v.unsaturatedFat, u"####0.00"),
+                    roundedText(v.saturatedFat, u"####0.00"), roundedText(v.carbohydrates, u"#####0.00"),
+                    roundedText(v.sodium, u"###0.0000"), QStringLiteral("0"),
+                    record::withoutSeparators(remark)});
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     return text;
 }

@@ -64,5 +64,5 @@ QString BookmarkRecord(const QString& name, const QString& group, float weightGr
 // (energy whole, fats, protein and carbohydrates two decimals, sodium four),
 // with every "," of the whole record replaced by ".". Empty when a value is
 // not a finite number.
-QString DragText(const QString& name, const QString& group, float weightGrams, const NutritionValues& atWeight,
-                 const QString& remark);
+QString DragText(const QString& name, const QString& group, float weightGrams,
+                 const NutritionValues& atWeight, const QString& remark);

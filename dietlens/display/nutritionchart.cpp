@@ -31,7 +31,8 @@ NutritionChart::NutritionChart()
         bar.leftCap = {kBarLeft, kBarTops[i], kCapWidth, kBarHeight};
         bar.body = {kBarLeft + kCapWidth, kBarTops[i], 0, kBarHeight};
         bar.rightCap = {bar.body.left, kBarTops[i], kCapWidth, kBarHeight};
-        bar.label = {bar.rightCap.left + kCapWidth + kGap, kBarTops[i] + kGap, kValueLabelWidth, kValueLabelHeight};
+        bar.label = {bar.rightCap.left + kCapWidth + kGap, kBarTops[i] + kGap, kValueLabelWidth,
+                     kValueLabelHeight};
     }
 }
 
@@ -48,8 +49,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
     const WeightUnitKind unit = WeightUnitOf(state.settings.WeightUnit);
     if (unit != WeightUnitKind::Other) {
         const QString grams = QString::number(weightGrams);
-        const QString weight =
-            unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, state, messenger);
+        const QString weight = unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, state, messenger);
         const QString unitWord = unit == WeightUnitKind::Grams ? state.F(7, 32) : state.F(7, 40);
         const QString tail = QLatin1Char(' ') + weight + QLatin1Char(' ') + unitWord;
         const QString& energyUnit = state.settings.EnergyUnit;
@@ -101,7 +101,8 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
                 return ChartDrawing::Failed;
             bar.body.width = specs[i].width;
         }
-        bar.rightCap = {bar.body.left + bar.body.width, top, NutritionChart::kCapWidth, NutritionChart::kBarHeight};
+        bar.rightCap = {bar.body.left + bar.body.width, top, NutritionChart::kCapWidth,
+                        NutritionChart::kBarHeight};
         bar.label.top = top + NutritionChart::kGap;
         bar.label.left = bar.rightCap.left + bar.rightCap.width + NutritionChart::kGap;
         if (i == EnergyBar) {

@@ -80,10 +80,12 @@ QString WeightText(const QString& gramsText, const AppState& state, Messenger& m
 
 QString WeightUnitWord(const AppState& state)
 {
-    return WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces ? state.F(1, 76) : state.F(1, 45);
+    return WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces ? state.F(1, 76)
+                                                                             : state.F(1, 45);
 }
 
-QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state, Messenger& messenger)
+QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state,
+                      Messenger& messenger)
 {
     return name + QStringLiteral(" (") + WeightText(gramsText, state, messenger) + QLatin1Char(' ') +
            WeightUnitWord(state) + QLatin1Char(')');

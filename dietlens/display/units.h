@@ -33,4 +33,5 @@ QString WeightText(const QString& gramsText, const AppState& state, Messenger& m
 QString WeightUnitWord(const AppState& state);
 
 // "Apple (150 Gram)": name and stored weight of a bookmark record's fields.
-QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state, Messenger& messenger);
+QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state,
+                      Messenger& messenger);

@@ -13,6 +13,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
@@ -20,6 +21,9 @@ struct AppState;
 class Messenger;
 class NutritionDisplay;
 class QAction;
+class QDialog;
+class SystemTray;
+struct MainWindowHooks;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -84,6 +88,13 @@ public:
     void ShowConnectNotice(); // the connect-first notice of start-up
     void ShowFirstRunSettings(); // the settings dialog after the first-run message
     void CloseToTray();       // the close box: to the tray, or minimised where there is none
+    SystemTray& tray();
+    QDialog* trayNotice() const; // the open tray notice, if any
+    // Runs a modal dialog of the main window (exec by default); tests drive the dialog here.
+    using DialogRunner = std::function<void(QDialog&)>;
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // Whether the desktop offers a tray; Qt decides when unset.
+    void setTrayAvailability(std::function<bool()> available) { m_trayAvailable = std::move(available); }
 
     // --- shell (dl_core_menus.cpp) -----------------------------------------
     void mnu_exit_Click();
@@ -161,6 +172,12 @@ private:
     net::MachineFacts m_facts;
     bool m_haveFacts = false;
     bool m_exiting = false;
+    MainWindowHooks dialogHooks();
+    void runDialog(QDialog& dialog);
+    DialogRunner m_runDialog;
+    std::function<bool()> m_trayAvailable;
+    SystemTray* m_tray = nullptr;
+    QPointer<QDialog> m_trayNotice;
     std::function<void(const QString&)> m_openDocument;
     SystemHelpDesktop m_systemHelp;
     HelpDesktop* m_helpDesktop = &m_systemHelp;

@@ -53,7 +53,8 @@ NutritionChartView::NutritionChartView(QWidget* parent) : QWidget(parent)
 
 QSize NutritionChartView::sizeHint() const
 {
-    return QSize(int(std::ceil(m_chart.areaWidth / kTwipsPerPixel)), int(std::ceil(m_chart.areaHeight / kTwipsPerPixel)));
+    return QSize(int(std::ceil(m_chart.areaWidth / kTwipsPerPixel)),
+                 int(std::ceil(m_chart.areaHeight / kTwipsPerPixel)));
 }
 
 QColor NutritionChartView::backgroundColor()
@@ -64,12 +65,18 @@ QColor NutritionChartView::backgroundColor()
 QColor NutritionChartView::barColor(int bar)
 {
     switch (bar) {
-    case EnergyBar: return QColor(40, 90, 220);         // blue
-    case SaturatedFatBar: return QColor(245, 140, 30);  // orange
-    case UnsaturatedFatBar: return QColor(215, 35, 35); // red
-    case SodiumBar: return QColor(40, 160, 60);         // green
-    case ProteinBar: return QColor(250, 240, 160);      // pale yellow
-    case CarbohydratesBar: return QColor(245, 215, 0);  // yellow
+    case EnergyBar:
+        return QColor(40, 90, 220); // blue
+    case SaturatedFatBar:
+        return QColor(245, 140, 30); // orange
+    case UnsaturatedFatBar:
+        return QColor(215, 35, 35); // red
+    case SodiumBar:
+        return QColor(40, 160, 60); // green
+    case ProteinBar:
+        return QColor(250, 240, 160); // pale yellow
+    case CarbohydratesBar:
+        return QColor(245, 215, 0); // yellow
     }
     return Qt::gray;
 }

@@ -26,14 +26,32 @@
 
 namespace {
 
-// The hourglass for the length of one file operation.
-class WaitCursor
+// The hourglass for the length of one file operation. A message shown on
+// the way gets the normal pointer.
+class WaitCursor : public Messenger
 {
 public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    explicit WaitCursor(Messenger& inner) : m_inner(inner)
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor() override { QGuiApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+
+    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
+                          MessageButtons buttons = MessageButtons::Ok) override
+    {
+        QGuiApplication::restoreOverrideCursor();
+        const MessageAnswer answer = m_inner.message(title, text, icon, buttons);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
+    QString saveFileName(const FileDialogRequest& request) override { return m_inner.saveFileName(request); }
+    QString openFileName(const FileDialogRequest& request) override { return m_inner.openFileName(request); }
+
+private:
+    Messenger& m_inner;
 };
 
 constexpr qreal kTwipsPerPixel = 15;
@@ -125,8 +143,8 @@ void NutritionDisplay::ReadBookmarksAtStartup()
 {
     if (!FileExists(m_state.BookmarksPath))
         return;
-    WaitCursor wait;
-    m_state.data.lst_fooditems = ReadBookmarks(m_state.BookmarksPath, m_state.lang, m_messenger);
+    WaitCursor wait(m_messenger);
+    m_state.data.lst_fooditems = ReadBookmarks(m_state.BookmarksPath, m_state.lang, wait);
 }
 
 void NutritionDisplay::DrawStartChart()
@@ -244,8 +262,8 @@ void NutritionDisplay::Set_ViewList()
     if (m_c.txt_item) {
         m_c.txt_item->setEnabled(results);
         QPalette palette = m_c.txt_item->palette();
-        palette.setColor(QPalette::Base,
-                         results ? QApplication::palette(m_c.txt_item).color(QPalette::Base) : QColor(224, 224, 224));
+        palette.setColor(QPalette::Base, results ? QApplication::palette(m_c.txt_item).color(QPalette::Base)
+                                                 : QColor(224, 224, 224));
         m_c.txt_item->setPalette(palette);
     }
     if (m_c.Pic_zoeken)
@@ -386,7 +404,8 @@ void NutritionDisplay::mnu_addlijst_Click()
         return;
     const int weight = m_c.Slider->value();
     const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(m_chosenResult), float(weight));
-    const QString bookmark = BookmarkRecord(name, m_state.F(1, 51), float(weight), atWeight, m_state.F(1, 52));
+    const QString bookmark =
+        BookmarkRecord(name, m_state.F(1, 51), float(weight), atWeight, m_state.F(1, 52));
     if (bookmark.isEmpty()) {
         showAnalysisError(QStringLiteral("Error #110"));
         return;
@@ -395,15 +414,16 @@ void NutritionDisplay::mnu_addlijst_Click()
     buffer.append(bookmark);
     bool written = false;
     {
-        WaitCursor wait;
-        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, m_messenger);
+        WaitCursor wait(m_messenger);
+        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, wait);
     }
     if (!written) {
         buffer.removeLast(); // the file still holds the list without it
         return;
     }
     m_messenger.message(m_state.ProgramName,
-                        QLatin1Char('\'') + name + QStringLiteral("' ") + m_state.F(1, 77), MessageIcon::NoIcon);
+                        QLatin1Char('\'') + name + QStringLiteral("' ") + m_state.F(1, 77),
+                        MessageIcon::NoIcon);
 }
 
 void NutritionDisplay::mnu_del_Click()
@@ -415,8 +435,8 @@ void NutritionDisplay::mnu_del_Click()
     const QString removed = buffer.takeAt(row);
     bool written = false;
     {
-        WaitCursor wait;
-        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, m_messenger);
+        WaitCursor wait(m_messenger);
+        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, wait);
     }
     if (!written) {
         buffer.insert(row, removed);
@@ -440,8 +460,8 @@ void NutritionDisplay::mnu_opslaan_Click()
     const QString path = m_messenger.saveFileName(request);
     if (path.isEmpty() || path.contains(QLatin1Char('*')))
         return;
-    WaitCursor wait;
-    WriteBookmarks(path, m_state.data.lst_fooditems, m_state.lang, m_messenger);
+    WaitCursor wait(m_messenger);
+    WriteBookmarks(path, m_state.data.lst_fooditems, m_state.lang, wait);
 }
 
 QString NutritionDisplay::LV_browse_OLEStartDrag()
@@ -500,7 +520,8 @@ bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
 {
     // A key pressed in a list counts as a press of a mouse button there: the
     // commands follow the list's rows before a row is chosen with the keys.
-    if (event->type() == QEvent::KeyPress && (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
         Set_ViewList();
         return false;
     }

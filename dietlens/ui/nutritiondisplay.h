@@ -43,10 +43,10 @@ struct DisplayControls
     QAction* mnu_addlijst = nullptr;
     QAction* mnu_toevoegen = nullptr;
     QAction* mnu_del = nullptr;
-    QAction* toolbarResults = nullptr;   // toolbar button 5
-    QAction* toolbarBookmarks = nullptr; // toolbar button 6
-    QAction* toolbarAddFood = nullptr;   // toolbar button 8
-    QAction* toolbarBookmark = nullptr;  // toolbar button 9
+    QAction* toolbarResults = nullptr;                 // toolbar button 5
+    QAction* toolbarBookmarks = nullptr;               // toolbar button 6
+    QAction* toolbarAddFood = nullptr;                 // toolbar button 8
+    QAction* toolbarBookmark = nullptr;                // toolbar button 9
     std::function<void(const QString&)> setStatusText; // status bar panel 2
 };
 
@@ -75,8 +75,8 @@ public:
 
     void Set_ViewList();
     void Fill_BookmarkList();
-    void Toolbar_ResultsList();   // button 5
-    void Toolbar_BookmarkList();  // button 6
+    void Toolbar_ResultsList();  // button 5
+    void Toolbar_BookmarkList(); // button 6
 
     void LV_browse_Click();
     void LV_browse_bookmarks_Click();

@@ -27,7 +27,10 @@ QByteArray text16(const QByteArray& bytes)
 }
 
 const QString kApple = QStringLiteral("Apple\u00BDDefault\u00BD150\u00BD300\u00BD");
-const QByteArray kAppleBytes = QByteArrayLiteral("Apple\xBD" "Default\xBD" "150\xBD" "300\xBD");
+const QByteArray kAppleBytes = QByteArrayLiteral("Apple\xBD"
+                                                 "Default\xBD"
+                                                 "150\xBD"
+                                                 "300\xBD");
 
 } // namespace
 
@@ -60,9 +63,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty buffer: count 1, length 0") << QStringList() << header(1) + text16({});
         QTest::newRow("one record") << QStringList{kApple} << header(1) + text16(kAppleBytes + '\xBE');
-        QTest::newRow("empty lines stay")
-            << QStringList{kApple, QString(), QStringLiteral("Caf\u00E9\u00BD")}
-            << header(1) + text16(kAppleBytes + "\xBE\xBE" "Caf\xE9\xBD\xBE");
+        QTest::newRow("empty lines stay") << QStringList{kApple, QString(), QStringLiteral("Caf\u00E9\u00BD")}
+                                          << header(1) + text16(kAppleBytes + "\xBE\xBE"
+                                                                              "Caf\xE9\xBD\xBE");
     }
     void writtenBytes()
     {
@@ -86,12 +89,14 @@ private Q_SLOTS:
 
         QTest::newRow("count 2 uses the first text")
             << header(2) + text16(two) + text16("Other\xBD\xBE") << both << true;
-        QTest::newRow("text after the last end is ignored") << header(1) + text16(two + "Plum\xBD") << both << true;
-        QTest::newRow("bytes after the record are ignored") << header(1) + text16(two) + "junk" << both << true;
+        QTest::newRow("text after the last end is ignored")
+            << header(1) + text16(two + "Plum\xBD") << both << true;
+        QTest::newRow("bytes after the record are ignored")
+            << header(1) + text16(two) + "junk" << both << true;
         QTest::newRow("truncated text keeps the whole records")
             << header(1) + text16(two + "Plum\xBD\xBE").chopped(3) << both << false;
-        QTest::newRow("count 2, second text cut") << header(2) + text16(two) + text16("Other\xBE").chopped(2) << both
-                                                  << false;
+        QTest::newRow("count 2, second text cut")
+            << header(2) + text16(two) + text16("Other\xBE").chopped(2) << both << false;
         QTest::newRow("count 2, second length missing") << header(2) + text16(two) << both << false;
         QTest::newRow("length missing") << header(1) << QStringList() << false;
         QTest::newRow("count 0") << header(0) + text16(two) << QStringList() << false;
@@ -113,7 +118,8 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(copy));
         } else {
             QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #202")});
-            QCOMPARE(messenger.shown[0].text, QStringLiteral("An error occurred while opening the bookmark file."));
+            QCOMPARE(messenger.shown[0].text,
+                     QStringLiteral("An error occurred while opening the bookmark file."));
             QCOMPARE(messenger.shown[0].icon, MessageIcon::Critical);
             QCOMPARE(testsupport::readAll(copy), bytes);
         }
@@ -139,7 +145,8 @@ private Q_SLOTS:
 
         QVERIFY(!WriteBookmarks(path(), {fits + QLatin1Char('x')}, lang, messenger));
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
-        QCOMPARE(messenger.shown[0].text, QStringLiteral("An error occurred while saving the bookmark file."));
+        QCOMPARE(messenger.shown[0].text,
+                 QStringLiteral("An error occurred while saving the bookmark file."));
         QCOMPARE(testsupport::readAll(path()), old);
     }
 
@@ -150,8 +157,10 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(!WriteBookmarks(folder, {kApple}, lang, messenger));
         QVERIFY(QFileInfo(folder).isDir());
-        QVERIFY(!WriteBookmarks(dir.filePath(QStringLiteral("no/such/folder/x.dat")), {kApple}, lang, messenger));
-        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
+        QVERIFY(
+            !WriteBookmarks(dir.filePath(QStringLiteral("no/such/folder/x.dat")), {kApple}, lang, messenger));
+        QCOMPARE(messenger.titles(),
+                 (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
     }
 
     void exportEqualsTheBookmarksFile()

@@ -39,8 +39,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("fields");
         QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("text after the last end is no field") << QStringLiteral("a\u00BDb\u00BDc")
-                                                             << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("text after the last end is no field")
+            << QStringLiteral("a\u00BDb\u00BDc") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
         QTest::newRow("empty fields") << QStringLiteral("\u00BD\u00BDx\u00BD")
                                       << QStringList{QString(), QString(), QStringLiteral("x")};
     }
@@ -65,7 +65,8 @@ private Q_SLOTS:
         QCOMPARE(text, rec({QStringLiteral("Rice"), QStringLiteral("Default"), QStringLiteral("150"),
                             QStringLiteral("300"), QStringLiteral("72"), QStringLiteral("4.05"),
                             QStringLiteral("0.9"), QStringLiteral("0.3"), QStringLiteral("42"),
-                            QStringLiteral("1.5E-05"), QStringLiteral("0"), QStringLiteral("Exported with Dietlens")}));
+                            QStringLiteral("1.5E-05"), QStringLiteral("0"),
+                            QStringLiteral("Exported with Dietlens")}));
 
         // Read back, the bookmark gives the values per 100 g again.
         const std::optional<NutritionValues> per100g = ValuesFromBookmark(record::splitFields(text));
@@ -94,15 +95,16 @@ private Q_SLOTS:
 
     void bookmarkWeightOfZeroGivesNoValues()
     {
-        QVERIFY(!ValuesFromBookmark(record::splitFields(rec({QStringLiteral("X"), QString(), QStringLiteral("0"),
-                                                               QStringLiteral("600")}))));
+        QVERIFY(!ValuesFromBookmark(record::splitFields(
+            rec({QStringLiteral("X"), QString(), QStringLiteral("0"), QStringLiteral("600")}))));
         QVERIFY(!ValuesFromBookmark(record::splitFields(rec({QStringLiteral("X")}))));
     }
 
     void separatorsLeaveNamesBeforeTheyBecomeFields()
     {
-        const QString text = BookmarkRecord(QStringLiteral("A\u00BDB\u00BEC\u00BC"), QStringLiteral("Default"), 100,
-                                            {1, 1, 1, 1, 1, 1, 1}, QStringLiteral("r"));
+        const QString text =
+            BookmarkRecord(QStringLiteral("A\u00BDB\u00BEC\u00BC"), QStringLiteral("Default"), 100,
+                           {1, 1, 1, 1, 1, 1, 1}, QStringLiteral("r"));
         QCOMPARE(record::splitFields(text).value(0), QStringLiteral("ABC"));
         QCOMPARE(record::splitFields(text).size(), 12);
     }
@@ -116,10 +118,12 @@ private Q_SLOTS:
 
         QTest::newRow("protein stored 7.315, dragged 7.32")
             << QStringLiteral("Bread") << 133.0f
-            << QList<float>{5.5f * 1.33f * 200, 5.5f * 1.33f * 48, 1.33f, 2.66f, 66.5f, 5.5f * 1.33f, 0.00665f}
+            << QList<float>{5.5f * 1.33f * 200, 5.5f * 1.33f * 48, 1.33f, 2.66f, 66.5f,
+                            5.5f * 1.33f,       0.00665f}
             << QStringLiteral("DLITEM-Bread½Default½133½1463½351½7.32½1.33½2.66½66.5½0.0067½0½Remark½");
         QTest::newRow("comma in a name is dragged as a period")
-            << QStringLiteral("Beans, white") << 100.0f << QList<float>{300, 72, 0.5f, 0.125f, 12.5f, 7, 0.00004f}
+            << QStringLiteral("Beans, white") << 100.0f
+            << QList<float>{300, 72, 0.5f, 0.125f, 12.5f, 7, 0.00004f}
             << QStringLiteral("DLITEM-Beans. white½Default½100½300½72½7½0.5½0.13½12.5½0½0½Remark½");
         QTest::newRow("energy rounding to 0 is written 0")
             << QStringLiteral("Water") << 250.0f << QList<float>{0.4f, 0.1f, 0, 0, 0, 0, 0.01f}
@@ -139,8 +143,8 @@ private Q_SLOTS:
     void storedNumbersAreNotRounded()
     {
         const NutritionValues atWeight = ScaledToWeight({100, 24, 0, 0, 0, 5.5f, 0}, 133);
-        const QStringList fields = record::splitFields(
-            BookmarkRecord(QStringLiteral("Bread"), QStringLiteral("Default"), 133, atWeight, QStringLiteral("r")));
+        const QStringList fields = record::splitFields(BookmarkRecord(
+            QStringLiteral("Bread"), QStringLiteral("Default"), 133, atWeight, QStringLiteral("r")));
         QCOMPARE(fields.value(5), QStringLiteral("7.315"));
         QCOMPARE(fields.value(3), QStringLiteral("133"));
     }
@@ -187,9 +191,11 @@ private Q_SLOTS:
     {
         QCOMPARE(OuncesToGrams(QStringLiteral("1E+38"), state, messenger), QString());
         QCOMPARE(GramsToOunces(QStringLiteral("1E+300"), state, messenger), QString());
-        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #F7-0h"), QStringLiteral("Error #F7-0h")}));
-        QCOMPARE(messenger.shown[0].text, QStringLiteral("An error occurred during the calculations of Menuvia FOOD.\n"
-                                                         "Please notify us about this error.\n\nContact the maker."));
+        QCOMPARE(messenger.titles(),
+                 (QStringList{QStringLiteral("Error #F7-0h"), QStringLiteral("Error #F7-0h")}));
+        QCOMPARE(messenger.shown[0].text,
+                 QStringLiteral("An error occurred during the calculations of Menuvia FOOD.\n"
+                                "Please notify us about this error.\n\nContact the maker."));
     }
 
     void bookmarkLabel()

@@ -15,8 +15,9 @@ NutritionValues values(const QList<float>& v)
 
 const QList<float> kStartValues{540, 540, 1, 1, 1, 1, 1};
 const QList<float> kStartWidths{540, 451, 451, 451, 451, 451};
-const QStringList kStartLabels{QStringLiteral("540 Kj "), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr."),
-                               QStringLiteral("1.000 Gr."), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")};
+const QStringList kStartLabels{QStringLiteral("540 Kj "),  QStringLiteral("1.00 Gr."),
+                               QStringLiteral("1.00 Gr."), QStringLiteral("1.000 Gr."),
+                               QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")};
 
 QStringList captionsFor(const QString& energyLead, const QString& tail)
 {
@@ -88,15 +89,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QStringList>("captions");
 
-        const QStringList startCaptions = captionsFor(QStringLiteral("Kilojoules per"), QStringLiteral(" 100 Gram"));
+        const QStringList startCaptions =
+            captionsFor(QStringLiteral("Kilojoules per"), QStringLiteral(" 100 Gram"));
         const QString zero = QStringLiteral("0.00 Gr.");
 
         QTest::newRow("0 kJ changes nothing")
-            << QList<float>{0, 50, 1, 2, 3, 4, 5} << 150 << QString() << QStringLiteral("0") << ChartDrawing::Skipped
-            << kStartWidths << kStartLabels << startCaptions;
+            << QList<float>{0, 50, 1, 2, 3, 4, 5} << 150 << QString() << QStringLiteral("0")
+            << ChartDrawing::Skipped << kStartWidths << kStartLabels << startCaptions;
         QTest::newRow("0 kcal changes nothing")
-            << QList<float>{200, 0, 1, 2, 3, 4, 5} << 150 << QString() << QStringLiteral("0") << ChartDrawing::Skipped
-            << kStartWidths << kStartLabels << startCaptions;
+            << QList<float>{200, 0, 1, 2, 3, 4, 5} << 150 << QString() << QStringLiteral("0")
+            << ChartDrawing::Skipped << kStartWidths << kStartLabels << startCaptions;
         QTest::newRow("no nutrients: bars of width 0")
             << QList<float>{100, 24, 0, 0, 0, 0, 0} << 100 << QStringLiteral("0") << QStringLiteral("0")
             << ChartDrawing::Drawn << QList<float>{100, 0, 0, 0, 0, 0}
@@ -105,28 +107,39 @@ private Q_SLOTS:
         QTest::newRow("2255 kJ keeps the widths")
             << QList<float>{2255, 539, 10, 20, 30, 40, 0.5f} << 100 << QString() << QStringLiteral("0")
             << ChartDrawing::Drawn << kStartWidths
-            << QStringList{QStringLiteral("2255 Kj "), QStringLiteral("20.00 Gr."), QStringLiteral("10.00 Gr."),
-                           QStringLiteral("0.500 Gr."), QStringLiteral("40.00 Gr."), QStringLiteral("30.00 Gr.")}
+            << QStringList{QStringLiteral("2255 Kj "),  QStringLiteral("20.00 Gr."),
+                           QStringLiteral("10.00 Gr."), QStringLiteral("0.500 Gr."),
+                           QStringLiteral("40.00 Gr."), QStringLiteral("30.00 Gr.")}
             << startCaptions;
         QTest::newRow("2254 kJ sets the widths")
             << QList<float>{2254, 539, 0, 10, 0, 0, 0} << 100 << QString() << QStringLiteral("0")
             << ChartDrawing::Drawn << QList<float>{2254, 2255, 0, 0, 0, 0}
-            << QStringList{QStringLiteral("2254 Kj "), QStringLiteral("10.00 Gr."), zero,
-                           QStringLiteral("0.000 Gr."), zero, zero}
+            << QStringList{QStringLiteral("2254 Kj "),
+                           QStringLiteral("10.00 Gr."),
+                           zero,
+                           QStringLiteral("0.000 Gr."),
+                           zero,
+                           zero}
             << startCaptions;
         QTest::newRow("15 g saturated fat at 150 g")
             << QList<float>{200, 48, 5, 15, 60, 10, 0.01f} << 150 << QString() << QStringLiteral("0")
             << ChartDrawing::Drawn
-            << QList<float>{200, 2255.0f / 90.01f * 15, 2255.0f / 90.01f * 5, 2255.0f / 90.01f * 0.01f,
-                            2255.0f / 90.01f * 10, 2255.0f / 90.01f * 60}
-            << QStringList{QStringLiteral("300 Kj "), QStringLiteral("22.50 Gr."), QStringLiteral("7.50 Gr."),
-                           QStringLiteral("0.015 Gr."), QStringLiteral("15.00 Gr."), QStringLiteral("90.00 Gr.")}
+            << QList<float>{200,
+                            2255.0f / 90.01f * 15,
+                            2255.0f / 90.01f * 5,
+                            2255.0f / 90.01f * 0.01f,
+                            2255.0f / 90.01f * 10,
+                            2255.0f / 90.01f * 60}
+            << QStringList{QStringLiteral("300 Kj "),   QStringLiteral("22.50 Gr."),
+                           QStringLiteral("7.50 Gr."),  QStringLiteral("0.015 Gr."),
+                           QStringLiteral("15.00 Gr."), QStringLiteral("90.00 Gr.")}
             << captionsFor(QStringLiteral("Kilojoules per"), QStringLiteral(" 150 Gram"));
         QTest::newRow("kilocalories shown, kilojoules drawn")
             << QList<float>{400, 96, 1, 1, 1, 1, 1} << 100 << QStringLiteral("1") << QStringLiteral("0")
             << ChartDrawing::Drawn << QList<float>{400, 451, 451, 451, 451, 451}
-            << QStringList{QStringLiteral("96 Kcal"), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr."),
-                           QStringLiteral("1.000 Gr."), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")}
+            << QStringList{QStringLiteral("96 Kcal"),  QStringLiteral("1.00 Gr."),
+                           QStringLiteral("1.00 Gr."), QStringLiteral("1.000 Gr."),
+                           QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")}
             << captionsFor(QStringLiteral("Kilocalories per"), QStringLiteral(" 100 Gram"));
         QTest::newRow("ounce captions end in a blank")
             << QList<float>{540, 540, 1, 1, 1, 1, 1} << 100 << QStringLiteral("0") << QStringLiteral("1")
@@ -135,14 +148,16 @@ private Q_SLOTS:
         QTest::newRow("energy rounding to 0 shows only the unit")
             << QList<float>{0.4f, 0.1f, 1, 1, 1, 1, 1} << 100 << QString() << QStringLiteral("0")
             << ChartDrawing::Drawn << QList<float>{0.4f, 451, 451, 451, 451, 451}
-            << QStringList{QStringLiteral(" Kj "), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr."),
-                           QStringLiteral("1.000 Gr."), QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")}
+            << QStringList{QStringLiteral(" Kj "),     QStringLiteral("1.00 Gr."),
+                           QStringLiteral("1.00 Gr."), QStringLiteral("1.000 Gr."),
+                           QStringLiteral("1.00 Gr."), QStringLiteral("1.00 Gr.")}
             << startCaptions;
         QTest::newRow("unknown energy unit keeps the energy texts")
             << QList<float>{300, 70, 1, 1, 1, 1, 1} << 200 << QStringLiteral("2") << QStringLiteral("0")
             << ChartDrawing::Drawn << QList<float>{300, 451, 451, 451, 451, 451}
-            << QStringList{QStringLiteral("540 Kj "), QStringLiteral("2.00 Gr."), QStringLiteral("2.00 Gr."),
-                           QStringLiteral("2.000 Gr."), QStringLiteral("2.00 Gr."), QStringLiteral("2.00 Gr.")}
+            << QStringList{QStringLiteral("540 Kj "),  QStringLiteral("2.00 Gr."),
+                           QStringLiteral("2.00 Gr."), QStringLiteral("2.000 Gr."),
+                           QStringLiteral("2.00 Gr."), QStringLiteral("2.00 Gr.")}
             << QStringList{startCaptions[0],
                            QStringLiteral("Saturated fat per 200 Gram"),
                            QStringLiteral("Unsaturated fat per 200 Gram"),
@@ -152,14 +167,15 @@ private Q_SLOTS:
         QTest::newRow("unknown weight unit keeps the captions")
             << QList<float>{540, 540, 1, 1, 1, 1, 1} << 300 << QString() << QStringLiteral("2")
             << ChartDrawing::Drawn << kStartWidths
-            << QStringList{QStringLiteral("1620 Kj "), QStringLiteral("3.00 Gr."), QStringLiteral("3.00 Gr."),
-                           QStringLiteral("3.000 Gr."), QStringLiteral("3.00 Gr."), QStringLiteral("3.00 Gr.")}
+            << QStringList{QStringLiteral("1620 Kj "), QStringLiteral("3.00 Gr."),
+                           QStringLiteral("3.00 Gr."), QStringLiteral("3.000 Gr."),
+                           QStringLiteral("3.00 Gr."), QStringLiteral("3.00 Gr.")}
             << startCaptions;
         QTest::newRow("negative value fails at its bar")
             << QList<float>{100, 24, 1, -1, 1, 1, 1} << 100 << QString() << QStringLiteral("0")
             << ChartDrawing::Failed << QList<float>{100, 451, 451, 451, 451, 451}
-            << QStringList{QStringLiteral("100 Kj "), kStartLabels[1], kStartLabels[2], kStartLabels[3],
-                           kStartLabels[4], kStartLabels[5]}
+            << QStringList{QStringLiteral("100 Kj "), kStartLabels[1], kStartLabels[2],
+                           kStartLabels[3],           kStartLabels[4], kStartLabels[5]}
             << startCaptions;
     }
     void drawing()
@@ -194,15 +210,6 @@ private Q_SLOTS:
         } else {
             QVERIFY(messenger.shown.isEmpty());
         }
-    }
-
-    void rightCapFollowsABodyOfWidthZero()
-    {
-        NutritionChart chart = startChart();
-        QCOMPARE(ComputeNutritionChart(chart, values({100, 24, 0, 0, 0, 0, 0}), 100, state, messenger),
-                 ChartDrawing::Drawn);
-        for (int i = 1; i < NutritionChart::kBarCount; ++i)
-            QCOMPARE(chart.bars[i].rightCap.left, chart.bars[i].leftCap.left + chart.bars[i].leftCap.width);
     }
 
     void overflowingValuesFailBeforeAnythingChanges()

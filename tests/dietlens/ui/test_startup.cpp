@@ -1,12 +1,15 @@
 #include "appstate.h"
 #include "defaultlanguages.h"
 #include "dl_core.h"
+#include "dl_properties.h"
 #include "messenger.h"
 #include "settings.h"
 #include "startup.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void init();
     void firstStartInEmptyHome();
     void secondStartLeavesCurrentFilesAlone();
+    void firstStartKeepsTheNamesSaved();
     void savedSettingsChooseLanguage();
     void hooksRunInOrder();
     void blockedFolderIsReportedAndStartupGoesOn();
@@ -59,7 +63,14 @@ void TestStartup::firstStartInEmptyHome()
     AppState state;
     ScriptedMessenger messenger;
     DL_Core window(state, messenger);
+    // The first-run settings dialog and the connect-first notice, closed unseen.
+    QStringList dialogs;
+    window.setDialogRunner([&](QDialog& dialog) {
+        dialogs << dialog.objectName();
+        QCOMPARE(messenger.shown.size(), 1); // after the first-run message
+    });
     window.Form_Load();
+    QCOMPARE(dialogs, (QStringList{u"DL_Properties"_qs, u"DL_Connectmelding"_qs}));
 
     QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_qs).isDir());
     QVERIFY(QFileInfo(m_home + u"/Documents/Dietlens/My Database"_qs).isDir());
@@ -90,12 +101,43 @@ void TestStartup::firstStartInEmptyHome()
     QVERIFY(window.isVisible());
 }
 
+void TestStartup::firstStartKeepsTheNamesSaved()
+{
+    AppState state;
+    ScriptedMessenger messenger;
+    DL_Core window(state, messenger);
+    window.setDialogRunner([&](QDialog& dialog) {
+        auto* settings = qobject_cast<DL_Properties*>(&dialog);
+        if (!settings)
+            return;
+        // Cancel is refused until a first name has been saved.
+        settings->cmd_annuleer_Click();
+        QCOMPARE(messenger.shown.size(), 2);
+        QCOMPARE(messenger.shown[1].icon, MessageIcon::Exclamation);
+        settings->findChild<QLineEdit*>(u"txt_voornaam"_qs)->setText(u"Ann"_qs);
+        settings->findChild<QLineEdit*>(u"txt_achternaam"_qs)->setText(u"Lee"_qs);
+        settings->cmd_opslaan_Click();
+    });
+    window.Form_Load();
+    QVERIFY(QFile::exists(settingsPath()));
+    AppState stored;
+    stored.SettingsPath = settingsPath();
+    QCOMPARE(ReadSettingsFile(stored), SettingsLoad::Loaded);
+    QCOMPARE(stored.settings.FirstName, u"Ann"_qs);
+    QCOMPARE(stored.settings.LastName, u"Lee"_qs);
+    QCOMPARE(stored.settings.LanguageFile, u"default.lsf"_qs);
+    QCOMPARE(stored.settings.ServerChoice, u"0"_qs);
+    QCOMPARE(window.windowTitle(), u"Dietlens (not connected)"_qs);
+    QVERIFY(window.isVisible());
+}
+
 void TestStartup::secondStartLeavesCurrentFilesAlone()
 {
     {
         AppState state;
         ScriptedMessenger messenger;
         DL_Core window(state, messenger);
+        window.setDialogRunner([](QDialog&) {});
         window.Form_Load();
     }
     // Date the files back, so that any rewrite would show.
@@ -112,6 +154,7 @@ void TestStartup::secondStartLeavesCurrentFilesAlone()
     AppState state;
     ScriptedMessenger messenger;
     DL_Core window(state, messenger);
+    window.setDialogRunner([](QDialog&) {});
     window.Form_Load();
     for (const QString& name : kDefaultFiles) {
         QCOMPARE(QFileInfo(languageFolder() + name).lastModified(), past);
@@ -125,6 +168,7 @@ void TestStartup::secondStartLeavesCurrentFilesAlone()
     QVERIFY(testsupport::writeAll(languageFolder() + u"Nederlands.lsf"_qs, "old"));
     AppState third;
     DL_Core thirdWindow(third, messenger);
+    thirdWindow.setDialogRunner([](QDialog&) {});
     thirdWindow.Form_Load();
     QCOMPARE(testsupport::readAll(languageFolder() + u"Nederlands.lsf"_qs), bytes[u"Nederlands.lsf"_qs]);
 }

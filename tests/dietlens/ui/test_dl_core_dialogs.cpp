@@ -1,0 +1,234 @@
+#include "appstate.h"
+#include "defaultlanguages.h"
+#include "dl_add.h"
+#include "dl_core.h"
+#include "dl_properties.h"
+#include "messenger.h"
+#include "scriptedhttpserver.h"
+#include "settings.h"
+#include "systemtray.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using testsupport::ScriptedHttpServer;
+
+// The main window's dialogs and tray, with a window set up as after start-up.
+class TestDLCoreDialogs : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedHttpServer> server;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<ScriptedMessenger> messenger;
+    std::unique_ptr<DL_Core> window;
+    QStringList dialogs; // objectName and modality of every dialog the window ran
+    std::function<void(QDialog&)> driveDialog;
+    bool trayAvailable = true;
+
+    void makeWindow()
+    {
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
+        window->setDocumentOpener([](const QString&) {});
+        window->setProgramEnder([] {});
+        window->setTrayAvailability([this] { return trayAvailable; });
+        window->setDialogRunner([this](QDialog& dialog) {
+            dialogs << dialog.objectName() + (dialog.parentWidget() == window.get() ? u" owned"_qs : u""_qs);
+            if (driveDialog)
+                driveDialog(dialog);
+        });
+        window->FinishStartUp();
+    }
+    void closeBox()
+    {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QApplication::sendEvent(window->windowHandle(), &close);
+        QVERIFY(!close.isAccepted());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        server = std::make_unique<ScriptedHttpServer>();
+        QVERIFY(server->start());
+        state = std::make_unique<AppState>();
+        const QString root = dir->path() + u'/';
+        state->AppDataFolder = state->DocumentsFolder = state->ProgramFolder = root;
+        state->LanguageFolder = state->DatabaseFolder = root;
+        state->SettingsPath = root + u"dl2set.dat"_qs;
+        state->hosts.checkin = state->hosts.foodEn = server->hostPort();
+        state->hosts.foodNl = ScriptedHttpServer::refusingHostPort();
+        CreateEnglishLanguage(state->lang, *state);
+        messenger = std::make_unique<ScriptedMessenger>();
+        QVERIFY(EnsureDefaultLanguageFiles(*state, *messenger));
+        Settings& s = state->settings;
+        s.LanguageFile = u"English.lsf"_qs;
+        s.ServerChoice = u"1"_qs;
+        s.ShowConnectNotice = s.ShowTrayNotice = s.AlwaysOnTop = s.MailOptIn = u"0"_qs;
+        s.FirstName = u"Jan"_qs;
+        s.LastName = u"Jansen"_qs;
+        s.EnergyUnit = s.WeightUnit = u"0"_qs;
+        s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_qs;
+        dialogs.clear();
+        driveDialog = {};
+        trayAvailable = true;
+        makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        messenger.reset();
+        state.reset();
+        server.reset();
+        dir.reset();
+    }
+
+    void connectNoticeAtStartUp_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+    }
+    void connectNoticeAtStartUp()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, shown);
+        state->settings.ShowConnectNotice = setting;
+        dialogs.clear();
+        makeWindow();
+        QCOMPARE(dialogs, shown ? QStringList{u"DL_Connectmelding owned"_qs} : QStringList{});
+        QCOMPARE(state->settings.ShowConnectNotice, shown ? u"1"_qs : u"0"_qs);
+    }
+
+    void menusOpenTheirDialogs()
+    {
+        window->menuAction(u"mnu_settings"_qs)->trigger();
+        window->menuAction(u"mnu_informatie"_qs)->trigger();
+        window->Toolbar_ButtonClick(3);
+        QCOMPARE(dialogs, (QStringList{u"DL_Properties owned"_qs, u"DL_Informatie owned"_qs, u"DL_Properties owned"_qs}));
+    }
+
+    void languagePickRelabelsTheMainWindow()
+    {
+        driveDialog = [](QDialog& dialog) {
+            auto* combo = dialog.findChild<QComboBox*>(u"Combo_taal"_qs);
+            const int dutch = combo->findText(u"Nederlands.lsf"_qs);
+            combo->setCurrentIndex(dutch);
+            Q_EMIT combo->activated(dutch);
+            static_cast<DL_Properties&>(dialog).cmd_annuleer_Click();
+        };
+        window->mnu_settings_Click();
+        LanguageTables dutch;
+        CreateDutchLanguage(dutch, *state);
+        QCOMPARE(window->menuAction(u"mnu_settings"_qs)->text(), dutch.at(1, 1));
+        QCOMPARE(state->settings.LanguageFile, u"English.lsf"_qs);
+    }
+
+    void savedServerChoiceMovesTheAddresses()
+    {
+        driveDialog = [](QDialog& dialog) {
+            dialog.findChild<QWidget*>(u"opt_db(0)"_qs)->setProperty("checked", true);
+            static_cast<DL_Properties&>(dialog).cmd_opslaan_Click();
+        };
+        window->mnu_settings_Click();
+        QCOMPARE(state->settings.ServerChoice, u"0"_qs);
+        QVERIFY(state->SubmitUrl.contains(state->hosts.foodNl));
+        AppState stored;
+        stored.SettingsPath = state->SettingsPath;
+        QCOMPARE(ReadSettingsFile(stored), SettingsLoad::Loaded);
+        QCOMPARE(stored.settings.ServerChoice, u"0"_qs);
+    }
+
+    void newFoodItemReachesTheServer()
+    {
+        server->setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
+        window->mnu_connect_Click();
+        QCOMPARE(state->ConnectionState, 1.0f);
+        server->setReply("/modules/swadd.php", ScriptedHttpServer::text("OK"));
+        driveDialog = [](QDialog& dialog) {
+            auto box = [&](const QString& name) { return dialog.findChild<QLineEdit*>(name); };
+            box(u"txt_algemeen(1)"_qs)->setText(u"Rye bread"_qs);
+            QTest::keyClicks(box(u"txt_s(0)"_qs), u"900"_qs);
+            for (int i = 1; i < 7; ++i)
+                QTest::keyClicks(box(u"txt_s(%1)"_qs.arg(i)), u"1"_qs);
+            static_cast<DL_Add&>(dialog).cmd_verzenden_Click();
+        };
+        window->menuAction(u"mnu_toevoegen"_qs)->trigger();
+        QCOMPARE(dialogs, QStringList{u"DL_Add owned"_qs});
+        QVERIFY(server->lastTarget().startsWith("/modules/swadd.php?naam=Rye%20bread&kj=900&"));
+        QCOMPARE(state->settings.AddedCount, u"1"_qs);
+    }
+
+    void trayCycle()
+    {
+        state->settings.ShowTrayNotice = u"1"_qs;
+        window->move(120, 80);
+        const QPoint place = window->pos();
+        const QString caption = window->windowTitle();
+        closeBox();
+        QVERIFY(!window->isVisible());
+        QSystemTrayIcon* icon = window->tray().icon();
+        QVERIFY(icon->isVisible());
+        QCOMPARE(icon->toolTip(), caption);
+        QDialog* notice = window->trayNotice();
+        QVERIFY(notice);
+        QVERIFY(notice->isVisible());
+        QVERIFY(!notice->isModal());
+        QCOMPARE(notice->objectName(), u"DL_ToTray"_qs);
+
+        Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->pos(), place);
+        QVERIFY(!icon->isVisible());
+        QVERIFY(notice->isVisible()); // the notice does not follow the window
+
+        // Closing again while the notice is open: the same notice, one icon.
+        closeBox();
+        QCOMPARE(window->trayNotice(), notice);
+        QCOMPARE(window->findChildren<QSystemTrayIcon*>().size(), 1);
+        window->menuAction(u"mnuShow"_qs)->trigger();
+        QVERIFY(window->isVisible());
+        QVERIFY(!icon->isVisible());
+
+        // The notice's OK with its box cleared: no notice at the next closing.
+        notice->findChild<QCheckBox*>(u"chk_totray"_qs)->setChecked(false);
+        QTest::mouseClick(notice->findChild<QPushButton*>(u"cmd_opslaan"_qs), Qt::LeftButton);
+        QTRY_VERIFY(!window->trayNotice());
+        QCOMPARE(state->settings.ShowTrayNotice, u"0"_qs);
+        closeBox();
+        QVERIFY(icon->isVisible());
+        QVERIFY(!window->trayNotice());
+    }
+
+    void withoutTrayClosingMinimises()
+    {
+        trayAvailable = false;
+        state->settings.ShowTrayNotice = u"1"_qs;
+        closeBox();
+        QVERIFY(window->isMinimized());
+        QVERIFY(!window->tray().icon()->isVisible());
+        QVERIFY(!window->trayNotice());
+        window->mnuShow_Click();
+        QVERIFY(!window->isMinimized());
+    }
+};
+
+QTEST_MAIN(TestDLCoreDialogs)
+#include "test_dl_core_dialogs.moc"
