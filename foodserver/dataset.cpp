@@ -75,14 +75,14 @@ bool parseTable(std::string_view tsv, std::vector<Food>& foods, std::string& err
             return false;
         }
         Food food;
-        if (!fromUtf8(fields[0], food.name) || containsSeparator(food.name) || cleanField(food.name).empty() ||
-            cleanField(food.name) != food.name) {
+        if (!fromUtf8(fields[0], food.name) || containsSeparator(food.name) ||
+            cleanField(food.name).empty() || cleanField(food.name) != food.name) {
             error = where + ": the name cannot be a field of a reply record";
             return false;
         }
         FoodValues& v = food.values;
-        float* targets[] = {&v.kj, &v.kcal, &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates, &v.protein,
-                            &v.sodium};
+        float* targets[] = {&v.kj,      &v.kcal,  &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates,
+                            &v.protein, &v.sodium};
         for (int i = 0; i < 7; ++i) {
             if (!parseValue(fields[i + 1], *targets[i])) {
                 error = where + ": value " + std::to_string(i + 1) + " is not a number of 0 or more";

@@ -31,13 +31,20 @@ std::string timestamp()
 std::string statusText(int status)
 {
     switch (status) {
-    case 400: return "Bad Request";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 413: return "Payload Too Large";
-    case 414: return "URI Too Long";
-    case 416: return "Range Not Satisfiable";
-    default: return "Error " + std::to_string(status);
+    case 400:
+        return "Bad Request";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 413:
+        return "Payload Too Large";
+    case 414:
+        return "URI Too Long";
+    case 416:
+        return "Range Not Satisfiable";
+    default:
+        return "Error " + std::to_string(status);
     }
 }
 
@@ -106,19 +113,20 @@ HttpServer::HttpServer(FoodService& service)
         if (res.body.empty())
             res.set_content(statusText(res.status) + "\n", "text/plain");
     });
-    server_->set_exception_handler([this](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
-        std::string what = "unknown error";
-        try {
-            std::rethrow_exception(ep);
-        } catch (const std::exception& e) {
-            what = e.what();
-        } catch (...) {
-        }
-        if (log_)
-            log_(timestamp() + " internal error: " + what);
-        res.status = 500;
-        res.set_content("Internal server error\n", "text/plain");
-    });
+    server_->set_exception_handler(
+        [this](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
+            std::string what = "unknown error";
+            try {
+                std::rethrow_exception(ep);
+            } catch (const std::exception& e) {
+                what = e.what();
+            } catch (...) {
+            }
+            if (log_)
+                log_(timestamp() + " internal error: " + what);
+            res.status = 500;
+            res.set_content("Internal server error\n", "text/plain");
+        });
     server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
         if (!log_)
             return;

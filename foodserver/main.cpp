@@ -48,9 +48,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "foodserver: %s\n", error.c_str());
         return 1;
     }
-    writeLogLine("foodserver: serving " + std::to_string(service->foodCount()) + " foods (" + service->dataset() +
-                 ") from " + options.service.dbPath + " on http://" + options.host + ":" +
-                 std::to_string(server.port()) + "/");
+    writeLogLine("foodserver: serving " + std::to_string(service->foodCount()) + " foods (" +
+                 service->dataset() + ") from " + options.service.dbPath + " on http://" + options.host +
+                 ":" + std::to_string(server.port()) + "/");
 
     bool served = true;
     std::thread serving([&] { served = server.run(); });

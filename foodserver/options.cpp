@@ -28,8 +28,8 @@ bool isVersion(const std::string& text)
         else
             return false;
     }
-    return digits > 0 && separators <= 1 && text.front() != '.' && text.front() != ',' && text.back() != '.' &&
-           text.back() != ',';
+    return digits > 0 && separators <= 1 && text.front() != '.' && text.front() != ',' &&
+           text.back() != '.' && text.back() != ',';
 }
 
 } // namespace
@@ -49,7 +49,9 @@ std::string usage()
            "  --port PORT          port to listen on, 0 for any free one (default 8080)\n"
            "  --db PATH            SQLite database file (default foodserver.db)\n"
            "  --dataset NAME       bundled food table a new database is filled from:\n"
-           "                       " + datasets + " (default usda-sr28)\n"
+           "                       " +
+           datasets +
+           " (default usda-sr28)\n"
            "  --min-version V      lowest Dietlens version a check-in accepts (default 2.12)\n"
            "  --max-results N      most records one search returns (default 200)\n"
            "  --help               show this text\n"

@@ -20,11 +20,20 @@ std::string htmlEscape(std::string_view text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out.push_back(c);
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out.push_back(c);
         }
     }
     return out;
@@ -123,15 +132,16 @@ Reply FoodService::checkin(const QueryParams& query, std::string_view peer)
 
 Reply FoodService::homePage() const
 {
-    std::string page = "<!DOCTYPE html>\n<html><head><meta charset=\"windows-1252\">"
-                       "<title>Dietlens food server</title></head><body>\n"
-                       "<h1>Dietlens food server</h1>\n<p>This server answers the food searches, food "
-                       "submissions and check-ins of Dietlens.</p>\n<p>It holds " +
-                       std::to_string(index_.size()) + " foods from the " + htmlEscape(describeDataset(dataset_)) +
-                       ", values per 100 g, plus the foods users have submitted, which stay marked as unchecked "
-                       "until someone has checked them.</p>\n"
-                       "<p>The lowest Dietlens version this server accepts is " +
-                       htmlEscape(options_.minVersion) + ".</p>\n</body></html>\n";
+    std::string page =
+        "<!DOCTYPE html>\n<html><head><meta charset=\"windows-1252\">"
+        "<title>Dietlens food server</title></head><body>\n"
+        "<h1>Dietlens food server</h1>\n<p>This server answers the food searches, food "
+        "submissions and check-ins of Dietlens.</p>\n<p>It holds " +
+        std::to_string(index_.size()) + " foods from the " + htmlEscape(describeDataset(dataset_)) +
+        ", values per 100 g, plus the foods users have submitted, which stay marked as unchecked "
+        "until someone has checked them.</p>\n"
+        "<p>The lowest Dietlens version this server accepts is " +
+        htmlEscape(options_.minVersion) + ".</p>\n</body></html>\n";
     return Reply{200, "text/html; charset=windows-1252", std::move(page)};
 }
 

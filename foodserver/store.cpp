@@ -13,8 +13,8 @@ namespace foodserver {
 namespace {
 
 // The check-in keys in the order the client sends them; each gets a column.
-constexpr std::array<const char*, 11> kCheckinKeys = {"code",    "naam",       "email",  "comnaam",
-                                                      "winuser", "opdrachten", "traffic", "appver",
+constexpr std::array<const char*, 11> kCheckinKeys = {"code",    "naam",         "email",   "comnaam",
+                                                      "winuser", "opdrachten",   "traffic", "appver",
                                                       "taal",    "toevoegingen", "winver"};
 
 const char* const kSchema[] = {
@@ -93,9 +93,10 @@ void bindValues(Statement& st, int first, const FoodValues& v)
         st.bind(i++, double(value));
 }
 
-constexpr const char* kInsertFood = "INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, "
-                                    "carbohydrates, protein, sodium, checked) VALUES (?1, ?2, ?3, ?4, ?5, ?6, "
-                                    "?7, ?8, ?9)";
+constexpr const char* kInsertFood =
+    "INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, "
+    "carbohydrates, protein, sodium, checked) VALUES (?1, ?2, ?3, ?4, ?5, ?6, "
+    "?7, ?8, ?9)";
 
 } // namespace
 
@@ -109,8 +110,8 @@ Store::~Store()
 std::unique_ptr<Store> Store::open(const std::string& path, std::string& error)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(
+        path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         error = path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -192,8 +193,9 @@ bool Store::importFoods(std::string_view dataset, const std::vector<Food>& foods
 bool Store::loadFoods(std::vector<Food>& foods, std::string& error)
 {
     std::lock_guard lock(mutex_);
-    Statement st(db_, "SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, sodium, "
-                      "checked FROM foods ORDER BY id");
+    Statement st(db_,
+                 "SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, sodium, "
+                 "checked FROM foods ORDER BY id");
     int rc;
     while ((rc = st.step()) == SQLITE_ROW) {
         Food food;
@@ -202,8 +204,8 @@ bool Store::loadFoods(std::vector<Food>& foods, std::string& error)
             food.name = cleanField(std::string(st.text(1)));
         food.name = cleanField(food.name);
         FoodValues& v = food.values;
-        float* targets[] = {&v.kj, &v.kcal, &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates, &v.protein,
-                            &v.sodium};
+        float* targets[] = {&v.kj,      &v.kcal,  &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates,
+                            &v.protein, &v.sodium};
         for (int i = 0; i < 7; ++i)
             *targets[i] = float(st.real(2 + i));
         food.checked = st.integer(9) != 0;
@@ -217,7 +219,8 @@ bool Store::loadFoods(std::vector<Food>& foods, std::string& error)
     return true;
 }
 
-std::optional<Food> Store::addSubmission(const Submission& submission, std::string_view peer, std::string& error)
+std::optional<Food> Store::addSubmission(const Submission& submission, std::string_view peer,
+                                         std::string& error)
 {
     std::lock_guard lock(mutex_);
     Food food;
@@ -248,13 +251,14 @@ std::optional<Food> Store::addSubmission(const Submission& submission, std::stri
     return food;
 }
 
-bool Store::recordCheckin(const std::vector<std::pair<std::string, std::string>>& values, std::string_view peer,
-                          std::string& error)
+bool Store::recordCheckin(const std::vector<std::pair<std::string, std::string>>& values,
+                          std::string_view peer, std::string& error)
 {
     std::lock_guard lock(mutex_);
-    Statement insert(db_, "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, "
-                          "traffic, appver, taal, toevoegingen, winver) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
-                          "?9, ?10, ?11, ?12, ?13)");
+    Statement insert(db_,
+                     "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, "
+                     "traffic, appver, taal, toevoegingen, winver) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+                     "?9, ?10, ?11, ?12, ?13)");
     insert.bind(1, nowUtc());
     insert.bind(2, peer);
     for (std::size_t k = 0; k < kCheckinKeys.size(); ++k) {

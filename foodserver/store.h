@@ -40,7 +40,8 @@ public:
     bool loadFoods(std::vector<Food>& foods, std::string& error);
 
     // Stores a submitted food (not checked yet) with its submission details in one transaction.
-    std::optional<Food> addSubmission(const Submission& submission, std::string_view peer, std::string& error);
+    std::optional<Food> addSubmission(const Submission& submission, std::string_view peer,
+                                      std::string& error);
     // Stores one check-in: every key/value pair (Windows-1252 bytes), the time and the peer.
     bool recordCheckin(const std::vector<std::pair<std::string, std::string>>& values, std::string_view peer,
                        std::string& error);

@@ -42,7 +42,8 @@ QByteArray exchange(int port, const QByteArray& request, bool endInput)
     if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
         qsizetype sent = 0;
         while (sent < request.size()) {
-            const ssize_t n = ::send(fd, request.constData() + sent, size_t(request.size() - sent), MSG_NOSIGNAL);
+            const ssize_t n =
+                ::send(fd, request.constData() + sent, size_t(request.size() - sent), MSG_NOSIGNAL);
             if (n <= 0)
                 break;
             sent += n;

@@ -13,8 +13,8 @@ struct Reply
 };
 
 // Sends the bytes to 127.0.0.1:port and returns what comes back: the first whole reply, or all
-// until the server closes the connection (or 5 seconds pass). With endInput the sending side is shut after the bytes,
-// so a server waiting for the rest of a request sees the end at once (it then answers nothing).
+// until the server closes the connection (or 5 seconds pass). With endInput the sending side is shut after
+// the bytes, so a server waiting for the rest of a request sees the end at once (it then answers nothing).
 QByteArray exchange(int port, const QByteArray& request, bool endInput = false);
 
 // GET target with "Connection: close".

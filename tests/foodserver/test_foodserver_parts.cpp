@@ -36,7 +36,8 @@ private Q_SLOTS:
 
     void queryPairs()
     {
-        const Target t = parseTarget("/modules/controle/dietlens_controle.php?&code=1&naam=A%26B&email=&x&code=2");
+        const Target t =
+            parseTarget("/modules/controle/dietlens_controle.php?&code=1&naam=A%26B&email=&x&code=2");
         QCOMPARE(t.path, std::string("/modules/controle/dietlens_controle.php"));
         QCOMPARE(t.query.value("code").value_or("?"), std::string("1")); // the first one counts
         QCOMPARE(t.query.value("naam").value_or("?"), std::string("A&B"));
@@ -48,8 +49,11 @@ private Q_SLOTS:
 
     void foldingAndCleaning()
     {
-        QCOMPARE(foldCase("ABC \xC8\xC9\xD7\xDE\x8A\x9F\xDF"), std::string("abc \xE8\xE9\xD7\xFE\x9A\xFF\xDF"));
-        QCOMPARE(cleanField("  a\xBC" "b\xBD\tc\x81\xBE  "), std::string("abc"));
+        QCOMPARE(foldCase("ABC \xC8\xC9\xD7\xDE\x8A\x9F\xDF"),
+                 std::string("abc \xE8\xE9\xD7\xFE\x9A\xFF\xDF"));
+        QCOMPARE(cleanField("  a\xBC"
+                            "b\xBD\tc\x81\xBE  "),
+                 std::string("abc"));
         QCOMPARE(cleanField(" \xBC "), std::string());
     }
 
@@ -121,8 +125,10 @@ private Q_SLOTS:
         QTest::newRow("negative") << header + "A\t1\t2\t3\t4\t5\t6\t7\nB\t1\t2\t3\t-4\t5\t6\t7\n"
                                   << QByteArray("line 3");
         QTest::newRow("not a number") << header + "A\t1\t2\t3\t4\t5\t6\tx\n" << QByteArray("line 2");
-        QTest::newRow("separator in name") << header + "A\xC2\xBD\t1\t2\t3\t4\t5\t6\t7\n" << QByteArray("line 2");
-        QTest::newRow("not Windows-1252") << header + "A\xE4\xB8\xAD\t1\t2\t3\t4\t5\t6\t7\n" << QByteArray("line 2");
+        QTest::newRow("separator in name") << header + "A\xC2\xBD\t1\t2\t3\t4\t5\t6\t7\n"
+                                           << QByteArray("line 2");
+        QTest::newRow("not Windows-1252") << header + "A\xE4\xB8\xAD\t1\t2\t3\t4\t5\t6\t7\n"
+                                          << QByteArray("line 2");
     }
     void tableErrorsNameTheLine()
     {

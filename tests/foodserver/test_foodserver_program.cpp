@@ -15,8 +15,8 @@ const QString kBinary = QStringLiteral(FOODSERVER_BINARY);
 // Starts the server on a free port and returns that port (0 on failure).
 int startServer(QProcess& process, const QString& db, const QStringList& extra = {})
 {
-    process.start(kBinary, QStringList({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--db"), db,
-                                        QStringLiteral("--dataset"), QStringLiteral("ifct2017")}) +
+    process.start(kBinary, QStringList({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--db"),
+                                        db, QStringLiteral("--dataset"), QStringLiteral("ifct2017")}) +
                                extra);
     if (!process.waitForStarted(5000))
         return 0;
@@ -69,9 +69,12 @@ private Q_SLOTS:
         QProcess server;
         const int port = startServer(server, db, {QStringLiteral("--min-version"), QStringLiteral("2.20")});
         QVERIFY(port > 0);
-        QCOMPARE(rawhttp::get(port, "/modules/controle/dietlens_controle.php?&code=1").body, QByteArray("2.20"));
-        QCOMPARE(rawhttp::get(port, "/modules/swadd.php?naam=Tea&kj=4&kcal=1&vvet=0&ovet=0&kdr=0.2&ew=0&nat=0").body,
-                 QByteArray("OK"));
+        QCOMPARE(rawhttp::get(port, "/modules/controle/dietlens_controle.php?&code=1").body,
+                 QByteArray("2.20"));
+        QCOMPARE(
+            rawhttp::get(port, "/modules/swadd.php?naam=Tea&kj=4&kcal=1&vvet=0&ovet=0&kdr=0.2&ew=0&nat=0")
+                .body,
+            QByteArray("OK"));
 
         ::kill(pid_t(server.processId()), signal);
         QVERIFY(server.waitForFinished(10000));
@@ -86,7 +89,11 @@ private Q_SLOTS:
         QProcess again;
         const int port2 = startServer(again, db);
         QVERIFY(port2 > 0);
-        QVERIFY(rawhttp::get(port2, "/modules/swzoek.php?item=tea").body.contains("Tea\xBD" "543\xBD" "4\xBD" "1\xBD"));
+        QVERIFY(rawhttp::get(port2, "/modules/swzoek.php?item=tea")
+                    .body.contains("Tea\xBD"
+                                   "543\xBD"
+                                   "4\xBD"
+                                   "1\xBD"));
         again.terminate();
         QVERIFY(again.waitForFinished(10000));
         QCOMPARE(again.exitCode(), 0);

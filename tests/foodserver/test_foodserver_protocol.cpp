@@ -73,9 +73,16 @@ QByteArray searchTarget(const QByteArray& term)
 QByteArray submitTarget(const QList<QPair<QByteArray, QByteArray>>& overrides = {})
 {
     QList<QPair<QByteArray, QByteArray>> pairs = {
-        {"naam", "Cr%E8me%20br%FBl%E9e"}, {"kj", "1000"},       {"kcal", "239"},      {"vvet", "10"},
-        {"ovet", "5"},                  {"kdr", "30"},        {"ew", "4.5"},        {"nat", "0.05"},
-        {"opmerking", "home%20made"},   {"gepost", "Jan%20Jansen"},
+        {"naam", "Cr%E8me%20br%FBl%E9e"},
+        {"kj", "1000"},
+        {"kcal", "239"},
+        {"vvet", "10"},
+        {"ovet", "5"},
+        {"kdr", "30"},
+        {"ew", "4.5"},
+        {"nat", "0.05"},
+        {"opmerking", "home%20made"},
+        {"gepost", "Jan%20Jansen"},
     };
     for (const auto& [key, value] : overrides) {
         for (auto& pair : pairs) {
@@ -108,7 +115,14 @@ QList<QList<QByteArray>> records(const QByteArray& body)
     return result;
 }
 
-const QByteArray kCremeRecordTail = "\xBD" "1000\xBD" "239\xBD" "5\xBD" "10\xBD" "30\xBD" "4.5\xBD" "0.05\xBDn\xBD\xBC";
+const QByteArray kCremeRecordTail = "\xBD"
+                                    "1000\xBD"
+                                    "239\xBD"
+                                    "5\xBD"
+                                    "10\xBD"
+                                    "30\xBD"
+                                    "4.5\xBD"
+                                    "0.05\xBDn\xBD\xBC";
 
 } // namespace
 
@@ -131,8 +145,15 @@ private Q_SLOTS:
         const rawhttp::Reply reply = server_.get(searchTarget("ricebean"));
         QCOMPARE(reply.status, 200);
         QVERIFY(reply.head.contains("Content-Type: text/plain; charset=windows-1252"));
-        QCOMPARE(reply.body, QByteArray("Ricebean\xBD" "47\xBD" "1265\xBD" "302.342\xBD" "0.4199\xBD" "0.172\xBD"
-                                        "51.26\xBD" "19.97\xBD" "0.01062\xBDj\xBD\xBC"));
+        QCOMPARE(reply.body, QByteArray("Ricebean\xBD"
+                                        "47\xBD"
+                                        "1265\xBD"
+                                        "302.342\xBD"
+                                        "0.4199\xBD"
+                                        "0.172\xBD"
+                                        "51.26\xBD"
+                                        "19.97\xBD"
+                                        "0.01062\xBDj\xBD\xBC"));
     }
 
     void termsThatFindNothing_data()
@@ -225,22 +246,25 @@ private Q_SLOTS:
                                  SQLITE_OPEN_READONLY, nullptr),
                  SQLITE_OK);
         sqlite3_stmt* st = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(db,
-                                    "SELECT code, naam, email, comnaam, winuser, opdrachten, traffic, appver, taal, "
-                                    "toevoegingen, winver, peer, received FROM checkins ORDER BY id DESC LIMIT 1",
-                                    -1, &st, nullptr),
+        QCOMPARE(sqlite3_prepare_v2(
+                     db,
+                     "SELECT code, naam, email, comnaam, winuser, opdrachten, traffic, appver, taal, "
+                     "toevoegingen, winver, peer, received FROM checkins ORDER BY id DESC LIMIT 1",
+                     -1, &st, nullptr),
                  SQLITE_OK);
         QCOMPARE(sqlite3_step(st), SQLITE_ROW);
         QStringList values;
         for (int i = 0; i < 12; ++i)
             values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
-        const QString received = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 12)));
+        const QString received =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 12)));
         sqlite3_finalize(st);
         sqlite3_close(db);
-        QCOMPARE(values, QStringList({QStringLiteral("6-2400-1"), QStringLiteral("Jan J\u00E8nsen"), QString(),
-                                      QStringLiteral("pc1"), QStringLiteral("jan"), QStringLiteral("12"),
-                                      QStringLiteral("3456"), QStringLiteral("2.12"), QStringLiteral("English.lsf"),
-                                      QStringLiteral("1"), QStringLiteral("6.01"), QStringLiteral("127.0.0.1")}));
+        QCOMPARE(values,
+                 QStringList({QStringLiteral("6-2400-1"), QStringLiteral("Jan J\u00E8nsen"), QString(),
+                              QStringLiteral("pc1"), QStringLiteral("jan"), QStringLiteral("12"),
+                              QStringLiteral("3456"), QStringLiteral("2.12"), QStringLiteral("English.lsf"),
+                              QStringLiteral("1"), QStringLiteral("6.01"), QStringLiteral("127.0.0.1")}));
         QVERIFY(received.startsWith(QStringLiteral("20")));
     }
 
@@ -256,7 +280,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString db = dir.filePath(QStringLiteral("restart.db"));
-        const QByteArray expected = "Cr\xE8me br\xFBl\xE9" "e\xBD" "543" + kCremeRecordTail;
+        const QByteArray expected = "Cr\xE8me br\xFBl\xE9"
+                                    "e\xBD"
+                                    "543" +
+                                    kCremeRecordTail;
         {
             RunningServer first;
             QVERIFY(first.start(db));
@@ -266,8 +293,8 @@ private Q_SLOTS:
         }
         RunningServer second;
         QVERIFY(second.start(db));
-        QCOMPARE(second.get(searchTarget("CR%C8ME")).body, expected); // case folding of "è"
-        QCOMPARE(second.get(searchTarget("br\xFBl")).body, expected); // raw Windows-1252 byte
+        QCOMPARE(second.get(searchTarget("CR%C8ME")).body, expected);           // case folding of "è"
+        QCOMPARE(second.get(searchTarget("br\xFBl")).body, expected);           // raw Windows-1252 byte
         QCOMPARE(records(second.get(searchTarget("ricebean")).body).size(), 1); // no second import
     }
 
@@ -278,17 +305,30 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("plus is a plus sign")
             << submitTarget({{"naam", "Salt+pepper%20mix"}}) << QByteArray("t+p")
-            << QByteArray("Salt+pepper mix\xBD" "543") + kCremeRecordTail;
+            << QByteArray("Salt+pepper mix\xBD"
+                          "543") +
+                   kCremeRecordTail;
         QTest::newRow("separators removed, blanks trimmed")
             << submitTarget({{"naam", "%20Qwer%BDty%BC%20tea%BE%20"}}) << QByteArray("qwerty tea")
-            << QByteArray("Qwerty tea\xBD" "544") + kCremeRecordTail;
+            << QByteArray("Qwerty tea\xBD"
+                          "544") +
+                   kCremeRecordTail;
         QTest::newRow("comma as decimal point")
             << submitTarget({{"naam", "Comma%20cake"}, {"ew", "4,5"}}) << QByteArray("comma cake")
-            << QByteArray("Comma cake\xBD" "545") + kCremeRecordTail;
+            << QByteArray("Comma cake\xBD"
+                          "545") +
+                   kCremeRecordTail;
         QTest::newRow("kj left empty is computed")
             << submitTarget({{"naam", "Energy%20bar"}, {"kj", ""}, {"kcal", "500"}, {"kdr", "0"}})
             << QByteArray("energy bar")
-            << QByteArray("Energy bar\xBD" "546\xBD" "2092\xBD" "500\xBD" "5\xBD" "10\xBD" "0\xBD" "4.5\xBD"
+            << QByteArray("Energy bar\xBD"
+                          "546\xBD"
+                          "2092\xBD"
+                          "500\xBD"
+                          "5\xBD"
+                          "10\xBD"
+                          "0\xBD"
+                          "4.5\xBD"
                           "0.05\xBDn\xBD\xBC");
     }
     void submissionsThatAreAccepted()
@@ -342,11 +382,12 @@ private Q_SLOTS:
     void boundaryValuesAreAccepted()
     {
         const QByteArray name100(100, 'y');
-        QCOMPARE(server_.get(submitTarget({{"naam", name100 + "%BD"},
-                                           {"kj", "4000"},
-                                           {"kcal", "956"},
-                                           {"vvet", "100"},
-                                           {"nat", "0"}}))
+        QCOMPARE(server_
+                     .get(submitTarget({{"naam", name100 + "%BD"},
+                                        {"kj", "4000"},
+                                        {"kcal", "956"},
+                                        {"vvet", "100"},
+                                        {"nat", "0"}}))
                      .body,
                  QByteArray("OK"));
         // Whole-number rounding of small energies: 2 kJ is 0.48 kcal, sent as 0.
