@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcpp-httplib-dev libsqlite3-dev sqlite3
   libbenchmark-dev
-  xvfb xauth icewm imagemagick xdotool wrk
+  xvfb xauth icewm imagemagick xdotool wrk curl python3
+  clang libclang-rt-14-dev
 )
 
 missing=()

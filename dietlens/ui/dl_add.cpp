@@ -7,6 +7,7 @@
 #include "request.h"
 #include "settings.h"
 #include "submission.h"
+#include "units.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,26 +46,6 @@ std::optional<float> toSingle(double value)
     if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
         return std::nullopt;
     return float(value);
-}
-
-// Grams to ounces, one decimal, written without trailing zeros.
-QString gramsToOunces(const QString& grams, float factor)
-{
-    if (grams.isEmpty())
-        return {};
-    const float ounces = float(boxValue(grams)) * factor;
-    const float rounded = float(std::round(double(ounces) * 10.0) / 10.0);
-    QString text = GeneralNumber(rounded);
-    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
-// Ounces to whole grams.
-QString ouncesToGrams(const QString& ounces, float factor)
-{
-    if (ounces.isEmpty())
-        return {};
-    const double grams = double(float(boxValue(ounces)) / factor);
-    return QString::number(std::llround(grams));
 }
 
 } // namespace
@@ -268,7 +248,7 @@ void DL_Add::txt_gram_KeyUp()
         txt_oz->clear();
     } else {
         txt_sGewicht->setText(grams);
-        txt_oz->setText(gramsToOunces(grams, m_state.GramToOunceFactor));
+        txt_oz->setText(GramsToOunces(grams, m_state, m_messenger));
     }
     CalculatePer100Gram();
 }
@@ -280,7 +260,7 @@ void DL_Add::txt_oz_KeyUp()
         txt_sGewicht->clear();
         txt_gram->clear();
     } else {
-        const QString grams = ouncesToGrams(ounces, m_state.GramToOunceFactor);
+        const QString grams = OuncesToGrams(ounces, m_state, m_messenger);
         txt_sGewicht->setText(grams);
         txt_gram->setText(grams);
     }

@@ -235,6 +235,7 @@ void DL_Properties::Form_Load()
         Combo_taal->setCurrentIndex(Combo_taal->findText(m_state.settings.LanguageFile));
         fillFields();
         SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, false));
+        txt_voornaam->setFocus();
     } catch (const std::exception&) {
         m_messenger.message(QStringLiteral("Error #600"), joinLines({m_state.F(5, 28), m_state.F(5, 29)}),
                             MessageIcon::Critical);

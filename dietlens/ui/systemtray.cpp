@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QWindow>
 #include <QWidget>
 
 SystemTray::SystemTray(QWidget* window, QMenu* popup, Availability available, QObject* parent)
@@ -60,9 +61,12 @@ void SystemTray::RestoreFromTray()
 {
     if (!m_window)
         return;
+    // The position is given to the native window as a requested one, so the
+    // window manager does not place the window again by its own rules.
+    if (QWindow* native = m_window->windowHandle())
+        native->setFramePosition(m_savedPosition);
     m_window->move(m_savedPosition);
     m_window->show();
-    m_window->move(m_savedPosition);
     m_window->raise();
     m_window->activateWindow();
 }

@@ -1,0 +1,181 @@
+#include "httpserver.h"
+
+#include <httplib.h>
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+#include <unistd.h>
+
+namespace foodserver {
+
+namespace {
+
+// Enough workers for a handful of keep-alive clients; each open connection holds one.
+constexpr std::size_t kWorkerThreads = 16;
+
+std::string timestamp()
+{
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char text[40];
+    const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
+    std::snprintf(text + n, sizeof text - n, ".%03dZ", int(millis));
+    return text;
+}
+
+std::string statusText(int status)
+{
+    switch (status) {
+    case 400:
+        return "Bad Request";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 413:
+        return "Payload Too Large";
+    case 414:
+        return "URI Too Long";
+    case 416:
+        return "Range Not Satisfiable";
+    default:
+        return "Error " + std::to_string(status);
+    }
+}
+
+} // namespace
+
+void writeLogLine(const std::string& line)
+{
+    std::string withEnd = line + "\n";
+    const char* p = withEnd.data();
+    std::size_t left = withEnd.size();
+    while (left > 0) {
+        const ssize_t n = ::write(STDERR_FILENO, p, left);
+        if (n <= 0)
+            return;
+        p += n;
+        left -= std::size_t(n);
+    }
+}
+
+std::string printableTarget(std::string_view target)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : target) {
+        if (out.size() >= 200) {
+            out += "...";
+            break;
+        }
+        const auto b = static_cast<unsigned char>(c);
+        if (b > 0x20 && b < 0x7F) {
+            out.push_back(c);
+        } else {
+            out.push_back('%');
+            out.push_back(hex[b >> 4]);
+            out.push_back(hex[b & 15]);
+        }
+    }
+    return out;
+}
+
+HttpServer::HttpServer(FoodService& service)
+    : service_(service), server_(std::make_unique<httplib::Server>()), log_(writeLogLine)
+{
+    server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+    server_->set_tcp_nodelay(true); // headers and body go out in separate writes
+    server_->set_keep_alive_max_count(1000);
+    server_->set_keep_alive_timeout(5);
+    server_->set_read_timeout(5);
+    server_->set_write_timeout(5);
+    server_->set_payload_max_length(64 * 1024);
+
+    server_->set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
+        if (req.method != "GET" && req.method != "HEAD") {
+            res.status = 405;
+            res.set_header("Allow", "GET, HEAD");
+            res.set_content("Method Not Allowed\n", "text/plain");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        Reply reply = service_.handle(req.target, req.remote_addr);
+        res.status = reply.status;
+        res.set_content(std::move(reply.body), reply.contentType.c_str());
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    // Answers that httplib makes itself (bad request, unknown method, too long) get a short body.
+    server_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
+        if (res.body.empty())
+            res.set_content(statusText(res.status) + "\n", "text/plain");
+    });
+    server_->set_exception_handler(
+        [this](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
+            std::string what = "unknown error";
+            try {
+                std::rethrow_exception(ep);
+            } catch (const std::exception& e) {
+                what = e.what();
+            } catch (...) {
+            }
+            if (log_)
+                log_(timestamp() + " internal error: " + what);
+            res.status = 500;
+            res.set_content("Internal server error\n", "text/plain");
+        });
+    server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
+        if (!log_)
+            return;
+        log_(timestamp() + " " + (req.remote_addr.empty() ? "-" : req.remote_addr) + " " +
+             printableTarget(req.method.empty() ? "-" : req.method) + " " +
+             printableTarget(req.target.empty() ? "-" : req.target) + " " + std::to_string(res.status) + " " +
+             std::to_string(res.body.size()));
+    });
+}
+
+HttpServer::~HttpServer() = default;
+
+bool HttpServer::bind(const std::string& host, int port, std::string& error)
+{
+    if (port == 0) {
+        port_ = server_->bind_to_any_port(host);
+        if (port_ < 0) {
+            error = "cannot listen on " + host;
+            return false;
+        }
+        return true;
+    }
+    if (!server_->bind_to_port(host, port)) {
+        error = "cannot listen on " + host + ":" + std::to_string(port);
+        return false;
+    }
+    port_ = port;
+    return true;
+}
+
+bool HttpServer::run()
+{
+    running_ = true;
+    if (stopRequested_) {
+        running_ = false;
+        return true;
+    }
+    const bool ok = server_->listen_after_bind();
+    running_ = false;
+    return ok;
+}
+
+void HttpServer::stop()
+{
+    stopRequested_ = true;
+    // httplib ignores stop() until its accept loop runs; wait for that when run() has begun.
+    while (running_ && !server_->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    server_->stop();
+}
+
+} // namespace foodserver

@@ -1,0 +1,29 @@
+#pragma once
+// The command line of foodserver.
+#include "service.h"
+
+#include <string>
+#include <vector>
+
+namespace foodserver {
+
+struct Options
+{
+    std::string host = "127.0.0.1";
+    int port = 8080;
+    ServiceOptions service;
+};
+
+struct ParsedArguments
+{
+    bool ok = false;
+    bool help = false;
+    std::string error;
+    Options options;
+};
+
+// Takes "--name value" and "--name=value"; arguments without argv[0].
+ParsedArguments parseArguments(const std::vector<std::string>& args);
+std::string usage();
+
+} // namespace foodserver

@@ -1,0 +1,40 @@
+#pragma once
+// Request targets: the path and the query pairs, decoded to raw bytes.
+//
+// A query value is percent-decoded to bytes and those bytes are Windows-1252 text; bytes of
+// 0x80 and above that arrive unescaped are taken as they are. "+" stays a plus sign: the
+// clients never use it for a blank. A "%" not followed by two hex digits is kept literally.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace foodserver {
+
+std::string percentDecode(std::string_view text);
+
+class QueryParams
+{
+public:
+    QueryParams() = default;
+    // Parses the part of a query string after "?"; empty pairs (as in "?&code=") are skipped.
+    explicit QueryParams(std::string_view query);
+
+    // The first value given for a key, or nothing when the key is absent.
+    std::optional<std::string> value(std::string_view key) const;
+    const std::vector<std::pair<std::string, std::string>>& pairs() const { return pairs_; }
+
+private:
+    std::vector<std::pair<std::string, std::string>> pairs_;
+};
+
+struct Target
+{
+    std::string path; // percent-decoded
+    QueryParams query;
+};
+
+Target parseTarget(std::string_view target);
+
+} // namespace foodserver

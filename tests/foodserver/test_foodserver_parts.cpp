@@ -1,0 +1,145 @@
+// The parts of the food server that need no network: query decoding, text helpers, the
+// command line and the table reader.
+#include "dataset.h"
+#include "options.h"
+#include "query.h"
+#include "text.h"
+
+#include <QTest>
+
+using namespace foodserver;
+
+class TestFoodServerParts : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void percentDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QByteArray>("decoded");
+        QTest::newRow("e grave") << QByteArray("%E8") << QByteArray("\xE8");
+        QTest::newRow("lower-case hex") << QByteArray("caf%e9") << QByteArray("caf\xE9");
+        QTest::newRow("plus stays") << QByteArray("a+b") << QByteArray("a+b");
+        QTest::newRow("escaped plus") << QByteArray("a%2Bb") << QByteArray("a+b");
+        QTest::newRow("raw high byte") << QByteArray("\xE8t\xE9") << QByteArray("\xE8t\xE9");
+        QTest::newRow("bad hex kept") << QByteArray("50%G1") << QByteArray("50%G1");
+        QTest::newRow("cut escape kept") << QByteArray("ab%4") << QByteArray("ab%4");
+        QTest::newRow("lone percent") << QByteArray("%") << QByteArray("%");
+        QTest::newRow("nul byte") << QByteArray("a%00b") << QByteArray("a\0b", 3);
+    }
+    void percentDecoding()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(QByteArray, decoded);
+        QCOMPARE(QByteArray::fromStdString(percentDecode(raw.toStdString())), decoded);
+    }
+
+    void queryPairs()
+    {
+        const Target t =
+            parseTarget("/modules/controle/dietlens_controle.php?&code=1&naam=A%26B&email=&x&code=2");
+        QCOMPARE(t.path, std::string("/modules/controle/dietlens_controle.php"));
+        QCOMPARE(t.query.value("code").value_or("?"), std::string("1")); // the first one counts
+        QCOMPARE(t.query.value("naam").value_or("?"), std::string("A&B"));
+        QCOMPARE(t.query.value("email").value_or("?"), std::string());
+        QCOMPARE(t.query.value("x").value_or("?"), std::string());
+        QVERIFY(!t.query.value("winver").has_value());
+        QCOMPARE(parseTarget("/%6Dodules/swzoek.php").path, std::string("/modules/swzoek.php"));
+    }
+
+    void foldingAndCleaning()
+    {
+        QCOMPARE(foldCase("ABC \xC8\xC9\xD7\xDE\x8A\x9F\xDF"),
+                 std::string("abc \xE8\xE9\xD7\xFE\x9A\xFF\xDF"));
+        QCOMPARE(cleanField("  a\xBC"
+                            "b\xBD\tc\x81\xBE  "),
+                 std::string("abc"));
+        QCOMPARE(cleanField(" \xBC "), std::string());
+    }
+
+    void arguments_data()
+    {
+        QTest::addColumn<QByteArray>("args"); // blank separated
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("defaults") << QByteArray() << true;
+        QTest::newRow("all") << QByteArray("--host 127.0.0.1 --port=0 --db x.db --dataset ifct2017 "
+                                           "--min-version 2,5 --max-results 10")
+                             << true;
+        QTest::newRow("unknown option") << QByteArray("--verbose") << false;
+        QTest::newRow("missing value") << QByteArray("--port") << false;
+        QTest::newRow("port too big") << QByteArray("--port 65536") << false;
+        QTest::newRow("port not a number") << QByteArray("--port 80a") << false;
+        QTest::newRow("unknown dataset") << QByteArray("--dataset nevo") << false;
+        QTest::newRow("version with letters") << QByteArray("--min-version 2.12b") << false;
+        QTest::newRow("version with two points") << QByteArray("--min-version 2.1.2") << false;
+        QTest::newRow("no results") << QByteArray("--max-results 0") << false;
+    }
+    void arguments()
+    {
+        QFETCH(QByteArray, args);
+        QFETCH(bool, ok);
+        std::vector<std::string> list;
+        for (const QByteArray& a : args.split(' ')) {
+            if (!a.isEmpty())
+                list.push_back(a.toStdString());
+        }
+        const ParsedArguments parsed = parseArguments(list);
+        QCOMPARE(parsed.ok, ok);
+        QCOMPARE(parsed.error.empty(), ok);
+        if (qstrcmp(QTest::currentDataTag(), "all") == 0) {
+            QCOMPARE(parsed.options.port, 0);
+            QCOMPARE(parsed.options.service.dataset, std::string("ifct2017"));
+            QCOMPARE(parsed.options.service.minVersion, std::string("2,5"));
+            QCOMPARE(parsed.options.service.maxResults, std::size_t(10));
+        }
+        if (qstrcmp(QTest::currentDataTag(), "defaults") == 0) {
+            QCOMPARE(parsed.options.port, 8080);
+            QCOMPARE(parsed.options.host, std::string("127.0.0.1"));
+            QCOMPARE(parsed.options.service.dbPath, std::string("foodserver.db"));
+            QCOMPARE(parsed.options.service.dataset, std::string("usda-sr28"));
+            QCOMPARE(parsed.options.service.minVersion, std::string("2.12"));
+            QCOMPARE(parsed.options.service.maxResults, std::size_t(200));
+        }
+    }
+
+    void bundledTablesAreWhole()
+    {
+        for (const auto& [name, count] : {std::pair{"usda-sr28", 8789}, std::pair{"ifct2017", 542}}) {
+            std::vector<Food> foods;
+            std::string error;
+            QVERIFY2(parseTable(bundledTable(name), foods, error), error.c_str());
+            QCOMPARE(int(foods.size()), count);
+            for (const Food& food : foods) {
+                QVERIFY(food.values.kj <= 4000 && food.values.sodium <= 100);
+                QVERIFY(!containsSeparator(food.name));
+            }
+        }
+    }
+
+    void tableErrorsNameTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("tsv");
+        QTest::addColumn<QByteArray>("where");
+        const QByteArray header = "name\tkj\tkcal\tu\ts\tc\tp\tna\n";
+        QTest::newRow("too few fields") << header + "Apple\t1\t2\n" << QByteArray("line 2");
+        QTest::newRow("negative") << header + "A\t1\t2\t3\t4\t5\t6\t7\nB\t1\t2\t3\t-4\t5\t6\t7\n"
+                                  << QByteArray("line 3");
+        QTest::newRow("not a number") << header + "A\t1\t2\t3\t4\t5\t6\tx\n" << QByteArray("line 2");
+        QTest::newRow("separator in name") << header + "A\xC2\xBD\t1\t2\t3\t4\t5\t6\t7\n"
+                                           << QByteArray("line 2");
+        QTest::newRow("not Windows-1252") << header + "A\xE4\xB8\xAD\t1\t2\t3\t4\t5\t6\t7\n"
+                                          << QByteArray("line 2");
+    }
+    void tableErrorsNameTheLine()
+    {
+        QFETCH(QByteArray, tsv);
+        QFETCH(QByteArray, where);
+        std::vector<Food> foods;
+        std::string error;
+        QVERIFY(!parseTable(tsv.toStdString(), foods, error));
+        QVERIFY2(QByteArray::fromStdString(error).startsWith(where), error.c_str());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFoodServerParts)
+#include "test_foodserver_parts.moc"

@@ -1,0 +1,115 @@
+// The foodserver program as a deployer runs it: options, log lines, stopping on a signal.
+#include "rawhttp.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QString kBinary = QStringLiteral(FOODSERVER_BINARY);
+
+// Starts the server on a free port and returns that port (0 on failure).
+int startServer(QProcess& process, const QString& db, const QStringList& extra = {})
+{
+    process.start(kBinary, QStringList({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--db"),
+                                        db, QStringLiteral("--dataset"), QStringLiteral("ifct2017")}) +
+                               extra);
+    if (!process.waitForStarted(5000))
+        return 0;
+    process.setReadChannel(QProcess::StandardError); // the log, which names the port
+    static const QRegularExpression listening(QStringLiteral("on http://127\\.0\\.0\\.1:(\\d+)/"));
+    QByteArray seen;
+    while (process.waitForReadyRead(10000)) {
+        seen = process.peek(1 << 16);
+        const auto match = listening.match(QString::fromLatin1(seen));
+        if (match.hasMatch())
+            return match.captured(1).toInt();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestFoodServerProgram : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void helpAndBadOptions()
+    {
+        QProcess help;
+        help.start(kBinary, {QStringLiteral("--help")});
+        QVERIFY(help.waitForFinished(5000));
+        QCOMPARE(help.exitCode(), 0);
+        const QByteArray text = help.readAllStandardOutput();
+        QVERIFY(text.startsWith("Usage: foodserver"));
+        QVERIFY(text.contains("--min-version"));
+
+        QProcess bad;
+        bad.start(kBinary, {QStringLiteral("--port"), QStringLiteral("http")});
+        QVERIFY(bad.waitForFinished(5000));
+        QCOMPARE(bad.exitCode(), 2);
+        QVERIFY(bad.readAllStandardError().contains("--port"));
+    }
+
+    void stopsCleanlyOnSignals_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void stopsCleanlyOnSignals()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString db = dir.filePath(QStringLiteral("p.db"));
+        QProcess server;
+        const int port = startServer(server, db, {QStringLiteral("--min-version"), QStringLiteral("2.20")});
+        QVERIFY(port > 0);
+        QCOMPARE(rawhttp::get(port, "/modules/controle/dietlens_controle.php?&code=1").body,
+                 QByteArray("2.20"));
+        QCOMPARE(
+            rawhttp::get(port, "/modules/swadd.php?naam=Tea&kj=4&kcal=1&vvet=0&ovet=0&kdr=0.2&ew=0&nat=0")
+                .body,
+            QByteArray("OK"));
+
+        ::kill(pid_t(server.processId()), signal);
+        QVERIFY(server.waitForFinished(10000));
+        QCOMPARE(server.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(server.exitCode(), 0);
+        const QByteArray log = server.readAllStandardError();
+        QVERIFY2(log.contains(" 127.0.0.1 GET /modules/controle/dietlens_controle.php?&code=1 200 4\n"),
+                 log.constData());
+        QVERIFY(log.contains("/modules/swadd.php?naam=Tea"));
+
+        // The submission is in the database the next run opens.
+        QProcess again;
+        const int port2 = startServer(again, db);
+        QVERIFY(port2 > 0);
+        QVERIFY(rawhttp::get(port2, "/modules/swzoek.php?item=tea")
+                    .body.contains("Tea\xBD"
+                                   "543\xBD"
+                                   "4\xBD"
+                                   "1\xBD"));
+        again.terminate();
+        QVERIFY(again.waitForFinished(10000));
+        QCOMPARE(again.exitCode(), 0);
+    }
+
+    void unusableDatabaseIsReported()
+    {
+        QTemporaryDir dir;
+        QProcess server;
+        server.start(kBinary, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--db"),
+                               dir.filePath(QStringLiteral("missing/folder/x.db"))});
+        QVERIFY(server.waitForFinished(10000));
+        QCOMPARE(server.exitCode(), 1);
+        QVERIFY(server.readAllStandardError().contains("x.db"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFoodServerProgram)
+#include "test_foodserver_program.moc"

@@ -1,0 +1,431 @@
+// The food server's protocol over real HTTP: a server runs in this process on a free
+// loopback port with a fresh database filled from the Indian table (542 foods).
+#include "httpserver.h"
+#include "rawhttp.h"
+#include "service.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <thread>
+
+using namespace foodserver;
+
+namespace {
+
+class RunningServer
+{
+public:
+    ~RunningServer() { stop(); }
+
+    bool start(const QString& dbPath, std::size_t maxResults = 200, const std::string& minVersion = "2.12")
+    {
+        ServiceOptions options;
+        options.dbPath = dbPath.toStdString();
+        options.dataset = "ifct2017";
+        options.maxResults = maxResults;
+        options.minVersion = minVersion;
+        std::string error;
+        service_ = FoodService::open(options, error);
+        if (!service_) {
+            qWarning("%s", error.c_str());
+            return false;
+        }
+        http_ = std::make_unique<HttpServer>(*service_);
+        http_->setLogSink(nullptr);
+        if (!http_->bind("127.0.0.1", 0, error)) {
+            qWarning("%s", error.c_str());
+            return false;
+        }
+        thread_ = std::thread([this] { http_->run(); });
+        return true;
+    }
+
+    void stop()
+    {
+        if (http_)
+            http_->stop();
+        if (thread_.joinable())
+            thread_.join();
+        http_.reset();
+        service_.reset();
+    }
+
+    int port() const { return http_->port(); }
+
+    rawhttp::Reply get(const QByteArray& target) const { return rawhttp::get(port(), target); }
+
+private:
+    std::unique_ptr<FoodService> service_;
+    std::unique_ptr<HttpServer> http_;
+    std::thread thread_;
+};
+
+QByteArray searchTarget(const QByteArray& term)
+{
+    return "/modules/swzoek.php?item=" + term;
+}
+
+// A valid submission; each override replaces the value of one key ("-" drops the key).
+QByteArray submitTarget(const QList<QPair<QByteArray, QByteArray>>& overrides = {})
+{
+    QList<QPair<QByteArray, QByteArray>> pairs = {
+        {"naam", "Cr%E8me%20br%FBl%E9e"},
+        {"kj", "1000"},
+        {"kcal", "239"},
+        {"vvet", "10"},
+        {"ovet", "5"},
+        {"kdr", "30"},
+        {"ew", "4.5"},
+        {"nat", "0.05"},
+        {"opmerking", "home%20made"},
+        {"gepost", "Jan%20Jansen"},
+    };
+    for (const auto& [key, value] : overrides) {
+        for (auto& pair : pairs) {
+            if (pair.first == key)
+                pair.second = value;
+        }
+    }
+    QByteArray target = "/modules/swadd.php?";
+    for (const auto& [key, value] : pairs) {
+        if (value == "-")
+            continue;
+        if (!target.endsWith('?'))
+            target += '&';
+        target += key + '=' + value;
+    }
+    return target;
+}
+
+// Records of a reply, each split into its fields (the text after the last "½" dropped).
+QList<QList<QByteArray>> records(const QByteArray& body)
+{
+    QList<QList<QByteArray>> result;
+    QList<QByteArray> parts = body.split('\xBC');
+    parts.removeLast(); // text after the last record terminator
+    for (const QByteArray& record : parts) {
+        QList<QByteArray> fields = record.split('\xBD');
+        fields.removeLast();
+        result.append(fields);
+    }
+    return result;
+}
+
+const QByteArray kCremeRecordTail = "\xBD"
+                                    "1000\xBD"
+                                    "239\xBD"
+                                    "5\xBD"
+                                    "10\xBD"
+                                    "30\xBD"
+                                    "4.5\xBD"
+                                    "0.05\xBDn\xBD\xBC";
+
+} // namespace
+
+class TestFoodServerProtocol : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    RunningServer server_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        QVERIFY(server_.start(dir_.filePath(QStringLiteral("shared.db"))));
+    }
+
+    void searchReplyIsByteExact()
+    {
+        const rawhttp::Reply reply = server_.get(searchTarget("ricebean"));
+        QCOMPARE(reply.status, 200);
+        QVERIFY(reply.head.contains("Content-Type: text/plain; charset=windows-1252"));
+        QCOMPARE(reply.body, QByteArray("Ricebean\xBD"
+                                        "47\xBD"
+                                        "1265\xBD"
+                                        "302.342\xBD"
+                                        "0.4199\xBD"
+                                        "0.172\xBD"
+                                        "51.26\xBD"
+                                        "19.97\xBD"
+                                        "0.01062\xBDj\xBD\xBC"));
+    }
+
+    void termsThatFindNothing_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::newRow("two characters") << searchTarget("ri");
+        QTest::newRow("two escaped characters") << searchTarget("%52%49");
+        QTest::newRow("empty") << searchTarget("");
+        QTest::newRow("no item key") << QByteArray("/modules/swzoek.php?term=rice");
+        QTest::newRow("no query") << QByteArray("/modules/swzoek.php");
+        QTest::newRow("record separator") << searchTarget("rice%BC");
+        QTest::newRow("field separator") << searchTarget("ric%BDe");
+        QTest::newRow("entry separator raw") << searchTarget("\xBErice");
+        QTest::newRow("nonsense") << searchTarget("qzxqzx");
+        QTest::newRow("newline between names") << searchTarget("oil%0Acoconut");
+    }
+    void termsThatFindNothing()
+    {
+        QFETCH(QByteArray, target);
+        const rawhttp::Reply reply = server_.get(target);
+        QCOMPARE(reply.status, 200);
+        QCOMPARE(reply.body, QByteArray());
+    }
+
+    void matchingIgnoresCase_data()
+    {
+        QTest::addColumn<QByteArray>("term");
+        QTest::newRow("lower") << QByteArray("ricebean");
+        QTest::newRow("upper") << QByteArray("RICEBEAN");
+        QTest::newRow("mixed, escaped") << QByteArray("%52iCe%42ean");
+        QTest::newRow("three characters") << QByteArray("EBE");
+    }
+    void matchingIgnoresCase()
+    {
+        QFETCH(QByteArray, term);
+        const auto found = records(server_.get(searchTarget(term)).body);
+        QVERIFY(!found.isEmpty());
+        bool hasRicebean = false;
+        for (const auto& fields : found)
+            hasRicebean |= fields.value(0) == "Ricebean";
+        QVERIFY(hasRicebean);
+    }
+
+    void namesStartingWithTheTermComeFirstThenAlphabetical()
+    {
+        // Five names start with "chicken", two more hold it further on.
+        const auto found = records(server_.get(searchTarget("chicken")).body);
+        QCOMPARE(found.size(), 7);
+        bool inStartingGroup = true;
+        QByteArray previous;
+        int starting = 0;
+        for (const auto& fields : found) {
+            QCOMPARE(fields.size(), 10);
+            const QByteArray name = fields.at(0).toLower();
+            QVERIFY2(name.contains("chicken"), name.constData());
+            const bool starts = name.startsWith("chicken");
+            if (!starts && inStartingGroup) {
+                inStartingGroup = false;
+                previous.clear();
+            }
+            QVERIFY2(starts == inStartingGroup, name.constData());
+            QVERIFY2(previous <= name, name.constData());
+            previous = name;
+            starting += starts ? 1 : 0;
+        }
+        QCOMPARE(starting, 5);
+    }
+
+    void atMostMaxResults()
+    {
+        QTemporaryDir dir;
+        RunningServer small;
+        QVERIFY(small.start(dir.filePath(QStringLiteral("small.db")), 3));
+        QCOMPARE(records(small.get(searchTarget("oil")).body).size(), 3);
+        // The names that start with the term are the ones kept.
+        QCOMPARE(records(small.get(searchTarget("rice")).body).first().value(0), QByteArray("Rice bran oil"));
+    }
+
+    void checkinAnswersTheVersionAndIsRecorded()
+    {
+        const QByteArray target = "/modules/controle/dietlens_controle.php?&code=6-2400-1&naam=Jan%20J%E8nsen"
+                                  "&email=&comnaam=pc1&winuser=jan&opdrachten=12&traffic=3456&appver=2.12"
+                                  "&taal=English.lsf&toevoegingen=1&winver=6.01";
+        const rawhttp::Reply reply = server_.get(target);
+        QCOMPARE(reply.status, 200);
+        QCOMPARE(reply.body, QByteArray("2.12"));
+
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open_v2(dir_.filePath(QStringLiteral("shared.db")).toUtf8().constData(), &db,
+                                 SQLITE_OPEN_READONLY, nullptr),
+                 SQLITE_OK);
+        sqlite3_stmt* st = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(
+                     db,
+                     "SELECT code, naam, email, comnaam, winuser, opdrachten, traffic, appver, taal, "
+                     "toevoegingen, winver, peer, received FROM checkins ORDER BY id DESC LIMIT 1",
+                     -1, &st, nullptr),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
+        QStringList values;
+        for (int i = 0; i < 12; ++i)
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
+        const QString received =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 12)));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        QCOMPARE(values,
+                 QStringList({QStringLiteral("6-2400-1"), QStringLiteral("Jan J\u00E8nsen"), QString(),
+                              QStringLiteral("pc1"), QStringLiteral("jan"), QStringLiteral("12"),
+                              QStringLiteral("3456"), QStringLiteral("2.12"), QStringLiteral("English.lsf"),
+                              QStringLiteral("1"), QStringLiteral("6.01"), QStringLiteral("127.0.0.1")}));
+        QVERIFY(received.startsWith(QStringLiteral("20")));
+    }
+
+    void checkinAnswersTheConfiguredVersionWithoutKeys()
+    {
+        QTemporaryDir dir;
+        RunningServer other;
+        QVERIFY(other.start(dir.filePath(QStringLiteral("v.db")), 200, "2.5"));
+        QCOMPARE(other.get("/modules/controle/dietlens_controle.php").body, QByteArray("2.5"));
+    }
+
+    void submissionIsFoundUncheckedAndSurvivesRestart()
+    {
+        QTemporaryDir dir;
+        const QString db = dir.filePath(QStringLiteral("restart.db"));
+        const QByteArray expected = "Cr\xE8me br\xFBl\xE9"
+                                    "e\xBD"
+                                    "543" +
+                                    kCremeRecordTail;
+        {
+            RunningServer first;
+            QVERIFY(first.start(db));
+            const rawhttp::Reply reply = first.get(submitTarget());
+            QCOMPARE(reply.body, QByteArray("OK"));
+            QCOMPARE(first.get(searchTarget("cr%E8me")).body, expected);
+        }
+        RunningServer second;
+        QVERIFY(second.start(db));
+        QCOMPARE(second.get(searchTarget("CR%C8ME")).body, expected);           // case folding of "è"
+        QCOMPARE(second.get(searchTarget("br\xFBl")).body, expected);           // raw Windows-1252 byte
+        QCOMPARE(records(second.get(searchTarget("ricebean")).body).size(), 1); // no second import
+    }
+
+    void submissionsThatAreAccepted_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("term");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("plus is a plus sign")
+            << submitTarget({{"naam", "Salt+pepper%20mix"}}) << QByteArray("t+p")
+            << QByteArray("Salt+pepper mix\xBD"
+                          "543") +
+                   kCremeRecordTail;
+        QTest::newRow("separators removed, blanks trimmed")
+            << submitTarget({{"naam", "%20Qwer%BDty%BC%20tea%BE%20"}}) << QByteArray("qwerty tea")
+            << QByteArray("Qwerty tea\xBD"
+                          "544") +
+                   kCremeRecordTail;
+        QTest::newRow("comma as decimal point")
+            << submitTarget({{"naam", "Comma%20cake"}, {"ew", "4,5"}}) << QByteArray("comma cake")
+            << QByteArray("Comma cake\xBD"
+                          "545") +
+                   kCremeRecordTail;
+        QTest::newRow("kj left empty is computed")
+            << submitTarget({{"naam", "Energy%20bar"}, {"kj", ""}, {"kcal", "500"}, {"kdr", "0"}})
+            << QByteArray("energy bar")
+            << QByteArray("Energy bar\xBD"
+                          "546\xBD"
+                          "2092\xBD"
+                          "500\xBD"
+                          "5\xBD"
+                          "10\xBD"
+                          "0\xBD"
+                          "4.5\xBD"
+                          "0.05\xBDn\xBD\xBC");
+    }
+    void submissionsThatAreAccepted()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, term);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(server_.get(target).body, QByteArray("OK"));
+        QCOMPARE(server_.get(searchTarget(term.replace(' ', "%20"))).body, expected);
+    }
+
+    void submissionsThatAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        const QByteArray longName(101, 'x');
+        QTest::newRow("no name key") << submitTarget({{"naam", "-"}});
+        QTest::newRow("empty name") << submitTarget({{"naam", ""}});
+        QTest::newRow("only separators and blanks") << submitTarget({{"naam", "%BC%BD%20%BE"}});
+        QTest::newRow("name of 101 characters") << submitTarget({{"naam", longName}});
+        QTest::newRow("kj missing") << submitTarget({{"kj", "-"}});
+        QTest::newRow("nat missing") << submitTarget({{"nat", "-"}});
+        QTest::newRow("ew empty") << submitTarget({{"ew", ""}});
+        QTest::newRow("both energies empty") << submitTarget({{"kj", ""}, {"kcal", ""}});
+        QTest::newRow("kj letters") << submitTarget({{"kj", "abc"}});
+        QTest::newRow("kj trailing letters") << submitTarget({{"kj", "1000kJ"}});
+        QTest::newRow("kj infinite") << submitTarget({{"kj", "inf"}});
+        QTest::newRow("kj overflow") << submitTarget({{"kj", "1e999"}});
+        QTest::newRow("kj negative") << submitTarget({{"kj", "-1"}, {"kcal", "0"}});
+        QTest::newRow("vvet negative") << submitTarget({{"vvet", "-0.5"}});
+        QTest::newRow("kj above 4000") << submitTarget({{"kj", "4001"}, {"kcal", "956"}});
+        QTest::newRow("kcal alone above 4000 kJ") << submitTarget({{"kj", ""}, {"kcal", "1000"}});
+        QTest::newRow("ovet above 100") << submitTarget({{"ovet", "100.5"}});
+        QTest::newRow("kdr above 100") << submitTarget({{"kdr", "101"}});
+        QTest::newRow("ew above 100") << submitTarget({{"ew", "150"}});
+        QTest::newRow("nat above 100") << submitTarget({{"nat", "100.01"}});
+        QTest::newRow("kcal too high for kj") << submitTarget({{"kcal", "300"}});
+        QTest::newRow("kcal too low for kj") << submitTarget({{"kcal", "200"}});
+    }
+    void submissionsThatAreRefused()
+    {
+        QFETCH(QByteArray, target);
+        // A name of its own, so a search can show that nothing was stored.
+        const QByteArray name = "Refused%20item%20" + QByteArray(QTest::currentDataTag()).toHex();
+        target.replace("naam=Cr%E8me%20br%FBl%E9e", "naam=" + name);
+        const rawhttp::Reply reply = server_.get(target);
+        QCOMPARE(reply.status, 200);
+        QVERIFY2(reply.body.startsWith("ERROR "), reply.body.constData());
+        QCOMPARE(server_.get(searchTarget(name)).body, QByteArray());
+    }
+
+    void boundaryValuesAreAccepted()
+    {
+        const QByteArray name100(100, 'y');
+        QCOMPARE(server_
+                     .get(submitTarget({{"naam", name100 + "%BD"},
+                                        {"kj", "4000"},
+                                        {"kcal", "956"},
+                                        {"vvet", "100"},
+                                        {"nat", "0"}}))
+                     .body,
+                 QByteArray("OK"));
+        // Whole-number rounding of small energies: 2 kJ is 0.48 kcal, sent as 0.
+        QCOMPARE(server_.get(submitTarget({{"naam", "Diet%20drink"}, {"kj", "2"}, {"kcal", "0"}})).body,
+                 QByteArray("OK"));
+    }
+
+    void otherPaths()
+    {
+        const rawhttp::Reply page = server_.get("/");
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.head.contains("Content-Type: text/html"));
+        QVERIFY(page.body.contains("Indian Food Composition Tables 2017"));
+
+        const rawhttp::Reply missing = server_.get("/modules/other.php?item=rice");
+        QCOMPARE(missing.status, 404);
+        QVERIFY(!missing.body.isEmpty());
+        QVERIFY(missing.body.size() < 100);
+    }
+
+    void answersAfterMalformedRequests()
+    {
+        QRandomGenerator random(42);
+        for (int i = 0; i < 20; ++i) {
+            QByteArray garbage(int(random.bounded(1, 400)), Qt::Uninitialized);
+            for (char& c : garbage)
+                c = char(random.bounded(256));
+            rawhttp::exchange(server_.port(), garbage, true);
+        }
+        const rawhttp::Reply tooLong = server_.get(searchTarget(QByteArray(64 * 1024, 'a')));
+        QCOMPARE(tooLong.status, 414);
+        rawhttp::exchange(server_.port(), "GET /modules/swzoek.php?item=ri", true); // never finished
+        QVERIFY(rawhttp::exchange(server_.port(), "POST /modules/swadd.php HTTP/1.1\r\nHost: x\r\n\r\n")
+                    .startsWith("HTTP/1.1 405"));
+        QCOMPARE(server_.get("/modules/swadd.php").body.left(6), QByteArray("ERROR "));
+        QCOMPARE(records(server_.get(searchTarget("ricebean")).body).size(), 1);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFoodServerProtocol)
+#include "test_foodserver_protocol.moc"
