@@ -18,3 +18,14 @@ if(DIETLENS_SANITIZE)
   target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzzing: every library gets coverage instrumentation and both sanitizers;
+# only the harnesses in fuzz/ link the libFuzzer driver itself.
+if(DIETLENS_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "DIETLENS_FUZZ needs clang: configure with CC=clang CXX=clang++")
+  endif()
+  target_compile_options(project_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -145,7 +145,9 @@ bool SaveLanguageFile(const LanguageTables& tables, const QString& path, Messeng
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail();
-    if (file.write(out) != out.size()) {
+    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
+    // short temporary file in place of the old one.
+    if (file.write(out) != out.size() || !file.flush()) {
         file.cancelWriting();
         return fail();
     }

@@ -9,6 +9,7 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev sqlite3
   libbenchmark-dev
   xvfb xauth icewm imagemagick xdotool wrk curl python3
+  clang libclang-rt-14-dev
 )
 
 missing=()

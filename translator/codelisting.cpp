@@ -36,7 +36,9 @@ bool WriteCodeListing(const LanguageTables& tables, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
+    // short temporary file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

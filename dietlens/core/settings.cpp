@@ -111,7 +111,10 @@ bool SaveSettings(const AppState& state, Messenger& messenger)
         return false;
     }
     QSaveFile file(state.SettingsPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
+    // short temporary file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         file.cancelWriting();
         showSaveFailure(state, messenger);
         return false;

@@ -33,7 +33,10 @@ bool WriteBookmarks(const QString& path, const QStringList& records, const Langu
     bool written = false;
     if (bytes) {
         QSaveFile file(path);
-        written = file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
+        // A failed flush must stop the commit: Qt 6.4 would otherwise put the
+        // short temporary file in place of the old one.
+        written = file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.flush() &&
+                  file.commit();
     }
     if (!written)
         messenger.message(QStringLiteral("Error #203"), lang.at(7, 8), MessageIcon::Critical);

@@ -14,10 +14,10 @@ namespace {
 
 bool sameOrigin(const QUrl& a, const QUrl& b)
 {
-    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
-           && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
-           && a.port(a.scheme() == QLatin1String("https") ? 443 : 80)
-                  == b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0 &&
+           a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
+           a.port(a.scheme() == QLatin1String("https") ? 443 : 80) ==
+               b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
 }
 
 } // namespace
@@ -137,6 +137,10 @@ RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& st
         if (int(error) < 200 || !status.isValid())
             failure = RequestFailure::Transport;
     }
+    // A redirect still standing at the end (a loop) or an interim status is
+    // no reply.
+    if (failure == RequestFailure::None && (result.httpStatus / 100 == 1 || result.httpStatus / 100 == 3))
+        failure = result.httpStatus / 100 == 3 ? RequestFailure::Redirected : RequestFailure::Transport;
     result.failure = failure;
     if (failure == RequestFailure::None) {
         result.byteCount = body.size();

@@ -1,0 +1,102 @@
+// The settings file "dl2set.dat": reader, byte layout and writer.
+//
+// Checked for every input:
+// - the reader loads exactly when an independent reading finds a count of 1
+//   or more and a whole first record of 21 length-prefixed fields;
+// - a load sets every one of the 21 fields to its bytes read as Windows-1252,
+//   and writing them again gives the count 1 followed by exactly the bytes of
+//   that first record;
+// - otherwise it is a first run and the settings in memory are untouched;
+// - SaveSettings writes the same bytes, and reading them back gives the same
+//   settings.
+#include "appstate.h"
+#include "cp1252.h"
+#include "fuzzsupport.h"
+#include "messenger.h"
+#include "settings.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+struct FirstRecord
+{
+    QList<QByteArray> fields;
+    QByteArray raw; // the record's bytes as they stand in the file
+};
+
+std::optional<FirstRecord> referenceFirstRecord(const QByteArray& file)
+{
+    if (file.size() < 4)
+        return std::nullopt;
+    const auto* p = reinterpret_cast<const uchar*>(file.constData());
+    const qint32 count =
+        qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+    if (count < 1)
+        return std::nullopt;
+    FirstRecord record;
+    qsizetype pos = 4;
+    for (int f = 0; f < Settings::kFieldCount; ++f) {
+        if (pos + 2 > file.size())
+            return std::nullopt;
+        const qsizetype len = qsizetype(p[pos]) | qsizetype(p[pos + 1]) << 8;
+        pos += 2;
+        if (pos + len > file.size())
+            return std::nullopt;
+        record.fields.append(file.mid(pos, len));
+        pos += len;
+    }
+    record.raw = file.mid(4, pos - 4);
+    return record;
+}
+
+Settings markedSettings()
+{
+    Settings s;
+    for (int f = 1; f <= Settings::kFieldCount; ++f)
+        s.field(f) = QStringLiteral("before %1").arg(f);
+    return s;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const QString path = fuzzsupport::scratchPath(QStringLiteral("dl2set.dat"));
+    static const QString copyPath = fuzzsupport::scratchPath(QStringLiteral("copy.dat"));
+    static const Settings marked = markedSettings();
+
+    const QByteArray bytes = fuzzsupport::input(data, size);
+    fuzzsupport::putFile(path, bytes);
+    const std::optional<FirstRecord> reference = referenceFirstRecord(bytes);
+
+    AppState state;
+    state.SettingsPath = path;
+    state.settings = marked;
+    const SettingsLoad result = ReadSettingsFile(state);
+    FUZZ_CHECK((result == SettingsLoad::Loaded) == reference.has_value());
+    if (!reference) {
+        FUZZ_CHECK(state.settings == marked);
+        return 0;
+    }
+    for (int f = 1; f <= Settings::kFieldCount; ++f)
+        FUZZ_CHECK(state.settings.field(f) == cp1252::decode(reference->fields[f - 1]));
+
+    const QByteArray written = SettingsFileBytes(state.settings);
+    FUZZ_CHECK(written == QByteArray("\x01\x00\x00\x00", 4) + reference->raw);
+
+    QFile::remove(copyPath);
+    AppState copy;
+    copy.SettingsPath = copyPath;
+    copy.settings = state.settings;
+    ScriptedMessenger messenger;
+    FUZZ_CHECK(SaveSettings(copy, messenger));
+    FUZZ_CHECK(messenger.shown.isEmpty());
+    FUZZ_CHECK(fuzzsupport::fileBytes(copyPath) == written);
+    copy.settings = marked;
+    FUZZ_CHECK(ReadSettingsFile(copy) == SettingsLoad::Loaded);
+    FUZZ_CHECK(copy.settings == state.settings);
+    return 0;
+}

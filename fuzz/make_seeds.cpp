@@ -1,0 +1,154 @@
+// Writes the seed corpora of the fuzz harnesses with the programs' own
+// writers, so the seeds always follow the current file layouts.
+// Usage: fuzz_make_seeds <folder>; writes <folder>/<harness>/<seed>.
+#include "appstate.h"
+#include "defaultlanguages.h"
+#include "languagefile.h"
+#include "messenger.h"
+#include "settings.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString g_root;
+int g_failures = 0;
+
+QString seedPath(const QString& harness, const QString& name)
+{
+    QDir().mkpath(g_root + QLatin1Char('/') + harness);
+    return g_root + QLatin1Char('/') + harness + QLatin1Char('/') + name;
+}
+
+void putSeed(const QString& harness, const QString& name, const QByteArray& bytes)
+{
+    QFile f(seedPath(harness, name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write seed %s/%s\n", qPrintable(harness), qPrintable(name));
+        ++g_failures;
+    }
+}
+
+void languageSeeds()
+{
+    const QString harness = QStringLiteral("fuzz_languagefile");
+    AppState state;
+    ScriptedMessenger messenger;
+    const std::pair<const char*, std::function<void(LanguageTables&)>> languages[] = {
+        {"English.lsf", [&](LanguageTables& t) { CreateEnglishLanguage(t, state); }},
+        {"Nederlands.lsf", [&](LanguageTables& t) { CreateDutchLanguage(t, state); }},
+        {"default.lsf", [&](LanguageTables& t) { CreateDefaultLanguage(t, state); }},
+        {"empty.lsf", [](LanguageTables&) {}},
+    };
+    for (const auto& [name, fill] : languages) {
+        LanguageTables tables;
+        fill(tables);
+        if (!SaveLanguageFile(tables, seedPath(harness, QLatin1String(name)), messenger,
+                              LanguageSaveFailure::dietlens()))
+            ++g_failures;
+    }
+}
+
+void settingsSeeds()
+{
+    const QString harness = QStringLiteral("fuzz_settings");
+    AppState state;
+    ApplySettingDefaults(state);
+    putSeed(harness, QStringLiteral("defaults.dat"), SettingsFileBytes(state.settings));
+    state.settings.FirstName = QStringLiteral("Ren\u00E9e");
+    state.settings.LastName = QStringLiteral("de Vries");
+    state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
+    state.settings.SearchCount = QStringLiteral("1234");
+    state.settings.TrafficCount = QStringLiteral("9876543210");
+    state.settings.Reserved3 = QStringLiteral("kept");
+    putSeed(harness, QStringLiteral("used.dat"), SettingsFileBytes(state.settings));
+    // Two records, as another tool may write them.
+    const QByteArray one = SettingsFileBytes(state.settings);
+    putSeed(harness, QStringLiteral("two-records.dat"),
+            QByteArray("\x02\x00\x00\x00", 4) + one.mid(4) + one.mid(4));
+}
+
+// Search replies in the layout the food servers send.
+void searchReplySeeds()
+{
+    const QString harness = QStringLiteral("fuzz_searchreply");
+    const QByteArray apple = "Apple\xBD"
+                             "7\xBD"
+                             "218\xBD"
+                             "52\xBD"
+                             "0.2\xBD"
+                             "0.1\xBD"
+                             "11.4\xBD"
+                             "0.3\xBD"
+                             "0.001\xBD"
+                             "j\xBD";
+    const QByteArray pear = "Pear, raw\xBD"
+                            "8\xBD"
+                            "242\xBD"
+                            "58\xBD"
+                            "0.1\xBD"
+                            "0\xBD"
+                            "12.1\xBD"
+                            "0.4\xBD"
+                            "1E-05\xBD"
+                            "n\xBD";
+    putSeed(harness, QStringLiteral("one"), apple + "\xBC");
+    putSeed(harness, QStringLiteral("two"), apple + "\xBC" + pear + "\xBC");
+    putSeed(harness, QStringLiteral("unterminated"), apple + "\xBC" + pear);
+    putSeed(harness, QStringLiteral("empty-records"), "\xBC\xBC" + apple + "\xBC");
+    putSeed(harness, QStringLiteral("error-page"),
+            "<html><body><h1>500 Internal Server Error</h1></body></html>");
+}
+
+void checkinSeeds()
+{
+    const QString harness = QStringLiteral("fuzz_checkin");
+    const char* replies[] = {"2.12", "2,13", " 2.12\r\n",       "2", ".5", "1E+01",
+                             "-0",   "abc",  "<html>500</html>"};
+    int n = 0;
+    for (const char* reply : replies)
+        putSeed(harness, QStringLiteral("reply%1").arg(n++), QByteArray(reply));
+}
+
+void numberSeeds()
+{
+    const QString harness = QStringLiteral("fuzz_numbers");
+    const char* texts[] = {"1E-05", "2.5E+07", "12,5", " -7abc", "", "0.0001", "3.4028235E+38", "1e999"};
+    int n = 0;
+    for (const char* text : texts)
+        putSeed(harness, QStringLiteral("val%1").arg(n++), QByteArray(1, '\0') + text);
+    const float floats[] = {7.315f, 1e-5f, 12345678.f, -0.5f};
+    for (float f : floats)
+        putSeed(harness, QStringLiteral("general%1").arg(n++),
+                QByteArray(1, '\1') + QByteArray(reinterpret_cast<const char*>(&f), 4));
+    const double values[] = {7.315, 0.2, 1234.5678, -0.004};
+    for (double v : values)
+        putSeed(harness, QStringLiteral("pattern%1").arg(n++),
+                QByteArray(1, '\2') + QByteArray(reinterpret_cast<const char*>(&v), 8) +
+                    QByteArray("\0\0\0\1\2\1\1", 7));
+    const qint64 amount = 1;
+    putSeed(harness, QStringLiteral("counter"),
+            QByteArray(1, '\3') + QByteArray(reinterpret_cast<const char*>(&amount), 8) +
+                "9223372036854775807");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <seed folder>\n", argv[0]);
+        return 2;
+    }
+    g_root = QString::fromLocal8Bit(argv[1]);
+    languageSeeds();
+    settingsSeeds();
+    searchReplySeeds();
+    checkinSeeds();
+    numberSeeds();
+    return g_failures == 0 ? 0 : 1;
+}
