@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPointer>
 
 #include <functional>
 
@@ -187,6 +188,7 @@ private:
     QList<QAction*> m_toolbarButtons; // index 0 = position 1
     QList<QPair<QAction*, bool>> m_lockedStates; // commands disabled while a request waits
     int m_lockDepth = 0;
+    QPointer<QWidget> m_focusBeforeLock;
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
     QWidget* m_client = nullptr;
     QIcon m_connectIcon, m_disconnectIcon, m_checkedIcon, m_uncheckedIcon;

@@ -151,6 +151,7 @@ void DL_Core::LockForRequest(bool locked)
     if (locked) {
         if (m_lockDepth++ > 0)
             return;
+        m_focusBeforeLock = QApplication::focusWidget();
         m_lockedStates.clear();
         for (const char* name : commands)
             m_lockedStates.append({menuAction(QLatin1String(name)), false});
@@ -172,6 +173,10 @@ void DL_Core::LockForRequest(bool locked)
     m_lockedStates.clear();
     ApplyConnectionControls();
     Set_ViewList();
+    // Disabling the search box moved the focus away; give it back.
+    if (m_focusBeforeLock && m_focusBeforeLock->isEnabled() && m_focusBeforeLock->isVisible())
+        m_focusBeforeLock->setFocus();
+    m_focusBeforeLock = nullptr;
 }
 
 void DL_Core::ClearResultsList()

@@ -589,7 +589,9 @@ private Q_SLOTS:
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
         QCOMPARE(next, window->LV_browse); // Tab leads from the search box to the results
-        window->LV_browse->setFocus();
+        QCOMPARE(QApplication::focusWidget(), window->txt_item); // the search gave the focus back
+        QTest::keyClick(window->txt_item, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->LV_browse);
         QTest::keyClick(window->LV_browse, Qt::Key_Down);
         QTest::keyClick(window->LV_browse, Qt::Key_Down);
         QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
