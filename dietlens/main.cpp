@@ -1,5 +1,6 @@
 #include "appstate.h"
 #include "dl_core.h"
+#include "programicon.h"
 #include "qtmessenger.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Closing the main window sends it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("dietlens")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dietlens"));
     AppState state;
     // Message boxes open over the dialog in front, else over the main window.
     QPointer<QWidget> mainWindow;

@@ -1,5 +1,7 @@
 #include "coreicons.h"
 
+#include "programicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -91,6 +93,9 @@ void drawArrow(QPainter& p, bool up)
 
 QIcon CoreIcon(CoreImage image)
 {
+    // The program's own icon, the same picture as in the application menu.
+    if (image == CoreImage::Program)
+        return ProgramIcon(QStringLiteral("dietlens"));
     QPixmap pm = canvas();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -55,20 +55,50 @@ void showHtmlWindow(QWidget* owner, const QString& indexPath)
 
 } // namespace
 
+bool MimeTypeHasHandler(const QStringList& listFiles, const QStringList& applicationDirs,
+                        const QString& mimeType)
+{
+    const QString key = mimeType + u'=';
+    for (const QString& path : listFiles) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        bool inAssociations = false;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
+            if (line.startsWith(u'[')) {
+                inAssociations = line == u"[Default Applications]"_s || line == u"[Added Associations]"_s ||
+                                 line == u"[MIME Cache]"_s;
+                continue;
+            }
+            if (!inAssociations || !line.startsWith(key))
+                continue;
+            // A listed program counts only when its desktop entry is still installed.
+            const QStringList entries = line.mid(key.size()).split(u';', Qt::SkipEmptyParts);
+            for (const QString& entry : entries) {
+                for (const QString& dir : applicationDirs) {
+                    if (QFileInfo::exists(dir + u'/' + entry))
+                        return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 bool SystemHelpDesktop::hasHandlerFor(const QString& mimeType) const
 {
-    const QString xdgMime = QStandardPaths::findExecutable(u"xdg-mime"_s);
-    if (xdgMime.isEmpty())
-        return false;
-    QProcess query;
-    query.start(xdgMime, {u"query"_s, u"default"_s, mimeType});
-    if (!query.waitForFinished(3000)) {
-        query.kill();
-        query.waitForFinished(1000);
-        return false;
-    }
-    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
-           !query.readAllStandardOutput().trimmed().isEmpty();
+    // The desktop's MIME associations: mimeapps.list in the configuration folders, and
+    // mimeapps.list, defaults.list and the mimeinfo.cache of the installed programs in the
+    // application folders. Read directly: asking xdg-mime takes a second per type.
+    const QStringList applicationDirs =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    QStringList listFiles;
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        listFiles << dir + u"/mimeapps.list"_s;
+    for (const QString& dir : applicationDirs)
+        listFiles << dir + u"/mimeapps.list"_s << dir + u"/defaults.list"_s << dir + u"/mimeinfo.cache"_s;
+    return MimeTypeHasHandler(listFiles, applicationDirs, mimeType);
 }
 
 bool SystemHelpDesktop::open(const QUrl& url)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -16,13 +17,18 @@ public:
     virtual bool open(const QUrl& url) = 0;
 };
 
-// Asks `xdg-mime` for the default program of a type and opens with QDesktopServices.
+// Looks the type up in the desktop's MIME associations and opens with QDesktopServices.
 class SystemHelpDesktop : public HelpDesktop
 {
 public:
     bool hasHandlerFor(const QString& mimeType) const override;
     bool open(const QUrl& url) override;
 };
+
+// True when one of the association files (mimeapps.list, defaults.list, mimeinfo.cache)
+// names, for the MIME type, a desktop entry that exists in one of the application folders.
+bool MimeTypeHasHandler(const QStringList& listFiles, const QStringList& applicationDirs,
+                        const QString& mimeType);
 
 // How the help was shown.
 enum class HelpShown {

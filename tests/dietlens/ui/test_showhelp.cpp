@@ -45,6 +45,8 @@ private Q_SLOTS:
     void choosesWhatToOpen_data();
     void choosesWhatToOpen();
     void htmlWindowIsReused();
+    void readsMimeAssociations_data();
+    void readsMimeAssociations();
 };
 
 void TestShowHelp::choosesWhatToOpen_data()
@@ -141,6 +143,47 @@ void TestShowHelp::htmlWindowIsReused()
     QCOMPARE(ShowHelp(&owner, programFolder, desktop), HelpShown::HtmlWindow);
     QCOMPARE(owner.findChildren<QDialog*>(u"HelpWindow"_s).size(), 1);
     QCOMPARE(browser->parentWidget()->windowTitle(), u"Contents"_s);
+}
+
+void TestShowHelp::readsMimeAssociations_data()
+{
+    QTest::addColumn<QByteArray>("listText");
+    QTest::addColumn<QString>("mimeType");
+    QTest::addColumn<bool>("expected");
+
+    const QByteArray cache = "[MIME Cache]\napplication/x-chm=xchm.desktop;\ntext/plain=vim.desktop;\n";
+    QTest::newRow("cache names an installed viewer") << cache << u"application/x-chm"_s << true;
+    QTest::newRow("other type") << cache << u"application/vnd.ms-htmlhelp"_s << false;
+    QTest::newRow("prefix of another type") << cache << u"application/x-ch"_s << false;
+    QTest::newRow("default application")
+        << QByteArray("[Default Applications]\ntext/html=gone.desktop;browser.desktop\n") << u"text/html"_s
+        << true;
+    QTest::newRow("added association")
+        << QByteArray("[Added Associations]\ntext/html=browser.desktop;\n") << u"text/html"_s << true;
+    QTest::newRow("entry no longer installed")
+        << QByteArray("[Default Applications]\ntext/html=gone.desktop\n") << u"text/html"_s << false;
+    QTest::newRow("removed associations do not count")
+        << QByteArray("[Removed Associations]\ntext/html=browser.desktop;\n") << u"text/html"_s << false;
+    QTest::newRow("empty file") << QByteArray() << u"text/html"_s << false;
+    QTest::newRow("garbage") << QByteArray("\0\xff\xfe=\n[\n=;;;\n", 12) << u"text/html"_s << false;
+}
+
+void TestShowHelp::readsMimeAssociations()
+{
+    QFETCH(QByteArray, listText);
+    QFETCH(QString, mimeType);
+    QFETCH(bool, expected);
+
+    QTemporaryDir folder;
+    const QString applications = folder.path() + u"/applications"_s;
+    touch(applications + u"/xchm.desktop"_s, "[Desktop Entry]\n");
+    touch(applications + u"/browser.desktop"_s, "[Desktop Entry]\n");
+    touch(applications + u"/vim.desktop"_s, "[Desktop Entry]\n");
+    touch(applications + u"/mimeinfo.cache"_s, listText);
+
+    const QStringList listFiles{folder.path() + u"/missing/mimeapps.list"_s,
+                                applications + u"/mimeinfo.cache"_s};
+    QCOMPARE(MimeTypeHasHandler(listFiles, {folder.path() + u"/other"_s, applications}, mimeType), expected);
 }
 
 QTEST_MAIN(TestShowHelp)

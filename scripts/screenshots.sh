@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# Takes the README screenshots: starts the two reference food servers, then dietlens and
+# translator on a virtual screen with the IceWM desktop, drives them with the keyboard and
+# mouse (xdotool) and saves PNGs of their windows into docs/screenshots/.
+# The programs are built into build-screenshots/ with their servers on ports of their own
+# (18080 English and check-in, 18081 Dutch), so a demo or test already running on the
+# usual ports does not get in the way. Works in a throw-away home folder, so the user's
+# own settings and files are not touched.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${SCREENSHOT_BUILD_DIR:-$root/build-screenshots}"
+bin="$build/bin"
+out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
+en_port="${SCREENSHOT_PORT_EN:-18080}"
+nl_port="${SCREENSHOT_PORT_NL:-18081}"
+
+if [ -z "${SCREENSHOTS_ON_DISPLAY:-}" ]; then
+  "$root/scripts/deps.sh"
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIETLENS_BUILD_BENCHMARKS=OFF \
+    -DDIETLENS_CHECKIN_HOST="127.0.0.1:$en_port" -DDIETLENS_FOOD_HOST_EN="127.0.0.1:$en_port" \
+    -DDIETLENS_FOOD_HOST_NL="127.0.0.1:$nl_port" -DDIETLENS_SITE_EN="http://127.0.0.1:$en_port/" \
+    -DDIETLENS_SITE_NL="http://127.0.0.1:$nl_port/" >/dev/null
+  cmake --build "$build" -j"$(nproc)" --target dietlens translator foodserver
+  exec env SCREENSHOTS_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
+fi
+
+work="$(mktemp -d)"
+export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_DATA_HOME="$work/.local/share"
+export XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
+mkdir -p "$XDG_RUNTIME_DIR" "$out"
+chmod 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+step() { echo "-- $*"; }
+fail() { echo "screenshots: $*" >&2; import -window root "$out/failed.png" 2>/dev/null || true; exit 1; }
+
+# find_window PID REGEX: the visible window of the process whose title matches, if any.
+find_window() {
+  xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true
+}
+# wait_window PID REGEX [TENTHS]: waits for such a window and prints its id.
+wait_window() {
+  local id=""
+  for _ in $(seq 1 "${3:-100}"); do
+    id="$(find_window "$1" "$2")"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
+keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
+typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
+# click WINDOW X Y: left click at a point of the window's client area.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+# shot WINDOW NAME: saves the window with its frame as NAME.png.
+shot() {
+  sleep 0.6
+  import -frame -window "$1" "$out/$2.png"
+  echo "   $out/$2.png ($(identify -format '%wx%h' "$out/$2.png"))"
+}
+
+# answers PORT: true when a server on the port answers its home page.
+answers() {
+  (
+    exec 3<>"/dev/tcp/127.0.0.1/$1" || exit 1
+    printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
+    status=""
+    read -r -t 2 status <&3 || true
+    [[ "$status" == "HTTP/1.1 200"* ]]
+  ) 2>/dev/null
+}
+
+step "food servers"
+for port in "$en_port" "$nl_port"; do
+  if answers "$port"; then fail "port $port is in use; stop what runs there first"; fi
+done
+"$bin/foodserver" --port "$en_port" --dataset usda-sr28 --db "$work/en.db" 2>"$work/en.log" &
+pids+=($!)
+"$bin/foodserver" --port "$nl_port" --dataset ifct2017 --db "$work/nl.db" 2>"$work/nl.log" &
+pids+=($!)
+for port in "$en_port" "$nl_port"; do
+  for _ in $(seq 1 100); do answers "$port" && break; sleep 0.1; done
+  answers "$port" || fail "food server on $port did not start"
+done
+
+step "desktop"
+icewm >/dev/null 2>&1 &
+pids+=($!)
+sleep 1.5
+
+# Points in dietlens' main window (client coordinates at 96 dpi; its layout is fixed).
+row_y() { echo $((82 + ($1 - 1) * 18)); }  # the n-th row of a list
+slider_x=208 slider_low_y=250              # on the weight slider's track, below the thumb
+bookmarks_button_x=104 toolbar_y=32        # toolbar button "bookmark list"
+
+step "dietlens, first start"
+"$bin/dietlens" >"$work/dietlens.log" 2>&1 &
+dietlens=$!
+pids+=("$dietlens")
+main="$(wait_window "$dietlens" '^Dietlens \(')" || fail "dietlens opened no main window"
+# The first-start message, then the settings dialog it announces.
+if box="$(wait_window "$dietlens" '^Dietlens$' 50)"; then
+  focus "$box"
+  keys Return
+fi
+if ! settings="$(wait_window "$dietlens" '^Settings$' 30)"; then
+  focus "$main"
+  keys ctrl+s
+  settings="$(wait_window "$dietlens" '^Settings$')" || fail "no settings dialog"
+fi
+focus "$settings"
+typed "Anna"
+keys Tab
+typed "de Vries"
+keys Tab
+keys E  # English.lsf in the language list
+focus "$settings"
+shot "$settings" settings
+keys Return
+sleep 1
+# The connect-first notice.
+if notice="$(wait_window "$dietlens" '^Make a connection first$' 30)"; then
+  focus "$notice"
+  keys Return
+fi
+
+step "dietlens, search and chart"
+focus "$main"
+keys ctrl+c
+for _ in $(seq 1 50); do
+  [[ "$(xdotool getwindowname "$main")" == *"(connected)"* ]] && break
+  sleep 0.1
+done
+[[ "$(xdotool getwindowname "$main")" == *"(connected)"* ]] || fail "dietlens did not connect"
+typed "apple"
+keys Return
+sleep 1.5
+# Bookmark three apples at different weights.
+ok_box() { local b; b="$(wait_window "$dietlens" '^Dietlens$' 30)" && { focus "$b"; keys Return; focus "$main"; }; }
+for row in 2 6 1; do
+  click "$main" 60 "$(row_y "$row")"
+  for _ in $(seq 1 $(( row == 2 ? 0 : row == 6 ? 5 : 10 ))); do
+    xdotool mousemove --window "$main" "$slider_x" "$slider_low_y" click 1
+    sleep 0.15
+  done
+  keys ctrl+b
+  ok_box
+done
+click "$main" 60 "$(row_y 6)"
+for _ in 1 2 3 4 5; do
+  xdotool mousemove --window "$main" "$slider_x" "$slider_low_y" click 1
+  sleep 0.15
+done
+xdotool mousemove 700 700
+shot "$main" main-window
+
+step "dietlens, bookmarks"
+click "$main" "$bookmarks_button_x" "$toolbar_y"
+click "$main" 60 "$(row_y 2)"
+xdotool mousemove 700 700
+shot "$main" bookmarks
+
+step "dietlens, new food item"
+focus "$main"
+keys ctrl+n
+add="$(wait_window "$dietlens" '^Add food items' 50)" || fail "no new food item window"
+focus "$add"
+shot "$add" new-food-item
+keys Escape
+focus "$main"
+keys ctrl+x
+wait "$dietlens" 2>/dev/null || true
+
+step "translator"
+"$bin/translator" >"$work/translator.log" 2>&1 &
+translator=$!
+pids+=("$translator")
+window="$(wait_window "$translator" '^Quelmar Translator')" || fail "translator opened no window"
+focus "$window"
+keys ctrl+o
+wait_window "$translator" '.' >/dev/null
+sleep 0.8
+typed "$HOME/Documents/Dietlens/My Language/English.lsf"
+keys Return
+sleep 1
+focus "$window"
+keys Home
+keys Tab Down Down Down
+xdotool windowsize "$window" 900 620
+shot "$window" translator
+keys ctrl+x
+wait "$translator" 2>/dev/null || true
+echo "screenshots in $out"
