@@ -22,7 +22,7 @@ bool sameOrigin(const QUrl& a, const QUrl& b)
 
 } // namespace
 
-RequestCycle::RequestCycle(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {}
+RequestCycle::RequestCycle(QObject* parent) : QObject(parent) {}
 
 RequestCycle::~RequestCycle() = default;
 
@@ -53,6 +53,9 @@ RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& st
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
 
+    // Made on first use: most runs of the program never send a request.
+    if (!m_manager)
+        m_manager = new QNetworkAccessManager(this);
     QPointer<QNetworkReply> reply = m_manager->get(request);
     QByteArray body;
     RequestFailure failure = RequestFailure::None;

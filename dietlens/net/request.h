@@ -64,7 +64,7 @@ public:
     bool isBusy() const { return m_running > 0; }
 
 private:
-    QNetworkAccessManager* m_manager;
+    QNetworkAccessManager* m_manager = nullptr;
     RequestLimits m_limits;
     std::function<void()> m_waitBegin;
     std::function<void()> m_waitEnd;

@@ -42,11 +42,34 @@ QStringList SplitFields(QStringView record)
     return splitTerminated(record, kFieldEnd);
 }
 
+QList<QStringView> SplitFieldViews(QStringView record)
+{
+    QList<QStringView> fields;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = record.indexOf(kFieldEnd, start);
+        if (end < 0)
+            break;
+        fields.append(record.mid(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
 RecordStatus StatusOf(const QStringList& fields)
+{
+    QList<QStringView> views;
+    views.reserve(fields.size());
+    for (const QString& f : fields)
+        views.append(f);
+    return StatusOf(views);
+}
+
+RecordStatus StatusOf(const QList<QStringView>& fields)
 {
     if (fields.size() < FoodFieldCount)
         return RecordStatus::Unknown;
-    const QString& status = fields.at(FoodStatus);
+    const QStringView status = fields.at(FoodStatus);
     if (status == QLatin1String("j"))
         return RecordStatus::Checked;
     if (status == QLatin1String("n"))

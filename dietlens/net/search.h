@@ -30,6 +30,10 @@ inline QString FieldAt(const QStringList& fields, int n)
     return n >= 0 && n < fields.size() ? fields.at(n) : QString();
 }
 
+// The fields of a record as views into it, without copying; the same split
+// as SplitFields.
+QList<QStringView> SplitFieldViews(QStringView record);
+
 // Field layout of one search result.
 enum FoodField {
     FoodName = 0,
@@ -50,5 +54,6 @@ enum class RecordStatus { Checked, Unchecked, Unknown };
 // "j" is checked, "n" unchecked; a record with fewer than ten fields or any
 // other status is unknown (its row gets no icon).
 RecordStatus StatusOf(const QStringList& fields);
+RecordStatus StatusOf(const QList<QStringView>& fields);
 
 } // namespace net

@@ -313,11 +313,6 @@ void DL_Core::ArrangeMainWindow()
 
 void DL_Core::UpdateStatusBar()
 {
-    const int window = std::max(width(), m_client->width());
-    m_panels[0]->setFixedWidth(Twips(1000));
-    m_panels[2]->setFixedWidth(Twips(2000));
-    m_panels[1]->setFixedWidth(std::max(0, window - Twips(1000) - Twips(2000)));
-
     m_panels[0]->setText(m_state.ProgramName + QLatin1Char(' ') + m_state.ProgramVersion);
     const QStringList& records = m_state.data.lst_data;
     if (records.isEmpty()) {
@@ -327,6 +322,18 @@ void DL_Core::UpdateStatusBar()
                              + QStringLiteral(" '") + txt_item->text() + QStringLiteral("'."));
     }
     m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
+
+    // Panels 1 and 3 are 1000 and 2000 twips wide, or as wide as their text
+    // needs with the desktop's font; panel 2 takes the rest.
+    auto fitted = [](QLabel* panel, int twips) {
+        const int text = panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() + 8;
+        return std::max(Twips(twips), text);
+    };
+    const int window = std::max(width(), m_client->width());
+    const int first = fitted(m_panels[0], 1000), third = fitted(m_panels[2], 2000);
+    m_panels[0]->setFixedWidth(first);
+    m_panels[2]->setFixedWidth(third);
+    m_panels[1]->setFixedWidth(std::max(0, window - first - third - 16));
 }
 
 void DL_Core::Set_Taal()

@@ -6,10 +6,10 @@
 #include "defaultlanguages.h"
 #include "languagefile.h"
 #include "messenger.h"
+#include "openwith.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -71,7 +71,7 @@ void DL_Core::OpenDocument(const QString& document)
         return;
     }
     // Failures are silent.
-    QDesktopServices::openUrl(QUrl::fromUserInput(document));
+    OpenDialog(document, OpenWithLauncher::desktop(), this);
 }
 
 void DL_Core::closeEvent(QCloseEvent* event)

@@ -101,17 +101,22 @@ void DL_Core::ShowSearchResults()
 
         QList<QTreeWidgetItem*> rows;
         rows.reserve(data.lst_data.size());
+        QList<QStringView> fields;
         for (const QString& record : std::as_const(data.lst_data)) {
-            data.temp_filter = net::SplitFields(record);
+            fields = net::SplitFieldViews(record);
             auto* row = new QTreeWidgetItem;
-            switch (net::StatusOf(data.temp_filter)) {
+            switch (net::StatusOf(fields)) {
             case net::RecordStatus::Checked: row->setIcon(0, m_checkedIcon); break;
             case net::RecordStatus::Unchecked: row->setIcon(0, m_uncheckedIcon); break;
             case net::RecordStatus::Unknown: break; // no icon rather than a neighbour's
             }
-            row->setText(2, net::FieldAt(data.temp_filter, net::FoodName));
+            if (!fields.isEmpty())
+                row->setText(2, fields.first().toString());
             rows.append(row);
         }
+        // The scratch list ends up holding the fields of the last record.
+        if (!data.lst_data.isEmpty())
+            data.temp_filter = net::SplitFields(data.lst_data.last());
         LV_browse->addTopLevelItems(rows);
     } catch (const std::exception&) {
         m_messenger.message(QStringLiteral("Error #103"), joinLines({m_state.F(1, 46), m_state.F(1, 47)}),
