@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -250,14 +251,20 @@ void DL_Core::CreateStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
+    // One strip holds the three panels side by side, over the whole bar.
+    auto* strip = new QWidget(bar);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    bar->addPermanentWidget(strip, 1);
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new QLabel(strip);
         panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setMinimumWidth(0);
-        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        bar->addPermanentWidget(panel, i == 1 ? 1 : 0);
+        panel->setSizePolicy(i == 1 ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Preferred);
+        row->addWidget(panel, i == 1 ? 1 : 0);
         m_panels[i] = panel;
     }
 }
@@ -329,11 +336,10 @@ void DL_Core::UpdateStatusBar()
         const int text = panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() + 8;
         return std::max(Twips(twips), text);
     };
-    const int window = std::max(width(), m_client->width());
     const int first = fitted(m_panels[0], 1000), third = fitted(m_panels[2], 2000);
     m_panels[0]->setFixedWidth(first);
     m_panels[2]->setFixedWidth(third);
-    m_panels[1]->setFixedWidth(std::max(0, window - first - third - 16));
+    m_panels[1]->setMinimumWidth(0); // stretches over the rest of the bar
 }
 
 void DL_Core::Set_Taal()

@@ -576,6 +576,25 @@ private Q_SLOTS:
         QVERIFY(!window->isVisible());
     }
 
+    void keyboardReachesTheResults()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        connectOk();
+        server->setReply(kSearchPath, ScriptedHttpServer::text("A\xBD\xBC" "B\xBD\xBC"));
+        QTest::keyClicks(window->txt_item, u"abc"_qs);
+        QTest::keyClick(window->txt_item, Qt::Key_Return);
+        QCOMPARE(window->LV_browse->topLevelItemCount(), 2);
+        QWidget* next = window->txt_item->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        QCOMPARE(next, window->LV_browse); // Tab leads from the search box to the results
+        window->LV_browse->setFocus();
+        QTest::keyClick(window->LV_browse, Qt::Key_Down);
+        QTest::keyClick(window->LV_browse, Qt::Key_Down);
+        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
+    }
+
     void helpOpensTheFileWhenItExists()
     {
         window->Toolbar_ButtonClick(11);
