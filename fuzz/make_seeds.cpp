@@ -2,7 +2,9 @@
 // writers, so the seeds always follow the current file layouts.
 // Usage: fuzz_make_seeds <folder>; writes <folder>/<harness>/<seed>.
 #include "appstate.h"
+#include "bookmarks.h"
 #include "defaultlanguages.h"
+#include "foodrecord.h"
 #include "languagefile.h"
 #include "messenger.h"
 #include "settings.h"
@@ -136,6 +138,36 @@ void numberSeeds()
                 "9223372036854775807");
 }
 
+// Bookmarks files as the program writes them: empty, and with real records.
+void bookmarkSeeds()
+{
+    const QString harness = QStringLiteral("fuzz_bookmarks");
+    putSeed(harness, QStringLiteral("empty.dat"), *BookmarksFileBytes({}));
+    const NutritionValues apple{218, 52, 0.2f, 0.1f, 11.4f, 0.3f, 0.001f};
+    QStringList records;
+    for (float weight : {150.0f, 133.0f, 1.0f})
+        records << BookmarkRecord(QStringLiteral("Apple, raw"), QStringLiteral("Default"), weight,
+                                  ScaledToWeight(apple, weight), QStringLiteral("Exported with Dietlens"));
+    putSeed(harness, QStringLiteral("three.dat"), *BookmarksFileBytes(records));
+}
+
+// Request targets as the client sends them.
+void serverQuerySeeds()
+{
+    const QString harness = QStringLiteral("fuzz_serverquery");
+    putSeed(harness, QStringLiteral("search"), "/modules/swzoek.php?item=appel%20rauw");
+    putSeed(harness, QStringLiteral("submit"),
+            "/modules/"
+            "swadd.php?naam=Appel%20%26%20peer&kj=218&kcal=52&vvet=0.1&ovet=0.2&kdr=11.4&ew=0.3&nat=0.001"
+            "&opmerking=zelf%20gemaakt&gepost=Ren%E9e%20de%20Vries");
+    putSeed(
+        harness, QStringLiteral("submit-empty-kcal"),
+        "/modules/swadd.php?naam=Brood&kj=1000&kcal=&vvet=1&ovet=2&kdr=40&ew=8&nat=0.5&opmerking=&gepost=x");
+    putSeed(harness, QStringLiteral("checkin"),
+            "/modules/controle/dietlens_controle.php?&code=6-2400-142&naam=%20&email=&comnaam=pc&winuser=me"
+            "&opdrachten=0&traffic=0&appver=2.12&taal=English.lsf&toevoegingen=0&winver=6.01");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -150,5 +182,7 @@ int main(int argc, char** argv)
     searchReplySeeds();
     checkinSeeds();
     numberSeeds();
+    serverQuerySeeds();
+    bookmarkSeeds();
     return g_failures == 0 ? 0 : 1;
 }

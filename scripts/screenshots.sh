@@ -61,7 +61,8 @@ typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 # shot WINDOW NAME: saves the window with its frame as NAME.png.
 shot() {
-  sleep 0.6
+  xdotool windowmove "$1" 60 60 2>/dev/null || true
+  sleep 0.8
   import -frame -window "$1" "$out/$2.png"
   echo "   $out/$2.png ($(identify -format '%wx%h' "$out/$2.png"))"
 }
@@ -98,7 +99,7 @@ sleep 1.5
 # Points in dietlens' main window (client coordinates at 96 dpi; its layout is fixed).
 row_y() { echo $((82 + ($1 - 1) * 18)); }  # the n-th row of a list
 slider_x=208 slider_low_y=250              # on the weight slider's track, below the thumb
-bookmarks_button_x=104 toolbar_y=32        # toolbar button "bookmark list"
+results_button_x=80 bookmarks_button_x=104 toolbar_y=32  # toolbar buttons of the two lists
 
 step "dietlens, first start"
 "$bin/dietlens" >"$work/dietlens.log" 2>&1 &
@@ -168,10 +169,20 @@ xdotool mousemove 700 700
 shot "$main" bookmarks
 
 step "dietlens, new food item"
+click "$main" "$results_button_x" "$toolbar_y"
 focus "$main"
 keys ctrl+n
 add="$(wait_window "$dietlens" '^Add food items' 50)" || fail "no new food item window"
 focus "$add"
+typed "Oat biscuits"
+keys Tab
+typed "Wholegrain, from the bakery"
+keys Tab ctrl+a
+typed "30"
+for value in 590 141 2.1 3.9 2.7 19.5 0.12; do
+  keys Tab
+  typed "$value"
+done
 shot "$add" new-food-item
 keys Escape
 focus "$main"
@@ -191,8 +202,8 @@ typed "$HOME/Documents/Dietlens/My Language/English.lsf"
 keys Return
 sleep 1
 focus "$window"
-keys Home
-keys Tab Down Down Down
+keys Down Home
+keys Tab Down Down Down Down
 xdotool windowsize "$window" 900 620
 shot "$window" translator
 keys ctrl+x

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The reference food server under load and abuse, on loopback only:
+#   1. wrk, 100 connections, rotating search terms (DURATION, default 10s; 60s for the figures);
+#   2. 1,000 malformed requests (bench/foodserver/burst.py);
+#   3. 200 submissions sent at once, each a different food: every one must be
+#      answered "OK" and afterwards be found exactly once;
+# and the server's resident memory before, between and after.
+# Usage: scripts/server_abuse.sh [build dir]   (default build/, foodserver built if missing)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build}"
+duration="${DURATION:-10s}"
+
+if [ ! -x "$build/bin/foodserver" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j2 --target foodserver
+fi
+
+work="$(mktemp -d)"
+server_pid=""
+cleanup() {
+  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
+    kill -TERM "$server_pid"
+    wait "$server_pid" || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$build/bin/foodserver" --host 127.0.0.1 --port 0 --db "$work/abuse.db" --dataset usda-sr28 2>"$work/server.log" &
+server_pid=$!
+port=""
+for _ in $(seq 1 100); do
+  port="$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/server.log")"
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+[ -n "$port" ] || { echo "foodserver did not start:"; cat "$work/server.log"; exit 1; }
+base="http://127.0.0.1:$port"
+rss() { awk '/VmRSS/ {print $2 " kB"}' "/proc/$server_pid/status"; }
+
+echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); memory at start: $(rss)"
+curl -s --max-time 5 "$base/modules/swzoek.php?item=rice" >/dev/null
+echo "   after one search: $(rss)"
+
+echo "== wrk: 2 threads, 100 connections, $duration"
+wrk -t2 -c100 -d"$duration" --latency -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk.txt"
+errors="$(awk '/Socket errors|Non-2xx/ {print}' "$work/wrk.txt")"
+echo "   errors: ${errors:-none}; memory: $(rss)"
+
+echo "== 1,000 malformed requests"
+python3 "$root/bench/foodserver/burst.py" "$port" 1000
+kill -0 "$server_pid" || { echo "FAIL: the server is gone"; exit 1; }
+echo "   memory: $(rss)"
+
+echo "== 200 submissions at once"
+python3 - "$port" <<'PY'
+import concurrent.futures, sys, urllib.request, urllib.parse
+port = int(sys.argv[1])
+base = f"http://127.0.0.1:{port}/modules/"
+names = [f"Abusetest{n:03d}x" for n in range(200)]
+def submit(name):
+    q = urllib.parse.urlencode({"naam": name, "kj": "1000", "kcal": "239", "vvet": "1", "ovet": "2",
+                                "kdr": "30", "ew": "5", "nat": "0.1", "opmerking": "load", "gepost": "test"})
+    try:
+        with urllib.request.urlopen(base + "swadd.php?" + q, timeout=60) as r:
+            return r.read()
+    except Exception as e:
+        return repr(e).encode()
+with concurrent.futures.ThreadPoolExecutor(max_workers=200) as pool:
+    replies = list(pool.map(submit, names))
+accepted = sum(1 for r in replies if r.startswith(b"OK"))
+for r in {r for r in replies if not r.startswith(b"OK")}:
+    print("   not accepted:", r[:120])
+stored = {}
+for name in names:
+    with urllib.request.urlopen(base + "swzoek.php?item=" + name, timeout=30) as r:
+        body = r.read()
+    stored[name] = sum(1 for rec in body.split(b"\xbc") if rec.split(b"\xbd")[0] == name.encode())
+once = sum(1 for c in stored.values() if c == 1)
+print(f"   accepted {accepted}/200, stored exactly once {once}/200")
+if accepted != 200 or once != 200:
+    print("FAIL:", {k: v for k, v in stored.items() if v != 1})
+    sys.exit(1)
+PY
+echo "   memory: $(rss)"
+
+echo "== a second wrk run: memory must stay flat"
+wrk -t2 -c100 -d"$duration" -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk2.txt" | grep -E 'Requests/sec|errors|Non-2xx' || true
+echo "   memory at the end: $(rss)"
+echo "== summary"
+awk '/Requests\/sec/ {rps=$2} /^ +99%/ {p99=$2} END {printf "wrk 100 connections: %s searches/s, p99 %s\n", rps, p99}' "$work/wrk.txt"
