@@ -419,6 +419,23 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
+    if (watched == txt_item && event->type() == QEvent::KeyPress) {
+        // Down from the search box goes on into the shown list, choosing its
+        // first row when none is chosen yet, so the results can be read by
+        // keyboard right after a search.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier) {
+            QTreeWidget* list = LV_browse->isVisible() || !LV_browse_bookmarks->isVisible()
+                                    ? LV_browse
+                                    : LV_browse_bookmarks;
+            if (list->topLevelItemCount() > 0) {
+                list->setFocus(Qt::OtherFocusReason);
+                if (!list->currentItem())
+                    list->setCurrentItem(list->topLevelItem(0));
+                return true;
+            }
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

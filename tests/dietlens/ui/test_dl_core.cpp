@@ -595,6 +595,18 @@ private Q_SLOTS:
         QTest::keyClick(window->LV_browse, Qt::Key_Down);
         QTest::keyClick(window->LV_browse, Qt::Key_Down);
         QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
+
+        // Down from the search box enters the list; with no row chosen yet it
+        // chooses the first one, otherwise it keeps the chosen row.
+        window->txt_item->setFocus();
+        QTest::keyClick(window->txt_item, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), window->LV_browse);
+        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
+        window->LV_browse->setCurrentItem(nullptr);
+        window->txt_item->setFocus();
+        QTest::keyClick(window->txt_item, Qt::Key_Down);
+        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(0));
+        QVERIFY(window->LV_browse->topLevelItem(0)->isSelected());
     }
 
     void helpOpensTheFileWhenItExists()
