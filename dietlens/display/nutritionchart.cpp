@@ -73,13 +73,13 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
     const float scale = maxLength / nutrientSum;
     const bool widthLocked = v.kj >= maxLength;
 
-    struct BarSpec
+    struct BarValues
     {
         float width;
         float shownValue;
         const char16_t* pattern;
     };
-    const std::array<BarSpec, NutritionChart::kBarCount> specs{{
+    const std::array<BarValues, NutritionChart::kBarCount> barValues{{
         {v.kj, 0, u"#######"},
         {scale * v.saturatedFat, shown.saturatedFat, u"###0.00"},
         {scale * v.unsaturatedFat, shown.unsaturatedFat, u"###0.00"},
@@ -97,9 +97,9 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         bar.body.top = top;
         bar.body.height = NutritionChart::kBarHeight;
         if (!widthLocked) {
-            if (!isDrawableWidth(specs[i].width))
+            if (!isDrawableWidth(barValues[i].width))
                 return ChartDrawing::Failed;
-            bar.body.width = specs[i].width;
+            bar.body.width = barValues[i].width;
         }
         bar.rightCap = {bar.body.left + bar.body.width, top, NutritionChart::kCapWidth,
                         NutritionChart::kBarHeight};
@@ -114,7 +114,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
             else if (energyUnit == QLatin1String("1"))
                 bar.labelText = FormatNumber(shown.kcal, u"#######") + QLatin1Char(' ') + state.F(7, 35);
         } else {
-            bar.labelText = FormatNumber(specs[i].shownValue, specs[i].pattern) + QLatin1Char(' ') + grams;
+            bar.labelText = FormatNumber(barValues[i].shownValue, barValues[i].pattern) + QLatin1Char(' ') + grams;
         }
     }
     return ChartDrawing::Drawn;
