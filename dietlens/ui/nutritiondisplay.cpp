@@ -132,6 +132,10 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
     };
     watchList(m_c.LV_browse, &NutritionDisplay::LV_browse_Click);
     watchList(m_c.LV_browse_bookmarks, &NutritionDisplay::LV_browse_bookmarks_Click);
+    if (m_c.LV_browse)
+        m_resultsViewport = m_c.LV_browse->viewport();
+    if (m_c.LV_browse_bookmarks)
+        m_bookmarksViewport = m_c.LV_browse_bookmarks->viewport();
     if (m_c.LV_browse) {
         QAbstractItemModel* model = m_c.LV_browse->model();
         connect(model, &QAbstractItemModel::modelReset, this, &NutritionDisplay::ResultsListRebuilt);
@@ -508,12 +512,12 @@ void NutritionDisplay::startDrag(QTreeWidget* list)
 
 bool NutritionDisplay::isResultsViewport(QObject* o) const
 {
-    return m_c.LV_browse && o == m_c.LV_browse->viewport();
+    return m_resultsViewport && o == m_resultsViewport;
 }
 
 bool NutritionDisplay::isBookmarksViewport(QObject* o) const
 {
-    return m_c.LV_browse_bookmarks && o == m_c.LV_browse_bookmarks->viewport();
+    return m_bookmarksViewport && o == m_bookmarksViewport;
 }
 
 bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)

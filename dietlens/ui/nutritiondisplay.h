@@ -127,5 +127,10 @@ private:
 
     bool m_settingSlider = false;
     QPointer<QWidget> m_pressedViewport;
+    // The lists' viewports as they were when the filter was installed; only
+    // compared, never called, so events sent while a list is being destroyed
+    // are told apart safely.
+    const QObject* m_resultsViewport = nullptr;
+    const QObject* m_bookmarksViewport = nullptr;
     QPoint m_pressPos;
 };
