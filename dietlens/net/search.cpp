@@ -6,11 +6,11 @@
 namespace net {
 namespace {
 
-QStringList splitTerminated(QStringView text, QChar terminator)
+QStringList splitTerminated(QStringView text, QChar terminator, qsizetype maxParts = -1)
 {
     QStringList parts;
     qsizetype start = 0;
-    for (;;) {
+    while (maxParts < 0 || parts.size() < maxParts) {
         const qsizetype end = text.indexOf(terminator, start);
         if (end < 0)
             break;
@@ -32,9 +32,9 @@ bool HasRecords(QStringView reply)
     return reply.contains(kRecordEnd);
 }
 
-QStringList SplitRecords(QStringView reply)
+QStringList SplitRecords(QStringView reply, qsizetype maxRecords)
 {
-    return splitTerminated(reply, kRecordEnd);
+    return splitTerminated(reply, kRecordEnd, maxRecords);
 }
 
 QStringList SplitFields(QStringView record)

@@ -17,9 +17,17 @@ QByteArray BuildSearchUrl(const QString& searchUrl, const QString& searchText);
 // True when the reply holds at least one record terminator.
 bool HasRecords(QStringView reply);
 
-// Every text before a "¼", in order (an empty record gives an empty text).
-// Linear in the length of the reply.
-QStringList SplitRecords(QStringView reply);
+// Every text before a "¼", in order (an empty record gives an empty text),
+// at most maxRecords of them when that is not negative. Linear in the length
+// of the reply.
+QStringList SplitRecords(QStringView reply, qsizetype maxRecords = -1);
+
+// The most records the results list takes from one reply. A real server
+// sends a few hundred (ours at most 100,000); a broken one can fill a whole
+// reply with millions of empty records, and listing them would hold the
+// window for seconds and take gigabytes. Records past this are ignored like
+// text after the last "¼".
+inline constexpr qsizetype kMaxListedRecords = 100000;
 
 // Every text before a "½", in order; text after the last "½" is dropped.
 QStringList SplitFields(QStringView record);

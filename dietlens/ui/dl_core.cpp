@@ -294,6 +294,13 @@ bool DL_Core::requestRunning() const
     return m_checkinCycle->isBusy() || m_searchCycle->isBusy();
 }
 
+void DL_Core::setRequestLimits(const net::RequestLimits& limits)
+{
+    m_requestLimits = limits;
+    m_checkinCycle->setLimits(limits);
+    m_searchCycle->setLimits(limits);
+}
+
 void DL_Core::ArrangeMainWindow()
 {
     const QRect chart = Pic_grafiek->geometry();

@@ -9,6 +9,7 @@
 //   dl_core_lists.cpp    chart, slider, list choice, bookmarks and export
 //   dl_core_dialogs.cpp  the dialogs and the tray
 #include "checkin.h"
+#include "request.h"
 #include "showhelp.h"
 
 #include <QIcon>
@@ -141,6 +142,9 @@ public:
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
     net::RequestCycle& checkinRequests() { return *m_checkinCycle; }
     net::RequestCycle& searchRequests() { return *m_searchCycle; }
+    // Time-out and size cap of every request the window sends, those of the
+    // new-food-item window included.
+    void setRequestLimits(const net::RequestLimits& limits);
 
     // True while a check-in or search request waits for its reply.
     bool requestRunning() const;
@@ -170,6 +174,7 @@ private:
     Messenger& m_messenger;
     net::RequestCycle* m_checkinCycle;
     net::RequestCycle* m_searchCycle;
+    net::RequestLimits m_requestLimits;
     net::MachineFacts m_facts;
     bool m_haveFacts = false;
     bool m_exiting = false;

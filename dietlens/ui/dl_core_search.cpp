@@ -69,7 +69,7 @@ void DL_Core::SearchFoodItems()
         locked = false;
 
         if (net::HasRecords(data.txt_serverzoek)) {
-            data.lst_data = net::SplitRecords(data.txt_serverzoek);
+            data.lst_data = net::SplitRecords(data.txt_serverzoek, net::kMaxListedRecords);
             ShowSearchResults();
             UpdateStatusBar();
             return;

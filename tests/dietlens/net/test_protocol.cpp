@@ -168,6 +168,22 @@ private Q_SLOTS:
         QCOMPARE(HasRecords(reply), !records.isEmpty());
     }
 
+    void splitRecordsUpTo_data()
+    {
+        QTest::addColumn<int>("maxRecords");
+        QTest::addColumn<QStringList>("records");
+        QTest::newRow("no limit") << -1 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
+        QTest::newRow("more than there are") << 4 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
+        QTest::newRow("exactly as many") << 3 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
+        QTest::newRow("fewer: the first ones") << 2 << QStringList{u""_qs, u"a½"_qs};
+        QTest::newRow("none") << 0 << QStringList();
+    }
+    void splitRecordsUpTo()
+    {
+        QFETCH(int, maxRecords);
+        QTEST(SplitRecords(u"¼a½¼b¼tail"_qs, maxRecords), "records");
+    }
+
     void fieldsAndStatus_data()
     {
         QTest::addColumn<QString>("record");
