@@ -47,6 +47,8 @@ echo "== wrk: 2 threads, 100 connections, $duration"
 wrk -t2 -c100 -d"$duration" --latency -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk.txt"
 errors="$(awk '/Socket errors|Non-2xx/ {print}' "$work/wrk.txt")"
 echo "   errors: ${errors:-none}; memory: $(rss)"
+failed=0
+[ -z "$errors" ] || failed=1
 
 echo "== 1,000 malformed requests"
 python3 "$root/bench/foodserver/burst.py" "$port" 1000
@@ -55,20 +57,26 @@ echo "   memory: $(rss)"
 
 echo "== 200 submissions at once"
 python3 - "$port" <<'PY'
-import concurrent.futures, sys, urllib.request, urllib.parse
+import concurrent.futures, sys, time, urllib.request, urllib.parse
 port = int(sys.argv[1])
 base = f"http://127.0.0.1:{port}/modules/"
 names = [f"Abusetest{n:03d}x" for n in range(200)]
 def submit(name):
+    started = time.monotonic()
     q = urllib.parse.urlencode({"naam": name, "kj": "1000", "kcal": "239", "vvet": "1", "ovet": "2",
                                 "kdr": "30", "ew": "5", "nat": "0.1", "opmerking": "load", "gepost": "test"})
     try:
         with urllib.request.urlopen(base + "swadd.php?" + q, timeout=60) as r:
-            return r.read()
+            return r.read(), time.monotonic() - started
     except Exception as e:
-        return repr(e).encode()
+        return repr(e).encode(), time.monotonic() - started
+burst_start = time.monotonic()
 with concurrent.futures.ThreadPoolExecutor(max_workers=200) as pool:
-    replies = list(pool.map(submit, names))
+    answered = list(pool.map(submit, names))
+burst = time.monotonic() - burst_start
+replies = [r for r, _ in answered]
+slowest = max(t for _, t in answered)
+print(f"   all answered in {burst:.2f} s, slowest answer {slowest:.2f} s")
 accepted = sum(1 for r in replies if r.startswith(b"OK"))
 for r in {r for r in replies if not r.startswith(b"OK")}:
     print("   not accepted:", r[:120])
@@ -87,6 +95,11 @@ echo "   memory: $(rss)"
 
 echo "== a second wrk run: memory must stay flat"
 wrk -t2 -c100 -d"$duration" -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk2.txt" | grep -E 'Requests/sec|errors|Non-2xx' || true
+grep -qE 'Socket errors|Non-2xx' "$work/wrk2.txt" && failed=1
 echo "   memory at the end: $(rss)"
 echo "== summary"
-awk '/Requests\/sec/ {rps=$2} /^ +99%/ {p99=$2} END {printf "wrk 100 connections: %s searches/s, p99 %s\n", rps, p99}' "$work/wrk.txt"
+awk '/Requests\/sec/ {rps=$2} /^ +99%/ {p99=$2} /Latency +[0-9]/ {max=$4} END {printf "wrk 100 connections: %s searches/s, p99 %s, max %s\n", rps, p99, max}' "$work/wrk.txt"
+if [ "$failed" -ne 0 ]; then
+  echo "FAIL: wrk saw errors"
+  exit 1
+fi
