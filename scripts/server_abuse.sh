@@ -11,32 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
 duration="${DURATION:-10s}"
 
-if [ ! -x "$build/bin/foodserver" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build" -j2 --target foodserver
-fi
-
-work="$(mktemp -d)"
-server_pid=""
-cleanup() {
-  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
-    kill -TERM "$server_pid"
-    wait "$server_pid" || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-"$build/bin/foodserver" --host 127.0.0.1 --port 0 --db "$work/abuse.db" --dataset usda-sr28 2>"$work/server.log" &
-server_pid=$!
-port=""
-for _ in $(seq 1 100); do
-  port="$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/server.log")"
-  [ -n "$port" ] && break
-  sleep 0.1
-done
-[ -n "$port" ] || { echo "foodserver did not start:"; cat "$work/server.log"; exit 1; }
-base="http://127.0.0.1:$port"
+source "$root/scripts/foodserver_on_loopback.sh"
 rss() { awk '/VmRSS/ {print $2 " kB"}' "/proc/$server_pid/status"; }
 
 echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); memory at start: $(rss)"
