@@ -37,8 +37,14 @@ void FoodIndex::add(const Food& food)
     Entry entry = makeEntry(food);
     std::unique_lock lock(mutex_);
     const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, before);
+    const auto position = std::uint32_t(at - entries_.begin());
     entries_.insert(at, std::move(entry));
-    rebuildTrigrams();
+    // Every entry from the insertion point on moved one place up; the lists stay in entry order.
+    for (auto& [trigram, list] : trigrams_) {
+        for (auto it = std::lower_bound(list.begin(), list.end(), position); it != list.end(); ++it)
+            ++*it;
+    }
+    addTrigramsOf(position);
 }
 
 void FoodIndex::addAll(const std::vector<Food>& foods)
@@ -62,16 +68,19 @@ std::size_t FoodIndex::size() const
 
 void FoodIndex::rebuildTrigrams()
 {
-    // Entry positions move when a food is inserted, so the lists are rebuilt; submissions are
-    // rare and this takes a few milliseconds for the largest table.
     trigrams_.clear();
-    for (std::uint32_t i = 0; i < entries_.size(); ++i) {
-        const std::string& folded = entries_[i].folded;
-        for (std::size_t pos = 0; pos + 3 <= folded.size(); ++pos) {
-            std::vector<std::uint32_t>& list = trigrams_[trigramAt(folded, pos)];
-            if (list.empty() || list.back() != i)
-                list.push_back(i);
-        }
+    for (std::uint32_t i = 0; i < entries_.size(); ++i)
+        addTrigramsOf(i);
+}
+
+void FoodIndex::addTrigramsOf(std::uint32_t position)
+{
+    const std::string& folded = entries_[position].folded;
+    for (std::size_t pos = 0; pos + 3 <= folded.size(); ++pos) {
+        std::vector<std::uint32_t>& list = trigrams_[trigramAt(folded, pos)];
+        const auto at = std::lower_bound(list.begin(), list.end(), position);
+        if (at == list.end() || *at != position)
+            list.insert(at, position);
     }
 }
 

@@ -36,6 +36,8 @@ private:
     static Entry makeEntry(const Food& food);
     static bool before(const Entry& a, const Entry& b);
     void rebuildTrigrams();
+    // Puts the entry at this position into the list of every trigram of its name.
+    void addTrigramsOf(std::uint32_t position);
 
     mutable std::shared_mutex mutex_;
     std::vector<Entry> entries_; // in alphabetical order of the folded names

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
@@ -11,8 +12,12 @@ namespace foodserver {
 
 namespace {
 
-// Enough workers for a handful of keep-alive clients; each open connection holds one.
-constexpr std::size_t kWorkerThreads = 16;
+// Every open connection holds a worker for as long as it is kept alive, and connections beyond
+// the workers wait in a queue. The workers mostly wait on sockets, so there are enough for a
+// hundred clients at once; a kept-alive connection is closed after kKeepAliveRequests requests so
+// that waiting connections get their turn.
+constexpr std::size_t kWorkerThreads = 128;
+constexpr std::size_t kKeepAliveRequests = 100;
 
 std::string timestamp()
 {
@@ -89,8 +94,13 @@ HttpServer::HttpServer(FoodService& service)
     : service_(service), server_(std::make_unique<httplib::Server>()), log_(writeLogLine)
 {
     server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+    // The listening socket is kept to widen its backlog after binding (see bind()).
+    server_->set_socket_options([this](int sock) {
+        httplib::default_socket_options(sock);
+        listenSocket_ = sock;
+    });
     server_->set_tcp_nodelay(true); // headers and body go out in separate writes
-    server_->set_keep_alive_max_count(1000);
+    server_->set_keep_alive_max_count(kKeepAliveRequests);
     server_->set_keep_alive_timeout(5);
     server_->set_read_timeout(5);
     server_->set_write_timeout(5);
@@ -147,13 +157,18 @@ bool HttpServer::bind(const std::string& host, int port, std::string& error)
             error = "cannot listen on " + host;
             return false;
         }
-        return true;
+    } else {
+        if (!server_->bind_to_port(host, port)) {
+            error = "cannot listen on " + host + ":" + std::to_string(port);
+            return false;
+        }
+        port_ = port;
     }
-    if (!server_->bind_to_port(host, port)) {
-        error = "cannot listen on " + host + ":" + std::to_string(port);
-        return false;
-    }
-    port_ = port;
+    // The HTTP library listens with a backlog of 5: clients connecting in a burst then have their
+    // connection attempts dropped and retried by the kernel after 1, 3, 7, 15 ... seconds.
+    // Listening again on the bound socket sets the backlog the system allows.
+    if (listenSocket_ >= 0)
+        ::listen(listenSocket_, SOMAXCONN);
     return true;
 }
 

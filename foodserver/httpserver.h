@@ -34,6 +34,7 @@ private:
     FoodService& service_;
     std::unique_ptr<httplib::Server> server_;
     int port_ = 0;
+    int listenSocket_ = -1;
     std::atomic<bool> running_ = false;
     std::atomic<bool> stopRequested_ = false;
     std::function<void(const std::string&)> log_;

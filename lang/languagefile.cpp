@@ -1,5 +1,6 @@
 #include "languagefile.h"
 
+#include "boundedread.h"
 #include "cp1252.h"
 #include "messenger.h"
 
@@ -30,7 +31,7 @@ std::optional<RecordFields> readFirstRecord(const QString& path)
     // Nothing past the largest possible first record is needed, so an
     // oversized file is never read whole.
     constexpr qint64 kMaxFirstRecord = 4 + LanguageTables::kTableCount * (2 + 65535);
-    const QByteArray bytes = file.read(kMaxFirstRecord);
+    const QByteArray bytes = ReadAtMost(file, kMaxFirstRecord);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 

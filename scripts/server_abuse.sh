@@ -11,32 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
 duration="${DURATION:-10s}"
 
-if [ ! -x "$build/bin/foodserver" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build" -j2 --target foodserver
-fi
-
-work="$(mktemp -d)"
-server_pid=""
-cleanup() {
-  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
-    kill -TERM "$server_pid"
-    wait "$server_pid" || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-"$build/bin/foodserver" --host 127.0.0.1 --port 0 --db "$work/abuse.db" --dataset usda-sr28 2>"$work/server.log" &
-server_pid=$!
-port=""
-for _ in $(seq 1 100); do
-  port="$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/server.log")"
-  [ -n "$port" ] && break
-  sleep 0.1
-done
-[ -n "$port" ] || { echo "foodserver did not start:"; cat "$work/server.log"; exit 1; }
-base="http://127.0.0.1:$port"
+source "$root/scripts/foodserver_on_loopback.sh"
 rss() { awk '/VmRSS/ {print $2 " kB"}' "/proc/$server_pid/status"; }
 
 echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); memory at start: $(rss)"
@@ -47,6 +22,8 @@ echo "== wrk: 2 threads, 100 connections, $duration"
 wrk -t2 -c100 -d"$duration" --latency -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk.txt"
 errors="$(awk '/Socket errors|Non-2xx/ {print}' "$work/wrk.txt")"
 echo "   errors: ${errors:-none}; memory: $(rss)"
+failed=0
+[ -z "$errors" ] || failed=1
 
 echo "== 1,000 malformed requests"
 python3 "$root/bench/foodserver/burst.py" "$port" 1000
@@ -55,20 +32,26 @@ echo "   memory: $(rss)"
 
 echo "== 200 submissions at once"
 python3 - "$port" <<'PY'
-import concurrent.futures, sys, urllib.request, urllib.parse
+import concurrent.futures, sys, time, urllib.request, urllib.parse
 port = int(sys.argv[1])
 base = f"http://127.0.0.1:{port}/modules/"
 names = [f"Abusetest{n:03d}x" for n in range(200)]
 def submit(name):
+    started = time.monotonic()
     q = urllib.parse.urlencode({"naam": name, "kj": "1000", "kcal": "239", "vvet": "1", "ovet": "2",
                                 "kdr": "30", "ew": "5", "nat": "0.1", "opmerking": "load", "gepost": "test"})
     try:
         with urllib.request.urlopen(base + "swadd.php?" + q, timeout=60) as r:
-            return r.read()
+            return r.read(), time.monotonic() - started
     except Exception as e:
-        return repr(e).encode()
+        return repr(e).encode(), time.monotonic() - started
+burst_start = time.monotonic()
 with concurrent.futures.ThreadPoolExecutor(max_workers=200) as pool:
-    replies = list(pool.map(submit, names))
+    answered = list(pool.map(submit, names))
+burst = time.monotonic() - burst_start
+replies = [r for r, _ in answered]
+slowest = max(t for _, t in answered)
+print(f"   all answered in {burst:.2f} s, slowest answer {slowest:.2f} s")
 accepted = sum(1 for r in replies if r.startswith(b"OK"))
 for r in {r for r in replies if not r.startswith(b"OK")}:
     print("   not accepted:", r[:120])
@@ -87,6 +70,11 @@ echo "   memory: $(rss)"
 
 echo "== a second wrk run: memory must stay flat"
 wrk -t2 -c100 -d"$duration" -s "$root/bench/foodserver/terms.lua" "$base" | tee "$work/wrk2.txt" | grep -E 'Requests/sec|errors|Non-2xx' || true
+grep -qE 'Socket errors|Non-2xx' "$work/wrk2.txt" && failed=1
 echo "   memory at the end: $(rss)"
 echo "== summary"
-awk '/Requests\/sec/ {rps=$2} /^ +99%/ {p99=$2} END {printf "wrk 100 connections: %s searches/s, p99 %s\n", rps, p99}' "$work/wrk.txt"
+awk '/Requests\/sec/ {rps=$2} /^ +99%/ {p99=$2} /Latency +[0-9]/ {max=$4} END {printf "wrk 100 connections: %s searches/s, p99 %s, max %s\n", rps, p99, max}' "$work/wrk.txt"
+if [ "$failed" -ne 0 ]; then
+  echo "FAIL: wrk saw errors"
+  exit 1
+fi

@@ -43,27 +43,13 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     lbl_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(Frame_preview))->addWidget(lbl_text);
 
-    cmd_save = new QPushButton(QStringLiteral("Save"), this);
-    cmd_save->setObjectName(QStringLiteral("cmd_save"));
-    cmd_save->setDefault(true);
-    cmd_annuleer = new QPushButton(QStringLiteral("Cancel"), this);
-    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
-    cmd_annuleer->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_save);
-    buttons->addWidget(cmd_annuleer);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lbl_info);
-    layout->addWidget(Frame_text);
-    layout->addWidget(Frame_preview);
-    layout->addLayout(buttons);
-    setMinimumWidth(460);
+    const DialogButtons buttons = LayOutDialog(this, {lbl_info, Frame_text, Frame_preview},
+                                               QStringLiteral("cmd_save"), QStringLiteral("Save"), 460);
+    cmd_save = buttons.accept;
+    cmd_annuleer = buttons.cancel;
 
     connect(txt_newtxt, &QLineEdit::textChanged, lbl_text, &QLabel::setText);
     connect(cmd_save, &QPushButton::clicked, this, &TR_Edit::cmd_save_Click);
-    connect(cmd_annuleer, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TR_Edit::PrepareNewRow()

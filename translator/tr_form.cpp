@@ -33,25 +33,12 @@ TR_Form::TR_Form(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     new TypingLimit(txt_form, kMaxFormNameLength);
     (new QVBoxLayout(Frame_form))->addWidget(txt_form);
 
-    cmd_save = new QPushButton(QStringLiteral("Save"), this);
-    cmd_save->setObjectName(QStringLiteral("cmd_save"));
-    cmd_save->setDefault(true);
-    cmd_annuleer = new QPushButton(QStringLiteral("Cancel"), this);
-    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
-    cmd_annuleer->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_save);
-    buttons->addWidget(cmd_annuleer);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lbl_info);
-    layout->addWidget(Frame_form);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    const DialogButtons buttons =
+        LayOutDialog(this, {lbl_info, Frame_form}, QStringLiteral("cmd_save"), QStringLiteral("Save"), 420);
+    cmd_save = buttons.accept;
+    cmd_annuleer = buttons.cancel;
 
     connect(cmd_save, &QPushButton::clicked, this, &TR_Form::cmd_save_Click);
-    connect(cmd_annuleer, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TR_Form::PrepareEditForm(int form)

@@ -37,26 +37,12 @@ TR_Replace::TR_Replace(TranslatorDocument& document, Messenger& messenger, QWidg
     txt_vervang->setObjectName(QStringLiteral("txt_vervang"));
     (new QVBoxLayout(Frame_vervang))->addWidget(txt_vervang);
 
-    cmd_replace = new QPushButton(QStringLiteral("Replace"), this);
-    cmd_replace->setObjectName(QStringLiteral("cmd_replace"));
-    cmd_replace->setDefault(true);
-    cmd_annuleer = new QPushButton(QStringLiteral("Cancel"), this);
-    cmd_annuleer->setObjectName(QStringLiteral("cmd_annuleer"));
-    cmd_annuleer->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_replace);
-    buttons->addWidget(cmd_annuleer);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lbl_info);
-    layout->addWidget(Frame_zoek);
-    layout->addWidget(Frame_vervang);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    const DialogButtons buttons = LayOutDialog(this, {lbl_info, Frame_zoek, Frame_vervang},
+                                               QStringLiteral("cmd_replace"), QStringLiteral("Replace"), 420);
+    cmd_replace = buttons.accept;
+    cmd_annuleer = buttons.cancel;
 
     connect(cmd_replace, &QPushButton::clicked, this, &TR_Replace::cmd_replace_Click);
-    connect(cmd_annuleer, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TR_Replace::cmd_replace_Click()

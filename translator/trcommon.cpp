@@ -2,7 +2,10 @@
 
 #include "messenger.h"
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace translator {
@@ -20,6 +23,30 @@ QString versionText()
 QString programCaption()
 {
     return programTitle() + QLatin1Char(' ') + versionText();
+}
+
+DialogButtons LayOutDialog(QDialog* dialog, std::initializer_list<QWidget*> widgets,
+                           const QString& acceptName, const QString& acceptText, int minimumWidth)
+{
+    DialogButtons made{new QPushButton(acceptText, dialog),
+                       new QPushButton(QStringLiteral("Cancel"), dialog)};
+    made.accept->setObjectName(acceptName);
+    made.accept->setDefault(true);
+    made.cancel->setObjectName(QStringLiteral("cmd_annuleer"));
+    made.cancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(made.accept);
+    buttons->addWidget(made.cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    layout->addLayout(buttons);
+    dialog->setMinimumWidth(minimumWidth);
+
+    QObject::connect(made.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return made;
 }
 
 QString GetSpecialFolder(Messenger& messenger)

@@ -8,9 +8,13 @@
 
 #include <exception>
 #include <functional>
+#include <initializer_list>
 
 class Messenger;
+class QDialog;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 
 namespace translator {
 
@@ -45,6 +49,19 @@ template <class F> void RunCommand(Messenger& messenger, const QString& code, F&
         ShowGeneralError(messenger, code);
     }
 }
+
+// The buttons of translator's small dialogs.
+struct DialogButtons
+{
+    QPushButton* accept;
+    QPushButton* cancel;
+};
+
+// Stacks a small dialog's widgets in the given order and puts its buttons at the right below
+// them: the accepting button (the default, so Enter presses it) with the given object name and
+// text, and "Cancel" ("cmd_annuleer"), which rejects the dialog, as Esc does.
+DialogButtons LayOutDialog(QDialog* dialog, std::initializer_list<QWidget*> widgets,
+                           const QString& acceptName, const QString& acceptText, int minimumWidth);
 
 // A typing limit that, unlike QLineEdit::setMaxLength, never cuts a longer
 // text set by the program: such a text stays whole and can only get shorter.

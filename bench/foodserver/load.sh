@@ -9,33 +9,7 @@ build="${1:-$root/build-release}"
 duration="${DURATION:-10s}"
 connections="${CONNECTIONS:-8}"
 
-if [ ! -x "$build/bin/foodserver" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build" -j2 --target foodserver
-fi
-
-work="$(mktemp -d)"
-server_pid=""
-cleanup() {
-  if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
-    kill -TERM "$server_pid"
-    wait "$server_pid" || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The request log goes to a file: writing it is part of the cost being measured.
-"$build/bin/foodserver" --host 127.0.0.1 --port 0 --db "$work/load.db" --dataset usda-sr28 2>"$work/server.log" &
-server_pid=$!
-port=""
-for _ in $(seq 1 100); do
-  port="$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/server.log")"
-  [ -n "$port" ] && break
-  sleep 0.1
-done
-[ -n "$port" ] || { echo "foodserver did not start:"; cat "$work/server.log"; exit 1; }
-base="http://127.0.0.1:$port"
+source "$root/scripts/foodserver_on_loopback.sh"
 
 echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg), foodserver on $base"
 echo "== searches: wrk, 2 threads, $connections connections, $duration, 18 rotating terms"

@@ -1,5 +1,6 @@
 #include "bookmarks.h"
 
+#include "boundedread.h"
 #include "cp1252.h"
 #include "foodrecord.h"
 #include "languagetables.h"
@@ -111,7 +112,7 @@ QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messe
     QFile file(path);
     BookmarksRead read;
     if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(kReadLimit);
+        const QByteArray bytes = ReadAtMost(file, kReadLimit);
         const bool readFailed = file.error() != QFileDevice::NoError;
         file.close();
         read = ParseBookmarksFile(bytes);

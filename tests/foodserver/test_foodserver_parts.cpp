@@ -1,11 +1,16 @@
 // The parts of the food server that need no network: query decoding, text helpers, the
-// command line and the table reader.
+// command line, the table reader and the search index.
 #include "dataset.h"
+#include "foodindex.h"
 #include "options.h"
 #include "query.h"
 #include "text.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
+#include <set>
 
 using namespace foodserver;
 
@@ -138,6 +143,44 @@ private Q_SLOTS:
         std::string error;
         QVERIFY(!parseTable(tsv.toStdString(), foods, error));
         QVERIFY2(QByteArray::fromStdString(error).startsWith(where), error.c_str());
+    }
+
+    // Submissions are added to the index one at a time while it is in use; every search must
+    // then answer exactly as an index built from all foods at once, in the same order.
+    void indexGrownOneFoodAtATimeAnswersAsOneBuiltAtOnce()
+    {
+        std::vector<Food> foods;
+        std::string error;
+        QVERIFY2(parseTable(bundledTable("ifct2017"), foods, error), error.c_str());
+        for (std::size_t i = 0; i < foods.size(); ++i)
+            foods[i].id = std::int64_t(i + 1);
+        // A few names that sort before, between and after the others, and a duplicate name.
+        for (const char* name : {"Aaa first", "Zzz last", "Rice, raw", "rICE pudding"}) {
+            Food extra = foods.front();
+            extra.name = name;
+            extra.id = std::int64_t(foods.size() + 1);
+            foods.push_back(extra);
+        }
+        std::vector<Food> shuffled = foods;
+        std::shuffle(shuffled.begin(), shuffled.end(), *QRandomGenerator::global());
+
+        FoodIndex atOnce;
+        atOnce.addAll(foods);
+        FoodIndex grown;
+        grown.addAll(std::vector<Food>(shuffled.begin(), shuffled.begin() + 100));
+        for (auto it = shuffled.begin() + 100; it != shuffled.end(); ++it)
+            grown.add(*it);
+        QCOMPARE(grown.size(), atOnce.size());
+
+        std::set<std::string> terms = {"ric", "rice", "aaa", "zzz", "pud", "oil", "dal", "xyz"};
+        for (const Food& food : foods) {
+            if (food.name.size() >= 5)
+                terms.insert(food.name.substr(food.name.size() / 2 - 1, 3));
+        }
+        for (const std::string& term : terms) {
+            QCOMPARE(grown.search(term, 1000), atOnce.search(term, 1000));
+            QCOMPARE(grown.search(term, 7), atOnce.search(term, 7));
+        }
     }
 };
 

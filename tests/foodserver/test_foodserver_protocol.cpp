@@ -10,6 +10,12 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <thread>
 
 using namespace foodserver;
@@ -424,6 +430,45 @@ private Q_SLOTS:
                     .startsWith("HTTP/1.1 405"));
         QCOMPARE(server_.get("/modules/swadd.php").body.left(6), QByteArray("ERROR "));
         QCOMPARE(records(server_.get(searchTarget("ricebean")).body).size(), 1);
+    }
+
+    // A hundred clients connecting in the same moment must all be let in at once: the kernel
+    // completes connections into the listen queue before the server accepts them, and one
+    // dropped from a short queue retries only after a second or more.
+    void burstOfConnectionsIsQueuedNotDropped()
+    {
+        ServiceOptions options;
+        options.dbPath = dir_.filePath(QStringLiteral("burst.db")).toStdString();
+        options.dataset = "ifct2017";
+        std::string error;
+        const auto service = FoodService::open(options, error);
+        QVERIFY2(service, error.c_str());
+        HttpServer http(*service);
+        QVERIFY2(http.bind("127.0.0.1", 0, error), error.c_str()); // bound, not accepting yet
+
+        constexpr int kClients = 64;
+        std::vector<int> sockets;
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(http.port()));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        for (int i = 0; i < kClients; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            QVERIFY(fd >= 0);
+            sockets.push_back(fd);
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        }
+        int connected = 0;
+        for (int fd : sockets) {
+            pollfd p{fd, POLLOUT, 0};
+            int failure = 0;
+            socklen_t size = sizeof failure;
+            if (::poll(&p, 1, 300) == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &failure, &size) == 0 &&
+                failure == 0)
+                ++connected;
+            ::close(fd);
+        }
+        QCOMPARE(connected, kClients);
     }
 };
 
