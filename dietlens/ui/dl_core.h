@@ -149,6 +149,11 @@ public:
     // True while a check-in or search request waits for its reply.
     bool requestRunning() const;
 
+    // At most this many characters of a text from a server go into a list
+    // row or the status bar; a real food name has a few dozen, and laying out
+    // one of megabytes held the window for seconds on every repaint.
+    static constexpr qsizetype kMaxShownText = 1000;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

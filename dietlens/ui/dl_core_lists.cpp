@@ -35,7 +35,7 @@ void DL_Core::ConnectDisplayControls()
     c.toolbarBookmarks = toolbarButton(6);
     c.toolbarAddFood = toolbarButton(8);
     c.toolbarBookmark = toolbarButton(9);
-    c.setStatusText = [this](const QString& text) { statusPanel(2)->setText(text); };
+    c.setStatusText = [this](const QString& text) { statusPanel(2)->setText(text.left(kMaxShownText)); };
     m_display = new NutritionDisplay(m_state, m_messenger, c, this);
 }
 

@@ -111,7 +111,7 @@ void DL_Core::ShowSearchResults()
             case net::RecordStatus::Unknown: break; // no icon rather than a neighbour's
             }
             if (!fields.isEmpty())
-                row->setText(2, fields.first().toString());
+                row->setText(2, fields.first().left(kMaxShownText).toString());
             rows.append(row);
         }
         // The scratch list ends up holding the fields of the last record.
