@@ -132,9 +132,11 @@ RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& st
     reply->deleteLater();
 
     if (failure == RequestFailure::None && error != QNetworkReply::NoError) {
-        // Errors below 200 are network and proxy failures; the others are
-        // HTTP-level answers, which count as replies when a status arrived.
-        if (int(error) < 200 || !status.isValid())
+        // Errors below 200 are network and proxy failures. The others count
+        // as replies only when they stand for an HTTP error status that
+        // arrived (404, 500, ...); with a success status they mean the body
+        // could not be read, e.g. a content encoding that does not decode.
+        if (int(error) < 200 || !status.isValid() || status.toInt() < 400)
             failure = RequestFailure::Transport;
     }
     // A redirect still standing at the end (a loop) or an interim status is

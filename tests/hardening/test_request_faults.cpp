@@ -94,6 +94,14 @@ private Q_SLOTS:
                           page,
                       0}}
             << false << 2000 << int(RequestFailure::None) << page;
+        QTest::newRow("gzip body that is not gzip")
+            << Steps{{header("200 OK", "Content-Encoding: gzip\r\nContent-Length: 16\r\n") +
+                          "2.12, not packed",
+                      0}}
+            << false << 2000 << int(RequestFailure::Transport) << QByteArray();
+        QTest::newRow("HTTP 404 page is a reply")
+            << Steps{{header("404 Not Found", "Content-Length: 9\r\n") + "not found", 0}} << false << 2000
+            << int(RequestFailure::None) << QByteArray("not found");
         QTest::newRow("every byte value")
             << Steps{{header("200 OK", "Content-Length: 256\r\n") + allByteValues(), 0}} << false << 2000
             << int(RequestFailure::None) << allByteValues();
