@@ -404,8 +404,9 @@ private Q_SLOTS:
             const char* prefix;
         } requests[] = {
             {Request::Checkin, "check-in"}, {Request::Search, "search"}, {Request::Submit, "submit"}};
+        const QList<Fault> faults = faultTable();
         for (const auto& r : requests) {
-            for (const Fault& f : faultTable()) {
+            for (const Fault& f : faults) {
                 const Outcome outcome = r.request == Request::Checkin  ? f.outcomes.checkin
                                         : r.request == Request::Search ? f.outcomes.search
                                                                        : f.outcomes.submit;
@@ -447,7 +448,7 @@ private Q_SLOTS:
         WaitWatch watch;
         qint64 elapsed = 0;
         bool addStillOpen = false;
-        bool addLockedDuringWait = true;
+        bool addStayedOpenDuringWait = true;
         QStringList addFaultTitles;
         QString addedAfterFault;
         QString term = u"rye"_qs;
@@ -484,7 +485,7 @@ private Q_SLOTS:
                                   [&] {
                                       dialog.close();
                                       dialog.cmd_annuleer_Click();
-                                      addLockedDuringWait &= dialog.isVisible();
+                                      addStayedOpenDuringWait &= dialog.isVisible();
                                   });
                 elapsed = clock.elapsed();
                 addStillOpen = dialog.isVisible();
@@ -512,7 +513,7 @@ private Q_SLOTS:
                  qPrintable(u"stalled %1 ms"_qs.arg(watch.longestStallMs)));
         QVERIFY(watch.cursorEachTick);
         QVERIFY(watch.lockedEachTick);
-        QVERIFY(addLockedDuringWait);
+        QVERIFY(addStayedOpenDuringWait);
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(decoy->requestCount(), 0);
         if (!refused && !unknownHost)
