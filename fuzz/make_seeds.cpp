@@ -119,7 +119,9 @@ void checkinSeeds()
 void numberSeeds()
 {
     const QString harness = QStringLiteral("fuzz_numbers");
-    const char* texts[] = {"1E-05", "2.5E+07", "12,5", " -7abc", "", "0.0001", "3.4028235E+38", "1e999"};
+    const char* texts[] = {"1E-05", "2.5E+07", "12,5", " -7abc", "", "0.0001", "3.4028235E+38", "1e999",
+                           // seven digits that do not name the float they were written from
+                           "10000000570600000000007154268"};
     int n = 0;
     for (const char* text : texts)
         putSeed(harness, QStringLiteral("val%1").arg(n++), QByteArray(1, '\0') + text);
