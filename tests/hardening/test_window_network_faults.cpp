@@ -6,7 +6,6 @@
 // the same window succeed.
 #include "appstate.h"
 #include "cp1252.h"
-#include "defaultlanguages.h"
 #include "dl_add.h"
 #include "dl_core.h"
 #include "messenger.h"
@@ -15,6 +14,7 @@
 #include "scriptedhttpserver.h"
 #include "search.h"
 #include "settings.h"
+#include "setupuser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -339,22 +339,7 @@ private Q_SLOTS:
         QVERIFY(broken->start());
 
         state = std::make_unique<AppState>();
-        const QString root = dir->path() + u'/';
-        state->AppDataFolder = state->DocumentsFolder = state->ProgramFolder = root;
-        state->LanguageFolder = state->DatabaseFolder = root;
-        state->SettingsPath = root + u"dl2set.dat"_qs;
-        state->hosts.checkin = state->hosts.foodEn = state->hosts.foodNl = good->hostPort();
-        CreateEnglishLanguage(state->lang, *state);
-        Settings& s = state->settings;
-        s.LanguageFile = u"English.lsf"_qs;
-        s.ServerChoice = u"1"_qs;
-        s.ShowConnectNotice = s.ShowTrayNotice = s.AlwaysOnTop = s.MailOptIn = u"0"_qs;
-        s.FirstName = u"Jan"_qs;
-        s.LastName = u"Jansen"_qs;
-        s.SearchCount = u"4"_qs;
-        s.TrafficCount = u"100"_qs;
-        s.AddedCount = u"2"_qs;
-        s.EnergyUnit = s.WeightUnit = u"0"_qs;
+        testsupport::prepareSetUpUser(*state, dir->path(), good->hostPort(), good->hostPort());
         messenger = std::make_unique<ScriptedMessenger>();
 
         window = std::make_unique<DL_Core>(*state, *messenger);

@@ -2,11 +2,11 @@
 // search, the shell commands and the language of menus and tooltips.
 #include "appstate.h"
 #include "cp1252.h"
-#include "defaultlanguages.h"
 #include "dl_core.h"
 #include "messenger.h"
 #include "request.h"
 #include "scriptedhttpserver.h"
+#include "setupuser.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -147,31 +147,9 @@ private Q_SLOTS:
         server = std::make_unique<ScriptedHttpServer>();
         QVERIFY(server->start());
         state = std::make_unique<AppState>();
-        const QString root = dir->path() + u'/';
-        state->AppDataFolder = root;
-        state->DocumentsFolder = root;
-        state->ProgramFolder = root;
-        state->LanguageFolder = root;
-        state->DatabaseFolder = root;
-        state->SettingsPath = root + u"dl2set.dat"_qs;
-        state->hosts.checkin = server->hostPort();
-        state->hosts.foodEn = server->hostPort();
-        state->hosts.foodNl = ScriptedHttpServer::refusingHostPort();
+        testsupport::prepareSetUpUser(*state, dir->path(), server->hostPort(),
+                                      ScriptedHttpServer::refusingHostPort());
         state->hosts.siteEn = u"http://site.example/"_qs;
-        CreateEnglishLanguage(state->lang, *state);
-        Settings& s = state->settings;
-        s.LanguageFile = u"English.lsf"_qs;
-        s.ServerChoice = u"1"_qs;
-        s.ShowConnectNotice = u"0"_qs;
-        s.ShowTrayNotice = u"0"_qs;
-        s.AlwaysOnTop = u"0"_qs;
-        s.MailOptIn = u"0"_qs;
-        s.FirstName = u"Jan"_qs;
-        s.LastName = u"Jansen"_qs;
-        s.SearchCount = u"4"_qs;
-        s.TrafficCount = u"100"_qs;
-        s.AddedCount = u"2"_qs;
-        s.EnergyUnit = s.WeightUnit = u"0"_qs;
         messenger = std::make_unique<ScriptedMessenger>();
         opened.clear();
         help.opened.clear();

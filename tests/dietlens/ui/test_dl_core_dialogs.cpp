@@ -6,6 +6,7 @@
 #include "messenger.h"
 #include "scriptedhttpserver.h"
 #include "settings.h"
+#include "setupuser.h"
 #include "systemtray.h"
 
 #include <QAction>
@@ -65,23 +66,12 @@ private Q_SLOTS:
         server = std::make_unique<ScriptedHttpServer>();
         QVERIFY(server->start());
         state = std::make_unique<AppState>();
-        const QString root = dir->path() + u'/';
-        state->AppDataFolder = state->DocumentsFolder = state->ProgramFolder = root;
-        state->LanguageFolder = state->DatabaseFolder = root;
-        state->SettingsPath = root + u"dl2set.dat"_qs;
-        state->hosts.checkin = state->hosts.foodEn = server->hostPort();
-        state->hosts.foodNl = ScriptedHttpServer::refusingHostPort();
-        CreateEnglishLanguage(state->lang, *state);
+        testsupport::prepareSetUpUser(*state, dir->path(), server->hostPort(),
+                                      ScriptedHttpServer::refusingHostPort());
+        Settings& s = state->settings;
+        s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_qs;
         messenger = std::make_unique<ScriptedMessenger>();
         QVERIFY(EnsureDefaultLanguageFiles(*state, *messenger));
-        Settings& s = state->settings;
-        s.LanguageFile = u"English.lsf"_qs;
-        s.ServerChoice = u"1"_qs;
-        s.ShowConnectNotice = s.ShowTrayNotice = s.AlwaysOnTop = s.MailOptIn = u"0"_qs;
-        s.FirstName = u"Jan"_qs;
-        s.LastName = u"Jansen"_qs;
-        s.EnergyUnit = s.WeightUnit = u"0"_qs;
-        s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_qs;
         dialogs.clear();
         driveDialog = {};
         trayAvailable = true;
