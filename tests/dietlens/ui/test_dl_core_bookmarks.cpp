@@ -2,11 +2,11 @@
 // with the keyboard, bookmark it, list the bookmarks, start again.
 #include "appstate.h"
 #include "bookmarks.h"
-#include "defaultlanguages.h"
 #include "dl_core.h"
 #include "messenger.h"
 #include "nutritionchartview.h"
 #include "scriptedhttpserver.h"
+#include "setupuser.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -73,20 +73,9 @@ private Q_SLOTS:
     {
         QVERIFY(dir.isValid());
         QVERIFY(server.start());
-        const QString root = dir.path() + QLatin1Char('/');
-        state.AppDataFolder = state.DocumentsFolder = state.ProgramFolder = root;
-        state.LanguageFolder = state.DatabaseFolder = root;
-        state.SettingsPath = root + QStringLiteral("dl2set.dat");
-        state.BookmarksPath = root + QStringLiteral("bookmarks.dat");
-        state.hosts.checkin = state.hosts.foodEn = server.hostPort();
-        state.hosts.foodNl = ScriptedHttpServer::refusingHostPort();
-        CreateEnglishLanguage(state.lang, state);
-        Settings& s = state.settings;
-        s.LanguageFile = QStringLiteral("English.lsf");
-        s.ServerChoice = QStringLiteral("1");
-        s.ShowConnectNotice = s.ShowTrayNotice = s.AlwaysOnTop = s.MailOptIn = QStringLiteral("0");
-        s.FirstName = QStringLiteral("Jan");
-        s.EnergyUnit = s.WeightUnit = QStringLiteral("0");
+        testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(),
+                                      ScriptedHttpServer::refusingHostPort());
+        state.BookmarksPath = dir.path() + QStringLiteral("/bookmarks.dat");
         server.setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
         server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
     }
