@@ -18,38 +18,8 @@
 #include "messenger.h"
 
 #include <QFile>
-#include <QtEndian>
-
-#include <array>
-#include <optional>
 
 namespace {
-
-using Fields = std::array<QByteArray, LanguageTables::kTableCount>;
-
-std::optional<Fields> referenceFirstRecord(const QByteArray& file)
-{
-    if (file.size() < 4)
-        return std::nullopt;
-    const auto* p = reinterpret_cast<const uchar*>(file.constData());
-    const qint32 count =
-        qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
-    if (count < 1)
-        return std::nullopt;
-    Fields fields;
-    qsizetype pos = 4;
-    for (QByteArray& f : fields) {
-        if (pos + 2 > file.size())
-            return std::nullopt;
-        const qsizetype len = qsizetype(p[pos]) | qsizetype(p[pos + 1]) << 8;
-        pos += 2;
-        if (pos + len > file.size())
-            return std::nullopt;
-        f = file.mid(pos, len);
-        pos += len;
-    }
-    return fields;
-}
 
 // The pieces of a table text that end in a 0xBE byte; the rest is dropped.
 QList<QByteArray> terminatedPieces(const QByteArray& field)
@@ -76,11 +46,11 @@ const LanguageTables& markedTables()
     return marked;
 }
 
-LanguageTables expectedTables(const Fields& fields)
+LanguageTables expectedTables(const QList<QByteArray>& fields)
 {
     LanguageTables t = markedTables();
     for (int table = 0; table < LanguageTables::kTableCount; ++table) {
-        const QList<QByteArray> pieces = terminatedPieces(fields[size_t(table)]);
+        const QList<QByteArray> pieces = terminatedPieces(fields[table]);
         int index = LanguageTables::firstIndex(table);
         for (const QByteArray& piece : pieces) {
             if (index > LanguageTables::lastIndex(table))
@@ -101,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QByteArray bytes = fuzzsupport::input(data, size);
     fuzzsupport::putFile(path, bytes);
-    const std::optional<Fields> reference = referenceFirstRecord(bytes);
+    const auto reference = fuzzsupport::referenceFirstRecord(bytes, LanguageTables::kTableCount);
 
     // Loader.
     LanguageTables tables = marked;
@@ -114,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(messenger.shown[0].title == QStringLiteral("Error during loading #03"));
     } else {
         FUZZ_CHECK(messenger.shown.isEmpty());
-        FUZZ_CHECK(tables == expectedTables(*reference));
+        FUZZ_CHECK(tables == expectedTables(reference->fields));
     }
 
     // Version reader.
@@ -125,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(versionMessenger.shown.size() == 1);
         FUZZ_CHECK(versionMessenger.shown[0].title == QStringLiteral("Error #402"));
     } else {
-        const QList<QByteArray> header = terminatedPieces((*reference)[LanguageTables::kHeaderTable]);
+        const QList<QByteArray> header = terminatedPieces(reference->fields[LanguageTables::kHeaderTable]);
         FUZZ_CHECK(version == (header.size() > 1 ? cp1252::decode(header[1]) : QString()));
         FUZZ_CHECK(versionMessenger.shown.isEmpty());
     }

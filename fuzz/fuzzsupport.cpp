@@ -53,4 +53,29 @@ QByteArray fileBytes(const QString& path)
     return f.readAll();
 }
 
+std::optional<FirstRecord> referenceFirstRecord(const QByteArray& file, int fieldCount)
+{
+    if (file.size() < 4)
+        return std::nullopt;
+    const auto* p = reinterpret_cast<const uchar*>(file.constData());
+    const qint32 count =
+        qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+    if (count < 1)
+        return std::nullopt;
+    FirstRecord record;
+    qsizetype pos = 4;
+    for (int f = 0; f < fieldCount; ++f) {
+        if (pos + 2 > file.size())
+            return std::nullopt;
+        const qsizetype len = qsizetype(p[pos]) | qsizetype(p[pos + 1]) << 8;
+        pos += 2;
+        if (pos + len > file.size())
+            return std::nullopt;
+        record.fields.append(file.mid(pos, len));
+        pos += len;
+    }
+    record.raw = file.mid(4, pos - 4);
+    return record;
+}
+
 } // namespace fuzzsupport
