@@ -17,7 +17,6 @@
 
 #include <QFile>
 
-
 namespace {
 
 Settings markedSettings()
