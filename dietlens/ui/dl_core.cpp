@@ -296,7 +296,6 @@ bool DL_Core::requestRunning() const
 
 void DL_Core::setRequestLimits(const net::RequestLimits& limits)
 {
-    m_requestLimits = limits;
     m_checkinCycle->setLimits(limits);
     m_searchCycle->setLimits(limits);
 }

@@ -179,7 +179,6 @@ private:
     Messenger& m_messenger;
     net::RequestCycle* m_checkinCycle;
     net::RequestCycle* m_searchCycle;
-    net::RequestLimits m_requestLimits;
     net::MachineFacts m_facts;
     bool m_haveFacts = false;
     bool m_exiting = false;

@@ -44,7 +44,7 @@ void DL_Core::mnu_toevoegen_Click()
     // The window has its own transfer, with the wait cursor like the others.
     net::RequestCycle cycle;
     cycle.setObjectName(QStringLiteral("Inet1"));
-    cycle.setLimits(m_requestLimits);
+    cycle.setLimits(m_checkinCycle->limits()); // the limits every request of the window has
     cycle.setWaitHooks([] { QApplication::setOverrideCursor(Qt::WaitCursor); },
                        [] { QApplication::restoreOverrideCursor(); });
     DL_Add dialog(m_state, m_messenger, DL_Add::fetchWith(cycle), this);
