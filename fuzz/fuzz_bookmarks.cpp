@@ -12,7 +12,7 @@
 #include "cp1252.h"
 #include "fuzzsupport.h"
 #include "languagetables.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 
 #include <QFile>
 

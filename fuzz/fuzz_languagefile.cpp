@@ -15,7 +15,7 @@
 #include "cp1252.h"
 #include "fuzzsupport.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 
 #include <QFile>
 

@@ -12,7 +12,7 @@
 #include "appstate.h"
 #include "cp1252.h"
 #include "fuzzsupport.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "defaultlanguages.h"
 #include "foodrecord.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // model and a full repaint of the chart area, at 1x and 2x device pixels.
 // One slider step has to fit in a 16 ms frame.
 #include "appstate.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "nutritionchartview.h"
 #include "nutritiondisplay.h"
 

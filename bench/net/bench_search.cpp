@@ -3,7 +3,7 @@
 // 50 ms, the time growing linearly with the reply.
 #include "appstate.h"
 #include "dl_core.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "search.h"
 
 #include <QApplication>

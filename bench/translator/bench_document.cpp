@@ -2,7 +2,7 @@
 // language file the format allows (every entry of every table used).
 #include "codelisting.h"
 #include "document.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 
 #include <QTemporaryDir>
 

@@ -6,6 +6,7 @@
 #include "messenger.h"
 #include "numbers.h"
 #include "nutritionchartview.h"
+#include "twips.h"
 #include "units.h"
 
 #include <QAbstractButton>
@@ -53,8 +54,6 @@ public:
 private:
     Messenger& m_inner;
 };
-
-constexpr qreal kTwipsPerPixel = 15;
 
 int rowCount(const QTreeWidget* list)
 {
@@ -312,7 +311,7 @@ void NutritionDisplay::Fill_BookmarkList()
     list->clear();
     list->setColumnCount(3);
     list->setHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("NM")});
-    const int iconColumn = qRound(320 / kTwipsPerPixel);
+    const int iconColumn = Twips(320);
     list->setColumnWidth(0, iconColumn);
     list->setColumnWidth(1, 0);
     list->setColumnHidden(1, true);

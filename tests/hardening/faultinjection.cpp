@@ -1,6 +1,7 @@
 #include "faultinjection.h"
 
 #include "testsupport.h"
+#include "scriptedmessenger.h"
 
 #include <QDir>
 #include <QFile>

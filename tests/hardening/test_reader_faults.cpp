@@ -6,7 +6,7 @@
 #include "bookmarks.h"
 #include "cp1252.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 #include "testsupport.h"
 

@@ -8,7 +8,7 @@
 #include "cp1252.h"
 #include "dl_add.h"
 #include "dl_core.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "rawhttpserver.h"
 #include "request.h"
 #include "scriptedhttpserver.h"

@@ -9,7 +9,7 @@
 #include "document.h"
 #include "faultinjection.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "cp1252.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "testsupport.h"
 
 #include <QDir>

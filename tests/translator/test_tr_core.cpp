@@ -1,5 +1,5 @@
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "testsupport.h"
 #include "tr_core.h"
 #include "tr_edit.h"

@@ -1,6 +1,6 @@
 #include "appstate.h"
 #include "folders.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "testsupport.h"
 
 #include <QDir>

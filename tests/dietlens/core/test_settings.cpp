@@ -1,4 +1,4 @@
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
 #include "bookmarks.h"
 #include "displaytexts.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "testsupport.h"
 
 #include <QDir>

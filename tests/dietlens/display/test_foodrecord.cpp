@@ -1,6 +1,6 @@
 #include "displaytexts.h"
 #include "foodrecord.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "units.h"
 
 #include <QTest>

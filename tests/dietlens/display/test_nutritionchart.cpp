@@ -1,5 +1,5 @@
 #include "displaytexts.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "nutritionchart.h"
 
 #include <QTest>

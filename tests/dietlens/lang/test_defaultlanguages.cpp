@@ -1,7 +1,7 @@
 #include "cp1252.h"
 #include "defaultlanguages.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "testsupport.h"
 
 #include <QDir>

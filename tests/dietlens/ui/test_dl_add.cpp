@@ -1,6 +1,6 @@
 #include "dialogtestutil.h"
 #include "dl_add.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "request.h"
 #include "scriptedhttpserver.h"
 

@@ -3,7 +3,7 @@
 #include "appstate.h"
 #include "cp1252.h"
 #include "dl_core.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "request.h"
 #include "scriptedhttpserver.h"
 #include "setupuser.h"

@@ -3,7 +3,7 @@
 #include "appstate.h"
 #include "bookmarks.h"
 #include "dl_core.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "nutritionchartview.h"
 #include "scriptedhttpserver.h"
 #include "setupuser.h"

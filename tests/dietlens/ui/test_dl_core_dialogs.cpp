@@ -3,7 +3,7 @@
 #include "dl_add.h"
 #include "dl_core.h"
 #include "dl_properties.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "scriptedhttpserver.h"
 #include "settings.h"
 #include "setupuser.h"

@@ -2,7 +2,7 @@
 #include "dl_properties.h"
 #include "defaultlanguages.h"
 #include "languagefile.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 
 #include <QCheckBox>
 #include <QComboBox>

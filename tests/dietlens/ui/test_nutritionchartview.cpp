@@ -1,5 +1,5 @@
 #include "../display/displaytexts.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "nutritionchartview.h"
 
 #include <QImage>

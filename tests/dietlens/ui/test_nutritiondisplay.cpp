@@ -1,7 +1,7 @@
 #include "appstate.h"
 #include "bookmarks.h"
 #include "defaultlanguages.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "nutritionchartview.h"
 #include "nutritiondisplay.h"
 #include "testsupport.h"

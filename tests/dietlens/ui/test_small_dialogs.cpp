@@ -1,6 +1,6 @@
 #include "dialogtestutil.h"
 #include "dl_informatie.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "noticewindow.h"
 
 #include <QCheckBox>

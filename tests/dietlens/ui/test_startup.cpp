@@ -2,7 +2,7 @@
 #include "defaultlanguages.h"
 #include "dl_core.h"
 #include "dl_properties.h"
-#include "messenger.h"
+#include "scriptedmessenger.h"
 #include "settings.h"
 #include "startup.h"
 #include "testsupport.h"
