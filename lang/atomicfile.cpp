@@ -1,4 +1,4 @@
-#include "atomicfile.h"
+#include "lang/atomicfile.h"
 
 #include <QSaveFile>
 

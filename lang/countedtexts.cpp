@@ -1,4 +1,4 @@
-#include "countedtexts.h"
+#include "lang/countedtexts.h"
 
 #include <QtEndian>
 

@@ -1,10 +1,10 @@
-#include "languagefile.h"
+#include "lang/languagefile.h"
 
-#include "atomicfile.h"
-#include "boundedread.h"
-#include "countedtexts.h"
-#include "cp1252.h"
-#include "messenger.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/messenger.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "messenger.h"
+#include "lang/messenger.h"
 
 QString joinLines(std::initializer_list<QString> lines)
 {

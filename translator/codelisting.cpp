@@ -1,7 +1,7 @@
-#include "codelisting.h"
+#include "translator/codelisting.h"
 
-#include "atomicfile.h"
-#include "cp1252.h"
+#include "lang/atomicfile.h"
+#include "lang/cp1252.h"
 
 namespace translator {
 

@@ -1,12 +1,12 @@
-#include "tr_core.h"
+#include "translator/tr_core.h"
 
-#include "codelisting.h"
-#include "messenger.h"
-#include "openwith.h"
-#include "tr_edit.h"
-#include "tr_form.h"
-#include "tr_replace.h"
-#include "twips.h"
+#include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/kit/twips.h"
+#include "lang/messenger.h"
+#include "translator/codelisting.h"
+#include "translator/tr_edit.h"
+#include "translator/tr_form.h"
+#include "translator/tr_replace.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
-#include "settings.h"
+#include "dietlens/core/settings.h"
 
-#include "atomicfile.h"
-#include "boundedread.h"
-#include "countedtexts.h"
-#include "cp1252.h"
-#include "languagefile.h"
-#include "messenger.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QFile>
 

@@ -1,12 +1,12 @@
-#include "bookmarks.h"
+#include "dietlens/display/bookmarks.h"
 
-#include "atomicfile.h"
-#include "boundedread.h"
-#include "countedtexts.h"
-#include "cp1252.h"
-#include "foodrecord.h"
-#include "languagetables.h"
-#include "messenger.h"
+#include "dietlens/display/foodrecord.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/languagetables.h"
+#include "lang/messenger.h"
 
 #include <QFile>
 

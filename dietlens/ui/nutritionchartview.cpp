@@ -1,6 +1,6 @@
-#include "nutritionchartview.h"
+#include "dietlens/ui/nutritionchartview.h"
 
-#include "twips.h"
+#include "dietlens/ui/kit/twips.h"
 
 #include <QPainter>
 #include <QPainterPath>

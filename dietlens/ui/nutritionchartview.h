@@ -2,7 +2,7 @@
 // The chart area of the main window ("Pic_grafiek"): paints the bar chart
 // model, laid out in twips. Painting is vector based, so it stays sharp at
 // any device pixel ratio.
-#include "nutritionchart.h"
+#include "dietlens/display/nutritionchart.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "nutritiondisplay.h"
+#include "dietlens/ui/nutritiondisplay.h"
 
-#include "appstate.h"
-#include "bookmarks.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "nutritionchartview.h"
-#include "twips.h"
-#include "units.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/units.h"
+#include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QAbstractButton>
 #include <QAction>

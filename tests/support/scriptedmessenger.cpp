@@ -1,4 +1,4 @@
-#include "scriptedmessenger.h"
+#include "tests/support/scriptedmessenger.h"
 
 MessageAnswer ScriptedMessenger::message(const QString& title, const QString& text, MessageIcon icon,
                                          MessageButtons buttons)

@@ -1,7 +1,7 @@
 #pragma once
 // A Messenger for tests, benchmarks and fuzz harnesses: answers from a script
 // and records every message and file dialog.
-#include "messenger.h"
+#include "lang/messenger.h"
 
 #include <QList>
 #include <QString>
