@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto reference = fuzzsupport::referenceFirstRecord(bytes, Settings::kFieldCount);
 
     AppState state;
-    state.SettingsPath = path;
+    state.paths.SettingsPath = path;
     state.settings = marked;
-    const SettingsLoad result = ReadSettingsFile(state);
+    const SettingsLoad result = ReadSettingsFile(state.paths.SettingsPath, state.settings);
     FUZZ_CHECK((result == SettingsLoad::Loaded) == reference.has_value());
     if (!reference) {
         FUZZ_CHECK(state.settings == marked);
@@ -56,14 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QFile::remove(copyPath);
     AppState copy;
-    copy.SettingsPath = copyPath;
+    copy.paths.SettingsPath = copyPath;
     copy.settings = state.settings;
     ScriptedMessenger messenger;
-    FUZZ_CHECK(SaveSettings(copy, messenger));
+    FUZZ_CHECK(SaveSettings(copy.settings, copy.paths.SettingsPath, copy.lang, messenger));
     FUZZ_CHECK(messenger.shown.isEmpty());
     FUZZ_CHECK(fuzzsupport::fileBytes(copyPath) == written);
     copy.settings = marked;
-    FUZZ_CHECK(ReadSettingsFile(copy) == SettingsLoad::Loaded);
+    FUZZ_CHECK(ReadSettingsFile(copy.paths.SettingsPath, copy.settings) == SettingsLoad::Loaded);
     FUZZ_CHECK(copy.settings == state.settings);
     return 0;
 }

@@ -41,9 +41,9 @@ void languageSeeds()
     AppState state;
     ScriptedMessenger messenger;
     const std::pair<const char*, std::function<void(LanguageTables&)>> languages[] = {
-        {"English.lsf", [&](LanguageTables& t) { CreateEnglishLanguage(t, state); }},
-        {"Nederlands.lsf", [&](LanguageTables& t) { CreateDutchLanguage(t, state); }},
-        {"default.lsf", [&](LanguageTables& t) { CreateDefaultLanguage(t, state); }},
+        {"English.lsf", [&](LanguageTables& t) { CreateEnglishLanguage(t, state.hosts); }},
+        {"Nederlands.lsf", [&](LanguageTables& t) { CreateDutchLanguage(t, state.hosts); }},
+        {"default.lsf", [&](LanguageTables& t) { CreateDefaultLanguage(t, state.hosts); }},
         {"empty.lsf", [](LanguageTables&) {}},
     };
     for (const auto& [name, fill] : languages) {
@@ -59,7 +59,7 @@ void settingsSeeds()
 {
     const QString harness = QStringLiteral("fuzz_settings");
     AppState state;
-    ApplySettingDefaults(state);
+    ApplySettingDefaults(state.settings, state.paths.LanguageFolder);
     putSeed(harness, QStringLiteral("defaults.dat"), SettingsFileBytes(state.settings));
     state.settings.FirstName = QStringLiteral("Ren\u00E9e");
     state.settings.LastName = QStringLiteral("de Vries");

@@ -2,6 +2,8 @@
 // model and a full repaint of the chart area, at 1x and 2x device pixels.
 // One slider step has to fit in a 16 ms frame.
 #include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "tests/support/scriptedmessenger.h"
@@ -49,7 +51,7 @@ void sliderMove(benchmark::State& run, qreal pixelRatio, const char* weightUnit)
     int weight = 10;
     for (auto _ : run) {
         weight = weight >= 1000 ? 10 : weight + 10;
-        view.draw(rice, weight, state, messenger);
+        view.draw(rice, weight, state.settings, state.lang, messenger);
         QPainter painter(&frame);
         view.render(&painter);
         painter.end();
@@ -84,12 +86,13 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     c.LV_browse = new QTreeWidget(&window);
     c.Slider = new QSlider(&window);
     c.Pic_grafiek = new NutritionChartView(&window);
+    Bookmarks bookmarks(state.paths, state.lang, messenger);
+    net::Connection connection(state.settings, state.hosts, state.lang, messenger);
+    NutritionDisplay display(state.settings, state.lang, messenger, bookmarks, connection, c);
     QString status;
-    c.setStatusText = [&status](const QString& text) { status = text; };
-    NutritionDisplay display(state, messenger, c);
-    state.data.lst_data = {QStringLiteral(
-        "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD")};
-    c.LV_browse->addTopLevelItem(new QTreeWidgetItem({QString(), QString(), QStringLiteral("Rice")}));
+    QObject::connect(&display, &NutritionDisplay::statusText, [&status](const QString& text) { status = text; });
+    display.ShowSearchResults({QStringLiteral(
+        "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD")});
     c.LV_browse->setCurrentItem(c.LV_browse->topLevelItem(0));
     c.Pic_grafiek->resize(c.Pic_grafiek->sizeHint());
     QImage frame(c.Pic_grafiek->size() * 2, QImage::Format_ARGB32_Premultiplied);

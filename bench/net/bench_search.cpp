@@ -49,11 +49,10 @@ void splitAndList(benchmark::State& run, bool shown)
     }
     const QString reply = makeReply(int(run.range(0)));
     for (auto _ : run) {
-        state.data.lst_data = net::SplitRecords(reply);
-        window.ShowSearchResults();
+        window.ShowSearchResults(net::SplitRecords(reply));
         if (shown)
             QApplication::processEvents(); // the list's layout and first paint
-        benchmark::DoNotOptimize(window.LV_browse->topLevelItemCount());
+        benchmark::DoNotOptimize(window.findChild<QTreeWidget*>(QStringLiteral("LV_browse"))->topLevelItemCount());
     }
     run.SetComplexityN(run.range(0));
 }

@@ -1,13 +1,13 @@
 #include "dietlens/core/folders.h"
 
-#include "dietlens/core/appstate.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger)
+QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& messenger)
 {
     QStandardPaths::StandardLocation location;
     switch (number) {
@@ -22,7 +22,7 @@ QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger
     }
     QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty()) {
-        messenger.message(QStringLiteral("Error #300"), joinLines({state.F(7, 20), state.F(7, 21)}),
+        messenger.message(QStringLiteral("Error #300"), joinLines({lang.at(7, 20), lang.at(7, 21)}),
                           MessageIcon::Critical);
         return {};
     }
@@ -31,13 +31,13 @@ QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger
     return path;
 }
 
-bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger)
+bool EnsureFolder(const QString& path, const LanguageTables& lang, Messenger& messenger)
 {
     QString folder = path;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     if (QDir().mkpath(folder) && QFileInfo(folder).isDir())
         return true;
-    messenger.message(QStringLiteral("Error #302"), state.F(7, 22), MessageIcon::Critical);
+    messenger.message(QStringLiteral("Error #302"), lang.at(7, 22), MessageIcon::Critical);
     return false;
 }

@@ -2,7 +2,7 @@
 // The per-user folders of dietlens and creating them.
 #include <QString>
 
-struct AppState;
+class LanguageTables;
 class Messenger;
 
 // Numbers of the special folders the program asks for.
@@ -15,9 +15,9 @@ enum SpecialFolderNumber : int {
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config), 5 the documents
 // folder. An unknown number gives "" silently; a folder the system cannot
 // name gives "" after "Error #300".
-QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger);
+QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& messenger);
 
 // Creates every missing level of the path (a trailing "/" is added when
 // missing). True when the folder exists afterwards; otherwise "Error #302"
 // is shown and false returned.
-bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger);
+bool EnsureFolder(const QString& path, const LanguageTables& lang, Messenger& messenger);

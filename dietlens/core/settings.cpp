@@ -1,14 +1,17 @@
 #include "dietlens/core/settings.h"
 
+#include "dietlens/core/program.h"
 #include "lang/atomicfile.h"
 #include "lang/boundedread.h"
 #include "lang/countedtexts.h"
 #include "lang/cp1252.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QFile>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -20,18 +23,56 @@ constexpr qint64 kMaxFirstRecord = 4 + Settings::kFieldCount * (2 + kMaxFieldByt
 
 const QString kDefaultLanguageFile = QStringLiteral("default.lsf");
 
-void showSaveFailure(const AppState& state, Messenger& messenger)
+void showSaveFailure(const LanguageTables& lang, Messenger& messenger)
 {
     messenger.message(QStringLiteral("Error #201"),
-                      joinLines({state.F(7, 0), state.F(7, 1), QString(), state.F(7, 2)}),
-                      MessageIcon::Critical);
+                      joinLines({lang.at(7, 0), lang.at(7, 1), QString(), lang.at(7, 2)}), MessageIcon::Critical);
+}
+
+template <typename S, typename R>
+R& fieldOf(S& s, int n)
+{
+    switch (n) {
+    case 1: return s.Reserved1;
+    case 2: return s.Reserved2;
+    case 3: return s.LanguageFile;
+    case 4: return s.ServerChoice;
+    case 5: return s.ShowTrayNotice;
+    case 6: return s.ShowConnectNotice;
+    case 7: return s.EnergyUnit;
+    case 8: return s.MailOptIn;
+    case 9: return s.FirstName;
+    case 10: return s.LastName;
+    case 11: return s.SearchCount;
+    case 12: return s.TrafficCount;
+    case 13: return s.AddedCount;
+    case 14: return s.AlwaysOnTop;
+    case 15: return s.WeightUnit;
+    case 16: return s.Reserved3;
+    case 17: return s.Reserved4;
+    case 18: return s.Reserved5;
+    case 19: return s.Reserved6;
+    case 20: return s.Reserved7;
+    case 21: return s.Reserved8;
+    }
+    std::abort();
 }
 
 } // namespace
 
-SettingsLoad ReadSettingsFile(AppState& state)
+QString& Settings::field(int n)
 {
-    QFile file(state.SettingsPath);
+    return fieldOf<Settings, QString>(*this, n);
+}
+
+const QString& Settings::field(int n) const
+{
+    return fieldOf<const Settings, const QString>(*this, n);
+}
+
+SettingsLoad ReadSettingsFile(const QString& path, Settings& settings)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsLoad::FirstRun;
     const QByteArray bytes = ReadAtMost(file, kMaxFirstRecord);
@@ -49,7 +90,7 @@ SettingsLoad ReadSettingsFile(AppState& state)
             return SettingsLoad::FirstRun;
         first.field(f) = cp1252::decode(*text);
     }
-    state.settings = std::move(first);
+    settings = std::move(first);
     return SettingsLoad::Loaded;
 }
 
@@ -61,19 +102,19 @@ QByteArray SettingsFileBytes(const Settings& settings)
     return OneRecordFile(fields, kMaxFieldBytes).value_or(QByteArray());
 }
 
-bool SaveSettings(const AppState& state, Messenger& messenger)
+bool SaveSettings(const Settings& settings, const QString& path, const LanguageTables& lang,
+                  Messenger& messenger)
 {
-    const QByteArray bytes = SettingsFileBytes(state.settings);
-    if (bytes.isEmpty() || !WriteFileAtomically(state.SettingsPath, bytes)) {
-        showSaveFailure(state, messenger);
+    const QByteArray bytes = SettingsFileBytes(settings);
+    if (bytes.isEmpty() || !WriteFileAtomically(path, bytes)) {
+        showSaveFailure(lang, messenger);
         return false;
     }
     return true;
 }
 
-void ApplySettingDefaults(AppState& state)
+void ApplySettingDefaults(Settings& s, const QString& languageFolder)
 {
-    Settings& s = state.settings;
     const auto orDefault = [](QString& field, const char16_t* value) {
         if (field.isEmpty())
             field = QString::fromUtf16(value);
@@ -89,19 +130,20 @@ void ApplySettingDefaults(AppState& state)
     orDefault(s.AddedCount, u"0");
     orDefault(s.AlwaysOnTop, u"0");
     orDefault(s.WeightUnit, u"0");
-    if (!FileExists(state.LanguageFolder + s.LanguageFile))
+    if (!FileExists(languageFolder + s.LanguageFile))
         s.LanguageFile = kDefaultLanguageFile;
 }
 
-SettingsLoad LoadSettings(AppState& state, Messenger& messenger, const FirstRunSettingsDialog& dialog)
+SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
+                          LanguageTables& lang, Messenger& messenger, const FirstRunSettingsDialog& dialog)
 {
-    if (ReadSettingsFile(state) == SettingsLoad::Loaded)
+    if (ReadSettingsFile(path, settings) == SettingsLoad::Loaded)
         return SettingsLoad::Loaded;
 
-    ApplySettingDefaults(state);
-    LoadLanguageFile(state.lang, state.LanguageFolder + kDefaultLanguageFile, messenger);
-    messenger.message(state.ProgramName,
-                      joinLines({state.F(7, 3), state.F(7, 4), QString(), state.F(7, 5), state.F(7, 6)}),
+    ApplySettingDefaults(settings, languageFolder);
+    LoadLanguageFile(lang, languageFolder + kDefaultLanguageFile, messenger);
+    messenger.message(ProgramName(),
+                      joinLines({lang.at(7, 3), lang.at(7, 4), QString(), lang.at(7, 5), lang.at(7, 6)}),
                       MessageIcon::Information);
     if (dialog)
         dialog();

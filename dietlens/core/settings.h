@@ -1,33 +1,48 @@
 #pragma once
-// The settings file "dl2set.dat": a 32-bit record count, then records of 21
-// length-prefixed Windows-1252 text fields. Only record 1 is used.
-#include "dietlens/core/appstate.h"
-
+// The 21 settings of dietlens and their file "dl2set.dat": a 32-bit record
+// count, then records of 21 length-prefixed Windows-1252 text fields. Only
+// record 1 is used.
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 
+class LanguageTables;
 class Messenger;
+
+// The 21 fields of the settings file, in file order (field(1) .. field(21)).
+struct Settings
+{
+    static constexpr int kFieldCount = 21;
+
+    QString Reserved1, Reserved2, LanguageFile, ServerChoice, ShowTrayNotice, ShowConnectNotice,
+        EnergyUnit, MailOptIn, FirstName, LastName, SearchCount, TrafficCount, AddedCount, AlwaysOnTop,
+        WeightUnit, Reserved3, Reserved4, Reserved5, Reserved6, Reserved7, Reserved8;
+
+    QString& field(int n);             // 1-based; out of range aborts
+    const QString& field(int n) const; // 1-based
+    bool operator==(const Settings&) const = default;
+};
 
 enum class SettingsLoad { Loaded, FirstRun };
 
-// Reads the file at state.SettingsPath into state.settings. FirstRun when the
-// file is missing, empty, holds no record or record 1 cannot be read whole;
-// the settings are then left as they were. Records after the first are read
-// and ignored.
-SettingsLoad ReadSettingsFile(AppState& state);
+// Reads the file at path into settings. FirstRun when the file is missing,
+// empty, holds no record or record 1 cannot be read whole; the settings are
+// then left as they were. Records after the first are not read.
+SettingsLoad ReadSettingsFile(const QString& path, Settings& settings);
 
 // The bytes of a settings file holding one record, or an empty array when a
 // field is longer than its 16-bit length allows.
 QByteArray SettingsFileBytes(const Settings& settings);
 
-// Writes state.settings to state.SettingsPath, replacing the file atomically.
-// On failure shows "Error #201", keeps the old file and returns false.
-bool SaveSettings(const AppState& state, Messenger& messenger);
+// Writes the settings to path, replacing the file atomically. On failure
+// shows "Error #201", keeps the old file and returns false.
+bool SaveSettings(const Settings& settings, const QString& path, const LanguageTables& lang,
+                  Messenger& messenger);
 
 // Fills empty fields with their defaults and falls back to "default.lsf"
-// when the chosen language file does not exist.
-void ApplySettingDefaults(AppState& state);
+// when the chosen language file does not exist in the language folder.
+void ApplySettingDefaults(Settings& settings, const QString& languageFolder);
 
 // Shows the settings dialog modally during the first-run handling. The
 // window layer supplies it; without one the program goes on with the defaults.
@@ -36,4 +51,5 @@ using FirstRunSettingsDialog = std::function<void()>;
 // Reads the settings file; when there is none usable, runs the first-run
 // handling: defaults, the default language, the first-run message and then
 // the settings dialog. Nothing is written here.
-SettingsLoad LoadSettings(AppState& state, Messenger& messenger, const FirstRunSettingsDialog& dialog = {});
+SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
+                          LanguageTables& lang, Messenger& messenger, const FirstRunSettingsDialog& dialog = {});

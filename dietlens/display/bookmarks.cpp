@@ -20,11 +20,16 @@ std::optional<QByteArray> BookmarksFileBytes(const QStringList& records)
     return OneRecordFile({cp1252::encode(text)}, kMaxBookmarkTextBytes);
 }
 
+bool WriteBookmarksFile(const QString& path, const QStringList& records)
+{
+    const std::optional<QByteArray> bytes = BookmarksFileBytes(records);
+    return bytes && WriteFileAtomically(path, *bytes);
+}
+
 bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
                     Messenger& messenger)
 {
-    const std::optional<QByteArray> bytes = BookmarksFileBytes(records);
-    const bool written = bytes && WriteFileAtomically(path, *bytes);
+    const bool written = WriteBookmarksFile(path, records);
     if (!written)
         messenger.message(QStringLiteral("Error #203"), lang.at(7, 8), MessageIcon::Critical);
     return written;
@@ -84,7 +89,7 @@ void keepUnreadableCopy(const QString& path)
 
 } // namespace
 
-QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger)
+BookmarksRead ReadBookmarksFile(const QString& path)
 {
     QFile file(path);
     BookmarksRead read;
@@ -98,6 +103,12 @@ QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messe
         if (!read.complete)
             keepUnreadableCopy(path);
     }
+    return read;
+}
+
+QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger)
+{
+    const BookmarksRead read = ReadBookmarksFile(path);
     if (!read.complete)
         messenger.message(QStringLiteral("Error #202"), lang.at(7, 7), MessageIcon::Critical);
     return read.records;

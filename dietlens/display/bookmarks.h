@@ -17,9 +17,12 @@ inline constexpr qsizetype kMaxBookmarkTextBytes = 65535;
 // The file's bytes for these records; empty optional when the text is too long.
 std::optional<QByteArray> BookmarksFileBytes(const QStringList& records);
 
-// Replaces the file at path with the records, atomically. A text too long for
-// the format, or any write failure, shows "Error #203", leaves the old file
-// as it was and returns false.
+// Replaces the file at path with the records, atomically. False, with the
+// old file as it was, when the text is too long for the format or the write
+// fails.
+bool WriteBookmarksFile(const QString& path, const QStringList& records);
+
+// The same, showing "Error #203" on failure.
 bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
                     Messenger& messenger);
 
@@ -33,7 +36,11 @@ struct BookmarksRead
 // records ("¾"-ended) of its first text.
 BookmarksRead ParseBookmarksFile(QByteArrayView bytes);
 
-// Reads the file at path. A missing, unreadable or damaged file shows
-// "Error #202" and gives what could be read; a damaged file is first copied
-// beside itself as path + ".unreadable" so nothing written later loses it.
+// Reads the file at path: what could be read, and whether that was all. A
+// damaged file is copied beside itself as path + ".unreadable", so nothing
+// written later loses it.
+BookmarksRead ReadBookmarksFile(const QString& path);
+
+// The same, showing "Error #202" when the file is missing, unreadable or
+// damaged.
 QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger);

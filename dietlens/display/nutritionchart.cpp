@@ -1,8 +1,9 @@
 #include "dietlens/display/nutritionchart.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
 #include "dietlens/display/units.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <cmath>
@@ -37,7 +38,7 @@ NutritionChart::NutritionChart()
 }
 
 ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& v, int weightGrams,
-                                   const AppState& state, Messenger& messenger)
+                                   const Settings& settings, const LanguageTables& lang, Messenger& messenger)
 {
     if (v.kj == 0 || v.kcal == 0)
         return ChartDrawing::Skipped;
@@ -46,24 +47,24 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
     if (!v.isFinite() || !shown.isFinite())
         return ChartDrawing::Failed;
 
-    const WeightUnitKind unit = WeightUnitOf(state.settings.WeightUnit);
+    const WeightUnitKind unit = WeightUnitOf(settings.WeightUnit);
     if (unit != WeightUnitKind::Other) {
         const QString grams = QString::number(weightGrams);
-        const QString weight = unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, state, messenger);
-        const QString unitWord = unit == WeightUnitKind::Grams ? state.F(7, 32) : state.F(7, 40);
+        const QString weight = unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, lang, messenger);
+        const QString unitWord = unit == WeightUnitKind::Grams ? lang.at(7, 32) : lang.at(7, 40);
         const QString tail = QLatin1Char(' ') + weight + QLatin1Char(' ') + unitWord;
-        const QString& energyUnit = state.settings.EnergyUnit;
+        const QString& energyUnit = settings.EnergyUnit;
         if (energyUnit.isEmpty())
-            chart.captionTexts[EnergyBar] = state.F(7, 24) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(7, 24) + tail;
         else if (energyUnit == QLatin1String("0"))
-            chart.captionTexts[EnergyBar] = state.F(7, 25) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(7, 25) + tail;
         else if (energyUnit == QLatin1String("1"))
-            chart.captionTexts[EnergyBar] = state.F(7, 26) + tail;
-        chart.captionTexts[SaturatedFatBar] = state.F(7, 27) + tail;
-        chart.captionTexts[UnsaturatedFatBar] = state.F(7, 28) + tail;
-        chart.captionTexts[SodiumBar] = state.F(7, 29) + tail;
-        chart.captionTexts[ProteinBar] = state.F(7, 30) + tail;
-        chart.captionTexts[CarbohydratesBar] = state.F(7, 31) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(7, 26) + tail;
+        chart.captionTexts[SaturatedFatBar] = lang.at(7, 27) + tail;
+        chart.captionTexts[UnsaturatedFatBar] = lang.at(7, 28) + tail;
+        chart.captionTexts[SodiumBar] = lang.at(7, 29) + tail;
+        chart.captionTexts[ProteinBar] = lang.at(7, 30) + tail;
+        chart.captionTexts[CarbohydratesBar] = lang.at(7, 31) + tail;
     }
 
     const float maxLength = chart.maxBarLength();
@@ -88,7 +89,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         {scale * v.carbohydrates, shown.carbohydrates, u"####0.00"},
     }};
 
-    const QString grams = state.F(7, 36);
+    const QString grams = lang.at(7, 36);
     for (int i = 0; i < NutritionChart::kBarCount; ++i) {
         ChartBar& bar = chart.bars[i];
         const float top = kBarTops[i];
@@ -106,13 +107,13 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         bar.label.top = top + NutritionChart::kGap;
         bar.label.left = bar.rightCap.left + bar.rightCap.width + NutritionChart::kGap;
         if (i == EnergyBar) {
-            const QString& energyUnit = state.settings.EnergyUnit;
+            const QString& energyUnit = settings.EnergyUnit;
             if (energyUnit.isEmpty())
-                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + state.F(7, 33);
+                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + lang.at(7, 33);
             else if (energyUnit == QLatin1String("0"))
-                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + state.F(7, 34);
+                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + lang.at(7, 34);
             else if (energyUnit == QLatin1String("1"))
-                bar.labelText = FormatNumber(shown.kcal, u"#######") + QLatin1Char(' ') + state.F(7, 35);
+                bar.labelText = FormatNumber(shown.kcal, u"#######") + QLatin1Char(' ') + lang.at(7, 35);
         } else {
             bar.labelText = FormatNumber(barValues[i].shownValue, barValues[i].pattern) + QLatin1Char(' ') + grams;
         }
@@ -121,11 +122,11 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
 }
 
 ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                const AppState& state, Messenger& messenger)
+                                const Settings& settings, const LanguageTables& lang, Messenger& messenger)
 {
-    const ChartDrawing result = ComputeNutritionChart(chart, per100g, weightGrams, state, messenger);
+    const ChartDrawing result = ComputeNutritionChart(chart, per100g, weightGrams, settings, lang, messenger);
     if (result == ChartDrawing::Failed)
-        messenger.message(QStringLiteral("Error #304"), joinLines({state.F(7, 23), state.F(7, 21)}),
+        messenger.message(QStringLiteral("Error #304"), joinLines({lang.at(7, 23), lang.at(7, 21)}),
                           MessageIcon::Critical);
     return result;
 }

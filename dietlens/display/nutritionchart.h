@@ -8,8 +8,9 @@
 
 #include <array>
 
-struct AppState;
+class LanguageTables;
 class Messenger;
+struct Settings;
 
 struct TwipRect
 {
@@ -66,10 +67,11 @@ enum class ChartDrawing {
 };
 
 // One drawing of the values per 100 g at a weight in grams, with the units
-// and texts of the state. Shows nothing; see DrawNutritionChart.
+// of the settings and the texts of the tables. Shows nothing; see
+// DrawNutritionChart.
 ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                   const AppState& state, Messenger& messenger);
+                                   const Settings& settings, const LanguageTables& lang, Messenger& messenger);
 
 // The same, showing "Error #304" when the drawing fails.
 ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                const AppState& state, Messenger& messenger);
+                                const Settings& settings, const LanguageTables& lang, Messenger& messenger);

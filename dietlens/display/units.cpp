@@ -1,7 +1,8 @@
 #include "dietlens/display/units.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <cmath>
@@ -34,9 +35,9 @@ QString GramsToOunces(const QString& grams, float factor, const LanguageTables& 
     return result;
 }
 
-QString GramsToOunces(const QString& grams, const AppState& state, Messenger& messenger)
+QString GramsToOunces(const QString& grams, const LanguageTables& lang, Messenger& messenger)
 {
-    return GramsToOunces(grams, state.GramToOunceFactor, state.lang, messenger);
+    return GramsToOunces(grams, kGramToOunceFactor, lang, messenger);
 }
 
 QString OuncesToGrams(const QString& ounces, float factor, const LanguageTables& lang, Messenger& messenger)
@@ -56,9 +57,9 @@ QString OuncesToGrams(const QString& ounces, float factor, const LanguageTables&
     return result;
 }
 
-QString OuncesToGrams(const QString& ounces, const AppState& state, Messenger& messenger)
+QString OuncesToGrams(const QString& ounces, const LanguageTables& lang, Messenger& messenger)
 {
-    return OuncesToGrams(ounces, state.GramToOunceFactor, state.lang, messenger);
+    return OuncesToGrams(ounces, kGramToOunceFactor, lang, messenger);
 }
 
 WeightUnitKind WeightUnitOf(const QString& setting)
@@ -71,22 +72,22 @@ WeightUnitKind WeightUnitOf(const QString& setting)
     return WeightUnitKind::Other;
 }
 
-QString WeightText(const QString& gramsText, const AppState& state, Messenger& messenger)
+QString WeightText(const QString& gramsText, const Settings& settings, const LanguageTables& lang,
+                   Messenger& messenger)
 {
-    if (WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces)
-        return GramsToOunces(gramsText, state, messenger);
+    if (WeightUnitOf(settings.WeightUnit) == WeightUnitKind::Ounces)
+        return GramsToOunces(gramsText, lang, messenger);
     return gramsText;
 }
 
-QString WeightUnitWord(const AppState& state)
+QString WeightUnitWord(const Settings& settings, const LanguageTables& lang)
 {
-    return WeightUnitOf(state.settings.WeightUnit) == WeightUnitKind::Ounces ? state.F(1, 76)
-                                                                             : state.F(1, 45);
+    return WeightUnitOf(settings.WeightUnit) == WeightUnitKind::Ounces ? lang.at(1, 76) : lang.at(1, 45);
 }
 
-QString BookmarkLabel(const QString& name, const QString& gramsText, const AppState& state,
-                      Messenger& messenger)
+QString BookmarkLabel(const QString& name, const QString& gramsText, const Settings& settings,
+                      const LanguageTables& lang, Messenger& messenger)
 {
-    return name + QStringLiteral(" (") + WeightText(gramsText, state, messenger) + QLatin1Char(' ') +
-           WeightUnitWord(state) + QLatin1Char(')');
+    return name + QStringLiteral(" (") + WeightText(gramsText, settings, lang, messenger) + QLatin1Char(' ') +
+           WeightUnitWord(settings, lang) + QLatin1Char(')');
 }

@@ -1,6 +1,9 @@
 #include "dietlens/lang/defaultlanguages.h"
 
+#include "dietlens/core/program.h"
+#include "dietlens/core/serverhosts.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QFileInfo>
@@ -472,24 +475,25 @@ const DefaultFile kDefaultFiles[] = {
 
 // Writes the default files; with `always` every one of them, otherwise only
 // those that are missing or not made for this program version.
-bool writeDefaultFiles(AppState& state, Messenger& messenger, bool always)
+bool writeDefaultFiles(const QString& folder, const ServerHosts& hosts, const LanguageTables& lang,
+                       Messenger& messenger, bool always)
 {
-    if (state.LanguageFolder.isEmpty() || !QFileInfo(state.LanguageFolder).isDir()) {
-        messenger.message(QStringLiteral("Error #305"), joinLines({state.F(7, 20), state.F(7, 21)}),
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        messenger.message(QStringLiteral("Error #305"), joinLines({lang.at(7, 20), lang.at(7, 21)}),
                           MessageIcon::Critical);
         return false;
     }
     bool allGood = true;
     for (const DefaultFile& file : kDefaultFiles) {
-        const QString path = LanguageFilePath(state.LanguageFolder, QString::fromUtf16(file.name));
+        const QString path = LanguageFilePath(folder, QString::fromUtf16(file.name));
         if (!always) {
             const QString version = GetLanguageFileVersion(path, messenger);
-            if (version == state.ProgramVersion && FileExists(path))
+            if (version == ProgramVersion() && FileExists(path))
                 continue;
         }
         // A fresh set of tables, so the file holds exactly the built-in texts.
         const auto tables = std::make_unique<LanguageTables>();
-        file.generate(*tables, state.ProgramVersion, state.hosts);
+        file.generate(*tables, ProgramVersion(), hosts);
         if (!SaveLanguageFile(*tables, path, messenger, LanguageSaveFailure::dietlens()))
             allGood = false;
     }
@@ -513,19 +517,19 @@ void CreateDefaultLanguage(LanguageTables& tables, const QString& programVersion
     CreateEnglishLanguage(tables, programVersion, hosts);
 }
 
-void CreateEnglishLanguage(LanguageTables& tables, const AppState& state)
+void CreateEnglishLanguage(LanguageTables& tables, const ServerHosts& hosts)
 {
-    CreateEnglishLanguage(tables, state.ProgramVersion, state.hosts);
+    CreateEnglishLanguage(tables, ProgramVersion(), hosts);
 }
 
-void CreateDutchLanguage(LanguageTables& tables, const AppState& state)
+void CreateDutchLanguage(LanguageTables& tables, const ServerHosts& hosts)
 {
-    CreateDutchLanguage(tables, state.ProgramVersion, state.hosts);
+    CreateDutchLanguage(tables, ProgramVersion(), hosts);
 }
 
-void CreateDefaultLanguage(LanguageTables& tables, const AppState& state)
+void CreateDefaultLanguage(LanguageTables& tables, const ServerHosts& hosts)
 {
-    CreateDefaultLanguage(tables, state.ProgramVersion, state.hosts);
+    CreateDefaultLanguage(tables, ProgramVersion(), hosts);
 }
 
 QString LanguageFilePath(const QString& languageFolder, const QString& fileName)
@@ -535,26 +539,27 @@ QString LanguageFilePath(const QString& languageFolder, const QString& fileName)
     return languageFolder + QLatin1Char('/') + fileName;
 }
 
-bool EnsureDefaultLanguageFiles(AppState& state, Messenger& messenger)
+bool EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts,
+                                const LanguageTables& lang, Messenger& messenger)
 {
-    return writeDefaultFiles(state, messenger, false);
+    return writeDefaultFiles(languageFolder, hosts, lang, messenger, false);
 }
 
-bool ResetLanguageFiles(AppState& state, Messenger& messenger)
+bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFile, const ServerHosts& hosts,
+                        LanguageTables& lang, Messenger& messenger)
 {
     const MessageAnswer answer = messenger.message(
-        state.ProgramName, joinLines({state.F(1, 63), QString(), state.F(1, 64), state.F(1, 65)}),
+        ProgramName(), joinLines({lang.at(1, 63), QString(), lang.at(1, 64), lang.at(1, 65)}),
         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return false;
 
-    const bool written = writeDefaultFiles(state, messenger, true);
+    const bool written = writeDefaultFiles(languageFolder, hosts, lang, messenger, true);
     // The generators worked on their own tables; the language the settings
     // name is read again, so a Dutch user keeps Dutch texts.
-    LoadLanguageFile(state.lang, LanguageFilePath(state.LanguageFolder, state.settings.LanguageFile),
-                     messenger);
+    LoadLanguageFile(lang, LanguageFilePath(languageFolder, languageFile), messenger);
     if (!written)
         return false;
-    messenger.message(state.ProgramName, state.F(1, 66), MessageIcon::Information);
+    messenger.message(ProgramName(), lang.at(1, 66), MessageIcon::Information);
     return true;
 }

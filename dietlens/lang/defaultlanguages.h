@@ -2,11 +2,11 @@
 // The two built-in languages of dietlens, the three language files written
 // from them ("English.lsf", "Nederlands.lsf", "default.lsf") and the reset
 // command that rewrites those files.
-#include "dietlens/core/appstate.h"
-
 #include <QString>
 
+class LanguageTables;
 class Messenger;
+struct ServerHosts;
 
 // Fill the slots of the built-in language into `tables`; every other slot is
 // left as it is. Texts naming a server or web site take them from `hosts`.
@@ -15,12 +15,11 @@ void CreateDutchLanguage(LanguageTables& tables, const QString& programVersion, 
 // The texts of "default.lsf": English.
 void CreateDefaultLanguage(LanguageTables& tables, const QString& programVersion, const ServerHosts& hosts);
 
-// The same, taking version and hosts from the program state. At start-up
-// `CreateEnglishLanguage(state.lang, state)` gives every message a text
-// before any language file has been read.
-void CreateEnglishLanguage(LanguageTables& tables, const AppState& state);
-void CreateDutchLanguage(LanguageTables& tables, const AppState& state);
-void CreateDefaultLanguage(LanguageTables& tables, const AppState& state);
+// The same for this program's version. At start-up `CreateEnglishLanguage`
+// gives every message a text before any language file has been read.
+void CreateEnglishLanguage(LanguageTables& tables, const ServerHosts& hosts);
+void CreateDutchLanguage(LanguageTables& tables, const ServerHosts& hosts);
+void CreateDefaultLanguage(LanguageTables& tables, const ServerHosts& hosts);
 
 // "LanguageFolder/name", whether or not the folder ends in a separator.
 QString LanguageFilePath(const QString& languageFolder, const QString& fileName);
@@ -30,11 +29,14 @@ QString LanguageFilePath(const QString& languageFolder, const QString& fileName)
 // file in the folder is touched. Each file is written from emptied tables, so
 // the live tables do not change. Returns false after any failure (a missing
 // language folder shows "Error #305"; a failed write shows the writer's message).
-bool EnsureDefaultLanguageFiles(AppState& state, Messenger& messenger);
+bool EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts,
+                                const LanguageTables& lang, Messenger& messenger);
 
 // The reset command of the main window and the settings dialog: asks first;
 // on Yes rewrites the three default files (each replaced atomically), loads
-// the language the settings name again and confirms. Returns true when all
-// three files were rewritten; false when the user said No (nothing changes)
-// or a write failed (its message was shown, the old file kept).
-bool ResetLanguageFiles(AppState& state, Messenger& messenger);
+// the language file the settings name (languageFile) into `lang` again and
+// confirms. Returns true when all three files were rewritten; false when the
+// user said No (nothing changes) or a write failed (its message was shown,
+// the old file kept).
+bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFile, const ServerHosts& hosts,
+                        LanguageTables& lang, Messenger& messenger);

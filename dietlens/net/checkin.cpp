@@ -1,7 +1,9 @@
 #include "dietlens/net/checkin.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/program.h"
+#include "dietlens/core/serverhosts.h"
+#include "dietlens/core/settings.h"
 #include "lang/cp1252.h"
 
 #include <QFile>
@@ -67,13 +69,12 @@ MachineFacts CollectMachineFacts()
     return facts;
 }
 
-QByteArray BuildCheckinUrl(const AppState& state, const MachineFacts& facts)
+QByteArray BuildCheckinUrl(const Settings& s, const ServerHosts& hosts, const MachineFacts& facts)
 {
-    const Settings& s = state.settings;
     auto orZero = [](const QString& v) { return v.isEmpty() ? QStringLiteral("0") : v; };
     const QString mail = s.MailOptIn == QLatin1String("1") ? facts.mailAddress : QString();
 
-    QByteArray url = "http://" + cp1252::encode(state.hosts.checkin)
+    QByteArray url = "http://" + cp1252::encode(hosts.checkin)
                      + "/modules/controle/dietlens_controle.php?&code=";
     url += EncodeQueryValue(facts.machineCode);
     url += "&naam=" + EncodeQueryValue(s.FirstName + QLatin1Char(' ') + s.LastName);
@@ -82,7 +83,7 @@ QByteArray BuildCheckinUrl(const AppState& state, const MachineFacts& facts)
     url += "&winuser=" + EncodeQueryValue(facts.userName);
     url += "&opdrachten=" + EncodeQueryValue(orZero(s.SearchCount));
     url += "&traffic=" + EncodeQueryValue(orZero(s.TrafficCount));
-    url += "&appver=" + EncodeQueryValue(state.ProgramVersion);
+    url += "&appver=" + EncodeQueryValue(ProgramVersion());
     url += "&taal=" + EncodeQueryValue(s.LanguageFile);
     url += "&toevoegingen=" + EncodeQueryValue(orZero(s.AddedCount));
     url += "&winver=" + EncodeQueryValue(facts.systemVersion);
@@ -111,22 +112,22 @@ float ProgramVersionValue(const QString& programVersion)
     return float(Val(text));
 }
 
-void SelectServer(AppState& state)
+void SelectServer(Settings& settings, const ServerHosts& hosts, FoodServerUrls& urls)
 {
-    QString& choice = state.settings.ServerChoice;
+    QString& choice = settings.ServerChoice;
     if (choice.isEmpty())
         choice = QStringLiteral("1");
     const double value = Val(choice);
     QString host;
     if (value == 0)
-        host = state.hosts.foodNl;
+        host = hosts.foodNl;
     else if (value == 1)
-        host = state.hosts.foodEn;
+        host = hosts.foodEn;
     else
         return;
     const QString base = QStringLiteral("http://") + host;
-    state.SearchUrl = base + QStringLiteral("/modules/swzoek.php");
-    state.SubmitUrl = base + QStringLiteral("/modules/swadd.php");
+    urls.SearchUrl = base + QStringLiteral("/modules/swzoek.php");
+    urls.SubmitUrl = base + QStringLiteral("/modules/swadd.php");
 }
 
 } // namespace net

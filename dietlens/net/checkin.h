@@ -6,7 +6,9 @@
 
 #include <optional>
 
-struct AppState;
+struct FoodServerUrls;
+struct ServerHosts;
+struct Settings;
 
 namespace net {
 
@@ -35,7 +37,7 @@ QString MachineCodeFromCpuInfo(const QString& cpuinfo);
 QString SystemVersionFromKernel(const QString& release);
 
 // The full check-in URL, values in the fixed order and percent-encoded.
-QByteArray BuildCheckinUrl(const AppState& state, const MachineFacts& facts);
+QByteArray BuildCheckinUrl(const Settings& settings, const ServerHosts& hosts, const MachineFacts& facts);
 
 // The check-in reply as a version number: white space around it is ignored
 // and "," reads as "."; anything that is not a number as a whole gives none.
@@ -47,6 +49,6 @@ float ProgramVersionValue(const QString& programVersion);
 // Points SearchUrl and SubmitUrl at the food server that ServerChoice names:
 // "" becomes "1"; 0 is the Dutch server, 1 the English one; other values
 // leave both addresses as they are.
-void SelectServer(AppState& state);
+void SelectServer(Settings& settings, const ServerHosts& hosts, FoodServerUrls& urls);
 
 } // namespace net

@@ -26,12 +26,6 @@ RequestCycle::RequestCycle(QObject* parent) : QObject(parent) {}
 
 RequestCycle::~RequestCycle() = default;
 
-void RequestCycle::setWaitHooks(std::function<void()> begin, std::function<void()> end)
-{
-    m_waitBegin = std::move(begin);
-    m_waitEnd = std::move(end);
-}
-
 RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::function<void()>& started)
 {
     return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode), started);
@@ -100,15 +94,13 @@ RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& st
         started();
 
     ++m_running;
-    if (m_waitBegin)
-        m_waitBegin();
+    Q_EMIT waitStarted();
     if (reply && !reply->isFinished()) {
         timer.start(m_limits.timeoutMs);
         loop.exec();
     }
     timer.stop();
-    if (m_waitEnd)
-        m_waitEnd();
+    Q_EMIT waitEnded();
     --m_running;
 
     if (!reply) {

@@ -51,10 +51,6 @@ public:
     void setLimits(const RequestLimits& limits) { m_limits = limits; }
     const RequestLimits& limits() const { return m_limits; }
 
-    // Called when a wait begins and when it ends (the window shows the wait
-    // cursor in between). Nested requests call them once each.
-    void setWaitHooks(std::function<void()> begin, std::function<void()> end);
-
     // Sends GET for an already percent-encoded URL and waits for the whole
     // reply. `started` runs once the request is under way, before the wait.
     RequestResult get(const QByteArray& encodedUrl, const std::function<void()>& started = {});
@@ -63,11 +59,15 @@ public:
     // True while a request of this cycle is waiting.
     bool isBusy() const { return m_running > 0; }
 
+Q_SIGNALS:
+    // A wait begins and ends (the window shows the wait cursor in between).
+    // Nested requests signal once each.
+    void waitStarted();
+    void waitEnded();
+
 private:
     QNetworkAccessManager* m_manager = nullptr;
     RequestLimits m_limits;
-    std::function<void()> m_waitBegin;
-    std::function<void()> m_waitEnd;
     int m_running = 0;
 };
 

@@ -1,23 +1,10 @@
 #pragma once
-// Small pieces the dialogs of dietlens share: the main-window commands they
-// call back into, the topmost rule and the program's icon.
+// Small pieces the dialogs of dietlens share: the topmost rule and the
+// program's icon.
 #include <QIcon>
 #include <QString>
 
-#include <functional>
-
 class QWidget;
-
-// Commands of the main window (and the protocol module) that dialogs run.
-// An empty function does nothing.
-struct MainWindowHooks
-{
-    std::function<void()> setTaal;            // relabel the main window
-    std::function<void()> resetLanguageFiles; // the reset command (asks first)
-    std::function<void()> selectServer;       // point the URLs at the chosen food server
-    std::function<void()> openWebsite;        // the maker's web site
-    std::function<void()> openMenuviaSite;    // the diet program's page
-};
 
 // The small windows stay above others when the setting is "1" or still empty;
 // the settings dialog only for "1".
@@ -29,10 +16,3 @@ void SetTopmost(QWidget* window, bool topmost);
 
 // The program's icon.
 QIcon DietlensIcon();
-
-// Runs the function when it is set.
-inline void runHook(const std::function<void()>& hook)
-{
-    if (hook)
-        hook();
-}

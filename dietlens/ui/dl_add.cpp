@@ -1,12 +1,15 @@
 #include "dietlens/ui/dl_add.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/paths.h"
+#include "dietlens/core/program.h"
+#include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/units.h"
 #include "dietlens/net/request.h"
 #include "dietlens/net/submission.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QCloseEvent>
@@ -60,8 +63,10 @@ DL_Add::FetchFunction DL_Add::fetchWith(net::RequestCycle& cycle)
     };
 }
 
-DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidget* parent)
-    : QDialog(parent), m_state(state), m_messenger(messenger), m_fetch(std::move(fetch))
+DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& urls, const LanguageTables& lang,
+               Messenger& messenger, FetchFunction fetch, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang), m_messenger(messenger),
+      m_fetch(std::move(fetch))
 {
     setObjectName(QStringLiteral("DL_Add"));
     setWindowIcon(DietlensIcon());
@@ -150,7 +155,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     // Form_Load
     interface_draw();
     Set_Taal();
-    const Settings& s = m_state.settings;
+    const Settings& s = m_settings;
     txt_algemeen[0]->setText(s.FirstName + QLatin1Char(' ') + s.LastName);
     SetTopmost(this, WantsTopmost(s.AlwaysOnTop, true));
     // The sender's name is filled in already: typing starts at the item's name.
@@ -167,7 +172,7 @@ QLineEdit* DL_Add::newBox(const QString& name)
 
 void DL_Add::interface_draw()
 {
-    const bool ounces = Val(m_state.settings.WeightUnit) == 1.0;
+    const bool ounces = Val(m_settings.WeightUnit) == 1.0;
     txt_gram->setVisible(!ounces);
     txt_oz->setVisible(ounces);
     for (QLineEdit* box : {txt_gram, txt_oz})
@@ -176,14 +181,14 @@ void DL_Add::interface_draw()
 
 void DL_Add::Set_Taal()
 {
-    auto F = [this](int i) { return m_state.F(2, i); };
+    auto F = [this](int i) { return m_lang.at(2, i); };
     setWindowTitle(F(0));
     lbl_info->setText(F(1));
     Frame_1->setTitle(F(2));
     Frame_2->setTitle(F(3));
     for (int i = 0; i < 4; ++i)
         m_labels[i]->setText(F(4 + i));
-    const double unit = Val(m_state.settings.WeightUnit);
+    const double unit = Val(m_settings.WeightUnit);
     if (unit == 0.0)
         m_labels[4]->setText(F(8));
     else if (unit == 1.0)
@@ -248,7 +253,7 @@ void DL_Add::txt_gram_KeyUp()
         txt_oz->clear();
     } else {
         txt_sGewicht->setText(grams);
-        txt_oz->setText(GramsToOunces(grams, m_state, m_messenger));
+        txt_oz->setText(GramsToOunces(grams, m_lang, m_messenger));
     }
     CalculatePer100Gram();
 }
@@ -260,7 +265,7 @@ void DL_Add::txt_oz_KeyUp()
         txt_sGewicht->clear();
         txt_gram->clear();
     } else {
-        const QString grams = OuncesToGrams(ounces, m_state, m_messenger);
+        const QString grams = OuncesToGrams(ounces, m_lang, m_messenger);
         txt_sGewicht->setText(grams);
         txt_gram->setText(grams);
     }
@@ -280,7 +285,7 @@ void DL_Add::CalculatePer100Gram()
     };
     auto fail = [this, &clearResults] {
         clearResults();
-        m_messenger.message(kTitle501, joinLines({m_state.F(2, 19), m_state.F(2, 20)}), MessageIcon::Critical);
+        m_messenger.message(kTitle501, joinLines({m_lang.at(2, 19), m_lang.at(2, 20)}), MessageIcon::Critical);
     };
 
     // Without a usable weight the old results would be wrong for the new
@@ -331,7 +336,7 @@ int DL_Add::firstBrokenRule() const
 
 void DL_Add::showCheckFailed()
 {
-    m_messenger.message(m_state.ProgramName, joinLines({m_state.F(2, 21), m_state.F(2, 22)}),
+    m_messenger.message(ProgramName(), joinLines({m_lang.at(2, 21), m_lang.at(2, 22)}),
                         MessageIcon::Critical);
 }
 
@@ -346,7 +351,7 @@ void DL_Add::CheckFoodItem()
     } catch (const std::exception&) {
         // A check that could not finish has not passed: nothing is sent.
         CheckPassed = 0.0f;
-        m_messenger.message(kTitle502, joinLines({m_state.F(2, 23), m_state.F(2, 24)}), MessageIcon::Critical);
+        m_messenger.message(kTitle502, joinLines({m_lang.at(2, 23), m_lang.at(2, 24)}), MessageIcon::Critical);
     }
 }
 
@@ -358,10 +363,10 @@ void DL_Add::SubmitFoodItem()
     item.remarks = txt_algemeen[2]->text();
     for (int i = 0; i < 7; ++i)
         item.per100Gram[i] = txt_d[i]->text();
-    const QByteArray url = net::BuildSubmissionUrl(m_state.SubmitUrl, item);
+    const QByteArray url = net::BuildSubmissionUrl(m_urls.SubmitUrl, item);
     const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
     if (!m_fetch || !parsed.isValid() || parsed.host().isEmpty() || parsed.scheme() != QLatin1String("http")) {
-        m_messenger.message(kTitle503, joinLines({m_state.F(2, 25), m_state.F(2, 24)}), MessageIcon::Critical);
+        m_messenger.message(kTitle503, joinLines({m_lang.at(2, 25), m_lang.at(2, 24)}), MessageIcon::Critical);
         return;
     }
 
@@ -374,16 +379,16 @@ void DL_Add::SubmitFoodItem()
 void DL_Add::handleReply(const std::optional<QString>& reply)
 {
     if (!reply) {
-        m_messenger.message(kTitle504, joinLines({m_state.F(2, 30), m_state.F(2, 31)}), MessageIcon::Critical);
+        m_messenger.message(kTitle504, joinLines({m_lang.at(2, 30), m_lang.at(2, 31)}), MessageIcon::Critical);
         done(QDialog::Rejected);
         return;
     }
     if (!net::IsSubmissionAccepted(*reply))
         return;
-    m_state.settings.AddedCount = AddToCounter(m_state.settings.AddedCount, 1);
-    SaveSettings(m_state, m_messenger);
-    m_messenger.message(m_state.ProgramName,
-                        joinLines({m_state.F(2, 26), m_state.F(2, 27), m_state.F(2, 28), QString(), m_state.F(2, 29)}),
+    m_settings.AddedCount = AddToCounter(m_settings.AddedCount, 1);
+    SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
+    m_messenger.message(ProgramName(),
+                        joinLines({m_lang.at(2, 26), m_lang.at(2, 27), m_lang.at(2, 28), QString(), m_lang.at(2, 29)}),
                         MessageIcon::Information);
     done(QDialog::Accepted);
 }

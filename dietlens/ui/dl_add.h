@@ -9,8 +9,11 @@
 #include <functional>
 #include <optional>
 
-struct AppState;
+class LanguageTables;
 class Messenger;
+struct FoodServerUrls;
+struct Paths;
+struct Settings;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,7 +34,8 @@ public:
     // nothing, an abandoned wait (the program is ending) an empty reply.
     static FetchFunction fetchWith(net::RequestCycle& cycle);
 
-    DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidget* parent = nullptr);
+    DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& urls, const LanguageTables& lang,
+           Messenger& messenger, FetchFunction fetch, QWidget* parent = nullptr);
 
     void Set_Taal();
     void CalculatePer100Gram();
@@ -67,7 +71,10 @@ private:
     void showCheckFailed();
     QLineEdit* newBox(const QString& name);
 
-    AppState& m_state;
+    Settings& m_settings;
+    const Paths& m_paths;
+    const FoodServerUrls& m_urls;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
     FetchFunction m_fetch;
     bool m_waiting = false;

@@ -2,9 +2,15 @@
 
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/program.h"
+#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/net/connection.h"
+#include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/startup.h"
 #include "lang/messenger.h"
 
@@ -61,29 +67,23 @@ QTreeWidget* makeList(const char* name, QWidget* parent)
 
 DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_messenger(messenger),
-      m_checkinCycle(new net::RequestCycle(this)), m_searchCycle(new net::RequestCycle(this))
+      m_connection(new net::Connection(state.settings, state.hosts, state.lang, messenger, this)),
+      m_search(new net::FoodSearch(state.settings, state.paths, state.food, state.lang, messenger, this)),
+      m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
 {
     setObjectName(QStringLiteral("DL_Core"));
-    m_checkinCycle->setObjectName(QStringLiteral("Inet2"));
-    m_searchCycle->setObjectName(QStringLiteral("Inet1"));
-    for (net::RequestCycle* cycle : {m_checkinCycle, m_searchCycle}) {
-        cycle->setWaitHooks([] { QApplication::setOverrideCursor(Qt::WaitCursor); },
-                            [] { QApplication::restoreOverrideCursor(); });
-    }
     m_endProgram = [] { QCoreApplication::exit(0); };
 
     m_connectIcon = CoreIcon(CoreImage::Connect);
     m_disconnectIcon = CoreIcon(CoreImage::Disconnect);
-    m_checkedIcon = StatusSquare(QColor(40, 180, 40));
-    m_uncheckedIcon = StatusSquare(QColor(220, 40, 40));
     setWindowIcon(CoreIcon(CoreImage::Program));
-    setWindowTitle(m_state.ProgramName + QStringLiteral(" (niet verbonden)"));
+    setWindowTitle(ProgramName() + QStringLiteral(" (niet verbonden)"));
 
     CreateControls();
     CreateMenus();
     CreateToolbar();
     CreateStatusBar();
-    ConnectDisplayControls();
+    ConnectParts();
     ArrangeMainWindow();
 }
 
@@ -148,7 +148,7 @@ void DL_Core::CreateControls()
     Pic_min->setIconSize(TwipsSize(225, 225));
     Pic_min->setGeometry(TwipsRect(3000, 3840, 255, 255));
 
-    Pic_grafiek = CreateChartArea(m_client);
+    Pic_grafiek = new NutritionChartView(m_client);
     Pic_grafiek->setObjectName(QStringLiteral("Pic_grafiek"));
     Pic_grafiek->setGeometry(TwipsRect(kChartLeft, kChartTop, kChartWidth, kChartHeight));
 
@@ -171,7 +171,8 @@ void DL_Core::CreateMenus()
             a->setShortcut(shortcut);
             a->setShortcutContext(Qt::WindowShortcut);
         }
-        connect(a, &QAction::triggered, this, handler);
+        if (handler) // the others are the nutrition display's, connected with it
+            connect(a, &QAction::triggered, this, handler);
         return a;
     };
     auto addBar = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
@@ -181,15 +182,15 @@ void DL_Core::CreateMenus()
     addItem(bestand, "mnu_connect", QKeySequence(Qt::CTRL | Qt::Key_C), &DL_Core::mnu_connect_Click);
     addBar(bestand, "mnu_bar_1");
     QMenu* exportMenu = addMenu(bestand, "mnu_export");
-    addItem(exportMenu, "mnu_opslaan", {}, &DL_Core::mnu_opslaan_Click);
+    addItem(exportMenu, "mnu_opslaan", {}, nullptr);
     addBar(bestand, "mnu_bar_2");
     addItem(bestand, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_X), &DL_Core::mnu_exit_Click);
 
     QMenu* opties = addMenu(nullptr, "mnu_opties");
     addItem(opties, "mnu_toevoegen", QKeySequence(Qt::CTRL | Qt::Key_N), &DL_Core::mnu_toevoegen_Click);
-    addItem(opties, "mnu_addlijst", QKeySequence(Qt::CTRL | Qt::Key_B), &DL_Core::mnu_addlijst_Click);
+    addItem(opties, "mnu_addlijst", QKeySequence(Qt::CTRL | Qt::Key_B), nullptr);
     addBar(opties, "mnu_bar_3");
-    addItem(opties, "mnu_del", QKeySequence(Qt::Key_Delete), &DL_Core::mnu_del_Click);
+    addItem(opties, "mnu_del", QKeySequence(Qt::Key_Delete), nullptr);
 
     QMenu* extra = addMenu(nullptr, "mnu_extra");
     addItem(extra, "mnu_reset_taal", {}, &DL_Core::mnu_reset_taal_Click);
@@ -291,13 +292,76 @@ QMenu* DL_Core::menu(const QString& name) const
 
 bool DL_Core::requestRunning() const
 {
-    return m_checkinCycle->isBusy() || m_searchCycle->isBusy();
+    return m_connection->isBusy() || m_search->isBusy();
 }
 
 void DL_Core::setRequestLimits(const net::RequestLimits& limits)
 {
-    m_checkinCycle->setLimits(limits);
-    m_searchCycle->setLimits(limits);
+    m_connection->requests().setLimits(limits);
+    m_search->requests().setLimits(limits);
+}
+
+void DL_Core::setMachineFacts(const net::MachineFacts& facts)
+{
+    m_connection->setMachineFacts(facts);
+}
+
+// The parts behind the window: their signals and the controls the nutrition
+// display works with.
+void DL_Core::ConnectParts()
+{
+    const auto waitCursor = [this](net::RequestCycle& requests) {
+        connect(&requests, &net::RequestCycle::waitStarted, this,
+                [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
+        connect(&requests, &net::RequestCycle::waitEnded, this, [] { QApplication::restoreOverrideCursor(); });
+    };
+    waitCursor(m_connection->requests());
+    waitCursor(m_search->requests());
+
+    connect(m_connection, &net::Connection::requestStarted, this, [this] { LockForRequest(true); });
+    connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
+    connect(m_connection, &net::Connection::connecting, this, [this] {
+        statusPanel(2)->setText(m_state.lang.at(1, 75));
+        txt_item->setText(m_state.lang.at(1, 75));
+    });
+    connect(m_connection, &net::Connection::stateChanged, this, [this] {
+        ApplyConnectionState();
+        if (m_connection->isConnected())
+            txt_item->setFocus();
+    });
+    connect(m_search, &net::FoodSearch::requestStarted, this, [this] {
+        LockForRequest(true);
+        statusPanel(2)->setText(m_state.lang.at(1, 69));
+    });
+    connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
+
+    DisplayControls c;
+    c.window = this;
+    c.LV_browse = LV_browse;
+    c.LV_browse_bookmarks = LV_browse_bookmarks;
+    c.Slider = Slider;
+    c.Pic_plus = Pic_plus;
+    c.Pic_min = Pic_min;
+    c.Pic_grafiek = static_cast<NutritionChartView*>(Pic_grafiek);
+    c.txt_item = txt_item;
+    c.Pic_zoeken = Pic_zoeken;
+    c.Pic_zoeken_bw = Pic_zoeken_bw;
+    c.mnu_opties = menu(QStringLiteral("mnu_opties"));
+    c.mnu_addlijst = menuAction(QStringLiteral("mnu_addlijst"));
+    c.mnu_toevoegen = menuAction(QStringLiteral("mnu_toevoegen"));
+    c.mnu_del = menuAction(QStringLiteral("mnu_del"));
+    c.toolbarResults = toolbarButton(5);
+    c.toolbarBookmarks = toolbarButton(6);
+    c.toolbarAddFood = toolbarButton(8);
+    c.toolbarBookmark = toolbarButton(9);
+    m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection, c,
+                                     this);
+    connect(m_display, &NutritionDisplay::statusText, this,
+            [this](const QString& text) { statusPanel(2)->setText(text); });
+    for (const auto& [name, handler] :
+         {std::pair{"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
+          std::pair{"mnu_del", &NutritionDisplay::mnu_del_Click}, std::pair{"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}})
+        connect(menuAction(QLatin1String(name)), &QAction::triggered, m_display, handler);
 }
 
 void DL_Core::ArrangeMainWindow()
@@ -326,12 +390,13 @@ void DL_Core::ArrangeMainWindow()
 
 void DL_Core::UpdateStatusBar()
 {
-    m_panels[0]->setText(m_state.ProgramName + QLatin1Char(' ') + m_state.ProgramVersion);
-    const QStringList& records = m_state.data.lst_data;
+    const LanguageTables& lang = m_state.lang;
+    m_panels[0]->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
+    const QStringList& records = m_display->results();
     if (records.isEmpty()) {
-        m_panels[1]->setText(m_state.F(7, 17));
+        m_panels[1]->setText(lang.at(7, 17));
     } else {
-        m_panels[1]->setText(m_state.F(7, 18) + QString::number(records.size()) + m_state.F(7, 19)
+        m_panels[1]->setText(lang.at(7, 18) + QString::number(records.size()) + lang.at(7, 19)
                              + QStringLiteral(" '") + txt_item->text() + QStringLiteral("'."));
     }
     m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
@@ -350,7 +415,7 @@ void DL_Core::UpdateStatusBar()
 
 void DL_Core::Set_Taal()
 {
-    const auto text = [this](int index) { return m_state.F(1, index); };
+    const auto text = [this](int index) { return m_state.lang.at(1, index); };
     const struct
     {
         const char* name;
@@ -387,10 +452,10 @@ void DL_Core::Set_Taal()
 void DL_Core::FinishStartUp()
 {
     Set_Taal();
-    net::SelectServer(m_state);
+    net::SelectServer(m_state.settings, m_state.hosts, m_state.food);
     UpdateStatusBar();
-    DrawNutritionChart(540, 540, 1, 1, 1, 1, 1);
-    m_state.ViewListMode = QStringLiteral("0");
+    m_display->DrawStartChart();
+    m_display->setViewListMode(QStringLiteral("0"));
     Set_ViewList();
     ApplyConnectionState();
 
@@ -443,6 +508,71 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void DL_Core::LoadBookmarks()
+{
+    m_display->ReadBookmarksAtStartup();
+}
+
+void DL_Core::Set_ViewList()
+{
+    m_display->Set_ViewList();
+}
+
+void DL_Core::Fill_BookmarkList()
+{
+    m_display->Fill_BookmarkList();
+}
+
+void DL_Core::ShowSearchResults(const QStringList& records)
+{
+    m_display->ShowSearchResults(records);
+}
+
+void DL_Core::ApplyConnectionState()
+{
+    const std::optional<net::ConnectionLook> look = net::ConnectionLookFor(m_connection->state(), m_state.lang);
+    if (!look)
+        return;
+    setWindowTitle(look->caption);
+    menuAction(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
+    toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
+    toolbarButton(2)->setToolTip(look->connectToolTip);
+    ApplyConnectionControls();
+    txt_item->setText(look->searchText);
+    statusPanel(2)->setText(look->statusText);
+}
+
+// The enabled states and the search box look of the connection state,
+// without touching any text.
+void DL_Core::ApplyConnectionControls()
+{
+    const float state = m_connection->state();
+    if (state != 0 && state != 1)
+        return;
+    const bool connected = state == 1;
+    menuAction(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
+    if (!connected) {
+        menuAction(QStringLiteral("mnu_del"))->setEnabled(false);
+        menuAction(QStringLiteral("mnu_addlijst"))->setEnabled(false);
+        toolbarButton(9)->setEnabled(false);
+    }
+    for (int position : {5, 6, 8})
+        toolbarButton(position)->setEnabled(connected);
+    SetSearchBoxLook(connected);
+}
+
+void DL_Core::SetSearchBoxLook(bool enabled)
+{
+    txt_item->setEnabled(enabled);
+    QPalette pal = txt_item->palette();
+    const QColor base = enabled ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Base, base);
+    txt_item->setPalette(pal);
+    Pic_zoeken->setVisible(enabled);
+    Pic_zoeken_bw->setVisible(!enabled);
 }
 
 void DL_Core::Form_Load()

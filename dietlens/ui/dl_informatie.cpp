@@ -1,6 +1,8 @@
 #include "dietlens/ui/dl_informatie.h"
 
-#include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
+#include "dietlens/core/settings.h"
+#include "lang/languagetables.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -10,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DL_Informatie::DL_Informatie(const AppState& state, MainWindowHooks hooks, QWidget* parent)
-    : QDialog(parent), m_state(state), m_hooks(std::move(hooks))
+DL_Informatie::DL_Informatie(const Settings& settings, const LanguageTables& lang, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_lang(lang)
 {
     setObjectName(QStringLiteral("DL_Informatie"));
     setWindowIcon(DietlensIcon());
@@ -86,15 +88,15 @@ DL_Informatie::DL_Informatie(const AppState& state, MainWindowHooks hooks, QWidg
     connect(cmd_annuleer, &QPushButton::clicked, this, &DL_Informatie::cmd_annuleer_Click);
 
     // Form_Load
-    lbl_1->setText(m_state.ProgramName + QLatin1Char(' ') + m_state.ProgramVersion);
+    lbl_1->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
     lbl_2->setText(QStringLiteral("\u00A9 2005-2006 Quelmar"));
     Set_Taal();
-    SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, true));
+    SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, true));
 }
 
 void DL_Informatie::Set_Taal()
 {
-    auto F = [this](int i) { return m_state.F(6, i); };
+    auto F = [this](int i) { return m_lang.at(6, i); };
     setWindowTitle(F(0));
     Frame_1->setTitle(F(1));
     Frame_2->setTitle(F(2));
@@ -117,12 +119,12 @@ bool DL_Informatie::eventFilter(QObject* watched, QEvent* event)
 
 void DL_Informatie::cmd_website_Click()
 {
-    runHook(m_hooks.openMenuviaSite);
+    Q_EMIT menuviaSiteRequested();
 }
 
 void DL_Informatie::lbl_3_Click()
 {
-    runHook(m_hooks.openWebsite);
+    Q_EMIT websiteRequested();
 }
 
 void DL_Informatie::cmd_annuleer_Click()

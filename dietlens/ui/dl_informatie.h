@@ -7,7 +7,8 @@
 
 #include <array>
 
-struct AppState;
+class LanguageTables;
+struct Settings;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -16,7 +17,7 @@ class DL_Informatie : public QDialog
 {
     Q_OBJECT
 public:
-    DL_Informatie(const AppState& state, MainWindowHooks hooks, QWidget* parent = nullptr);
+    DL_Informatie(const Settings& settings, const LanguageTables& lang, QWidget* parent = nullptr);
 
     void Set_Taal();
 
@@ -24,12 +25,17 @@ public:
     void lbl_3_Click();
     void cmd_annuleer_Click();
 
+Q_SIGNALS:
+    // The buttons and the link to the two web sites.
+    void menuviaSiteRequested();
+    void websiteRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const AppState& m_state;
-    MainWindowHooks m_hooks;
+    const Settings& m_settings;
+    const LanguageTables& m_lang;
 
     QLabel* lbl_1;
     QLabel* lbl_2;

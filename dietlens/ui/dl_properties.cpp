@@ -1,9 +1,11 @@
 #include "dietlens/ui/dl_properties.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/paths.h"
+#include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QCheckBox>
@@ -65,8 +67,9 @@ void storeChoice(const std::array<QRadioButton*, 2>& group, QString& value)
 
 } // namespace
 
-DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHooks hooks, QWidget* parent)
-    : QDialog(parent), m_state(state), m_messenger(messenger), m_hooks(std::move(hooks))
+DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang, Messenger& messenger,
+                             QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_lang(lang), m_messenger(messenger)
 {
     setObjectName(QStringLiteral("DL_Properties"));
     setWindowIcon(DietlensIcon());
@@ -232,19 +235,19 @@ void DL_Properties::Form_Load()
         TabStrip1->setCurrentIndex(0);
         m_pages->setCurrentIndex(0);
         FillLanguageList();
-        Combo_taal->setCurrentIndex(Combo_taal->findText(m_state.settings.LanguageFile));
+        Combo_taal->setCurrentIndex(Combo_taal->findText(m_settings.LanguageFile));
         fillFields();
-        SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, false));
+        SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, false));
         txt_voornaam->setFocus();
     } catch (const std::exception&) {
-        m_messenger.message(QStringLiteral("Error #600"), joinLines({m_state.F(5, 28), m_state.F(5, 29)}),
+        m_messenger.message(QStringLiteral("Error #600"), joinLines({m_lang.at(5, 28), m_lang.at(5, 29)}),
                             MessageIcon::Critical);
     }
 }
 
 void DL_Properties::fillFields()
 {
-    const Settings& s = m_state.settings;
+    const Settings& s = m_settings;
     showChoice(opt_db, s.ServerChoice);
     showFlag(chk_totray, s.ShowTrayNotice);
     showFlag(chk_connect, s.ShowConnectNotice);
@@ -266,7 +269,7 @@ void DL_Properties::fillFields()
 
 void DL_Properties::Set_Taal()
 {
-    auto F = [this](int i) { return m_state.F(5, i); };
+    auto F = [this](int i) { return m_lang.at(5, i); };
     setWindowTitle(F(0));
     lbl_info->setText(F(1));
     for (int i = 0; i < 3; ++i) {
@@ -294,17 +297,17 @@ void DL_Properties::Set_Taal()
     chk_ontop->setText(F(44));
     cmd_annuleer->setText(F(26));
     cmd_opslaan->setText(F(27));
-    lbl_nfo_2->setText(m_state.F(6, 4));
-    cmd_website->setText(m_state.F(1, 12));
-    Frame[7]->setTitle(m_state.F(6, 2));
+    lbl_nfo_2->setText(m_lang.at(6, 4));
+    cmd_website->setText(m_lang.at(1, 12));
+    Frame[7]->setTitle(m_lang.at(6, 2));
 }
 
 void DL_Properties::FillLanguageList()
 {
-    const QDir folder(m_state.LanguageFolder);
-    if (m_state.LanguageFolder.isEmpty() || !folder.exists() || !folder.isReadable()) {
+    const QDir folder(m_paths.LanguageFolder);
+    if (m_paths.LanguageFolder.isEmpty() || !folder.exists() || !folder.isReadable()) {
         Combo_taal->clear();
-        m_messenger.message(QStringLiteral("Error #601"), joinLines({m_state.F(5, 30), m_state.F(5, 31)}),
+        m_messenger.message(QStringLiteral("Error #601"), joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}),
                             MessageIcon::Critical);
         return;
     }
@@ -324,15 +327,15 @@ void DL_Properties::Combo_taal_Click()
     const QString name = Combo_taal->currentText();
     if (name.isEmpty())
         return;
-    LoadLanguageFile(m_state.lang, m_state.LanguageFolder + name, m_messenger);
-    runHook(m_hooks.setTaal);
+    LoadLanguageFile(m_lang, m_paths.LanguageFolder + name, m_messenger);
+    Q_EMIT languagePreviewed();
     Set_Taal();
 }
 
 void DL_Properties::cmd_reset_Click()
 {
     const QString shown = Combo_taal->currentText();
-    runHook(m_hooks.resetLanguageFiles);
+    Q_EMIT resetRequested();
     FillLanguageList();
     // The name shown before stays chosen when the folder still holds it.
     Combo_taal->setCurrentIndex(Combo_taal->findText(shown));
@@ -340,16 +343,16 @@ void DL_Properties::cmd_reset_Click()
 
 void DL_Properties::cmd_website_Click()
 {
-    runHook(m_hooks.openMenuviaSite);
+    Q_EMIT menuviaSiteRequested();
 }
 
 void DL_Properties::cmd_annuleer_Click()
 {
-    const Settings& s = m_state.settings;
+    const Settings& s = m_settings;
     for (const QString* value : {&s.ServerChoice, &s.LanguageFile, &s.ShowTrayNotice, &s.ShowConnectNotice,
                                  &s.EnergyUnit, &s.MailOptIn, &s.FirstName}) {
         if (value->isEmpty()) {
-            m_messenger.message(m_state.ProgramName, joinLines({m_state.F(5, 48), m_state.F(5, 49)}),
+            m_messenger.message(ProgramName(), joinLines({m_lang.at(5, 48), m_lang.at(5, 49)}),
                                 MessageIcon::Exclamation);
             return;
         }
@@ -360,7 +363,7 @@ void DL_Properties::cmd_annuleer_Click()
 void DL_Properties::cmd_opslaan_Click()
 {
     auto warn = [this](int first) {
-        m_messenger.message(m_state.ProgramName, joinLines({m_state.F(5, first), m_state.F(5, first + 1)}),
+        m_messenger.message(ProgramName(), joinLines({m_lang.at(5, first), m_lang.at(5, first + 1)}),
                             MessageIcon::Exclamation);
     };
     if (txt_voornaam->text().isEmpty())
@@ -371,7 +374,7 @@ void DL_Properties::cmd_opslaan_Click()
         return warn(36);
 
     try {
-        Settings& s = m_state.settings;
+        Settings& s = m_settings;
         s.LanguageFile = Combo_taal->currentText();
         storeChoice(opt_db, s.ServerChoice);
         storeFlag(chk_totray, s.ShowTrayNotice);
@@ -382,10 +385,10 @@ void DL_Properties::cmd_opslaan_Click()
         s.LastName = txt_achternaam->text();
         storeFlag(chk_ontop, s.AlwaysOnTop);
         storeChoice(opt_systeem, s.WeightUnit);
-        runHook(m_hooks.selectServer);
-        SaveSettings(m_state, m_messenger);
+        Q_EMIT serverChoiceStored();
+        SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
     } catch (const std::exception&) {
-        m_messenger.message(QStringLiteral("Error #602"), joinLines({m_state.F(5, 38), m_state.F(5, 39)}),
+        m_messenger.message(QStringLiteral("Error #602"), joinLines({m_lang.at(5, 38), m_lang.at(5, 39)}),
                             MessageIcon::Critical);
         return;
     }

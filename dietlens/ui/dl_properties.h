@@ -8,8 +8,10 @@
 
 #include <array>
 
-struct AppState;
+class LanguageTables;
 class Messenger;
+struct Paths;
+struct Settings;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -24,7 +26,8 @@ class DL_Properties : public QDialog
 {
     Q_OBJECT
 public:
-    DL_Properties(AppState& state, Messenger& messenger, MainWindowHooks hooks, QWidget* parent = nullptr);
+    DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang, Messenger& messenger,
+                  QWidget* parent = nullptr);
 
     void Set_Taal();
     void FillLanguageList();
@@ -39,6 +42,16 @@ public:
 
     int currentTab() const { return m_currentTab; }
 
+Q_SIGNALS:
+    // A language picked in the list was loaded into the tables.
+    void languagePreviewed();
+    // The reset button: the main window's reset command is to run.
+    void resetRequested();
+    // The settings were stored from the dialog, the server choice with them.
+    void serverChoiceStored();
+    // The button to the diet program's page.
+    void menuviaSiteRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -48,9 +61,10 @@ private:
     QWidget* newPage(int index);
     QGroupBox* newFrame(int index, QWidget* page);
 
-    AppState& m_state;
+    Settings& m_settings;
+    const Paths& m_paths;
+    LanguageTables& m_lang;
     Messenger& m_messenger;
-    MainWindowHooks m_hooks;
     int m_currentTab = 1;
 
     QLabel* lbl_info;

@@ -1,8 +1,9 @@
 #include "dietlens/ui/noticewindow.h"
 
-#include "dietlens/core/appstate.h"
+#include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "lang/languagetables.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -10,9 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-NoticeWindow::NoticeWindow(AppState& state, Messenger& messenger, QString Settings::*setting,
-                           const QString& checkName, QWidget* parent)
-    : QDialog(parent), m_state(state), m_messenger(messenger), m_setting(setting)
+NoticeWindow::NoticeWindow(Settings& settings, const Paths& paths, const LanguageTables& lang,
+                           Messenger& messenger, QString Settings::*setting, const QString& checkName,
+                           QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_lang(lang), m_messenger(messenger),
+      m_setting(setting)
 {
     setWindowIcon(DietlensIcon());
     Pic_tray = new QLabel(this);
@@ -50,22 +53,23 @@ void NoticeWindow::finishLayout()
     layout->addSpacing(6);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, true));
+    SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, true));
 }
 
 void NoticeWindow::cmd_opslaan_Click()
 {
-    QString& value = m_state.settings.*m_setting;
+    QString& value = m_settings.*m_setting;
     if (m_check->checkState() == Qt::Unchecked)
         value = QStringLiteral("0");
     else if (m_check->checkState() == Qt::Checked)
         value = QStringLiteral("1");
-    SaveSettings(m_state, m_messenger);
+    SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
     done(QDialog::Accepted);
 }
 
-DL_ToTray::DL_ToTray(AppState& state, Messenger& messenger, QWidget* parent)
-    : NoticeWindow(state, messenger, &Settings::ShowTrayNotice, QStringLiteral("chk_totray"), parent)
+DL_ToTray::DL_ToTray(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+                     QWidget* parent)
+    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowTrayNotice, QStringLiteral("chk_totray"), parent)
 {
     setObjectName(QStringLiteral("DL_ToTray"));
     finishLayout();
@@ -74,14 +78,15 @@ DL_ToTray::DL_ToTray(AppState& state, Messenger& messenger, QWidget* parent)
 
 void DL_ToTray::Set_Taal()
 {
-    setWindowTitle(m_state.F(4, 0));
-    lbl_1->setText(m_state.F(4, 1));
-    m_check->setText(m_state.F(4, 2));
-    cmd_opslaan->setText(m_state.F(4, 3));
+    setWindowTitle(m_lang.at(4, 0));
+    lbl_1->setText(m_lang.at(4, 1));
+    m_check->setText(m_lang.at(4, 2));
+    cmd_opslaan->setText(m_lang.at(4, 3));
 }
 
-DL_Connectmelding::DL_Connectmelding(AppState& state, Messenger& messenger, QWidget* parent)
-    : NoticeWindow(state, messenger, &Settings::ShowConnectNotice, QStringLiteral("chk_connect"), parent)
+DL_Connectmelding::DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang,
+                                     Messenger& messenger, QWidget* parent)
+    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowConnectNotice, QStringLiteral("chk_connect"), parent)
 {
     setObjectName(QStringLiteral("DL_Connectmelding"));
     lbl_2 = new QLabel(this);
@@ -95,9 +100,9 @@ DL_Connectmelding::DL_Connectmelding(AppState& state, Messenger& messenger, QWid
 
 void DL_Connectmelding::Set_Taal()
 {
-    setWindowTitle(m_state.F(3, 0));
-    lbl_1->setText(m_state.F(3, 1));
-    lbl_2->setText(m_state.F(3, 2));
-    m_check->setText(m_state.F(3, 3));
-    cmd_opslaan->setText(m_state.F(3, 4));
+    setWindowTitle(m_lang.at(3, 0));
+    lbl_1->setText(m_lang.at(3, 1));
+    lbl_2->setText(m_lang.at(3, 2));
+    m_check->setText(m_lang.at(3, 3));
+    cmd_opslaan->setText(m_lang.at(3, 4));
 }

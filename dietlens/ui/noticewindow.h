@@ -6,9 +6,10 @@
 #include <QDialog>
 #include <QString>
 
-struct AppState;
-struct Settings;
+class LanguageTables;
 class Messenger;
+struct Paths;
+struct Settings;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -21,12 +22,14 @@ public:
     void cmd_opslaan_Click();
 
 protected:
-    NoticeWindow(AppState& state, Messenger& messenger, QString Settings::*setting, const QString& checkName,
-                 QWidget* parent);
+    NoticeWindow(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+                 QString Settings::*setting, const QString& checkName, QWidget* parent);
     // Places the widgets; call from the subclass once its own labels exist.
     void finishLayout();
 
-    AppState& m_state;
+    Settings& m_settings;
+    const Paths& m_paths;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
     QString Settings::*m_setting;
     QLabel* Pic_tray;
@@ -41,7 +44,8 @@ class DL_ToTray : public NoticeWindow
 {
     Q_OBJECT
 public:
-    DL_ToTray(AppState& state, Messenger& messenger, QWidget* parent = nullptr);
+    DL_ToTray(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+              QWidget* parent = nullptr);
     void Set_Taal();
 };
 
@@ -50,6 +54,7 @@ class DL_Connectmelding : public NoticeWindow
 {
     Q_OBJECT
 public:
-    DL_Connectmelding(AppState& state, Messenger& messenger, QWidget* parent = nullptr);
+    DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+                      QWidget* parent = nullptr);
     void Set_Taal();
 };

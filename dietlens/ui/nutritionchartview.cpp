@@ -81,10 +81,10 @@ QColor NutritionChartView::barColor(int bar)
     return Qt::gray;
 }
 
-ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weightGrams, const AppState& state,
-                                      Messenger& messenger)
+ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weightGrams, const Settings& settings,
+                                      const LanguageTables& lang, Messenger& messenger)
 {
-    const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, state, messenger);
+    const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, settings, lang, messenger);
     if (result != ChartDrawing::Skipped)
         update();
     return result;

@@ -16,8 +16,8 @@ public:
 
     // Runs one drawing of the values per 100 g at the weight and repaints
     // what it changed; a failed drawing shows "Error #304".
-    ChartDrawing draw(const NutritionValues& per100g, int weightGrams, const AppState& state,
-                      Messenger& messenger);
+    ChartDrawing draw(const NutritionValues& per100g, int weightGrams, const Settings& settings,
+                      const LanguageTables& lang, Messenger& messenger);
 
     QSize sizeHint() const override;
 

@@ -1,18 +1,24 @@
 #include "dietlens/ui/nutritiondisplay.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
-#include "dietlens/display/bookmarks.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/display/units.h"
+#include "dietlens/display/viewlist.h"
+#include "dietlens/net/connection.h"
+#include "dietlens/net/search.h"
+#include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDrag>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -24,36 +30,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace {
-
-// The hourglass for the length of one file operation. A message shown on
-// the way gets the normal pointer.
-class WaitCursor : public Messenger
-{
-public:
-    explicit WaitCursor(Messenger& inner) : m_inner(inner)
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor() override { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
-                          MessageButtons buttons = MessageButtons::Ok) override
-    {
-        QGuiApplication::restoreOverrideCursor();
-        const MessageAnswer answer = m_inner.message(title, text, icon, buttons);
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        return answer;
-    }
-    QString saveFileName(const FileDialogRequest& request) override { return m_inner.saveFileName(request); }
-    QString openFileName(const FileDialogRequest& request) override { return m_inner.openFileName(request); }
-
-private:
-    Messenger& m_inner;
-};
 
 int rowCount(const QTreeWidget* list)
 {
@@ -86,10 +65,17 @@ QIcon bookmarkIcon()
 
 } // namespace
 
-NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const DisplayControls& controls,
-                                   QObject* parent)
-    : QObject(parent), m_state(state), m_messenger(messenger), m_c(controls)
+NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTables& lang, Messenger& messenger,
+                                   Bookmarks& bookmarks, const net::Connection& connection,
+                                   const DisplayControls& controls, QObject* parent)
+    : QObject(parent), m_settings(settings), m_lang(lang), m_messenger(messenger), m_bookmarks(bookmarks),
+      m_connection(connection), m_c(controls), m_checkedIcon(StatusSquare(QColor(40, 180, 40))),
+      m_uncheckedIcon(StatusSquare(QColor(220, 40, 40)))
 {
+    // The hourglass while the bookmarks read or write a file.
+    connect(&m_bookmarks, &Bookmarks::fileWorkStarted, this,
+            [] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
+    connect(&m_bookmarks, &Bookmarks::fileWorkEnded, this, [] { QGuiApplication::restoreOverrideCursor(); });
     if (QSlider* slider = m_c.Slider) {
         // Vertical with the lightest weight at the top: the thumb moves down
         // as the weight grows, and the Down key adds weight.
@@ -144,10 +130,7 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
 
 void NutritionDisplay::ReadBookmarksAtStartup()
 {
-    if (!FileExists(m_state.BookmarksPath))
-        return;
-    WaitCursor wait(m_messenger);
-    m_state.data.lst_fooditems = ReadBookmarks(m_state.BookmarksPath, m_state.lang, wait);
+    m_bookmarks.ReadBookmarks();
 }
 
 void NutritionDisplay::DrawStartChart()
@@ -164,7 +147,7 @@ ChartDrawing NutritionDisplay::DrawNutritionChart(const NutritionValues& per100g
 {
     if (!m_c.Pic_grafiek)
         return ChartDrawing::Skipped;
-    return m_c.Pic_grafiek->draw(per100g, weightGrams, m_state, m_messenger);
+    return m_c.Pic_grafiek->draw(per100g, weightGrams, m_settings, m_lang, m_messenger);
 }
 
 void NutritionDisplay::setSliderValue(int value)
@@ -178,37 +161,31 @@ void NutritionDisplay::setSliderValue(int value)
 
 void NutritionDisplay::setStatus(const QString& text)
 {
-    if (m_c.setStatusText)
-        m_c.setStatusText(text);
+    Q_EMIT statusText(text.left(kMaxShownText));
 }
 
 void NutritionDisplay::showWeightTexts(const QString& name)
 {
-    if (!m_c.Slider || WeightUnitOf(m_state.settings.WeightUnit) == WeightUnitKind::Other)
+    if (!m_c.Slider || WeightUnitOf(m_settings.WeightUnit) == WeightUnitKind::Other)
         return;
-    const QString weight = WeightText(QString::number(m_c.Slider->value()), m_state, m_messenger);
-    const QString word = WeightUnitWord(m_state);
+    const QString weight = WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger);
+    const QString word = WeightUnitWord(m_settings, m_lang);
     m_c.Slider->setToolTip(weight + QLatin1Char(' ') + word);
     setStatus(name + QStringLiteral(" (") + weight + QLatin1Char(' ') + word + QLatin1Char(')'));
 }
 
 void NutritionDisplay::showAnalysisError(const QString& code)
 {
-    m_messenger.message(code, joinLines({m_state.F(1, 46), m_state.F(1, 47)}), MessageIcon::Critical);
-}
-
-void NutritionDisplay::showDragError(const QString& code)
-{
-    m_messenger.message(code, joinLines({m_state.F(1, 53), m_state.F(1, 54)}), MessageIcon::Critical);
+    m_messenger.message(code, joinLines({m_lang.at(1, 46), m_lang.at(1, 47)}), MessageIcon::Critical);
 }
 
 void NutritionDisplay::Slider_Scroll()
 {
     if (m_chartLayout == Layout::None) {
         // Nothing chosen yet: only the weight texts follow the slider.
-        if (m_c.Slider && WeightUnitOf(m_state.settings.WeightUnit) != WeightUnitKind::Other)
-            m_c.Slider->setToolTip(WeightText(QString::number(m_c.Slider->value()), m_state, m_messenger) +
-                                   QLatin1Char(' ') + WeightUnitWord(m_state));
+        if (m_c.Slider && WeightUnitOf(m_settings.WeightUnit) != WeightUnitKind::Other)
+            m_c.Slider->setToolTip(WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger) +
+                                   QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
         return;
     }
     NutritionValues per100g;
@@ -252,52 +229,51 @@ void NutritionDisplay::Pic_min_Click()
 
 void NutritionDisplay::Set_ViewList()
 {
-    if (m_state.ConnectionState != 1.0f)
+    const std::optional<ViewListLook> look = ViewListLookFor(
+        m_connection.isConnected(), m_viewListMode, rowCount(m_c.LV_browse), rowCount(m_c.LV_browse_bookmarks));
+    if (!look)
         return;
-    const double mode = Val(m_state.ViewListMode);
-    if (mode != 0 && mode != 1)
-        return;
-    const bool results = mode == 0;
     if (m_c.LV_browse)
-        m_c.LV_browse->setVisible(results);
+        m_c.LV_browse->setVisible(look->resultsShown);
     if (m_c.LV_browse_bookmarks)
-        m_c.LV_browse_bookmarks->setVisible(!results);
+        m_c.LV_browse_bookmarks->setVisible(!look->resultsShown);
     if (m_c.txt_item) {
-        m_c.txt_item->setEnabled(results);
+        m_c.txt_item->setEnabled(look->searchEnabled);
         QPalette palette = m_c.txt_item->palette();
-        palette.setColor(QPalette::Base, results ? QApplication::palette(m_c.txt_item).color(QPalette::Base)
-                                                 : QColor(224, 224, 224));
+        palette.setColor(QPalette::Base, look->searchEnabled
+                                             ? QApplication::palette(m_c.txt_item).color(QPalette::Base)
+                                             : QColor(224, 224, 224));
         m_c.txt_item->setPalette(palette);
     }
     if (m_c.Pic_zoeken)
-        m_c.Pic_zoeken->setVisible(results);
+        m_c.Pic_zoeken->setVisible(look->searchEnabled);
     if (m_c.Pic_zoeken_bw)
-        m_c.Pic_zoeken_bw->setVisible(!results);
+        m_c.Pic_zoeken_bw->setVisible(!look->searchEnabled);
     if (m_c.mnu_addlijst)
-        m_c.mnu_addlijst->setEnabled(results && rowCount(m_c.LV_browse) > 0);
+        m_c.mnu_addlijst->setEnabled(look->addToBookmarks);
     if (m_c.mnu_toevoegen)
-        m_c.mnu_toevoegen->setEnabled(results);
+        m_c.mnu_toevoegen->setEnabled(look->addFoodItem);
     if (m_c.mnu_del)
-        m_c.mnu_del->setEnabled(!results && rowCount(m_c.LV_browse_bookmarks) > 0);
+        m_c.mnu_del->setEnabled(look->removeBookmark);
     if (m_c.toolbarResults)
-        m_c.toolbarResults->setChecked(results);
+        m_c.toolbarResults->setChecked(look->resultsShown);
     if (m_c.toolbarBookmarks)
-        m_c.toolbarBookmarks->setChecked(!results);
+        m_c.toolbarBookmarks->setChecked(!look->resultsShown);
     if (m_c.toolbarAddFood)
-        m_c.toolbarAddFood->setEnabled(results);
+        m_c.toolbarAddFood->setEnabled(look->addButtons);
     if (m_c.toolbarBookmark)
-        m_c.toolbarBookmark->setEnabled(results);
+        m_c.toolbarBookmark->setEnabled(look->addButtons);
 }
 
 void NutritionDisplay::Toolbar_ResultsList()
 {
-    m_state.ViewListMode = QStringLiteral("0");
+    m_viewListMode = QStringLiteral("0");
     Set_ViewList();
 }
 
 void NutritionDisplay::Toolbar_BookmarkList()
 {
-    m_state.ViewListMode = QStringLiteral("1");
+    m_viewListMode = QStringLiteral("1");
     Fill_BookmarkList();
     Set_ViewList();
 }
@@ -318,13 +294,12 @@ void NutritionDisplay::Fill_BookmarkList()
     list->setColumnWidth(2, std::max(0, list->width() - 2 * iconColumn));
 
     QList<QTreeWidgetItem*> items;
-    const QStringList& lines = m_state.data.lst_fooditems;
+    const QStringList& lines = m_bookmarks.records();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        m_state.data.temp_filter = record::splitFields(lines.at(i));
-        const QStringList& f = m_state.data.temp_filter;
+        const QStringList f = record::splitFields(lines.at(i));
         auto* item = new QTreeWidgetItem(
             {QString::number(i), QString(),
-             BookmarkLabel(record::field(f, 0), record::field(f, 2), m_state, m_messenger)});
+             BookmarkLabel(record::field(f, 0), record::field(f, 2), m_settings, m_lang, m_messenger)});
         item->setIcon(0, bookmarkIcon());
         items.append(item);
     }
@@ -344,8 +319,7 @@ void NutritionDisplay::LV_browse_Click()
     const int row = currentRow(m_c.LV_browse);
     if (row < 0)
         return;
-    m_state.data.temp_filter = record::splitFields(m_state.data.lst_data.value(row));
-    const QStringList& fields = m_state.data.temp_filter;
+    const QStringList fields = record::splitFields(m_results.value(row));
     m_chosenResult = fields;
     const NutritionValues per100g = ValuesFromFoodItem(fields);
     if (!per100g.isFinite()) {
@@ -363,10 +337,9 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     const int row = currentRow(m_c.LV_browse_bookmarks);
     if (row < 0)
         return;
-    m_state.data.temp_filter = record::splitFields(m_state.data.lst_fooditems.value(row));
-    const QStringList& fields = m_state.data.temp_filter;
+    const QStringList fields = record::splitFields(m_bookmarks.records().value(row));
     m_chosenBookmarkRow = row;
-    setStatus(BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_state, m_messenger));
+    setStatus(BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_settings, m_lang, m_messenger));
 
     const std::optional<NutritionValues> per100g = ValuesFromBookmark(fields);
     const float weight = std::nearbyint(BookmarkWeight(fields)); // halves to even
@@ -402,69 +375,22 @@ void NutritionDisplay::ResultsListRebuilt()
 
 void NutritionDisplay::mnu_addlijst_Click()
 {
-    const QString name = record::field(m_chosenResult, 0);
-    if (name.isEmpty() || rowCount(m_c.LV_browse) == 0 || !m_c.Slider)
+    if (rowCount(m_c.LV_browse) == 0 || !m_c.Slider)
         return;
-    const int weight = m_c.Slider->value();
-    const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(m_chosenResult), float(weight));
-    const QString bookmark =
-        BookmarkRecord(name, m_state.F(1, 51), float(weight), atWeight, m_state.F(1, 52));
-    if (bookmark.isEmpty()) {
-        showAnalysisError(QStringLiteral("Error #110"));
-        return;
-    }
-    QStringList& buffer = m_state.data.lst_fooditems;
-    buffer.append(bookmark);
-    bool written = false;
-    {
-        WaitCursor wait(m_messenger);
-        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, wait);
-    }
-    if (!written) {
-        buffer.removeLast(); // the file still holds the list without it
-        return;
-    }
-    m_messenger.message(m_state.ProgramName,
-                        QLatin1Char('\'') + name + QStringLiteral("' ") + m_state.F(1, 77),
-                        MessageIcon::NoIcon);
+    m_bookmarks.Add(m_chosenResult, m_c.Slider->value());
 }
 
 void NutritionDisplay::mnu_del_Click()
 {
-    const int row = m_chosenBookmarkRow;
-    QStringList& buffer = m_state.data.lst_fooditems;
-    if (rowCount(m_c.LV_browse_bookmarks) == 0 || row < 0 || row >= buffer.size())
+    if (rowCount(m_c.LV_browse_bookmarks) == 0 || !m_bookmarks.Remove(m_chosenBookmarkRow))
         return;
-    const QString removed = buffer.takeAt(row);
-    bool written = false;
-    {
-        WaitCursor wait(m_messenger);
-        written = WriteBookmarks(m_state.BookmarksPath, buffer, m_state.lang, wait);
-    }
-    if (!written) {
-        buffer.insert(row, removed);
-        return;
-    }
     Fill_BookmarkList();
     Set_ViewList();
 }
 
 void NutritionDisplay::mnu_opslaan_Click()
 {
-    if (m_state.data.lst_fooditems.isEmpty()) {
-        m_messenger.message(m_state.ProgramName, joinLines({m_state.F(1, 55), m_state.F(1, 56)}),
-                            MessageIcon::Exclamation);
-        return;
-    }
-    FileDialogRequest request;
-    request.title = m_state.F(1, 57);
-    request.startFolder = m_state.DatabaseFolder;
-    request.filter = QStringLiteral("Menuvia FOOD Database file (*.dat)");
-    const QString path = m_messenger.saveFileName(request);
-    if (path.isEmpty() || path.contains(QLatin1Char('*')))
-        return;
-    WaitCursor wait(m_messenger);
-    WriteBookmarks(path, m_state.data.lst_fooditems, m_state.lang, wait);
+    m_bookmarks.Export();
 }
 
 QString NutritionDisplay::LV_browse_OLEStartDrag()
@@ -472,14 +398,7 @@ QString NutritionDisplay::LV_browse_OLEStartDrag()
     const int row = currentRow(m_c.LV_browse);
     if (row < 0 || !m_c.Slider)
         return {};
-    m_state.data.temp_filter = record::splitFields(m_state.data.lst_data.value(row));
-    const QStringList& f = m_state.data.temp_filter;
-    const int weight = m_c.Slider->value();
-    const QString text = DragText(record::field(f, 0), m_state.F(1, 51), float(weight),
-                                  ScaledToWeight(ValuesFromFoodItem(f), float(weight)), m_state.F(1, 52));
-    if (text.isEmpty())
-        showDragError(QStringLiteral("Error #107"));
-    return text;
+    return m_bookmarks.ResultDragText(record::splitFields(m_results.value(row)), m_c.Slider->value());
 }
 
 QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
@@ -487,13 +406,57 @@ QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
     const int row = currentRow(m_c.LV_browse_bookmarks);
     if (row < 0)
         return {};
-    m_state.data.temp_filter = record::splitFields(m_state.data.lst_fooditems.value(row));
-    const QStringList& f = m_state.data.temp_filter;
-    const QString text = DragText(record::field(f, 0), record::field(f, 1), BookmarkWeight(f),
-                                  StoredBookmarkValues(f), record::field(f, 11));
-    if (text.isEmpty())
-        showDragError(QStringLiteral("Error #106"));
-    return text;
+    return m_bookmarks.DragText(row);
+}
+
+void NutritionDisplay::ClearResultsList()
+{
+    if (m_c.LV_browse) {
+        m_c.LV_browse->clear();
+        m_c.LV_browse->setColumnCount(0);
+    }
+}
+
+void NutritionDisplay::ClearResults()
+{
+    m_results.clear();
+    ClearResultsList();
+}
+
+void NutritionDisplay::ShowSearchResults(const QStringList& records)
+{
+    QTreeWidget* list = m_c.LV_browse;
+    m_results = records;
+    if (!list)
+        return;
+    try {
+        list->clear();
+        list->setColumnCount(0);
+        list->setHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("NM")});
+        list->header()->resizeSection(0, Twips(320));
+        list->header()->resizeSection(1, 0);
+        list->header()->setSectionHidden(1, true);
+        list->header()->resizeSection(2, Twips(PixelsToTwips(list->width()) - 320 - 320));
+
+        QList<QTreeWidgetItem*> rows;
+        rows.reserve(records.size());
+        QList<QStringView> fields;
+        for (const QString& record : records) {
+            fields = net::SplitFieldViews(record);
+            auto* row = new QTreeWidgetItem;
+            switch (net::StatusOf(fields)) {
+            case net::RecordStatus::Checked: row->setIcon(0, m_checkedIcon); break;
+            case net::RecordStatus::Unchecked: row->setIcon(0, m_uncheckedIcon); break;
+            case net::RecordStatus::Unknown: break; // no icon rather than a neighbour's
+            }
+            if (!fields.isEmpty())
+                row->setText(2, fields.first().left(kMaxShownText).toString());
+            rows.append(row);
+        }
+        list->addTopLevelItems(rows);
+    } catch (const std::exception&) {
+        showAnalysisError(QStringLiteral("Error #103"));
+    }
 }
 
 void NutritionDisplay::startDrag(QTreeWidget* list)

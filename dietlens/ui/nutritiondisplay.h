@@ -1,20 +1,20 @@
 #pragma once
 // The nutrition part of the main window: the weight slider and its two
 // buttons, the chart, the results and bookmark lists with the view switch,
-// bookmarking, removing, exporting and dragging food items. The window hands
-// over its controls; the slider, the two buttons and the lists are connected
-// here, the menu and toolbar commands by the window. The handlers carry the
-// names of the controls and events they serve.
+// and the commands on their rows (bookmarking, removing, exporting and
+// dragging food items, which the bookmarks carry out). The window hands over
+// its controls; the slider, the two buttons and the lists are connected here,
+// the menu and toolbar commands by the window. The handlers carry the names
+// of the controls and events they serve.
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/display/nutritionchart.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 class NutritionChartView;
 class QAbstractButton;
@@ -24,8 +24,13 @@ class QMenu;
 class QSlider;
 class QTreeWidget;
 class QWidget;
-struct AppState;
+class Bookmarks;
+class LanguageTables;
 class Messenger;
+struct Settings;
+namespace net {
+class Connection;
+}
 
 struct DisplayControls
 {
@@ -46,8 +51,7 @@ struct DisplayControls
     QAction* toolbarResults = nullptr;                 // toolbar button 5
     QAction* toolbarBookmarks = nullptr;               // toolbar button 6
     QAction* toolbarAddFood = nullptr;                 // toolbar button 8
-    QAction* toolbarBookmark = nullptr;                // toolbar button 9
-    std::function<void(const QString&)> setStatusText; // status bar panel 2
+    QAction* toolbarBookmark = nullptr;  // toolbar button 9
 };
 
 class NutritionDisplay : public QObject
@@ -58,12 +62,34 @@ public:
     static constexpr int kMaxWeight = 1000;
     static constexpr int kStartWeight = 100;
 
-    NutritionDisplay(AppState& state, Messenger& messenger, const DisplayControls& controls,
+    NutritionDisplay(const Settings& settings, const LanguageTables& lang, Messenger& messenger,
+                     Bookmarks& bookmarks, const net::Connection& connection, const DisplayControls& controls,
                      QObject* parent = nullptr);
 
     // Start-up: read the bookmarks file when there is one; the first chart.
     void ReadBookmarksAtStartup();
     void DrawStartChart();
+
+    // "0" the results list is shown, "1" the bookmark list; Set_ViewList applies it.
+    const QString& viewListMode() const { return m_viewListMode; }
+    void setViewListMode(const QString& mode) { m_viewListMode = mode; }
+
+    // The records of the last search, one per row of the results list.
+    const QStringList& results() const { return m_results; }
+    // Lists the records of a search reply.
+    void ShowSearchResults(const QStringList& records);
+    // Empties the results list; ClearResults forgets the records as well.
+    void ClearResultsList();
+    void ClearResults();
+
+    // Row icons of the results list: image 1 green (checked), image 2 red.
+    QIcon checkedIcon() const { return m_checkedIcon; }
+    QIcon uncheckedIcon() const { return m_uncheckedIcon; }
+
+    // At most this many characters of a text from a server go into a list
+    // row or the status bar; a real food name has a few dozen, and laying out
+    // one of megabytes held the window for seconds on every repaint.
+    static constexpr qsizetype kMaxShownText = 1000;
 
     // The chart at the slider's weight (or at a weight given).
     ChartDrawing DrawNutritionChart(const NutritionValues& per100g);
@@ -97,6 +123,10 @@ public:
     const QStringList& chosenResult() const { return m_chosenResult; }
     int chosenBookmarkRow() const { return m_chosenBookmarkRow; }
 
+Q_SIGNALS:
+    // A text for panel 2 of the status bar.
+    void statusText(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -110,13 +140,18 @@ private:
     int currentRow(QTreeWidget* list) const;
     void startDrag(QTreeWidget* list);
     void showAnalysisError(const QString& code);
-    void showDragError(const QString& code);
     bool isResultsViewport(QObject* o) const;
     bool isBookmarksViewport(QObject* o) const;
 
-    AppState& m_state;
+    const Settings& m_settings;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
+    Bookmarks& m_bookmarks;
+    const net::Connection& m_connection;
     DisplayControls m_c;
+    QString m_viewListMode = QStringLiteral("0");
+    QStringList m_results;
+    QIcon m_checkedIcon, m_uncheckedIcon;
 
     // The record the chart shows, in its own layout; the slider redraws it.
     QStringList m_chartRecord;

@@ -1,8 +1,8 @@
 #include "dietlens/ui/startup.h"
 
 #include "dietlens/core/appstate.h"
-#include "dietlens/core/deployment.h"
 #include "dietlens/core/folders.h"
+#include "dietlens/core/program.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"
 #include "lang/messenger.h"
@@ -12,42 +12,34 @@
 
 void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks)
 {
-    // Name and version first: the built-in texts carry the version in their header.
-    state.ProgramName = QStringLiteral("Dietlens");
-    state.ProgramVersion = QStringLiteral(DIETLENS_PROGRAM_VERSION);
-    CreateEnglishLanguage(state.lang, state);
+    // The built-in English texts first, so every message has its text.
+    CreateEnglishLanguage(state.lang, state.hosts);
 
     const auto specialFolder = [&](int number) {
-        return hooks.specialFolder ? hooks.specialFolder(number) : GetSpecialFolder(number, state, messenger);
+        return hooks.specialFolder ? hooks.specialFolder(number) : GetSpecialFolder(number, state.lang, messenger);
     };
-    state.AppDataFolder = specialFolder(kAppDataFolderNumber);
-    state.DocumentsFolder = specialFolder(kDocumentsFolderNumber);
+    const QString appData = specialFolder(kAppDataFolderNumber);
+    const QString documents = specialFolder(kDocumentsFolderNumber);
 
-    EnsureFolder(state.AppDataFolder + QStringLiteral("Quelmar/"), state, messenger);
-    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Language"), state, messenger);
-    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Database"), state, messenger);
+    EnsureFolder(appData + QStringLiteral("Quelmar/"), state.lang, messenger);
+    EnsureFolder(documents + QStringLiteral("Dietlens/My Language"), state.lang, messenger);
+    EnsureFolder(documents + QStringLiteral("Dietlens/My Database"), state.lang, messenger);
 
-    state.LanguageFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Language/");
-    state.DatabaseFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Database/");
-    state.ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    state.SettingsPath = state.AppDataFolder + QStringLiteral("Quelmar/dl2set.dat");
-    state.BookmarksPath = state.DatabaseFolder + QStringLiteral("bookmarks.dat");
+    state.paths = Paths::below(appData, documents, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    const Paths& paths = state.paths;
 
     // Replaced by the translated not-connected caption once the language is applied.
-    mainWindow.setWindowTitle(state.ProgramName + QStringLiteral(" (niet verbonden)"));
+    mainWindow.setWindowTitle(ProgramName() + QStringLiteral(" (niet verbonden)"));
 
-    state.ConnectionState = 0.0f;
-    state.GramToOunceFactor = 0.03527396f;
-    state.HelpFile = state.ProgramFolder + QStringLiteral("help.chm");
-
-    if (FileExists(state.BookmarksPath) && hooks.readBookmarks)
+    if (FileExists(paths.BookmarksPath) && hooks.readBookmarks)
         hooks.readBookmarks();
     if (hooks.arrangeMainWindow)
         hooks.arrangeMainWindow();
     mainWindow.show();
 
-    EnsureDefaultLanguageFiles(state, messenger);
-    LoadSettings(state, messenger, hooks.firstRunSettingsDialog);
-    ApplySettingDefaults(state);
-    LoadLanguageFile(state.lang, state.LanguageFolder + state.settings.LanguageFile, messenger);
+    EnsureDefaultLanguageFiles(paths.LanguageFolder, state.hosts, state.lang, messenger);
+    LoadSettings(state.settings, paths.SettingsPath, paths.LanguageFolder, state.lang, messenger,
+                 hooks.firstRunSettingsDialog);
+    ApplySettingDefaults(state.settings, paths.LanguageFolder);
+    LoadLanguageFile(state.lang, paths.LanguageFolder + state.settings.LanguageFile, messenger);
 }

@@ -81,12 +81,12 @@ class TestReaderFaults : public QObject
     SettingsLoad readSettings(const QByteArray& bytes, Settings& out)
     {
         AppState state;
-        state.SettingsPath = dir.filePath(u"dl2set.dat"_s);
-        QFile::remove(state.SettingsPath);
-        if (!writeAll(state.SettingsPath, bytes))
+        state.paths.SettingsPath = dir.filePath(u"dl2set.dat"_s);
+        QFile::remove(state.paths.SettingsPath);
+        if (!writeAll(state.paths.SettingsPath, bytes))
             qFatal("cannot write");
         state.settings = markedSettings();
-        const SettingsLoad result = ReadSettingsFile(state);
+        const SettingsLoad result = ReadSettingsFile(state.paths.SettingsPath, state.settings);
         out = state.settings;
         return result;
     }
@@ -169,10 +169,10 @@ private Q_SLOTS:
     void settingsPathIsAFolder()
     {
         AppState state;
-        state.SettingsPath = dir.filePath(u"folder.dat"_s);
-        QVERIFY(QDir().mkpath(state.SettingsPath));
+        state.paths.SettingsPath = dir.filePath(u"folder.dat"_s);
+        QVERIFY(QDir().mkpath(state.paths.SettingsPath));
         state.settings = markedSettings();
-        QCOMPARE(ReadSettingsFile(state), SettingsLoad::FirstRun);
+        QCOMPARE(ReadSettingsFile(state.paths.SettingsPath, state.settings), SettingsLoad::FirstRun);
         QCOMPARE(state.settings, markedSettings());
     }
 

@@ -5,13 +5,18 @@
 // locked control and no wait cursor behind, and let the next good request on
 // the same window succeed.
 #include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/net/request.h"
 #include "dietlens/net/search.h"
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "lang/cp1252.h"
 #include "tests/hardening/rawhttpserver.h"
+#include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
@@ -222,7 +227,7 @@ class TestWindowNetworkFaults : public QObject
     std::unique_ptr<DL_Core> window;
     std::function<void(DL_Add&)> driveAdd;
 
-    QString F(int t, int i) const { return state->F(t, i); }
+    QString F(int t, int i) const { return state->lang.at(t, i); }
     QAction* action(const char* name) const { return window->menuAction(QLatin1String(name)); }
     QString goodUrl(const QByteArray& path) const
     {
@@ -232,8 +237,8 @@ class TestWindowNetworkFaults : public QObject
     Settings stored() const
     {
         AppState fresh;
-        fresh.SettingsPath = state->SettingsPath;
-        if (ReadSettingsFile(fresh) != SettingsLoad::Loaded)
+        fresh.paths.SettingsPath = state->paths.SettingsPath;
+        if (ReadSettingsFile(fresh.paths.SettingsPath, fresh.settings) != SettingsLoad::Loaded)
             return {};
         return fresh.settings;
     }
@@ -294,12 +299,12 @@ class TestWindowNetworkFaults : public QObject
     {
         return !action("mnu_connect")->isEnabled() && !action("mnu_settings")->isEnabled() &&
                !action("mnu_toevoegen")->isEnabled() && !window->toolbarButton(2)->isEnabled() &&
-               !window->txt_item->isEnabled() && !window->toolbarButton(5)->isEnabled();
+               !testsupport::txt_item(*window)->isEnabled() && !window->toolbarButton(5)->isEnabled();
     }
 
     void verifyMainControls(bool connected)
     {
-        QCOMPARE(state->ConnectionState, connected ? 1.0f : 0.0f);
+        QCOMPARE(window->connection().state(), connected ? 1.0f : 0.0f);
         QVERIFY(!window->requestRunning());
         QVERIFY(action("mnu_connect")->isEnabled());
         QVERIFY(window->toolbarButton(2)->isEnabled());
@@ -308,16 +313,16 @@ class TestWindowNetworkFaults : public QObject
         QCOMPARE(action("mnu_toevoegen")->isEnabled(), connected);
         for (int position : {5, 6, 8})
             QCOMPARE(window->toolbarButton(position)->isEnabled(), connected);
-        QCOMPARE(window->txt_item->isEnabled(), connected);
-        QCOMPARE(window->Pic_zoeken->isVisibleTo(window.get()), connected);
-        QCOMPARE(window->Pic_zoeken_bw->isVisibleTo(window.get()), !connected);
+        QCOMPARE(testsupport::txt_item(*window)->isEnabled(), connected);
+        QCOMPARE(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()), connected);
+        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()), !connected);
     }
 
     void connectToGoodServer()
     {
         state->hosts.checkin = good->hostPort();
         window->mnu_connect_Click();
-        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(window->connection().state(), 1.0f);
         messenger->clear();
     }
 
@@ -426,7 +431,7 @@ private Q_SLOTS:
         if (request != Request::Checkin)
             connectToGoodServer();
         const Settings before = state->settings;
-        const bool hadSettingsFile = QFile::exists(state->SettingsPath);
+        const bool hadSettingsFile = QFile::exists(state->paths.SettingsPath);
         const int goodRequestsBefore = good->requestCount();
 
         QElapsedTimer clock;
@@ -447,8 +452,8 @@ private Q_SLOTS:
             elapsed = clock.elapsed();
             break;
         case Request::Search:
-            state->SearchUrl = u"http://"_qs + brokenHost + QLatin1String(kSearchPath);
-            window->txt_item->setText(term);
+            state->food.SearchUrl = u"http://"_qs + brokenHost + QLatin1String(kSearchPath);
+            testsupport::txt_item(*window)->setText(term);
             clock.start();
             watch = watchWait([&] { window->Pic_zoeken_Click(); }, [&] { return mainCommandsLocked(); },
                               [&] {
@@ -458,7 +463,7 @@ private Q_SLOTS:
             elapsed = clock.elapsed();
             break;
         case Request::Submit:
-            state->SubmitUrl = u"http://"_qs + brokenHost + QLatin1String(kSubmitPath);
+            state->food.SubmitUrl = u"http://"_qs + brokenHost + QLatin1String(kSubmitPath);
             driveAdd = [&](DL_Add& dialog) {
                 fillFoodItem(dialog);
                 auto lockedNow = [&] {
@@ -479,7 +484,7 @@ private Q_SLOTS:
                 if (addStillOpen) {
                     // The next submission from the same window reaches a good server.
                     messenger->clear();
-                    state->SubmitUrl = goodUrl(kSubmitPath);
+                    state->food.SubmitUrl = goodUrl(kSubmitPath);
                     dialog.cmd_verzenden_Click();
                     QVERIFY(!dialog.isVisible());
                 }
@@ -505,7 +510,7 @@ private Q_SLOTS:
             QVERIFY(broken->connections() >= 1);
         QCOMPARE(good->requestCount(), goodRequestsBefore + (addStillOpen ? 1 : 0));
 
-        const QString title = state->ProgramName;
+        const QString title = ProgramName();
         switch (request) {
         case Request::Checkin: {
             QStringList titles;
@@ -518,11 +523,10 @@ private Q_SLOTS:
             QCOMPARE(messenger->titles(), titles);
             if (outcome != Outcome::NotAVersion)
                 QCOMPARE(messenger->shown.last().icon, MessageIcon::Exclamation);
-            QVERIFY(state->data.txt_servertxt == QString() || outcome == Outcome::NotAVersion);
             verifyMainControls(false);
-            QCOMPARE(window->txt_item->text(), F(7, 12));
+            QCOMPARE(testsupport::txt_item(*window)->text(), F(7, 12));
             QCOMPARE(window->statusPanel(2)->text(), F(7, 12));
-            QCOMPARE(QFile::exists(state->SettingsPath), hadSettingsFile);
+            QCOMPARE(QFile::exists(state->paths.SettingsPath), hadSettingsFile);
             QCOMPARE(state->settings.SearchCount, before.SearchCount);
 
             // The next check-in on the same window reaches a good server.
@@ -548,12 +552,12 @@ private Q_SLOTS:
             const int rows = outcome == Outcome::OneRecord  ? 1
                              : outcome == Outcome::FullList ? int(net::kMaxListedRecords)
                                                             : 0;
-            QCOMPARE(window->LV_browse->topLevelItemCount(), rows);
-            QCOMPARE(state->data.lst_data.size(), rows);
+            QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), rows);
+            QCOMPARE(window->display().results().size(), rows);
             QCOMPARE(window->statusPanel(2)->text(),
                      rows ? F(7, 18) + QString::number(rows) + F(7, 19) + u" 'rye'."_qs : F(7, 17));
             verifyMainControls(true);
-            QCOMPARE(window->txt_item->text(), term);
+            QCOMPARE(testsupport::txt_item(*window)->text(), term);
             // Every search is counted and saved, also one that failed.
             const QString searches = u"5"_qs, bytes = QString::number(100 + traffic);
             QCOMPARE(state->settings.SearchCount, searches);
@@ -565,9 +569,9 @@ private Q_SLOTS:
                 // The row shows the start of the name; choosing it and
                 // painting the window take no time worth noting, however
                 // long the texts of the reply are.
-                QTreeWidgetItem* first = window->LV_browse->topLevelItem(0);
-                QVERIFY(state->data.lst_data.first().startsWith(first->text(2)));
-                window->LV_browse->setCurrentItem(first);
+                QTreeWidgetItem* first = testsupport::LV_browse(*window)->topLevelItem(0);
+                QVERIFY(window->display().results().first().startsWith(first->text(2)));
+                testsupport::LV_browse(*window)->setCurrentItem(first);
                 window->LV_browse_Click();
                 QElapsedTimer paint;
                 paint.start();
@@ -579,10 +583,10 @@ private Q_SLOTS:
 
             // The next search on the same window reaches a good server.
             messenger->clear();
-            state->SearchUrl = goodUrl(kSearchPath);
+            state->food.SearchUrl = goodUrl(kSearchPath);
             window->Pic_zoeken_Click();
             QCOMPARE(messenger->titles(), QStringList());
-            QCOMPARE(window->LV_browse->topLevelItemCount(), 2);
+            QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
             QCOMPARE(stored().SearchCount, u"6"_qs);
             verifyMainControls(true);
             break;
@@ -593,11 +597,11 @@ private Q_SLOTS:
                 QVERIFY(!addStillOpen);
                 QCOMPARE(addFaultTitles, QStringList{u"Error #504"_qs});
                 QCOMPARE(messenger->shown[0].icon, MessageIcon::Critical);
-                QCOMPARE(QFile::exists(state->SettingsPath), hadSettingsFile);
+                QCOMPARE(QFile::exists(state->paths.SettingsPath), hadSettingsFile);
 
                 // A new window from the same main window reaches a good server.
                 messenger->clear();
-                state->SubmitUrl = goodUrl(kSubmitPath);
+                state->food.SubmitUrl = goodUrl(kSubmitPath);
                 driveAdd = [&](DL_Add& dialog) {
                     fillFoodItem(dialog);
                     dialog.cmd_verzenden_Click();

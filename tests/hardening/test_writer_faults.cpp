@@ -58,7 +58,7 @@ const AppState& englishState()
 {
     static const AppState state = [] {
         AppState s;
-        CreateEnglishLanguage(s.lang, s);
+        CreateEnglishLanguage(s.lang, s.hosts);
         return s;
     }();
     return state;
@@ -93,9 +93,9 @@ QList<Writer> allWriters()
                     [](const QString& path, Messenger& m, int generation) {
                         LanguageTables tables;
                         if (generation == 0)
-                            CreateDutchLanguage(tables, englishState());
+                            CreateDutchLanguage(tables, englishState().hosts);
                         else
-                            CreateEnglishLanguage(tables, englishState());
+                            CreateEnglishLanguage(tables, englishState().hosts);
                         return SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens());
                     },
                     [](const QString& path) {
@@ -128,23 +128,23 @@ QList<Writer> allWriters()
              return WriteBookmarks(path, records, englishState().lang, m);
          },
          [](const QString&) {
-             return ScriptedMessenger::Shown{u"Error #203"_s, englishState().F(7, 8), MessageIcon::Critical,
+             return ScriptedMessenger::Shown{u"Error #203"_s, englishState().lang.at(7, 8), MessageIcon::Critical,
                                              MessageButtons::Ok};
          }});
     writers.append({u"settings"_s,
                     [](const QString& path, Messenger& m, int generation) {
                         AppState state = englishState();
-                        state.SettingsPath = path;
-                        ApplySettingDefaults(state);
+                        state.paths.SettingsPath = path;
+                        ApplySettingDefaults(state.settings, state.paths.LanguageFolder);
                         state.settings.FirstName = u"Name %1"_s.arg(generation);
                         state.settings.SearchCount = QString::number(1000 * generation);
-                        return SaveSettings(state, m);
+                        return SaveSettings(state.settings, state.paths.SettingsPath, state.lang, m);
                     },
                     [](const QString&) {
                         const AppState& state = englishState();
                         return ScriptedMessenger::Shown{
                             u"Error #201"_s,
-                            joinLines({state.F(7, 0), state.F(7, 1), QString(), state.F(7, 2)}),
+                            joinLines({state.lang.at(7, 0), state.lang.at(7, 1), QString(), state.lang.at(7, 2)}),
                             MessageIcon::Critical, MessageButtons::Ok};
                     }});
     return writers;

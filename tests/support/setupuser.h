@@ -13,12 +13,12 @@ inline void prepareSetUpUser(AppState& state, const QString& folder, const QStri
                              const QString& dutchServer)
 {
     const QString root = folder + u'/';
-    state.AppDataFolder = state.DocumentsFolder = state.ProgramFolder = root;
-    state.LanguageFolder = state.DatabaseFolder = root;
-    state.SettingsPath = root + QStringLiteral("dl2set.dat");
+    state.paths.AppDataFolder = state.paths.DocumentsFolder = state.paths.ProgramFolder = root;
+    state.paths.LanguageFolder = state.paths.DatabaseFolder = root;
+    state.paths.SettingsPath = root + QStringLiteral("dl2set.dat");
     state.hosts.checkin = state.hosts.foodEn = server;
     state.hosts.foodNl = dutchServer;
-    CreateEnglishLanguage(state.lang, state);
+    CreateEnglishLanguage(state.lang, state.hosts);
     Settings& s = state.settings;
     s.LanguageFile = QStringLiteral("English.lsf");
     s.ServerChoice = QStringLiteral("1");

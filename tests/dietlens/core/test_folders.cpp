@@ -28,11 +28,11 @@ void TestFolders::specialFolders()
     const QString home = m_dir.filePath(u"home"_qs);
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home + u"/cfg"_qs).toLocal8Bit());
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state, m_messenger), home + u"/cfg/"_qs);
-    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state, m_messenger), home + u"/Documents/"_qs);
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/cfg/"_qs);
+    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state.lang, m_messenger), home + u"/Documents/"_qs);
     qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state, m_messenger), home + u"/.config/"_qs);
-    QCOMPARE(GetSpecialFolder(7, m_state, m_messenger), QString());
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/.config/"_qs);
+    QCOMPARE(GetSpecialFolder(7, m_state.lang, m_messenger), QString());
     QVERIFY(m_messenger.shown.isEmpty());
 }
 
@@ -48,7 +48,7 @@ void TestFolders::ensureFolder_data()
 void TestFolders::ensureFolder()
 {
     QFETCH(QString, relative);
-    QVERIFY(EnsureFolder(m_dir.filePath(relative), m_state, m_messenger));
+    QVERIFY(EnsureFolder(m_dir.filePath(relative), m_state.lang, m_messenger));
     QVERIFY(QFileInfo(m_dir.filePath(relative)).isDir());
     QVERIFY(m_messenger.shown.isEmpty());
 }
@@ -57,8 +57,8 @@ void TestFolders::ensureFolderBlockedByFile()
 {
     m_state.lang.set(7, 22, u"An error occurred while making a directory."_qs);
     QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_qs), "x"));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_qs), m_state, m_messenger));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_qs), m_state, m_messenger));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_qs), m_state.lang, m_messenger));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_qs), m_state.lang, m_messenger));
     QCOMPARE(m_messenger.shown.size(), 2);
     QCOMPARE(m_messenger.shown[0].title, u"Error #302"_qs);
     QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Critical);

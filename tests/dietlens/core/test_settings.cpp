@@ -1,3 +1,4 @@
+#include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
@@ -77,8 +78,8 @@ void TestSettings::init()
     QDir(m_dir.path()).removeRecursively();
     QDir().mkpath(m_dir.path());
     m_state = AppState();
-    m_state.SettingsPath = path();
-    m_state.LanguageFolder = m_dir.path() + QLatin1Char('/');
+    m_state.paths.SettingsPath = path();
+    m_state.paths.LanguageFolder = m_dir.path() + QLatin1Char('/');
     m_state.lang.set(7, 0, QStringLiteral("Cannot create the file 'dl2set.dat'."));
     m_state.lang.set(7, 1, QStringLiteral("Is the disk write protected?"));
     m_state.lang.set(7, 2, QStringLiteral("Make sure the disk is not write protected."));
@@ -115,7 +116,7 @@ void TestSettings::unusable()
         QVERIFY(testsupport::writeAll(path(), bytes));
     m_state.settings.FirstName = QStringLiteral("kept");
     const Settings before = m_state.settings;
-    QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::FirstRun);
+    QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::FirstRun);
     QCOMPARE(m_state.settings, before);
     // Reading never repairs the file.
     QCOMPARE(QFile::exists(path()), exists);
@@ -128,7 +129,7 @@ void TestSettings::readsOneRecord()
     QVERIFY(
         testsupport::writeAll(path(), le32(1) + record({"", "r2", "Nederlands.lsf", "1", "0", "0", "0", "0",
                                                         "J\xe9r\xf4me", "", "17", "123456", "2", "1", "1"})));
-    QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
+    QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
     const Settings& s = m_state.settings;
     QCOMPARE(s.Reserved1, QString());
     QCOMPARE(s.Reserved2, u"r2"_qs);
@@ -149,17 +150,17 @@ void TestSettings::readsAllRecordsUsesFirst()
 {
     QList<QByteArray> second(21, "other");
     QVERIFY(testsupport::writeAll(path(), le32(2) + record() + record(second)));
-    QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
+    QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
     QCOMPARE(m_state.settings, numberedSettings());
     // The next save writes one record.
-    QVERIFY(SaveSettings(m_state, m_messenger));
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(testsupport::readAll(path()), le32(1) + record());
 }
 
 void TestSettings::laterDamagedRecordIgnored()
 {
     QVERIFY(testsupport::writeAll(path(), le32(3) + record() + record().left(7)));
-    QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
+    QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
     QCOMPARE(m_state.settings, numberedSettings());
 }
 
@@ -169,7 +170,7 @@ void TestSettings::savesExactBytes()
     m_state.settings.FirstName = u"Ren\u00e9e \u20ac"_qs; // Windows-1252: é = E9, € = 80
     m_state.settings.LastName.clear();
     m_state.settings.Reserved8 = u"\u4e2d"_qs; // not in Windows-1252
-    QVERIFY(SaveSettings(m_state, m_messenger));
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QVERIFY(m_messenger.shown.isEmpty());
     QList<QByteArray> texts;
     for (int f = 1; f <= 21; ++f)
@@ -191,15 +192,15 @@ void TestSettings::roundTripKeepsReservedFields()
         le32(1) + record({"tool-1", "tool-2", "English.lsf", "",  "",  "",  "",  "", "", "", "", "", "",
                           "",       "",       "a",           "b", "c", "d", "e", "f"});
     QVERIFY(testsupport::writeAll(path(), original));
-    QCOMPARE(ReadSettingsFile(m_state), SettingsLoad::Loaded);
-    QVERIFY(SaveSettings(m_state, m_messenger));
+    QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(testsupport::readAll(path()), original);
 
     m_state.settings.SearchCount = u"1"_qs;
-    QVERIFY(SaveSettings(m_state, m_messenger));
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     AppState reread;
-    reread.SettingsPath = path();
-    QCOMPARE(ReadSettingsFile(reread), SettingsLoad::Loaded);
+    reread.paths.SettingsPath = path();
+    QCOMPARE(ReadSettingsFile(reread.paths.SettingsPath, reread.settings), SettingsLoad::Loaded);
     QCOMPARE(reread.settings, m_state.settings);
     QCOMPARE(reread.settings.Reserved1, u"tool-1"_qs);
     QCOMPARE(reread.settings.Reserved8, u"f"_qs);
@@ -216,9 +217,9 @@ void TestSettings::failingWrites()
 {
     QFETCH(QString, target);
     QVERIFY(QDir(m_dir.path()).mkdir(u"dl2set.dat"_qs));
-    m_state.SettingsPath = m_dir.filePath(target);
+    m_state.paths.SettingsPath = m_dir.filePath(target);
     m_state.settings = numberedSettings();
-    QVERIFY(!SaveSettings(m_state, m_messenger));
+    QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(m_messenger.shown.size(), 1);
     const auto& shown = m_messenger.shown.first();
     QCOMPARE(shown.title, u"Error #201"_qs);
@@ -235,11 +236,11 @@ void TestSettings::oversizedFieldKeepsOldFile()
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings = numberedSettings();
     m_state.settings.LastName = QString(65535, QLatin1Char('x'));
-    QVERIFY(SaveSettings(m_state, m_messenger)); // exactly the limit fits
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger)); // exactly the limit fits
     QCOMPARE(testsupport::readAll(path()).size(), old.size() - 3 + 65535);
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings.LastName += QLatin1Char('x');
-    QVERIFY(!SaveSettings(m_state, m_messenger));
+    QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_qs});
     QCOMPARE(testsupport::readAll(path()), old);
 }
@@ -258,7 +259,7 @@ void TestSettings::readOnlyFolderKeepsOldFile()
     }
     m_state.settings = numberedSettings();
     m_state.settings.FirstName = u"new"_qs;
-    const bool saved = SaveSettings(m_state, m_messenger);
+    const bool saved = SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger);
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
     QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_qs});
@@ -274,7 +275,7 @@ void TestSettings::defaults()
     s.EnergyUnit = u"0"_qs;
     s.FirstName = u"Ann"_qs;
     s.SearchCount = u"5"_qs;
-    ApplySettingDefaults(m_state);
+    ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder);
     Settings expected;
     expected.Reserved1 = u"r1"_qs;
     expected.LanguageFile = u"English.lsf"_qs;
@@ -295,9 +296,9 @@ void TestSettings::defaults()
 void TestSettings::defaultLanguageFallback()
 {
     m_state.settings.LanguageFile = u"Klingon.lsf"_qs;
-    ApplySettingDefaults(m_state);
+    ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder);
     QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_qs);
-    ApplySettingDefaults(m_state); // even when default.lsf itself is missing
+    ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder); // even when default.lsf itself is missing
     QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_qs);
 }
 
@@ -308,8 +309,7 @@ void TestSettings::firstRunHandling()
     m_state.lang.set(7, 5, u"a5"_qs);
     m_state.lang.set(7, 6, u"a6"_qs);
     int dialogs = 0;
-    QCOMPARE(LoadSettings(m_state, m_messenger,
-                          [&] {
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger, [&] {
                               ++dialogs;
                               QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
                           }),
@@ -327,7 +327,7 @@ void TestSettings::firstRunHandling()
     // Without a dialog the program goes on with the defaults.
     m_messenger.clear();
     QVERIFY(testsupport::writeAll(path(), le32(0)));
-    QCOMPARE(LoadSettings(m_state, m_messenger), SettingsLoad::FirstRun);
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger), SettingsLoad::FirstRun);
     QCOMPARE(m_messenger.shown.size(), 1);
     QCOMPARE(testsupport::readAll(path()), le32(0));
 }
@@ -336,7 +336,7 @@ void TestSettings::loadedFileSkipsFirstRun()
 {
     QVERIFY(testsupport::writeAll(path(), le32(1) + record()));
     bool dialog = false;
-    QCOMPARE(LoadSettings(m_state, m_messenger, [&] { dialog = true; }), SettingsLoad::Loaded);
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger, [&] { dialog = true; }), SettingsLoad::Loaded);
     QVERIFY(!dialog);
     QVERIFY(m_messenger.shown.isEmpty());
     QCOMPARE(m_state.settings, numberedSettings());

@@ -1,3 +1,4 @@
+#include "dietlens/core/appstate.h"
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/display/units.h"
 #include "tests/dietlens/display/displaytexts.h"
@@ -165,7 +166,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, grams);
         QFETCH(QString, ounces);
-        QCOMPARE(GramsToOunces(grams, state, messenger), ounces);
+        QCOMPARE(GramsToOunces(grams, state.lang, messenger), ounces);
         QVERIFY(messenger.shown.isEmpty());
     }
 
@@ -183,14 +184,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, ounces);
         QFETCH(QString, grams);
-        QCOMPARE(OuncesToGrams(ounces, state, messenger), grams);
+        QCOMPARE(OuncesToGrams(ounces, state.lang, messenger), grams);
         QVERIFY(messenger.shown.isEmpty());
     }
 
     void conversionOverflowShowsF70h()
     {
-        QCOMPARE(OuncesToGrams(QStringLiteral("1E+38"), state, messenger), QString());
-        QCOMPARE(GramsToOunces(QStringLiteral("1E+300"), state, messenger), QString());
+        QCOMPARE(OuncesToGrams(QStringLiteral("1E+38"), state.lang, messenger), QString());
+        QCOMPARE(GramsToOunces(QStringLiteral("1E+300"), state.lang, messenger), QString());
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #F7-0h"), QStringLiteral("Error #F7-0h")}));
         QCOMPARE(messenger.shown[0].text,
@@ -200,10 +201,10 @@ private Q_SLOTS:
 
     void bookmarkLabel()
     {
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state, messenger),
+        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang, messenger),
                  QStringLiteral("Apple (150 Gram)"));
         state.settings.WeightUnit = QStringLiteral("1");
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state, messenger),
+        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang, messenger),
                  QStringLiteral("Apple (5.3 oz )"));
     }
 };

@@ -1,3 +1,4 @@
+#include "dietlens/core/appstate.h"
 #include "dietlens/display/nutritionchart.h"
 #include "tests/dietlens/display/displaytexts.h"
 #include "tests/support/scriptedmessenger.h"
@@ -44,7 +45,7 @@ class TestNutritionChart : public QObject
         AppState grams;
         setDisplayTexts(grams.lang);
         NutritionChart chart;
-        ComputeNutritionChart(chart, values(kStartValues), 100, grams, messenger);
+        ComputeNutritionChart(chart, values(kStartValues), 100, grams.settings, grams.lang, messenger);
         return chart;
     }
 
@@ -193,7 +194,7 @@ private Q_SLOTS:
         const NutritionChart before = chart;
         state.settings.EnergyUnit = energyUnit;
         state.settings.WeightUnit = weightUnit;
-        QCOMPARE(DrawNutritionChart(chart, values(input), weight, state, messenger), result);
+        QCOMPARE(DrawNutritionChart(chart, values(input), weight, state.settings, state.lang, messenger), result);
 
         if (result == ChartDrawing::Skipped)
             QVERIFY(chart == before);
@@ -216,7 +217,7 @@ private Q_SLOTS:
     {
         NutritionChart chart = startChart();
         const NutritionChart before = chart;
-        QCOMPARE(DrawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state, messenger),
+        QCOMPARE(DrawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state.settings, state.lang, messenger),
                  ChartDrawing::Failed);
         QVERIFY(chart == before);
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #304")});

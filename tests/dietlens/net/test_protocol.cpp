@@ -124,13 +124,13 @@ private Q_SLOTS:
         AppState state;
         state.hosts.foodEn = QStringLiteral("en:1");
         state.hosts.foodNl = QStringLiteral("nl:2");
-        state.SearchUrl = state.SubmitUrl = QStringLiteral("old");
+        state.food.SearchUrl = state.food.SubmitUrl = QStringLiteral("old");
         state.settings.ServerChoice = choice;
-        SelectServer(state);
+        SelectServer(state.settings, state.hosts, state.food);
         QCOMPARE(state.settings.ServerChoice, storedChoice);
-        QCOMPARE(state.SearchUrl, search);
+        QCOMPARE(state.food.SearchUrl, search);
         if (search != QLatin1String("old"))
-            QCOMPARE(state.SubmitUrl, QString(search).replace(u"swzoek"_qs, u"swadd"_qs));
+            QCOMPARE(state.food.SubmitUrl, QString(search).replace(u"swzoek"_qs, u"swadd"_qs));
     }
 
     void checkinUrlOrderAndValues()
@@ -143,12 +143,12 @@ private Q_SLOTS:
         state.settings.TrafficCount = QStringLiteral("1234");
         state.settings.LanguageFile = QStringLiteral("English.lsf");
         MachineFacts facts{u"6-2400-142"_qs, u"pc 1"_qs, u"jan"_qs, u"6.01"_qs, u"a@b.c"_qs};
-        QCOMPARE(BuildCheckinUrl(state, facts),
+        QCOMPARE(BuildCheckinUrl(state.settings, state.hosts, facts),
                  QByteArray("http://host:81/modules/controle/dietlens_controle.php?&code=6-2400-142"
                             "&naam=A%20%26%20B&email=a%40b.c&comnaam=pc%201&winuser=jan&opdrachten=0"
                             "&traffic=1234&appver=2.12&taal=English.lsf&toevoegingen=0&winver=6.01"));
         state.settings.MailOptIn = QStringLiteral("0");
-        QVERIFY(BuildCheckinUrl(state, facts).contains("&email=&comnaam="));
+        QVERIFY(BuildCheckinUrl(state.settings, state.hosts, facts).contains("&email=&comnaam="));
     }
 
     void splitRecords_data()

@@ -155,13 +155,14 @@ private Q_SLOTS:
         QCOMPARE(server->lastTarget(), target);
     }
 
-    void hooksRunAroundTheWait()
+    void waitSignalsComeAroundTheWait()
     {
         server->setReply("/r", ScriptedHttpServer::text("x"));
         RequestCycle cycle;
         QStringList order;
-        cycle.setWaitHooks([&] { order << QStringLiteral("begin") << (cycle.isBusy() ? u"busy"_qs : u"idle"_qs); },
-                           [&] { order << QStringLiteral("end"); });
+        connect(&cycle, &RequestCycle::waitStarted, this,
+                [&] { order << QStringLiteral("begin") << (cycle.isBusy() ? u"busy"_qs : u"idle"_qs); });
+        connect(&cycle, &RequestCycle::waitEnded, this, [&] { order << QStringLiteral("end"); });
         cycle.get(url("/r"), [&] { order << QStringLiteral("started"); });
         QCOMPARE(order, (QStringList{u"started"_qs, u"begin"_qs, u"busy"_qs, u"end"_qs}));
         QVERIFY(!cycle.isBusy());

@@ -25,10 +25,10 @@ inline void fillMarkers(LanguageTables& tables)
 inline void prepare(AppState& state, const QTemporaryDir& dir)
 {
     fillMarkers(state.lang);
-    state.AppDataFolder = dir.path() + QStringLiteral("/");
-    state.SettingsPath = dir.path() + QStringLiteral("/dl2set.dat");
-    state.LanguageFolder = dir.path() + QStringLiteral("/lang/");
-    state.SubmitUrl = QStringLiteral("http://127.0.0.1:1/modules/swadd.php");
+    state.paths.AppDataFolder = dir.path() + QStringLiteral("/");
+    state.paths.SettingsPath = dir.path() + QStringLiteral("/dl2set.dat");
+    state.paths.LanguageFolder = dir.path() + QStringLiteral("/lang/");
+    state.food.SubmitUrl = QStringLiteral("http://127.0.0.1:1/modules/swadd.php");
     Settings& s = state.settings;
     s.LanguageFile = QStringLiteral("default.lsf");
     s.ServerChoice = QStringLiteral("0");
@@ -49,8 +49,8 @@ inline void prepare(AppState& state, const QTemporaryDir& dir)
 inline Settings storedSettings(const AppState& state)
 {
     AppState fresh;
-    fresh.SettingsPath = state.SettingsPath;
-    if (ReadSettingsFile(fresh) != SettingsLoad::Loaded)
+    fresh.paths.SettingsPath = state.paths.SettingsPath;
+    if (ReadSettingsFile(fresh.paths.SettingsPath, fresh.settings) != SettingsLoad::Loaded)
         return {};
     return fresh.settings;
 }

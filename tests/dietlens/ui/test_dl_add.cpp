@@ -1,3 +1,5 @@
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_add.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
@@ -71,7 +73,7 @@ private Q_SLOTS:
     {
         m_state = AppState();
         prepare(m_state, m_dir);
-        QFile::remove(m_state.SettingsPath);
+        QFile::remove(m_state.paths.SettingsPath);
         m_messenger.clear();
         m_sent.clear();
         m_reply = QStringLiteral("OK");
@@ -79,7 +81,7 @@ private Q_SLOTS:
 
     void loadFillsNameAndLabels()
     {
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         QCOMPARE(box(w, QStringLiteral("txt_algemeen(0)"))->text(), QStringLiteral("Ann Lee"));
         QCOMPARE(w.windowTitle(), slot(2, 0));
         QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("cmd_verzenden"))->text(), slot(2, 18));
@@ -92,7 +94,7 @@ private Q_SLOTS:
     {
         m_state.settings.WeightUnit = QStringLiteral("1");
         m_state.settings.AlwaysOnTop = QString();
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         w.show();
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_5"))->text(), slot(2, 32));
         QVERIFY(box(w, QStringLiteral("txt_oz"))->isVisible());
@@ -117,7 +119,7 @@ private Q_SLOTS:
         QFETCH(QString, grams);
         QFETCH(QString, kj);
         QFETCH(QString, sodium);
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         QLineEdit* gram = box(w, QStringLiteral("txt_gram"));
         gram->clear();
         QTest::keyClicks(gram, grams);
@@ -138,7 +140,7 @@ private Q_SLOTS:
     void noWeightEmptiesResults()
     {
         QFETCH(QString, grams);
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         QTest::keyClicks(s(w, 0), QStringLiteral("500"));
         QCOMPARE(d(w, 0)->text(), QStringLiteral("500"));
         QLineEdit* gram = box(w, QStringLiteral("txt_gram"));
@@ -153,7 +155,7 @@ private Q_SLOTS:
 
     void overflowShowsError501()
     {
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         s(w, 2)->setText(QStringLiteral("9").repeated(45));
         w.txt_s_KeyUp(2);
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #501")});
@@ -176,7 +178,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, boxName);
         QFETCH(QString, typed);
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         QLineEdit* b = box(w, boxName);
         b->clear();
         QTest::keyClicks(b, typed);
@@ -188,7 +190,7 @@ private Q_SLOTS:
 
     void weightBoxesKeepInStep()
     {
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         QLineEdit* gram = box(w, QStringLiteral("txt_gram"));
         QLineEdit* oz = box(w, QStringLiteral("txt_oz"));
         QLineEdit* weight = box(w, QStringLiteral("txt_sGewicht"));
@@ -234,7 +236,7 @@ private Q_SLOTS:
         QFETCH(QString, boxName);
         QFETCH(QString, value);
         QFETCH(bool, passes);
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         fillValid(w);
         if (!boxName.isEmpty())
             box(w, boxName)->setText(value);
@@ -244,7 +246,7 @@ private Q_SLOTS:
             QVERIFY(m_messenger.shown.isEmpty());
         } else {
             QCOMPARE(m_messenger.shown.size(), 1);
-            QCOMPARE(m_messenger.shown[0].title, m_state.ProgramName);
+            QCOMPARE(m_messenger.shown[0].title, ProgramName());
             QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Critical);
             QCOMPARE(m_messenger.shown[0].text, slot(2, 21) + u'\n' + slot(2, 22));
         }
@@ -252,7 +254,7 @@ private Q_SLOTS:
 
     void failedCheckSendsNothing()
     {
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         fillValid(w);
         box(w, QStringLiteral("txt_algemeen(0)"))->clear();
         w.cmd_verzenden_Click();
@@ -261,7 +263,7 @@ private Q_SLOTS:
 
     void checkThatCannotFinishSendsNothing()
     {
-        FailingCheckAdd w(m_state, m_messenger, fetcher());
+        FailingCheckAdd w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         fillValid(w);
         w.cmd_verzenden_Click();
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #502")});
@@ -271,7 +273,7 @@ private Q_SLOTS:
 
     void submissionUrlBytes()
     {
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         fillValid(w);
         box(w, QStringLiteral("txt_algemeen(0)"))->setText(QStringLiteral("Jo=Jo O'Neil"));
         box(w, QStringLiteral("txt_algemeen(1)"))->setText(QStringLiteral("Salt & Pepper\u00BD"));
@@ -299,7 +301,7 @@ private Q_SLOTS:
         QFETCH(bool, accepted);
         m_state.settings.AddedCount = QStringLiteral("4");
         m_reply = body;
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         w.show();
         fillValid(w);
         w.cmd_verzenden_Click();
@@ -315,7 +317,7 @@ private Q_SLOTS:
             QCOMPARE(w.result(), int(QDialog::Accepted));
         } else {
             QCOMPARE(m_state.settings.AddedCount, QStringLiteral("4"));
-            QVERIFY(!QFile::exists(m_state.SettingsPath));
+            QVERIFY(!QFile::exists(m_state.paths.SettingsPath));
             QVERIFY(m_messenger.shown.isEmpty());
             QVERIFY(w.isVisible());
         }
@@ -324,7 +326,7 @@ private Q_SLOTS:
     void transferFailureClosesWith504()
     {
         m_reply.reset();
-        DL_Add w(m_state, m_messenger, fetcher());
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         w.show();
         fillValid(w);
         w.cmd_verzenden_Click();
@@ -336,8 +338,8 @@ private Q_SLOTS:
 
     void unusableAddressShows503()
     {
-        m_state.SubmitUrl.clear();
-        DL_Add w(m_state, m_messenger, fetcher());
+        m_state.food.SubmitUrl.clear();
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
         fillValid(w);
         w.cmd_verzenden_Click();
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #503")});
@@ -349,9 +351,9 @@ private Q_SLOTS:
         testsupport::ScriptedHttpServer server;
         QVERIFY(server.start());
         server.setReply("/modules/swadd.php", testsupport::ScriptedHttpServer::text("OK"));
-        m_state.SubmitUrl = QStringLiteral("http://%1/modules/swadd.php").arg(server.hostPort());
+        m_state.food.SubmitUrl = QStringLiteral("http://%1/modules/swadd.php").arg(server.hostPort());
         net::RequestCycle cycle;
-        DL_Add w(m_state, m_messenger, DL_Add::fetchWith(cycle));
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::fetchWith(cycle));
         w.show();
         fillValid(w);
         box(w, QStringLiteral("txt_algemeen(1)"))->setText(QStringLiteral("Fish & chips"));
@@ -367,10 +369,10 @@ private Q_SLOTS:
 
     void refusedConnectionShows504()
     {
-        m_state.SubmitUrl =
+        m_state.food.SubmitUrl =
             QStringLiteral("http://%1/modules/swadd.php").arg(testsupport::ScriptedHttpServer::refusingHostPort());
         net::RequestCycle cycle;
-        DL_Add w(m_state, m_messenger, DL_Add::fetchWith(cycle));
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::fetchWith(cycle));
         w.show();
         fillValid(w);
         w.cmd_verzenden_Click();
@@ -383,7 +385,7 @@ private Q_SLOTS:
         DL_Add* window = nullptr;
         bool buttonsLocked = false;
         bool stayedOpen = false;
-        DL_Add w(m_state, m_messenger, [&](const QByteArray&) -> std::optional<QString> {
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, [&](const QByteArray&) -> std::optional<QString> {
             buttonsLocked = !window->findChild<QPushButton*>(QStringLiteral("cmd_annuleer"))->isEnabled() &&
                             !window->findChild<QPushButton*>(QStringLiteral("cmd_verzenden"))->isEnabled();
             window->close();

@@ -1,9 +1,14 @@
 // The main window against a scripted HTTP server: check-in, connection state,
 // search, the shell commands and the language of menus and tooltips.
 #include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
+#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "lang/cp1252.h"
+#include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
@@ -97,12 +102,12 @@ class TestDLCore : public QObject
     void connectOk()
     {
         connectWith(ScriptedHttpServer::text("2.12"));
-        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(window->connection().state(), 1.0f);
         messenger->clear();
         server->clearRequests();
     }
 
-    QString F(int t, int i) const { return state->F(t, i); }
+    QString F(int t, int i) const { return state->lang.at(t, i); }
     QAction* action(const char* name) const { return window->menuAction(QLatin1String(name)); }
 
     QMap<QByteArray, QString> lastQuery() const
@@ -116,7 +121,7 @@ class TestDLCore : public QObject
     void verifyConnectedLook(bool connected)
     {
         const int col = connected ? 1 : 0;
-        QCOMPARE(window->windowTitle(), state->ProgramName + u' ' + F(7, connected ? 13 : 9));
+        QCOMPARE(window->windowTitle(), ProgramName() + u' ' + F(7, connected ? 13 : 9));
         QCOMPARE(action("mnu_connect")->text(), F(7, connected ? 14 : 10));
         QCOMPARE(action("mnu_toevoegen")->isEnabled(), connected);
         QCOMPARE(window->toolbarButton(2)->toolTip(), F(7, connected ? 15 : 11));
@@ -129,12 +134,12 @@ class TestDLCore : public QObject
             QVERIFY(!action("mnu_addlijst")->isEnabled());
             QVERIFY(!window->toolbarButton(9)->isEnabled());
         }
-        QCOMPARE(window->txt_item->isEnabled(), connected);
-        QCOMPARE(window->txt_item->palette().color(QPalette::Base),
+        QCOMPARE(testsupport::txt_item(*window)->isEnabled(), connected);
+        QCOMPARE(testsupport::txt_item(*window)->palette().color(QPalette::Base),
                  connected ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224));
-        QCOMPARE(window->txt_item->text(), connected ? QString() : F(7, 12));
-        QCOMPARE(window->Pic_zoeken->isVisibleTo(window.get()), connected);
-        QCOMPARE(window->Pic_zoeken_bw->isVisibleTo(window.get()), !connected);
+        QCOMPARE(testsupport::txt_item(*window)->text(), connected ? QString() : F(7, 12));
+        QCOMPARE(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()), connected);
+        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()), !connected);
         QCOMPARE(window->statusPanel(2)->text(), F(7, connected ? 16 : 12));
         Q_UNUSED(col);
     }
@@ -167,15 +172,15 @@ private Q_SLOTS:
 
     void startsNotConnected()
     {
-        QCOMPARE(state->ConnectionState, 0.0f);
+        QCOMPARE(window->connection().state(), 0.0f);
         verifyConnectedLook(false);
         QCOMPARE(server->requestCount(), 0);
         QCOMPARE(window->statusPanel(1)->text(), u"Dietlens 2.12"_qs);
-        QVERIFY(window->LV_browse->isVisibleTo(window.get()));
-        QVERIFY(!window->LV_browse_bookmarks->isVisibleTo(window.get()));
-        QCOMPARE(window->LV_browse_bookmarks->geometry(), window->LV_browse->geometry());
-        QCOMPARE(window->Pic_zoeken_bw->geometry(), window->Pic_zoeken->geometry());
-        QCOMPARE(state->SearchUrl, u"http://"_qs + server->hostPort() + u"/modules/swzoek.php"_qs);
+        QVERIFY(testsupport::LV_browse(*window)->isVisibleTo(window.get()));
+        QVERIFY(!testsupport::LV_browse_bookmarks(*window)->isVisibleTo(window.get()));
+        QCOMPARE(testsupport::LV_browse_bookmarks(*window)->geometry(), testsupport::LV_browse(*window)->geometry());
+        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->geometry(), testsupport::Pic_zoeken(*window)->geometry());
+        QCOMPARE(state->food.SearchUrl, u"http://"_qs + server->hostPort() + u"/modules/swzoek.php"_qs);
     }
 
     void controlsCarryTheirNames()
@@ -302,7 +307,7 @@ private Q_SLOTS:
         QCOMPARE(messenger->titles(), titles);
         if (!titles.isEmpty())
             QCOMPARE(int(messenger->shown.first().icon), firstIcon);
-        QCOMPARE(state->ConnectionState, connected ? 1.0f : 0.0f);
+        QCOMPARE(window->connection().state(), connected ? 1.0f : 0.0f);
         verifyConnectedLook(connected);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -327,7 +332,7 @@ private Q_SLOTS:
         QString box, panel;
         bool connectEnabled = true, settingsEnabled = true, cursor = false;
         QTimer::singleShot(100, this, [&] {
-            box = window->txt_item->text();
+            box = testsupport::txt_item(*window)->text();
             panel = window->statusPanel(2)->text();
             connectEnabled = action("mnu_connect")->isEnabled();
             settingsEnabled = window->toolbarButton(3)->isEnabled();
@@ -349,13 +354,13 @@ private Q_SLOTS:
     void disconnectAndConnectAgain()
     {
         connectOk();
-        window->txt_item->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
         window->mnu_connect_Click();
-        QCOMPARE(state->ConnectionState, 0.0f);
+        QCOMPARE(window->connection().state(), 0.0f);
         verifyConnectedLook(false);
         QCOMPARE(server->requestCount(), 0); // disconnecting sends nothing
         window->Toolbar_ButtonClick(2);
-        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(window->connection().state(), 1.0f);
         QCOMPARE(server->requestCount(), 1);
         QVERIFY(server->lastTarget().startsWith(kCheckinPath));
     }
@@ -365,19 +370,19 @@ private Q_SLOTS:
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text("Apple\xBD" "1\xBD" "2\xBD" "3\xBD" "4\xBD"
                                                                "5\xBD" "6\xBD" "7\xBD" "8\xBDj\xBD\xBC"));
-        window->txt_item->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
         window->Pic_zoeken_Click();
-        QCOMPARE(window->LV_browse->topLevelItemCount(), 1);
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 1);
         window->mnu_connect_Click();
-        QCOMPARE(window->LV_browse->topLevelItemCount(), 0);
-        QCOMPARE(window->LV_browse->columnCount(), 0);
-        QCOMPARE(state->data.lst_data.size(), 1);
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::LV_browse(*window)->columnCount(), 0);
+        QCOMPARE(window->display().results().size(), 1);
     }
 
     void otherConnectionStateChangesNothing()
     {
         const QString title = window->windowTitle();
-        state->ConnectionState = 0.5f;
+        window->connection().setState(0.5f);
         window->ApplyConnectionState();
         QCOMPARE(window->windowTitle(), title);
         window->mnu_connect_Click();
@@ -387,14 +392,14 @@ private Q_SLOTS:
     void shortSearchIsRefused()
     {
         connectOk();
-        window->txt_item->setText(u"ap"_qs);
-        QTest::keyClick(window->txt_item, Qt::Key_Return);
+        testsupport::txt_item(*window)->setText(u"ap"_qs);
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(messenger->titles(), QStringList{u"Error #112"_qs});
         QCOMPARE(messenger->shown.first().text, F(1, 61) + u'\n' + F(1, 62));
         QCOMPARE(server->requestCount(), 0);
         QCOMPARE(state->settings.SearchCount, u"4"_qs);
         messenger->clear();
-        window->txt_item->setText(u"ap "_qs); // blanks count
+        testsupport::txt_item(*window)->setText(u"ap "_qs); // blanks count
         server->setReply(kSearchPath, ScriptedHttpServer::text("x\xBD\xBC"));
         window->Pic_zoeken_Click();
         QCOMPARE(server->requestCount(), 1);
@@ -408,11 +413,11 @@ private Q_SLOTS:
                                                   "11.4\xBD" "0.3\xBD" "0.001\xBDj\xBD\xBC"
                                                   "Appelmoes\xBD" "8\xBD" "300\xBD" "70\xBD" "0\xBD" "0\xBD"
                                                   "17\xBD" "0.2\xBD" "0\xBDn\xBD\xBC"));
-        window->txt_item->setText(u"appel & peer"_qs);
-        QTest::keyClick(window->txt_item, Qt::Key_Enter);
+        testsupport::txt_item(*window)->setText(u"appel & peer"_qs);
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Enter);
         QVERIFY(messenger->shown.isEmpty());
         QCOMPARE(server->lastTarget(), kSearchPath + "?item=appel%20%26%20peer");
-        QTreeWidget* list = window->LV_browse;
+        QTreeWidget* list = testsupport::LV_browse(*window);
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->columnCount(), 3);
         QCOMPARE(list->headerItem()->text(1), u"ID"_qs);
@@ -420,12 +425,12 @@ private Q_SLOTS:
         QCOMPARE(list->topLevelItem(0)->text(2), u"Appel"_qs);
         QCOMPARE(list->topLevelItem(1)->text(2), u"Appelmoes"_qs);
         QCOMPARE(list->topLevelItem(0)->text(0), QString());
-        QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->checkedIcon().cacheKey());
-        QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->uncheckedIcon().cacheKey());
+        QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->display().checkedIcon().cacheKey());
+        QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->display().uncheckedIcon().cacheKey());
         QCOMPARE(window->statusPanel(2)->text(), u"There are (2) results for 'appel & peer'."_qs);
-        QCOMPARE(state->data.lst_data.size(), 2);
-        QVERIFY(window->txt_item->isEnabled());
-        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
+        QCOMPARE(window->display().results().size(), 2);
+        QVERIFY(testsupport::txt_item(*window)->isEnabled());
+        QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
         QCOMPARE(state->settings.SearchCount, u"5"_qs);
     }
 
@@ -453,12 +458,12 @@ private Q_SLOTS:
         QFETCH(QList<bool>, hasIcon);
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text(body));
-        window->txt_item->setText(u"abc"_qs);
+        testsupport::txt_item(*window)->setText(u"abc"_qs);
         window->Pic_zoeken_Click();
-        QCOMPARE(window->LV_browse->topLevelItemCount(), names.size());
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), names.size());
         for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(window->LV_browse->topLevelItem(i)->text(2), names.at(i));
-            QCOMPARE(!window->LV_browse->topLevelItem(i)->icon(0).isNull(), hasIcon.at(i));
+            QCOMPARE(testsupport::LV_browse(*window)->topLevelItem(i)->text(2), names.at(i));
+            QCOMPARE(!testsupport::LV_browse(*window)->topLevelItem(i)->icon(0).isNull(), hasIcon.at(i));
         }
     }
 
@@ -467,38 +472,38 @@ private Q_SLOTS:
         connectOk();
         const Reply page = ScriptedHttpServer::htmlPage(404);
         server->setReply(kSearchPath, page);
-        window->txt_item->setText(u"zzz"_qs);
+        testsupport::txt_item(*window)->setText(u"zzz"_qs);
         window->Pic_zoeken_Click();
         QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
         QCOMPARE(messenger->shown.first().icon, MessageIcon::Information);
         QCOMPARE(messenger->shown.first().text, F(1, 28) + u" 'zzz'\n"_qs + F(1, 29));
         QCOMPARE(window->statusPanel(2)->text(), F(7, 17));
-        QCOMPARE(window->LV_browse->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
         QCOMPARE(state->settings.SearchCount, u"5"_qs);
         QCOMPARE(state->settings.TrafficCount, QString::number(100 + page.body.size()));
-        QCOMPARE(testsupport::readAll(state->SettingsPath), settingsFileBytes(state->settings));
+        QCOMPARE(testsupport::readAll(state->paths.SettingsPath), settingsFileBytes(state->settings));
     }
 
     void failedSearchTransferIsCounted()
     {
         connectOk();
-        state->SearchUrl = u"http://"_qs + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_qs;
-        window->txt_item->setText(u"apple"_qs);
+        state->food.SearchUrl = u"http://"_qs + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_qs;
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
         window->Pic_zoeken_Click();
         QCOMPARE(messenger->titles(), (QStringList{u"Error #102"_qs, u"Dietlens"_qs}));
         QCOMPARE(state->settings.SearchCount, u"5"_qs);
         QCOMPARE(state->settings.TrafficCount, u"100"_qs);
-        QVERIFY(window->txt_item->isEnabled());
-        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
-        QVERIFY(!window->Pic_zoeken_bw->isVisibleTo(window.get()));
+        QVERIFY(testsupport::txt_item(*window)->isEnabled());
+        QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
+        QVERIFY(!testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()));
     }
 
     void searchInBookmarkListIsRefused()
     {
         connectOk();
-        state->ViewListMode = u"1"_qs;
-        window->txt_item->setText(u"apple"_qs);
-        QTest::keyClick(window->txt_item, Qt::Key_Return);
+        window->display().setViewListMode(u"1"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
         QCOMPARE(messenger->shown.first().icon, MessageIcon::Exclamation);
         QCOMPARE(messenger->shown.first().text, F(1, 59) + u'\n' + F(1, 60));
@@ -507,7 +512,7 @@ private Q_SLOTS:
 
     void dutchRelabelsMenusAndTooltips()
     {
-        CreateDutchLanguage(state->lang, *state);
+        CreateDutchLanguage(state->lang, state->hosts);
         window->Set_Taal();
         QVERIFY(F(1, 0) != u"File"_qs);
         QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), F(1, 0));
@@ -518,11 +523,11 @@ private Q_SLOTS:
         const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
         for (const auto& t : tips)
             QCOMPARE(window->toolbarButton(t[0])->toolTip(), F(1, t[1]));
-        QCOMPARE(window->Pic_zoeken->toolTip(), F(1, 23));
-        QCOMPARE(window->Pic_zoeken_bw->toolTip(), F(1, 24));
-        QCOMPARE(window->txt_item->toolTip(), F(1, 25));
-        QCOMPARE(window->Pic_plus->toolTip(), F(1, 26));
-        QCOMPARE(window->Pic_min->toolTip(), F(1, 27));
+        QCOMPARE(testsupport::Pic_zoeken(*window)->toolTip(), F(1, 23));
+        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->toolTip(), F(1, 24));
+        QCOMPARE(testsupport::txt_item(*window)->toolTip(), F(1, 25));
+        QCOMPARE(testsupport::Pic_plus(*window)->toolTip(), F(1, 26));
+        QCOMPARE(testsupport::Pic_min(*window)->toolTip(), F(1, 27));
     }
 
     void emptySlotsGiveEmptyCaptions()
@@ -537,19 +542,19 @@ private Q_SLOTS:
     {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->LV_browse->setFocus();
+        testsupport::LV_browse(*window)->setFocus();
         server->setReply(kCheckinPath, ScriptedHttpServer::text("2.12"));
-        QTest::keyClick(window->LV_browse, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(state->ConnectionState, 1.0f);
-        QCOMPARE(QApplication::focusWidget(), window->txt_item); // focus goes to the search box
-        window->txt_item->setText(u"apple"_qs);
-        window->txt_item->selectAll();
-        QTest::keyClick(window->txt_item, Qt::Key_C, Qt::ControlModifier); // disconnects, does not copy
-        QCOMPARE(state->ConnectionState, 0.0f);
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(window->connection().state(), 1.0f);
+        QCOMPARE(QApplication::focusWidget(), testsupport::txt_item(*window)); // focus goes to the search box
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->selectAll();
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_C, Qt::ControlModifier); // disconnects, does not copy
+        QCOMPARE(window->connection().state(), 0.0f);
         QVERIFY(!ended);
         window->Toolbar_ButtonClick(2);
-        window->txt_item->setText(u"apple"_qs);
-        QTest::keyClick(window->txt_item, Qt::Key_X, Qt::ControlModifier);
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(ended);
         QVERIFY(!window->isVisible());
     }
@@ -560,31 +565,31 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text("A\xBD\xBC" "B\xBD\xBC"));
-        QTest::keyClicks(window->txt_item, u"abc"_qs);
-        QTest::keyClick(window->txt_item, Qt::Key_Return);
-        QCOMPARE(window->LV_browse->topLevelItemCount(), 2);
-        QWidget* next = window->txt_item->nextInFocusChain();
+        QTest::keyClicks(testsupport::txt_item(*window), u"abc"_qs);
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
+        QWidget* next = testsupport::txt_item(*window)->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
-        QCOMPARE(next, window->LV_browse); // Tab leads from the search box to the results
-        QCOMPARE(QApplication::focusWidget(), window->txt_item); // the search gave the focus back
-        QTest::keyClick(window->txt_item, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window->LV_browse);
-        QTest::keyClick(window->LV_browse, Qt::Key_Down);
-        QTest::keyClick(window->LV_browse, Qt::Key_Down);
-        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
+        QCOMPARE(next, testsupport::LV_browse(*window)); // Tab leads from the search box to the results
+        QCOMPARE(QApplication::focusWidget(), testsupport::txt_item(*window)); // the search gave the focus back
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(1));
 
         // Down from the search box enters the list; with no row chosen yet it
         // chooses the first one, otherwise it keeps the chosen row.
-        window->txt_item->setFocus();
-        QTest::keyClick(window->txt_item, Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), window->LV_browse);
-        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(1));
-        window->LV_browse->setCurrentItem(nullptr);
-        window->txt_item->setFocus();
-        QTest::keyClick(window->txt_item, Qt::Key_Down);
-        QCOMPARE(window->LV_browse->currentItem(), window->LV_browse->topLevelItem(0));
-        QVERIFY(window->LV_browse->topLevelItem(0)->isSelected());
+        testsupport::txt_item(*window)->setFocus();
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(1));
+        testsupport::LV_browse(*window)->setCurrentItem(nullptr);
+        testsupport::txt_item(*window)->setFocus();
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(0));
+        QVERIFY(testsupport::LV_browse(*window)->topLevelItem(0)->isSelected());
     }
 
     void helpOpensTheFileWhenItExists()
@@ -592,9 +597,9 @@ private Q_SLOTS:
         window->Toolbar_ButtonClick(11);
         QVERIFY(help.opened.isEmpty()); // a missing help file shows nothing
         QVERIFY(messenger->shown.isEmpty());
-        QVERIFY(testsupport::writeAll(state->ProgramFolder + u"help.chm"_qs, "x"));
+        QVERIFY(testsupport::writeAll(state->paths.ProgramFolder + u"help.chm"_qs, "x"));
         window->mnu_index_Click();
-        QCOMPARE(help.opened, QList<QUrl>{QUrl::fromLocalFile(state->ProgramFolder + u"help.chm"_qs)});
+        QCOMPARE(help.opened, QList<QUrl>{QUrl::fromLocalFile(state->paths.ProgramFolder + u"help.chm"_qs)});
     }
 
     void webSiteCommandsOpenTheLanguagesAddress()

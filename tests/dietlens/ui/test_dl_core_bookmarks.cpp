@@ -1,9 +1,13 @@
 // The main window's nutrition part end to end: connect, search, choose a row
 // with the keyboard, bookmark it, list the bookmarks, start again.
 #include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/display/bookmarks.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/nutritiondisplay.h"
+#include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
@@ -61,7 +65,7 @@ class TestDLCoreBookmarks : public QObject
         auto window = std::make_unique<DL_Core>(state, messenger);
         window->setMachineFacts({QStringLiteral("6-2400-142"), QStringLiteral("pc"), QStringLiteral("jan"),
                                  QStringLiteral("6.01"), QString()});
-        if (QFile::exists(state.BookmarksPath))
+        if (QFile::exists(state.paths.BookmarksPath))
             window->LoadBookmarks();
         window->FinishStartUp();
         window->show();
@@ -75,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(server.start());
         testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(),
                                       ScriptedHttpServer::refusingHostPort());
-        state.BookmarksPath = dir.path() + QStringLiteral("/bookmarks.dat");
+        state.paths.BookmarksPath = dir.path() + QStringLiteral("/bookmarks.dat");
         server.setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
         server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
     }
@@ -84,65 +88,63 @@ private Q_SLOTS:
     {
         auto window = makeWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        auto* chart = qobject_cast<NutritionChartView*>(window->Pic_grafiek);
+        auto* chart = qobject_cast<NutritionChartView*>(testsupport::Pic_grafiek(*window));
         QVERIFY(chart);
         QCOMPARE(chart->chart().bars[0].body.width, 540.0f);
 
         window->mnu_connect_Click();
-        QCOMPARE(state.ConnectionState, 1.0f);
-        window->txt_item->setText(QStringLiteral("rice"));
+        QCOMPARE(window->connection().state(), 1.0f);
+        testsupport::txt_item(*window)->setText(QStringLiteral("rice"));
         window->Pic_zoeken_Click();
-        QCOMPARE(window->LV_browse->topLevelItemCount(), 2);
+        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
 
         // Into the list with Tab, then down to the second row.
         window->activateWindow();
-        window->txt_item->setFocus();
-        QTest::keyClick(window->txt_item, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window->LV_browse);
-        QTest::keyClick(window->LV_browse, Qt::Key_Down);
-        QTest::keyClick(window->LV_browse, Qt::Key_Down);
-        QCOMPARE(window->LV_browse->currentIndex().row(), 1);
+        testsupport::txt_item(*window)->setFocus();
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
+        QCOMPARE(testsupport::LV_browse(*window)->currentIndex().row(), 1);
         QCOMPARE(window->statusPanel(2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("470 Kj "));
 
-        window->Slider->setValue(150);
+        testsupport::Slider(*window)->setValue(150);
         QVERIFY(window->menuAction(QStringLiteral("mnu_addlijst"))->isEnabled());
-        QTest::keyClick(window->LV_browse, Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_B, Qt::ControlModifier);
         const QString record = QStringLiteral(
             "Rice, brown½Default½150½705½168½3.9½0.75½0.3½34.5½0.0075½0½Exported with Dietlens½");
-        QCOMPARE(state.data.lst_fooditems, QStringList{record});
-        QCOMPARE(testsupport::readAll(state.BookmarksPath), *BookmarksFileBytes({record}));
+        QCOMPARE(window->bookmarks().records(), QStringList{record});
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes({record}));
         QCOMPARE(messenger.shown.last().text, QStringLiteral("'Rice, brown' is added to the bookmark list."));
         QCOMPARE(messenger.shown.last().icon, MessageIcon::NoIcon);
 
         window->toolbarButton(6)->trigger();
-        QVERIFY(window->LV_browse_bookmarks->isVisible());
+        QVERIFY(testsupport::LV_browse_bookmarks(*window)->isVisible());
         QVERIFY(window->toolbarButton(6)->isChecked());
         QVERIFY(!window->toolbarButton(5)->isChecked());
-        QCOMPARE(window->LV_browse_bookmarks->topLevelItem(0)->text(2),
+        QCOMPARE(testsupport::LV_browse_bookmarks(*window)->topLevelItem(0)->text(2),
                  QStringLiteral("Rice, brown (150 Gram)"));
 
         // A second start lists it again.
         window.reset();
-        state.data = DataBuffers();
-        state.ConnectionState = 0;
         auto second = makeWindow();
-        QCOMPARE(state.data.lst_fooditems, QStringList{record});
+        QCOMPARE(second->bookmarks().records(), QStringList{record});
         second->mnu_connect_Click();
         second->toolbarButton(6)->trigger();
-        QCOMPARE(second->LV_browse_bookmarks->topLevelItemCount(), 1);
-        const QRect rect =
-            second->LV_browse_bookmarks->visualItemRect(second->LV_browse_bookmarks->topLevelItem(0));
-        QTest::mouseClick(second->LV_browse_bookmarks->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(second->Slider->value(), 150);
-        chart = qobject_cast<NutritionChartView*>(second->Pic_grafiek);
+        QCOMPARE(testsupport::LV_browse_bookmarks(*second)->topLevelItemCount(), 1);
+        QTreeWidget* bookmarks = testsupport::LV_browse_bookmarks(*second);
+        const QRect rect = bookmarks->visualItemRect(bookmarks->topLevelItem(0));
+        QTest::mouseClick(bookmarks->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(testsupport::Slider(*second)->value(), 150);
+        chart = qobject_cast<NutritionChartView*>(testsupport::Pic_grafiek(*second));
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("705 Kj "));
         QCOMPARE(chart->chart().bars[0].body.width, 470.0f);
 
         // Del removes it; the file then holds an empty list.
-        QTest::keyClick(second->LV_browse_bookmarks, Qt::Key_Delete);
-        QCOMPARE(second->LV_browse_bookmarks->topLevelItemCount(), 0);
-        QCOMPARE(testsupport::readAll(state.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
+        QTest::keyClick(testsupport::LV_browse_bookmarks(*second), Qt::Key_Delete);
+        QCOMPARE(testsupport::LV_browse_bookmarks(*second)->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
     }
 };
 

@@ -1,9 +1,12 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/systemtray.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
@@ -71,7 +74,7 @@ private Q_SLOTS:
         Settings& s = state->settings;
         s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_qs;
         messenger = std::make_unique<ScriptedMessenger>();
-        QVERIFY(EnsureDefaultLanguageFiles(*state, *messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts, state->lang, *messenger));
         dialogs.clear();
         driveDialog = {};
         trayAvailable = true;
@@ -126,7 +129,7 @@ private Q_SLOTS:
         };
         window->mnu_settings_Click();
         LanguageTables dutch;
-        CreateDutchLanguage(dutch, *state);
+        CreateDutchLanguage(dutch, state->hosts);
         QCOMPARE(window->menuAction(u"mnu_settings"_qs)->text(), dutch.at(1, 1));
         QCOMPARE(state->settings.LanguageFile, u"English.lsf"_qs);
     }
@@ -139,10 +142,10 @@ private Q_SLOTS:
         };
         window->mnu_settings_Click();
         QCOMPARE(state->settings.ServerChoice, u"0"_qs);
-        QVERIFY(state->SubmitUrl.contains(state->hosts.foodNl));
+        QVERIFY(state->food.SubmitUrl.contains(state->hosts.foodNl));
         AppState stored;
-        stored.SettingsPath = state->SettingsPath;
-        QCOMPARE(ReadSettingsFile(stored), SettingsLoad::Loaded);
+        stored.paths.SettingsPath = state->paths.SettingsPath;
+        QCOMPARE(ReadSettingsFile(stored.paths.SettingsPath, stored.settings), SettingsLoad::Loaded);
         QCOMPARE(stored.settings.ServerChoice, u"0"_qs);
     }
 
@@ -150,7 +153,7 @@ private Q_SLOTS:
     {
         server->setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
         window->mnu_connect_Click();
-        QCOMPARE(state->ConnectionState, 1.0f);
+        QCOMPARE(window->connection().state(), 1.0f);
         server->setReply("/modules/swadd.php", ScriptedHttpServer::text("OK"));
         driveDialog = [](QDialog& dialog) {
             auto box = [&](const QString& name) { return dialog.findChild<QLineEdit*>(name); };

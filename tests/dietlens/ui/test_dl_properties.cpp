@@ -1,3 +1,5 @@
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/ui/dl_properties.h"
 #include "lang/languagefile.h"
@@ -25,7 +27,7 @@ class TestDlProperties : public QObject
     QTemporaryDir m_dir;
     AppState m_state;
     ScriptedMessenger m_messenger;
-    MainWindowHooks m_hooks;
+    std::function<void()> m_reset; // what the main window does on the reset button
     int m_mainRelabelled = 0;
     QStringList m_events;
 
@@ -46,7 +48,23 @@ class TestDlProperties : public QObject
         fillMarkers(tables);
         tables.set(5, 0, word + QStringLiteral(" settings"));
         tables.set(1, 0, word + QStringLiteral(" file"));
-        QVERIFY(SaveLanguageFile(tables, m_state.LanguageFolder + name, m_messenger, LanguageSaveFailure::dietlens()));
+        QVERIFY(SaveLanguageFile(tables, m_state.paths.LanguageFolder + name, m_messenger, LanguageSaveFailure::dietlens()));
+    }
+    // The main window's side of the dialog's signals.
+    void watch(DL_Properties& w)
+    {
+        connect(&w, &DL_Properties::languagePreviewed, this, [this] {
+            ++m_mainRelabelled;
+            m_events << QStringLiteral("main:") + m_state.lang.at(1, 0);
+        });
+        connect(&w, &DL_Properties::serverChoiceStored, this, [this] {
+            m_events << QStringLiteral("select:") + m_state.settings.ServerChoice +
+                            (QFile::exists(m_state.paths.SettingsPath) ? QStringLiteral(" saved") : QString());
+        });
+        connect(&w, &DL_Properties::resetRequested, this, [this] {
+            if (m_reset)
+                m_reset();
+        });
     }
     void pick(DL_Properties& w, const QString& name)
     {
@@ -62,24 +80,16 @@ private Q_SLOTS:
     {
         m_state = AppState();
         prepare(m_state, m_dir);
-        QDir(m_state.LanguageFolder).removeRecursively();
-        QDir().mkpath(m_state.LanguageFolder);
-        QFile::remove(m_state.SettingsPath);
+        QDir(m_state.paths.LanguageFolder).removeRecursively();
+        QDir().mkpath(m_state.paths.LanguageFolder);
+        QFile::remove(m_state.paths.SettingsPath);
         writeLanguage(QStringLiteral("default.lsf"), QStringLiteral("Default"));
         writeLanguage(QStringLiteral("English.lsf"), QStringLiteral("English"));
         writeLanguage(QStringLiteral("Nederlands.lsf"), QStringLiteral("Dutch"));
         m_messenger.clear();
         m_events.clear();
         m_mainRelabelled = 0;
-        m_hooks = {};
-        m_hooks.setTaal = [this] {
-            ++m_mainRelabelled;
-            m_events << QStringLiteral("main:") + m_state.F(1, 0);
-        };
-        m_hooks.selectServer = [this] {
-            m_events << QStringLiteral("select:") + m_state.settings.ServerChoice +
-                            (QFile::exists(m_state.SettingsPath) ? QStringLiteral(" saved") : QString());
-        };
+        m_reset = {};
     }
 
     void opensWithStoredSettings()
@@ -95,7 +105,8 @@ private Q_SLOTS:
         s.TrafficCount = QStringLiteral("2048");
         s.SearchCount = QStringLiteral("17");
         s.AddedCount = QString();
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->text(), QStringLiteral("Ann"));
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("txt_achternaam"))->text(), QStringLiteral("Lee"));
         QCOMPARE(combo(w)->currentText(), QStringLiteral("Nederlands.lsf"));
@@ -116,7 +127,8 @@ private Q_SLOTS:
 
     void texts()
     {
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         QCOMPARE(w.windowTitle(), slot(5, 0));
         auto* tabs = child<QTabBar>(w, QStringLiteral("TabStrip1"));
         QCOMPARE(tabs->tabText(2), slot(5, 4));
@@ -133,7 +145,8 @@ private Q_SLOTS:
 
     void exactlyOnePageShown()
     {
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.show();
         auto visiblePages = [&w] {
             QList<int> shown;
@@ -169,7 +182,8 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QString, language);
         QFETCH(int, warning);
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.show();
         child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->setText(first);
         child<QLineEdit>(w, QStringLiteral("txt_achternaam"))->setText(last);
@@ -177,12 +191,12 @@ private Q_SLOTS:
         w.cmd_opslaan_Click();
         if (warning) {
             QCOMPARE(m_messenger.shown.size(), 1);
-            QCOMPARE(m_messenger.shown[0].title, m_state.ProgramName);
+            QCOMPARE(m_messenger.shown[0].title, ProgramName());
             QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Exclamation);
             QCOMPARE(m_messenger.shown[0].text, slot(5, warning) + u'\n' + slot(5, warning + 1));
             QVERIFY(w.isVisible());
             QCOMPARE(m_state.settings.FirstName, QStringLiteral("Ann"));
-            QVERIFY(!QFile::exists(m_state.SettingsPath));
+            QVERIFY(!QFile::exists(m_state.paths.SettingsPath));
         } else {
             QVERIFY(m_messenger.shown.isEmpty());
             QVERIFY(!w.isVisible());
@@ -193,7 +207,8 @@ private Q_SLOTS:
     void saveStoresEverySetting()
     {
         m_state.settings.Reserved3 = QStringLiteral("keep me");
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.show();
         child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->setText(QStringLiteral("Bo"));
         child<QLineEdit>(w, QStringLiteral("txt_achternaam"))->setText(QStringLiteral("Bay"));
@@ -231,7 +246,8 @@ private Q_SLOTS:
     {
         m_state.settings.ServerChoice = QStringLiteral("7");
         m_state.settings.EnergyUnit = QStringLiteral("x");
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.cmd_opslaan_Click();
         QCOMPARE(m_state.settings.ServerChoice, QStringLiteral("7"));
         QCOMPARE(m_state.settings.EnergyUnit, QStringLiteral("x"));
@@ -253,7 +269,8 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         if (emptyField)
             m_state.settings.field(emptyField).clear();
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.show();
         // What the dialog shows does not count: the stored settings do.
         child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->setText(QStringLiteral("Typed"));
@@ -270,35 +287,37 @@ private Q_SLOTS:
             w.close();
             QVERIFY(!w.isVisible());
         }
-        QVERIFY(!QFile::exists(m_state.SettingsPath));
+        QVERIFY(!QFile::exists(m_state.paths.SettingsPath));
     }
 
     void languagePreviewThenCancel()
     {
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         w.show();
         pick(w, QStringLiteral("Nederlands.lsf"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Dutch settings"));
         QCOMPARE(m_events, QStringList{QStringLiteral("main:Dutch file")});
         w.cmd_annuleer_Click();
         QVERIFY(!w.isVisible());
-        QCOMPARE(m_state.F(5, 0), QStringLiteral("Dutch settings")); // texts stay
+        QCOMPARE(m_state.lang.at(5, 0), QStringLiteral("Dutch settings")); // texts stay
         QCOMPARE(m_state.settings.LanguageFile, QStringLiteral("default.lsf"));
-        QVERIFY(!QFile::exists(m_state.SettingsPath));
+        QVERIFY(!QFile::exists(m_state.paths.SettingsPath));
     }
 
     void resetKeepsUsersFile()
     {
         writeLanguage(QStringLiteral("Mine.lsf"), QStringLiteral("Mine"));
         int resets = 0;
-        m_hooks.resetLanguageFiles = [&] {
+        m_reset = [&] {
             ++resets;
-            ResetLanguageFiles(m_state, m_messenger);
+            ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts, m_state.lang, m_messenger);
         };
         m_messenger.answers = {MessageAnswer::Yes};
         m_state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
-        DL_Properties w(m_state, m_messenger, m_hooks);
-        QFile::remove(m_state.LanguageFolder + QStringLiteral("Nederlands.lsf"));
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
+        QFile::remove(m_state.paths.LanguageFolder + QStringLiteral("Nederlands.lsf"));
         w.FillLanguageList();
         combo(w)->setCurrentIndex(combo(w)->findText(QStringLiteral("Mine.lsf")));
         w.cmd_reset_Click();
@@ -309,13 +328,14 @@ private Q_SLOTS:
         QCOMPARE(listed, (QStringList{u"English.lsf"_s, u"Mine.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
         QCOMPARE(combo(w)->currentText(), QStringLiteral("Mine.lsf"));
         QCOMPARE(m_mainRelabelled, 0);
-        QVERIFY(FileExists(m_state.LanguageFolder + QStringLiteral("Nederlands.lsf")));
+        QVERIFY(FileExists(m_state.paths.LanguageFolder + QStringLiteral("Nederlands.lsf")));
     }
 
     void missingLanguageFolderShows601()
     {
-        QDir(m_state.LanguageFolder).removeRecursively();
-        DL_Properties w(m_state, m_messenger, m_hooks);
+        QDir(m_state.paths.LanguageFolder).removeRecursively();
+        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        watch(w);
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #601")});
         QCOMPARE(m_messenger.shown[0].text, slot(5, 30) + u'\n' + slot(5, 31));
         QCOMPARE(combo(w)->count(), 0);

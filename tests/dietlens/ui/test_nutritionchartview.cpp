@@ -1,4 +1,5 @@
 #include "../display/displaytexts.h"
+#include "dietlens/core/appstate.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "tests/support/scriptedmessenger.h"
 
@@ -18,7 +19,7 @@ private Q_SLOTS:
         NutritionChartView view;
         QCOMPARE(view.objectName(), QStringLiteral("Pic_grafiek"));
         QCOMPARE(view.sizeHint(), QSize(241, 247));
-        QCOMPARE(view.draw({540, 540, 1, 1, 1, 1, 1}, 100, state, messenger), ChartDrawing::Drawn);
+        QCOMPARE(view.draw({540, 540, 1, 1, 1, 1, 1}, 100, state.settings, state.lang, messenger), ChartDrawing::Drawn);
         view.resize(view.sizeHint());
 
         const QPixmap shot = view.grab();

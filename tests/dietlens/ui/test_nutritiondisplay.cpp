@@ -1,6 +1,8 @@
 #include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/net/connection.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "tests/support/scriptedmessenger.h"
@@ -81,8 +83,7 @@ struct Window
                 button5,
                 button6,
                 button8,
-                button9,
-                [this](const QString& text) { status = text; }};
+                button9};
     }
 };
 
@@ -96,15 +97,11 @@ class TestNutritionDisplay : public QObject
     AppState state;
     ScriptedMessenger messenger;
     std::unique_ptr<Window> w;
+    std::unique_ptr<Bookmarks> bookmarks;
+    std::unique_ptr<net::Connection> connection;
     std::unique_ptr<NutritionDisplay> display;
 
-    void showResults(const QStringList& records)
-    {
-        state.data.lst_data = records;
-        w->results->clear();
-        for (const QString& r : records)
-            w->results->addTopLevelItem(new QTreeWidgetItem({QString(), QString(), r.section(kEnd, 0, 0)}));
-    }
+    void showResults(const QStringList& records) { display->ShowSearchResults(records); }
 
     void clickRow(QTreeWidget* list, int row)
     {
@@ -114,7 +111,7 @@ class TestNutritionDisplay : public QObject
 
     void connectAndShow()
     {
-        state.ConnectionState = 1;
+        connection->setState(1);
         w->window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w->window));
     }
@@ -128,15 +125,19 @@ private Q_SLOTS:
     void init()
     {
         state = AppState();
-        CreateEnglishLanguage(state.lang, state);
+        CreateEnglishLanguage(state.lang, state.hosts);
         state.settings.WeightUnit = QStringLiteral("0");
         state.settings.EnergyUnit = QStringLiteral("0");
-        state.DatabaseFolder = dir.path() + QLatin1Char('/');
-        state.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
-        QFile::remove(state.BookmarksPath);
+        state.paths.DatabaseFolder = dir.path() + QLatin1Char('/');
+        state.paths.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
+        QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
         w = std::make_unique<Window>();
-        display = std::make_unique<NutritionDisplay>(state, messenger, w->controls());
+        bookmarks = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
+        connection = std::make_unique<net::Connection>(state.settings, state.hosts, state.lang, messenger);
+        display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *bookmarks, *connection,
+                                                     w->controls());
+        connect(display.get(), &NutritionDisplay::statusText, this, [this](const QString& text) { w->status = text; });
         // The window connects the commands.
         NutritionDisplay* d = display.get();
         connect(w->bookmark, &QAction::triggered, d, &NutritionDisplay::mnu_addlijst_Click);
@@ -149,6 +150,8 @@ private Q_SLOTS:
     void cleanup()
     {
         display.reset();
+        connection.reset();
+        bookmarks.reset();
         w.reset();
     }
 
@@ -206,7 +209,7 @@ private Q_SLOTS:
         w->slider->setValue(150);
         clickRow(w->results, 0);
         QCOMPARE(w->slider->value(), 150);
-        QCOMPARE(state.data.temp_filter.value(0), QStringLiteral("Apple"));
+        QCOMPARE(display->chosenResult().value(0), QStringLiteral("Apple"));
         QCOMPARE(w->status, QStringLiteral("Apple (150 Gram)"));
         QCOMPARE(chartLabel(0), QStringLiteral("327 Kj "));
         QCOMPARE(chartCaption(0), QStringLiteral("Kilojoules per 150 Gram"));
@@ -233,8 +236,8 @@ private Q_SLOTS:
         QCOMPARE(chartLabel(0), QStringLiteral("220 Kj "));
 
         // A bookmark sets the slider by code: its tooltip stays.
-        state.data.lst_fooditems = {
-            BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))};
+        bookmarks->setRecords({
+            BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))});
         display->Fill_BookmarkList();
         clickRow(w->bookmarks, 0);
         QCOMPARE(w->slider->value(), 250);
@@ -281,7 +284,7 @@ private Q_SLOTS:
         QFETCH(int, slider);
         QFETCH(QString, caption);
         QFETCH(QString, error);
-        state.data.lst_fooditems = {BookmarkLine(QStringLiteral("Pear"), weight, QStringLiteral("600"))};
+        bookmarks->setRecords({BookmarkLine(QStringLiteral("Pear"), weight, QStringLiteral("600"))});
         connectAndShow();
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
@@ -293,47 +296,46 @@ private Q_SLOTS:
 
     void removingBookmarks()
     {
-        state.data.lst_fooditems = {
+        bookmarks->setRecords({
             BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-            BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))};
+            BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
         QVERIFY(w->remove->isEnabled());
         w->remove->trigger(); // no row chosen: nothing happens
-        QCOMPARE(state.data.lst_fooditems.size(), 2);
+        QCOMPARE(bookmarks->records().size(), 2);
 
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(bookmarks->records().size(), 1);
         QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("B (100 Gram)"));
-        QCOMPARE(state.data.temp_filter.value(0), QStringLiteral("B"));
 
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
         QCOMPARE(w->bookmarks->topLevelItemCount(), 0);
         QVERIFY(!w->remove->isEnabled());
-        QCOMPARE(testsupport::readAll(state.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
         QVERIFY(messenger.shown.isEmpty());
     }
 
     void failedWritesUndoTheChange()
     {
-        state.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
-        state.data.lst_fooditems = {
-            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+        state.paths.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
+        bookmarks->setRecords({
+            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
         showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
                               QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
                               QStringLiteral("2.7"), QStringLiteral("0.001"))});
         connectAndShow();
         clickRow(w->results, 0);
         w->bookmark->trigger();
-        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(bookmarks->records().size(), 1);
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
 
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(state.data.lst_fooditems.size(), 1);
+        QCOMPARE(bookmarks->records().size(), 1);
         QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
@@ -341,7 +343,7 @@ private Q_SLOTS:
 
     void viewList_data()
     {
-        QTest::addColumn<float>("connection");
+        QTest::addColumn<float>("connectionState");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("resultRows");
         QTest::addColumn<bool>("bookmarkRows");
@@ -366,7 +368,7 @@ private Q_SLOTS:
     }
     void viewList()
     {
-        QFETCH(float, connection);
+        QFETCH(float, connectionState);
         QFETCH(QString, mode);
         QFETCH(bool, resultRows);
         QFETCH(bool, bookmarkRows);
@@ -376,12 +378,12 @@ private Q_SLOTS:
             showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {},
                                   {}, {})});
         if (bookmarkRows) {
-            state.data.lst_fooditems = {
-                BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
+            bookmarks->setRecords({
+                BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
             display->Fill_BookmarkList();
         }
-        state.ConnectionState = connection;
-        state.ViewListMode = mode;
+        connection->setState(connectionState);
+        display->setViewListMode(mode);
         display->Set_ViewList();
         const QList<bool> actual{
             w->results->isVisible(),  w->bookmarks->isVisible(), w->search->isEnabled(),
@@ -389,19 +391,19 @@ private Q_SLOTS:
             w->button5->isChecked(),  w->button6->isChecked(),   w->button9->isEnabled()};
         QCOMPARE(actual, expected);
         QCOMPARE(w->button8->isEnabled(), expected[8]);
-        QCOMPARE(w->searchPicture->isVisibleTo(&w->window), mode == QLatin1String("0") || connection != 1);
-        if (connection == 1 && mode == QLatin1String("1"))
+        QCOMPARE(w->searchPicture->isVisibleTo(&w->window), mode == QLatin1String("0") || connectionState != 1);
+        if (connectionState == 1 && mode == QLatin1String("1"))
             QCOMPARE(w->search->palette().color(QPalette::Base), QColor(224, 224, 224));
     }
 
     void rightClickChoosesTheRowAndOpensOptions()
     {
-        state.data.lst_fooditems = {
+        bookmarks->setRecords({
             BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-            BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))};
+            BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
-        state.ViewListMode = QStringLiteral("1");
+        display->setViewListMode(QStringLiteral("1"));
         const QRect rect = w->bookmarks->visualItemRect(w->bookmarks->topLevelItem(1));
         QTest::mousePress(w->bookmarks->viewport(), Qt::RightButton, {}, rect.center());
         QCOMPARE(display->chosenBookmarkRow(), 1);
@@ -428,7 +430,7 @@ private Q_SLOTS:
         QFETCH(bool, written);
         const QString target = answer.isEmpty() ? QString() : dir.filePath(answer);
         QFile::remove(target);
-        state.data.lst_fooditems = records;
+        bookmarks->setRecords(records);
         messenger.fileNames = {target};
         display->mnu_opslaan_Click();
         QCOMPARE(QFile::exists(target), written);
@@ -444,11 +446,11 @@ private Q_SLOTS:
         QCOMPARE(messenger.fileDialogs.size(), 1);
         QCOMPARE(messenger.fileDialogs[0].title,
                  QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
-        QCOMPARE(messenger.fileDialogs[0].startFolder, state.DatabaseFolder);
+        QCOMPARE(messenger.fileDialogs[0].startFolder, state.paths.DatabaseFolder);
         QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
         if (written)
             QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
-        QVERIFY(!QFile::exists(state.BookmarksPath));
+        QVERIFY(!QFile::exists(state.paths.BookmarksPath));
     }
 
     void dragTexts()
@@ -456,8 +458,8 @@ private Q_SLOTS:
         showResults({foodItem(QStringLiteral("Bread, white"), QStringLiteral("1000"), QStringLiteral("240"),
                               QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"),
                               QStringLiteral("5.5"), QStringLiteral("0.5"))});
-        state.data.lst_fooditems = {
-            QStringLiteral("Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½")};
+        bookmarks->setRecords({
+            QStringLiteral("Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½")});
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString()); // no current row
         connectAndShow();
         w->slider->setValue(133);
@@ -492,19 +494,19 @@ private Q_SLOTS:
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString());
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
-        QVERIFY(state.data.lst_fooditems.isEmpty());
-        QVERIFY(!QFile::exists(state.BookmarksPath));
+        QVERIFY(bookmarks->records().isEmpty());
+        QVERIFY(!QFile::exists(state.paths.BookmarksPath));
     }
 
     void startUpReadsAnExistingFileOnly()
     {
         display->ReadBookmarksAtStartup();
         QVERIFY(messenger.shown.isEmpty());
-        QVERIFY(state.data.lst_fooditems.isEmpty());
+        QVERIFY(bookmarks->records().isEmpty());
         const QStringList one{BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
-        QVERIFY(testsupport::writeAll(state.BookmarksPath, *BookmarksFileBytes(one)));
+        QVERIFY(testsupport::writeAll(state.paths.BookmarksPath, *BookmarksFileBytes(one)));
         display->ReadBookmarksAtStartup();
-        QCOMPARE(state.data.lst_fooditems, one);
+        QCOMPARE(bookmarks->records(), one);
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_informatie.h"
 #include "dietlens/ui/noticewindow.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
@@ -34,8 +35,8 @@ class TestSmallDialogs : public QObject
     std::unique_ptr<NoticeWindow> makeNotice(bool tray)
     {
         if (tray)
-            return std::make_unique<DL_ToTray>(m_state, m_messenger);
-        return std::make_unique<DL_Connectmelding>(m_state, m_messenger);
+            return std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        return std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
     }
     QString& noticeSetting(Settings& s, bool tray) { return tray ? s.ShowTrayNotice : s.ShowConnectNotice; }
 
@@ -44,13 +45,13 @@ private Q_SLOTS:
     {
         m_state = AppState();
         prepare(m_state, m_dir);
-        QFile::remove(m_state.SettingsPath);
+        QFile::remove(m_state.paths.SettingsPath);
         m_messenger.clear();
     }
 
     void informationTexts()
     {
-        DL_Informatie w(m_state, {});
+        DL_Informatie w(m_state.settings, m_state.lang);
         QCOMPARE(child<QLabel>(w, QStringLiteral("lbl_1"))->text(), QStringLiteral("Dietlens 2.12"));
         QVERIFY(child<QLabel>(w, QStringLiteral("lbl_2"))->text().contains(QStringLiteral("2005-2006")));
         QCOMPARE(w.windowTitle(), slot(6, 0));
@@ -65,10 +66,9 @@ private Q_SLOTS:
     void informationLinks()
     {
         QStringList opened;
-        MainWindowHooks hooks;
-        hooks.openWebsite = [&] { opened << QStringLiteral("site"); };
-        hooks.openMenuviaSite = [&] { opened << QStringLiteral("diet"); };
-        DL_Informatie w(m_state, hooks);
+        DL_Informatie w(m_state.settings, m_state.lang);
+        connect(&w, &DL_Informatie::websiteRequested, this, [&] { opened << QStringLiteral("site"); });
+        connect(&w, &DL_Informatie::menuviaSiteRequested, this, [&] { opened << QStringLiteral("diet"); });
         w.show();
         QTest::mouseClick(child<QLabel>(w, QStringLiteral("lbl_3")), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(w, QStringLiteral("cmd_website")), Qt::LeftButton);
@@ -91,21 +91,21 @@ private Q_SLOTS:
         QFETCH(QString, alwaysOnTop);
         QFETCH(bool, topmost);
         m_state.settings.AlwaysOnTop = alwaysOnTop;
-        DL_Informatie info(m_state, {});
-        DL_ToTray tray(m_state, m_messenger);
-        DL_Connectmelding connect(m_state, m_messenger);
+        DL_Informatie info(m_state.settings, m_state.lang);
+        DL_ToTray tray(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Connectmelding connect(m_state.settings, m_state.paths, m_state.lang, m_messenger);
         for (QWidget* w : {static_cast<QWidget*>(&info), static_cast<QWidget*>(&tray), static_cast<QWidget*>(&connect)})
             QCOMPARE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
     }
 
     void noticeTexts()
     {
-        DL_ToTray tray(m_state, m_messenger);
+        DL_ToTray tray(m_state.settings, m_state.paths, m_state.lang, m_messenger);
         QCOMPARE(tray.windowTitle(), slot(4, 0));
         QCOMPARE(child<QLabel>(tray, QStringLiteral("lbl_1"))->text(), slot(4, 1));
         QCOMPARE(child<QCheckBox>(tray, QStringLiteral("chk_totray"))->text(), slot(4, 2));
         QCOMPARE(child<QPushButton>(tray, QStringLiteral("cmd_opslaan"))->text(), slot(4, 3));
-        DL_Connectmelding connect(m_state, m_messenger);
+        DL_Connectmelding connect(m_state.settings, m_state.paths, m_state.lang, m_messenger);
         QCOMPARE(connect.windowTitle(), slot(3, 0));
         QCOMPARE(child<QLabel>(connect, QStringLiteral("lbl_2"))->text(), slot(3, 2));
         QCOMPARE(child<QCheckBox>(connect, QStringLiteral("chk_connect"))->text(), slot(3, 3));
@@ -164,7 +164,7 @@ private Q_SLOTS:
             notice->close();
         QVERIFY(!notice->isVisible());
         QCOMPARE(noticeSetting(m_state.settings, tray), QStringLiteral("1"));
-        QVERIFY(!QFile::exists(m_state.SettingsPath));
+        QVERIFY(!QFile::exists(m_state.paths.SettingsPath));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "dietlens/core/appstate.h"
+#include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/ui/dl_core.h"
@@ -85,19 +86,19 @@ void TestStartup::firstStartInEmptyHome()
     QCOMPARE(messenger.shown[0].icon, MessageIcon::Information);
     QCOMPARE(messenger.shown[0].text, kFirstRunText);
 
-    QCOMPARE(state.AppDataFolder, m_home + u"/.config/"_qs);
-    QCOMPARE(state.DocumentsFolder, m_home + u"/Documents/"_qs);
-    QCOMPARE(state.LanguageFolder, languageFolder());
-    QCOMPARE(state.DatabaseFolder, m_home + u"/Documents/Dietlens/My Database/"_qs);
-    QCOMPARE(state.SettingsPath, settingsPath());
-    QCOMPARE(state.BookmarksPath, state.DatabaseFolder + u"bookmarks.dat"_qs);
-    QCOMPARE(state.ProgramFolder, QCoreApplication::applicationDirPath() + u"/"_qs);
-    QCOMPARE(state.HelpFile, state.ProgramFolder + u"help.chm"_qs);
-    QCOMPARE(state.ProgramName, u"Dietlens"_qs);
-    QCOMPARE(state.ProgramVersion, u"2.12"_qs);
+    QCOMPARE(state.paths.AppDataFolder, m_home + u"/.config/"_qs);
+    QCOMPARE(state.paths.DocumentsFolder, m_home + u"/Documents/"_qs);
+    QCOMPARE(state.paths.LanguageFolder, languageFolder());
+    QCOMPARE(state.paths.DatabaseFolder, m_home + u"/Documents/Dietlens/My Database/"_qs);
+    QCOMPARE(state.paths.SettingsPath, settingsPath());
+    QCOMPARE(state.paths.BookmarksPath, state.paths.DatabaseFolder + u"bookmarks.dat"_qs);
+    QCOMPARE(state.paths.ProgramFolder, QCoreApplication::applicationDirPath() + u"/"_qs);
+    QCOMPARE(state.paths.HelpFile, state.paths.ProgramFolder + u"help.chm"_qs);
+    QCOMPARE(ProgramName(), u"Dietlens"_qs);
+    QCOMPARE(ProgramVersion(), u"2.12"_qs);
     QCOMPARE(state.settings.LanguageFile, u"default.lsf"_qs);
     QCOMPARE(state.settings.ServerChoice, u"0"_qs);
-    QCOMPARE(state.F(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QCOMPARE(state.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
     QVERIFY(window.isVisible());
 }
 
@@ -121,8 +122,8 @@ void TestStartup::firstStartKeepsTheNamesSaved()
     window.Form_Load();
     QVERIFY(QFile::exists(settingsPath()));
     AppState stored;
-    stored.SettingsPath = settingsPath();
-    QCOMPARE(ReadSettingsFile(stored), SettingsLoad::Loaded);
+    stored.paths.SettingsPath = settingsPath();
+    QCOMPARE(ReadSettingsFile(stored.paths.SettingsPath, stored.settings), SettingsLoad::Loaded);
     QCOMPARE(stored.settings.FirstName, u"Ann"_qs);
     QCOMPARE(stored.settings.LastName, u"Lee"_qs);
     QCOMPARE(stored.settings.LanguageFile, u"default.lsf"_qs);
@@ -181,7 +182,7 @@ void TestStartup::savedSettingsChooseLanguage()
     RunStartup(first, setup, messenger);
     setup.settings.LanguageFile = u"Nederlands.lsf"_qs;
     setup.settings.FirstName = u"Ann"_qs;
-    QVERIFY(SaveSettings(setup, messenger));
+    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
     messenger.clear();
 
     QWidget window;
@@ -191,19 +192,19 @@ void TestStartup::savedSettingsChooseLanguage()
     QCOMPARE(state.settings.FirstName, u"Ann"_qs);
     QCOMPARE(state.settings.LanguageFile, u"Nederlands.lsf"_qs);
     LanguageTables dutch;
-    CreateDutchLanguage(dutch, state);
-    QCOMPARE(state.F(7, 3), dutch.at(7, 3));
-    QVERIFY(state.F(7, 3) != u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    CreateDutchLanguage(dutch, state.hosts);
+    QCOMPARE(state.lang.at(7, 3), dutch.at(7, 3));
+    QVERIFY(state.lang.at(7, 3) != u"The file 'dl2set.dat' has not been found on this computer."_qs);
 
     // A language file that is gone falls back to the default one.
     setup.settings.LanguageFile = u"Gone.lsf"_qs;
-    QVERIFY(SaveSettings(setup, messenger));
+    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
     AppState fallback;
     QWidget third;
     RunStartup(third, fallback, messenger);
     QVERIFY(messenger.shown.isEmpty());
     QCOMPARE(fallback.settings.LanguageFile, u"default.lsf"_qs);
-    QCOMPARE(fallback.F(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QCOMPARE(fallback.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
 }
 
 void TestStartup::hooksRunInOrder()
@@ -222,7 +223,7 @@ void TestStartup::hooksRunInOrder()
     };
     hooks.readBookmarks = [&] {
         calls << u"bookmarks"_qs;
-        QCOMPARE(state.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
+        QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
     };
     hooks.arrangeMainWindow = [&] {
         calls << u"arrange"_qs;

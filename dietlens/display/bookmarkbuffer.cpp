@@ -1,0 +1,119 @@
+#include "dietlens/display/bookmarkbuffer.h"
+
+#include "dietlens/core/paths.h"
+#include "dietlens/core/program.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/foodrecord.h"
+#include "lang/languagefile.h"
+#include "lang/languagetables.h"
+#include "lang/messenger.h"
+
+Bookmarks::Bookmarks(const Paths& paths, const LanguageTables& lang, Messenger& messenger, QObject* parent)
+    : QObject(parent), m_paths(paths), m_lang(lang), m_messenger(messenger)
+{
+}
+
+void Bookmarks::ReadBookmarks()
+{
+    if (!FileExists(m_paths.BookmarksPath))
+        return;
+    Q_EMIT fileWorkStarted();
+    const BookmarksRead read = ReadBookmarksFile(m_paths.BookmarksPath);
+    Q_EMIT fileWorkEnded();
+    m_records = read.records;
+    if (!read.complete)
+        m_messenger.message(QStringLiteral("Error #202"), m_lang.at(7, 7), MessageIcon::Critical);
+}
+
+bool Bookmarks::write(const QString& path)
+{
+    Q_EMIT fileWorkStarted();
+    const bool written = WriteBookmarksFile(path, m_records);
+    Q_EMIT fileWorkEnded();
+    if (!written)
+        m_messenger.message(QStringLiteral("Error #203"), m_lang.at(7, 8), MessageIcon::Critical);
+    return written;
+}
+
+void Bookmarks::showAnalysisError(const QString& code)
+{
+    m_messenger.message(code, joinLines({m_lang.at(1, 46), m_lang.at(1, 47)}), MessageIcon::Critical);
+}
+
+void Bookmarks::showDragError(const QString& code)
+{
+    m_messenger.message(code, joinLines({m_lang.at(1, 53), m_lang.at(1, 54)}), MessageIcon::Critical);
+}
+
+bool Bookmarks::Add(const QStringList& foodItem, int weightGrams)
+{
+    const QString name = record::field(foodItem, 0);
+    if (name.isEmpty())
+        return false;
+    const float weight = float(weightGrams);
+    const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(foodItem), weight);
+    const QString bookmark = BookmarkRecord(name, m_lang.at(1, 51), weight, atWeight, m_lang.at(1, 52));
+    if (bookmark.isEmpty()) {
+        showAnalysisError(QStringLiteral("Error #110"));
+        return false;
+    }
+    m_records.append(bookmark);
+    if (!write(m_paths.BookmarksPath)) {
+        m_records.removeLast(); // the file still holds the list without it
+        return false;
+    }
+    m_messenger.message(ProgramName(), QLatin1Char('\'') + name + QStringLiteral("' ") + m_lang.at(1, 77),
+                        MessageIcon::NoIcon);
+    return true;
+}
+
+bool Bookmarks::Remove(int row)
+{
+    if (row < 0 || row >= m_records.size())
+        return false;
+    const QString removed = m_records.takeAt(row);
+    if (!write(m_paths.BookmarksPath)) {
+        m_records.insert(row, removed);
+        return false;
+    }
+    return true;
+}
+
+void Bookmarks::Export()
+{
+    if (m_records.isEmpty()) {
+        m_messenger.message(ProgramName(), joinLines({m_lang.at(1, 55), m_lang.at(1, 56)}),
+                            MessageIcon::Exclamation);
+        return;
+    }
+    FileDialogRequest request;
+    request.title = m_lang.at(1, 57);
+    request.startFolder = m_paths.DatabaseFolder;
+    request.filter = QStringLiteral("Menuvia FOOD Database file (*.dat)");
+    const QString path = m_messenger.saveFileName(request);
+    if (path.isEmpty() || path.contains(QLatin1Char('*')))
+        return;
+    write(path);
+}
+
+QString Bookmarks::DragText(int row)
+{
+    if (row < 0 || row >= m_records.size())
+        return {};
+    const QStringList f = record::splitFields(m_records.at(row));
+    const QString text = ::DragText(record::field(f, 0), record::field(f, 1), BookmarkWeight(f),
+                                    StoredBookmarkValues(f), record::field(f, 11));
+    if (text.isEmpty())
+        showDragError(QStringLiteral("Error #106"));
+    return text;
+}
+
+QString Bookmarks::ResultDragText(const QStringList& foodItem, int weightGrams)
+{
+    const float weight = float(weightGrams);
+    const QString text = ::DragText(record::field(foodItem, 0), m_lang.at(1, 51), weight,
+                                    ScaledToWeight(ValuesFromFoodItem(foodItem), weight), m_lang.at(1, 52));
+    if (text.isEmpty())
+        showDragError(QStringLiteral("Error #107"));
+    return text;
+}

@@ -1,0 +1,108 @@
+#include "dietlens/net/connection.h"
+
+#include "dietlens/core/program.h"
+#include "dietlens/net/request.h"
+#include "lang/languagetables.h"
+#include "lang/messenger.h"
+
+#include <QUrl>
+
+namespace net {
+
+std::optional<ConnectionLook> ConnectionLookFor(float connectionState, const LanguageTables& lang)
+{
+    if (connectionState != 0 && connectionState != 1)
+        return std::nullopt;
+    const bool connected = connectionState == 1;
+    ConnectionLook look;
+    look.connected = connected;
+    look.caption = ProgramName() + QLatin1Char(' ') + lang.at(7, connected ? 13 : 9);
+    look.connectMenuText = lang.at(7, connected ? 14 : 10);
+    look.connectToolTip = lang.at(7, connected ? 15 : 11);
+    look.searchText = connected ? QString() : lang.at(7, 12);
+    look.statusText = lang.at(7, connected ? 16 : 12);
+    return look;
+}
+
+Connection::Connection(const Settings& settings, const ServerHosts& hosts, const LanguageTables& lang,
+                       Messenger& messenger, QObject* parent)
+    : QObject(parent), m_settings(settings), m_hosts(hosts), m_lang(lang), m_messenger(messenger),
+      m_requests(new RequestCycle(this))
+{
+    m_requests->setObjectName(QStringLiteral("Inet2"));
+}
+
+void Connection::setState(float state)
+{
+    m_state = state;
+    Q_EMIT stateChanged();
+}
+
+void Connection::setMachineFacts(const MachineFacts& facts)
+{
+    m_facts = facts;
+    m_haveFacts = true;
+}
+
+bool Connection::isBusy() const
+{
+    return m_requests->isBusy();
+}
+
+void Connection::Disconnect()
+{
+    setState(0.0f);
+}
+
+void Connection::ConnectToServer()
+{
+    const auto F = [this](int index) { return m_lang.at(1, index); };
+    auto showError101 = [&] {
+        m_messenger.message(QStringLiteral("Error #101"), joinLines({F(39), F(40), QString(), F(41)}),
+                            MessageIcon::Critical);
+    };
+
+    if (!m_haveFacts)
+        setMachineFacts(CollectMachineFacts());
+    const QUrl url = QUrl::fromEncoded(BuildCheckinUrl(m_settings, m_hosts, m_facts), QUrl::TolerantMode);
+    if (!url.isValid() || url.host().isEmpty()) {
+        showError101();
+        return;
+    }
+
+    Q_EMIT requestStarted();
+    const RequestResult result = m_requests->get(url, [this] { Q_EMIT connecting(); });
+    if (result.failure == RequestFailure::Abandoned)
+        return; // the program is ending
+    Q_EMIT requestEnded();
+
+    if (result.transferError()) {
+        m_messenger.message(QStringLiteral("Error #105"), joinLines({F(48), F(49), QString(), F(50)}),
+                            MessageIcon::Critical);
+    }
+    // Whatever happens below, a failed check-in shows the not-connected look again.
+    auto restoreNotConnected = [this] {
+        if (m_state == 0)
+            Q_EMIT stateChanged();
+    };
+    if (result.body.isEmpty()) {
+        m_messenger.message(ProgramName(), joinLines({F(33), F(34), QString(), F(35)}), MessageIcon::Exclamation);
+        restoreNotConnected();
+        return;
+    }
+    const std::optional<float> required = ParseVersionReply(result.body);
+    if (!required) {
+        showError101();
+        restoreNotConnected();
+        return;
+    }
+    if (ProgramVersionValue(ProgramVersion()) >= *required) {
+        setState(1.0f);
+        return;
+    }
+    m_messenger.message(ProgramName(), joinLines({F(36), F(37), QString(), F(38)}), MessageIcon::Information);
+    m_state = 0.0f;
+    restoreNotConnected();
+}
+
+} // namespace net

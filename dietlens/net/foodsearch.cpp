@@ -1,0 +1,84 @@
+#include "dietlens/net/foodsearch.h"
+
+#include "dietlens/core/numbers.h"
+#include "dietlens/core/paths.h"
+#include "dietlens/core/program.h"
+#include "dietlens/core/serverhosts.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/net/request.h"
+#include "dietlens/net/search.h"
+#include "lang/languagetables.h"
+#include "lang/messenger.h"
+
+#include <exception>
+
+namespace net {
+
+FoodSearch::FoodSearch(Settings& settings, const Paths& paths, const FoodServerUrls& urls,
+                       const LanguageTables& lang, Messenger& messenger, QObject* parent)
+    : QObject(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang), m_messenger(messenger),
+      m_requests(new RequestCycle(this))
+{
+    m_requests->setObjectName(QStringLiteral("Inet1"));
+}
+
+bool FoodSearch::isBusy() const
+{
+    return m_requests->isBusy();
+}
+
+bool FoodSearch::SearchAllowed(const QString& term, bool bookmarkListShown)
+{
+    if (bookmarkListShown) {
+        m_messenger.message(ProgramName(), joinLines({m_lang.at(1, 59), m_lang.at(1, 60)}),
+                            MessageIcon::Exclamation);
+        return false;
+    }
+    if (term.size() < 3) {
+        m_messenger.message(QStringLiteral("Error #112"), joinLines({m_lang.at(1, 61), m_lang.at(1, 62)}),
+                            MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QStringList> FoodSearch::SearchFoodItems(const QString& term)
+{
+    const auto F = [this](int index) { return m_lang.at(1, index); };
+    bool waiting = false;
+    try {
+        const QByteArray url = BuildSearchUrl(m_urls.SearchUrl, term);
+        Q_EMIT requestStarted();
+        waiting = true;
+        const RequestResult result = m_requests->get(url);
+        if (result.failure == RequestFailure::Abandoned)
+            return std::nullopt; // the program is ending
+        if (result.transferError()) {
+            m_messenger.message(QStringLiteral("Error #102"), joinLines({F(42), F(43), QString(), F(44)}),
+                                MessageIcon::Critical);
+        }
+
+        // Every request counts, also one that brought nothing back.
+        m_settings.SearchCount = AddToCounter(m_settings.SearchCount, 1);
+        m_settings.TrafficCount = AddToCounter(m_settings.TrafficCount, result.body.size());
+        SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
+
+        waiting = false;
+        Q_EMIT requestEnded();
+
+        if (HasRecords(result.body))
+            return SplitRecords(result.body, kMaxListedRecords);
+        m_messenger.message(ProgramName(),
+                            joinLines({F(28) + QStringLiteral(" '") + term + QLatin1Char('\''), F(29)}),
+                            MessageIcon::Information);
+        return QStringList();
+    } catch (const std::exception&) {
+        if (waiting)
+            Q_EMIT requestEnded();
+        m_messenger.message(QStringLiteral("Error #100"), joinLines({F(30), F(31), QString(), F(32)}),
+                            MessageIcon::Critical);
+        return std::nullopt;
+    }
+}
+
+} // namespace net
