@@ -9,10 +9,10 @@
 // - otherwise it is a first run and the settings in memory are untouched;
 // - SaveSettings writes the same bytes, and reading them back gives the same
 //   settings.
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 #include "fuzz/fuzzsupport.h"
 #include "lang/cp1252.h"
+#include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
 
 #include <QFile>
@@ -39,31 +39,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzsupport::putFile(path, bytes);
     const auto reference = fuzzsupport::referenceFirstRecord(bytes, Settings::kFieldCount);
 
-    AppState state;
-    state.paths.SettingsPath = path;
-    state.settings = marked;
-    const SettingsLoad result = ReadSettingsFile(state.paths.SettingsPath, state.settings);
+    Settings settings = marked;
+    const SettingsLoad result = ReadSettingsFile(path, settings);
     FUZZ_CHECK((result == SettingsLoad::Loaded) == reference.has_value());
     if (!reference) {
-        FUZZ_CHECK(state.settings == marked);
+        FUZZ_CHECK(settings == marked);
         return 0;
     }
     for (int f = 1; f <= Settings::kFieldCount; ++f)
-        FUZZ_CHECK(state.settings.field(f) == cp1252::decode(reference->fields[f - 1]));
+        FUZZ_CHECK(settings.field(f) == cp1252::decode(reference->fields[f - 1]));
 
-    const QByteArray written = SettingsFileBytes(state.settings);
+    const QByteArray written = SettingsFileBytes(settings);
     FUZZ_CHECK(written == QByteArray("\x01\x00\x00\x00", 4) + reference->raw);
 
     QFile::remove(copyPath);
-    AppState copy;
-    copy.paths.SettingsPath = copyPath;
-    copy.settings = state.settings;
     ScriptedMessenger messenger;
-    FUZZ_CHECK(SaveSettings(copy.settings, copy.paths.SettingsPath, copy.lang, messenger));
+    FUZZ_CHECK(SaveSettings(settings, copyPath, LanguageTables(), messenger));
     FUZZ_CHECK(messenger.shown.isEmpty());
     FUZZ_CHECK(fuzzsupport::fileBytes(copyPath) == written);
-    copy.settings = marked;
-    FUZZ_CHECK(ReadSettingsFile(copy.paths.SettingsPath, copy.settings) == SettingsLoad::Loaded);
-    FUZZ_CHECK(copy.settings == state.settings);
+    Settings copy = marked;
+    FUZZ_CHECK(ReadSettingsFile(copyPath, copy) == SettingsLoad::Loaded);
+    FUZZ_CHECK(copy == settings);
     return 0;
 }

@@ -1,12 +1,13 @@
 // Writes the seed corpora of the fuzz harnesses with the programs' own
 // writers, so the seeds always follow the current file layouts.
 // Usage: fuzz_make_seeds <folder>; writes <folder>/<harness>/<seed>.
-#include "dietlens/core/appstate.h"
+#include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
 
 #include <QDir>
@@ -38,12 +39,12 @@ void putSeed(const QString& harness, const QString& name, const QByteArray& byte
 void languageSeeds()
 {
     const QString harness = QStringLiteral("fuzz_languagefile");
-    AppState state;
+    const ServerHosts hosts = ServerHosts::configured();
     ScriptedMessenger messenger;
     const std::pair<const char*, std::function<void(LanguageTables&)>> languages[] = {
-        {"English.lsf", [&](LanguageTables& t) { CreateEnglishLanguage(t, state.hosts); }},
-        {"Nederlands.lsf", [&](LanguageTables& t) { CreateDutchLanguage(t, state.hosts); }},
-        {"default.lsf", [&](LanguageTables& t) { CreateDefaultLanguage(t, state.hosts); }},
+        {"English.lsf", [&](LanguageTables& t) { CreateEnglishLanguage(t, hosts); }},
+        {"Nederlands.lsf", [&](LanguageTables& t) { CreateDutchLanguage(t, hosts); }},
+        {"default.lsf", [&](LanguageTables& t) { CreateDefaultLanguage(t, hosts); }},
         {"empty.lsf", [](LanguageTables&) {}},
     };
     for (const auto& [name, fill] : languages) {
@@ -58,18 +59,18 @@ void languageSeeds()
 void settingsSeeds()
 {
     const QString harness = QStringLiteral("fuzz_settings");
-    AppState state;
-    ApplySettingDefaults(state.settings, state.paths.LanguageFolder);
-    putSeed(harness, QStringLiteral("defaults.dat"), SettingsFileBytes(state.settings));
-    state.settings.FirstName = QStringLiteral("Ren\u00E9e");
-    state.settings.LastName = QStringLiteral("de Vries");
-    state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
-    state.settings.SearchCount = QStringLiteral("1234");
-    state.settings.TrafficCount = QStringLiteral("9876543210");
-    state.settings.Reserved3 = QStringLiteral("kept");
-    putSeed(harness, QStringLiteral("used.dat"), SettingsFileBytes(state.settings));
+    Settings settings;
+    ApplySettingDefaults(settings, QString());
+    putSeed(harness, QStringLiteral("defaults.dat"), SettingsFileBytes(settings));
+    settings.FirstName = QStringLiteral("Ren\u00E9e");
+    settings.LastName = QStringLiteral("de Vries");
+    settings.LanguageFile = QStringLiteral("Nederlands.lsf");
+    settings.SearchCount = QStringLiteral("1234");
+    settings.TrafficCount = QStringLiteral("9876543210");
+    settings.Reserved3 = QStringLiteral("kept");
+    putSeed(harness, QStringLiteral("used.dat"), SettingsFileBytes(settings));
     // Two records, as another tool may write them.
-    const QByteArray one = SettingsFileBytes(state.settings);
+    const QByteArray one = SettingsFileBytes(settings);
     putSeed(harness, QStringLiteral("two-records.dat"),
             QByteArray("\x02\x00\x00\x00", 4) + one.mid(4) + one.mid(4));
 }

@@ -4,6 +4,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/net/search.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "tests/support/scriptedmessenger.h"
 
 #include <QApplication>
@@ -49,7 +50,7 @@ void splitAndList(benchmark::State& run, bool shown)
     }
     const QString reply = makeReply(int(run.range(0)));
     for (auto _ : run) {
-        window.ShowSearchResults(net::SplitRecords(reply));
+        window.display().ShowSearchResults(net::SplitRecords(reply));
         if (shown)
             QApplication::processEvents(); // the list's layout and first paint
         benchmark::DoNotOptimize(window.findChild<QTreeWidget*>(QStringLiteral("LV_browse"))->topLevelItemCount());

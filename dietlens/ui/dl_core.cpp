@@ -8,62 +8,22 @@
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/dialogsupport.h"
 #include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/mainbars.h"
+#include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/startup.h"
-#include "lang/messenger.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSlider>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
-
-namespace {
-
-// Design geometry of the controls, in twips, relative to the window's client area.
-constexpr int kChartLeft = 3360, kChartTop = 420, kChartWidth = 3615, kChartHeight = 3700;
-constexpr int kListLeft = 60, kListTop = 420, kListWidth = 2850;
-constexpr int kToolbarHeight = 420, kToolbarWidth = 3300;
-constexpr int kSearchButtonSize = 255;
-
-// The menu shortcuts; they run their command from anywhere in the window.
-struct MenuItem
-{
-    const char* name;
-    QKeySequence shortcut;
-};
-
-QTreeWidget* makeList(const char* name, QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setAllColumnsShowFocus(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setIconSize(QSize(16, 16));
-    list->setColumnCount(0);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
-    return list;
-}
-
-} // namespace
 
 DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_messenger(messenger),
@@ -80,9 +40,8 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     setWindowTitle(ProgramName() + QStringLiteral(" (niet verbonden)"));
 
     CreateControls();
-    CreateMenus();
-    CreateToolbar();
-    CreateStatusBar();
+    m_bars = new MainBars(*this, m_client);
+    m_dialogs = new MainDialogs(m_state, m_messenger, *this, m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
 }
@@ -94,200 +53,30 @@ void DL_Core::CreateControls()
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
-
-    txt_item = new QLineEdit(m_client);
-    txt_item->setObjectName(QStringLiteral("txt_item"));
-    txt_item->setGeometry(TwipsRect(kChartLeft, 60, kChartWidth - kSearchButtonSize - 120, 315));
-    txt_item->installEventFilter(this);
-    connect(txt_item, &QLineEdit::returnPressed, this, &DL_Core::Pic_zoeken_Click);
-
-    Pic_zoeken = new QToolButton(m_client);
-    Pic_zoeken->setObjectName(QStringLiteral("Pic_zoeken"));
-    Pic_zoeken->setAutoRaise(true);
-    Pic_zoeken->setIcon(CoreIcon(CoreImage::Search));
-    Pic_zoeken->setIconSize(TwipsSize(kSearchButtonSize, kSearchButtonSize));
-    Pic_zoeken->setFocusPolicy(Qt::NoFocus);
-    Pic_zoeken->setGeometry(TwipsRect(kChartLeft + kChartWidth - kSearchButtonSize - 30, 45,
-                                      kSearchButtonSize + 60, kSearchButtonSize + 60));
-    connect(Pic_zoeken, &QToolButton::clicked, this, &DL_Core::Pic_zoeken_Click);
-
-    Pic_zoeken_bw = new QLabel(m_client);
-    Pic_zoeken_bw->setObjectName(QStringLiteral("Pic_zoeken_bw"));
-    Pic_zoeken_bw->setAlignment(Qt::AlignCenter);
-    Pic_zoeken_bw->setPixmap(CoreIcon(CoreImage::SearchGrey).pixmap(TwipsSize(kSearchButtonSize, kSearchButtonSize)));
-    Pic_zoeken_bw->resize(Pic_zoeken->size());
-
-    LV_browse = makeList("LV_browse", m_client);
-    LV_browse_bookmarks = makeList("LV_browse_bookmarks", m_client);
-    LV_browse_bookmarks->hide();
-
-    Slider = new QSlider(Qt::Vertical, m_client);
-    Slider->setObjectName(QStringLiteral("Slider"));
-    Slider->setRange(10, 1000);
-    Slider->setValue(100);
-    Slider->setSingleStep(10);
-    Slider->setPageStep(10);
-    Slider->setTickPosition(QSlider::NoTicks);
-    Slider->setInvertedAppearance(true); // minimum at the top
-    Slider->setInvertedControls(true);
-    Slider->setGeometry(TwipsRect(2960, 720, 375, 3075));
-
-    Pic_plus = new QToolButton(m_client);
-    Pic_plus->setObjectName(QStringLiteral("Pic_plus"));
-    Pic_plus->setAutoRaise(true);
-    Pic_plus->setFocusPolicy(Qt::NoFocus);
-    Pic_plus->setIcon(CoreIcon(CoreImage::ArrowUp));
-    Pic_plus->setIconSize(TwipsSize(225, 225));
-    Pic_plus->setGeometry(TwipsRect(3000, 480, 255, 255));
-
-    Pic_min = new QToolButton(m_client);
-    Pic_min->setObjectName(QStringLiteral("Pic_min"));
-    Pic_min->setAutoRaise(true);
-    Pic_min->setFocusPolicy(Qt::NoFocus);
-    Pic_min->setIcon(CoreIcon(CoreImage::ArrowDown));
-    Pic_min->setIconSize(TwipsSize(225, 225));
-    Pic_min->setGeometry(TwipsRect(3000, 3840, 255, 255));
-
-    Pic_grafiek = new NutritionChartView(m_client);
-    Pic_grafiek->setObjectName(QStringLiteral("Pic_grafiek"));
-    Pic_grafiek->setGeometry(TwipsRect(kChartLeft, kChartTop, kChartWidth, kChartHeight));
-
-    setTabOrder(txt_item, LV_browse);
-    setTabOrder(LV_browse, LV_browse_bookmarks);
-    setTabOrder(LV_browse_bookmarks, Slider);
-}
-
-void DL_Core::CreateMenus()
-{
-    auto addMenu = [this](QMenu* parentMenu, const char* name) {
-        QMenu* m = parentMenu ? parentMenu->addMenu(QString()) : menuBar()->addMenu(QString());
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-    auto addItem = [this](QMenu* m, const char* name, const QKeySequence& shortcut, void (DL_Core::*handler)()) {
-        QAction* a = m->addAction(QString());
-        a->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty()) {
-            a->setShortcut(shortcut);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        if (handler) // the others are the nutrition display's, connected with it
-            connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    auto addBar = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
-
-    QMenu* bestand = addMenu(nullptr, "mnu_bestand");
-    addItem(bestand, "mnu_settings", QKeySequence(Qt::CTRL | Qt::Key_S), &DL_Core::mnu_settings_Click);
-    addItem(bestand, "mnu_connect", QKeySequence(Qt::CTRL | Qt::Key_C), &DL_Core::mnu_connect_Click);
-    addBar(bestand, "mnu_bar_1");
-    QMenu* exportMenu = addMenu(bestand, "mnu_export");
-    addItem(exportMenu, "mnu_opslaan", {}, nullptr);
-    addBar(bestand, "mnu_bar_2");
-    addItem(bestand, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_X), &DL_Core::mnu_exit_Click);
-
-    QMenu* opties = addMenu(nullptr, "mnu_opties");
-    addItem(opties, "mnu_toevoegen", QKeySequence(Qt::CTRL | Qt::Key_N), &DL_Core::mnu_toevoegen_Click);
-    addItem(opties, "mnu_addlijst", QKeySequence(Qt::CTRL | Qt::Key_B), nullptr);
-    addBar(opties, "mnu_bar_3");
-    addItem(opties, "mnu_del", QKeySequence(Qt::Key_Delete), nullptr);
-
-    QMenu* extra = addMenu(nullptr, "mnu_extra");
-    addItem(extra, "mnu_reset_taal", {}, &DL_Core::mnu_reset_taal_Click);
-
-    QMenu* info = addMenu(nullptr, "mnu_info");
-    addItem(info, "mnu_index", QKeySequence(Qt::Key_F1), &DL_Core::mnu_index_Click);
-    addItem(info, "mnu_informatie", {}, &DL_Core::mnu_informatie_Click);
-    addBar(info, "mnu_bar_4");
-    addItem(info, "mnu_website", {}, &DL_Core::mnu_website_Click);
-    addItem(info, "mnu_mvfoodinfo", {}, &DL_Core::mnu_mvfoodinfo_Click);
-
-    // The tray menu is not on the menu bar; the tray icon shows it.
-    mnuPopup = new QMenu(this);
-    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    addItem(mnuPopup, "mnuShow", {}, &DL_Core::mnuShow_Click);
-}
-
-void DL_Core::CreateToolbar()
-{
-    Toolbar = new QToolBar(m_client);
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setMovable(false);
-    Toolbar->setFloatable(false);
-    Toolbar->setIconSize(QSize(16, 16));
-    Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Toolbar->setGeometry(TwipsRect(0, 0, kToolbarWidth, kToolbarHeight));
-
-    const struct
-    {
-        CoreImage image;
-        bool checkable;
-    } buttons[] = {
-        {CoreImage::Connect, false},      // 2
-        {CoreImage::Settings, false},     // 3
-        {CoreImage::ResultsList, true},   // 5
-        {CoreImage::Bookmarks, true},     // 6
-        {CoreImage::AddFoodItem, false},  // 8
-        {CoreImage::BookmarkItem, false}, // 9
-        {CoreImage::Help, false},         // 11
-    };
-    int next = 0;
-    for (int position = 1; position <= 11; ++position) {
-        QAction* a = nullptr;
-        if (position == 1 || position == 4 || position == 7 || position == 10) {
-            a = Toolbar->addSeparator();
-        } else {
-            a = Toolbar->addAction(CoreIcon(buttons[next].image), QString());
-            a->setCheckable(buttons[next].checkable);
-            ++next;
-            connect(a, &QAction::triggered, this, [this, position] { Toolbar_ButtonClick(position); });
-        }
-        a->setObjectName(QStringLiteral("Toolbar_Button%1").arg(position));
-        m_toolbarButtons.append(a);
-    }
-}
-
-void DL_Core::CreateStatusBar()
-{
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    // One strip holds the three panels side by side, over the whole bar.
-    auto* strip = new QWidget(bar);
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    bar->addPermanentWidget(strip, 1);
-    for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(strip);
-        panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
-        panel->setFrameShape(QFrame::StyledPanel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(0);
-        panel->setSizePolicy(i == 1 ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Preferred);
-        row->addWidget(panel, i == 1 ? 1 : 0);
-        m_panels[i] = panel;
-    }
+    m_c = MainControls::create(m_client);
+    m_c.txt_item->installEventFilter(this);
+    connect(m_c.txt_item, &QLineEdit::returnPressed, this, &DL_Core::Pic_zoeken_Click);
+    connect(m_c.Pic_zoeken, &QToolButton::clicked, this, &DL_Core::Pic_zoeken_Click);
 }
 
 QAction* DL_Core::toolbarButton(int position) const
 {
-    return position >= 1 && position <= m_toolbarButtons.size() ? m_toolbarButtons.at(position - 1) : nullptr;
+    return m_bars->toolbarButton(position);
 }
 
 QLabel* DL_Core::statusPanel(int panel) const
 {
-    return panel >= 1 && panel <= 3 ? m_panels[panel - 1] : nullptr;
+    return m_bars->statusPanel(panel);
 }
 
 QAction* DL_Core::menuAction(const QString& name) const
 {
-    return findChild<QAction*>(name);
+    return m_bars->action(name);
 }
 
 QMenu* DL_Core::menu(const QString& name) const
 {
-    return findChild<QMenu*>(name);
+    return m_bars->menu(name);
 }
 
 bool DL_Core::requestRunning() const
@@ -322,12 +111,12 @@ void DL_Core::ConnectParts()
     connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
     connect(m_connection, &net::Connection::connecting, this, [this] {
         statusPanel(2)->setText(m_state.lang.at(1, 75));
-        txt_item->setText(m_state.lang.at(1, 75));
+        m_c.txt_item->setText(m_state.lang.at(1, 75));
     });
     connect(m_connection, &net::Connection::stateChanged, this, [this] {
         ApplyConnectionState();
         if (m_connection->isConnected())
-            txt_item->setFocus();
+            m_c.txt_item->setFocus();
     });
     connect(m_search, &net::FoodSearch::requestStarted, this, [this] {
         LockForRequest(true);
@@ -335,38 +124,45 @@ void DL_Core::ConnectParts()
     });
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
-    DisplayControls c;
-    c.window = this;
-    c.LV_browse = LV_browse;
-    c.LV_browse_bookmarks = LV_browse_bookmarks;
-    c.Slider = Slider;
-    c.Pic_plus = Pic_plus;
-    c.Pic_min = Pic_min;
-    c.Pic_grafiek = static_cast<NutritionChartView*>(Pic_grafiek);
-    c.txt_item = txt_item;
-    c.Pic_zoeken = Pic_zoeken;
-    c.Pic_zoeken_bw = Pic_zoeken_bw;
-    c.mnu_opties = menu(QStringLiteral("mnu_opties"));
-    c.mnu_addlijst = menuAction(QStringLiteral("mnu_addlijst"));
-    c.mnu_toevoegen = menuAction(QStringLiteral("mnu_toevoegen"));
-    c.mnu_del = menuAction(QStringLiteral("mnu_del"));
-    c.toolbarResults = toolbarButton(5);
-    c.toolbarBookmarks = toolbarButton(6);
-    c.toolbarAddFood = toolbarButton(8);
-    c.toolbarBookmark = toolbarButton(9);
+    const DisplayControls c{this, m_c.LV_browse, m_c.LV_browse_bookmarks, m_c.Slider, m_c.Pic_plus, m_c.Pic_min,
+                            m_c.Pic_grafiek, m_c.txt_item, m_c.Pic_zoeken, m_c.Pic_zoeken_bw,
+                            menu(QStringLiteral("mnu_opties")), menuAction(QStringLiteral("mnu_addlijst")),
+                            menuAction(QStringLiteral("mnu_toevoegen")), menuAction(QStringLiteral("mnu_del")),
+                            toolbarButton(5), toolbarButton(6), toolbarButton(8), toolbarButton(9)};
     m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection, c,
                                      this);
     connect(m_display, &NutritionDisplay::statusText, this,
             [this](const QString& text) { statusPanel(2)->setText(text); });
-    for (const auto& [name, handler] :
-         {std::pair{"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
-          std::pair{"mnu_del", &NutritionDisplay::mnu_del_Click}, std::pair{"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}})
+
+    // The commands of the menus and the toolbar.
+    const std::pair<const char*, void (DL_Core::*)()> commands[] = {
+        {"mnu_settings", &DL_Core::mnu_settings_Click},     {"mnu_connect", &DL_Core::mnu_connect_Click},
+        {"mnu_exit", &DL_Core::mnu_exit_Click},             {"mnu_toevoegen", &DL_Core::mnu_toevoegen_Click},
+        {"mnu_reset_taal", &DL_Core::mnu_reset_taal_Click}, {"mnu_index", &DL_Core::mnu_index_Click},
+        {"mnu_informatie", &DL_Core::mnu_informatie_Click}, {"mnu_website", &DL_Core::mnu_website_Click},
+        {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click}, {"mnuShow", &DL_Core::mnuShow_Click}};
+    for (const auto& [name, handler] : commands)
+        connect(menuAction(QLatin1String(name)), &QAction::triggered, this, handler);
+    const std::pair<const char*, void (NutritionDisplay::*)()> listCommands[] = {
+        {"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
+        {"mnu_del", &NutritionDisplay::mnu_del_Click},
+        {"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}};
+    for (const auto& [name, handler] : listCommands)
         connect(menuAction(QLatin1String(name)), &QAction::triggered, m_display, handler);
+    connect(m_bars, &MainBars::toolbarButtonClicked, this, &DL_Core::Toolbar_ButtonClick);
+
+    // What the dialogs ask of the window.
+    connect(m_dialogs, &MainDialogs::languagePreviewed, this, &DL_Core::Set_Taal);
+    connect(m_dialogs, &MainDialogs::resetRequested, this, &DL_Core::mnu_reset_taal_Click);
+    connect(m_dialogs, &MainDialogs::serverChoiceStored, this,
+            [this] { net::SelectServer(m_state.settings, m_state.hosts, m_state.food); });
+    connect(m_dialogs, &MainDialogs::websiteRequested, this, &DL_Core::mnu_website_Click);
+    connect(m_dialogs, &MainDialogs::menuviaSiteRequested, this, &DL_Core::mnu_mvfoodinfo_Click);
 }
 
 void DL_Core::ArrangeMainWindow()
 {
-    const QRect chart = Pic_grafiek->geometry();
+    const QRect chart = m_c.Pic_grafiek->geometry();
     const int chartLeft = PixelsToTwips(chart.left()) , chartTop = PixelsToTwips(chart.top());
     const int chartWidth = PixelsToTwips(chart.width()), chartHeight = PixelsToTwips(chart.height());
 
@@ -374,15 +170,16 @@ void DL_Core::ArrangeMainWindow()
     // menu bar and the status bar come on top of it.
     m_client->setFixedSize(Twips(chartLeft + chartWidth + 60), Twips(chartTop + chartHeight + 90));
 
-    LV_browse->setGeometry(TwipsRect(kListLeft, kListTop, kListWidth, chartHeight));
-    LV_browse_bookmarks->setGeometry(LV_browse->geometry());
+    using C = MainControls;
+    m_c.LV_browse->setGeometry(TwipsRect(C::kListLeft, C::kListTop, C::kListWidth, chartHeight));
+    m_c.LV_browse_bookmarks->setGeometry(m_c.LV_browse->geometry());
 
-    QPalette pal = Pic_grafiek->palette();
+    QPalette pal = m_c.Pic_grafiek->palette();
     pal.setColor(QPalette::Window, QColor(184, 204, 204));
-    Pic_grafiek->setPalette(pal);
-    Pic_grafiek->setAutoFillBackground(true);
+    m_c.Pic_grafiek->setPalette(pal);
+    m_c.Pic_grafiek->setAutoFillBackground(true);
 
-    Pic_zoeken_bw->setGeometry(Pic_zoeken->geometry());
+    m_c.Pic_zoeken_bw->setGeometry(m_c.Pic_zoeken->geometry());
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -391,62 +188,27 @@ void DL_Core::ArrangeMainWindow()
 void DL_Core::UpdateStatusBar()
 {
     const LanguageTables& lang = m_state.lang;
-    m_panels[0]->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
+    statusPanel(1)->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
     const QStringList& records = m_display->results();
     if (records.isEmpty()) {
-        m_panels[1]->setText(lang.at(7, 17));
+        statusPanel(2)->setText(lang.at(7, 17));
     } else {
-        m_panels[1]->setText(lang.at(7, 18) + QString::number(records.size()) + lang.at(7, 19)
-                             + QStringLiteral(" '") + txt_item->text() + QStringLiteral("'."));
+        statusPanel(2)->setText(lang.at(7, 18) + QString::number(records.size()) + lang.at(7, 19)
+                             + QStringLiteral(" '") + m_c.txt_item->text() + QStringLiteral("'."));
     }
-    m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
-
-    // Panels 1 and 3 are 1000 and 2000 twips wide, or as wide as their text
-    // needs with the desktop's font; panel 2 takes the rest.
-    auto fitted = [](QLabel* panel, int twips) {
-        const int text = panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->frameWidth() + 8;
-        return std::max(Twips(twips), text);
-    };
-    const int first = fitted(m_panels[0], 1000), third = fitted(m_panels[2], 2000);
-    m_panels[0]->setFixedWidth(first);
-    m_panels[2]->setFixedWidth(third);
-    m_panels[1]->setMinimumWidth(0); // stretches over the rest of the bar
+    statusPanel(3)->setText(QStringLiteral("Quelmar 2005-2006"));
+    m_bars->FitStatusPanels();
 }
 
 void DL_Core::Set_Taal()
 {
     const auto text = [this](int index) { return m_state.lang.at(1, index); };
-    const struct
-    {
-        const char* name;
-        int slot;
-    } menus[] = {{"mnu_bestand", 0}, {"mnu_export", 3}, {"mnu_opties", 6}, {"mnu_info", 10}, {"mnu_extra", 67}};
-    const struct
-    {
-        const char* name;
-        int slot;
-    } items[] = {{"mnu_settings", 1},    {"mnu_connect", 2},     {"mnu_opslaan", 4},  {"mnu_exit", 5},
-                 {"mnu_toevoegen", 7},   {"mnu_addlijst", 8},    {"mnu_del", 9},      {"mnu_informatie", 11},
-                 {"mnu_website", 12},    {"mnu_mvfoodinfo", 13}, {"mnuShow", 14},     {"mnu_reset_taal", 68},
-                 {"mnu_index", 71}};
-    for (const auto& m : menus)
-        menu(QLatin1String(m.name))->setTitle(text(m.slot));
-    for (const auto& i : items)
-        menuAction(QLatin1String(i.name))->setText(text(i.slot));
-
-    const struct
-    {
-        int position;
-        int slot;
-    } tips[] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
-    for (const auto& t : tips)
-        toolbarButton(t.position)->setToolTip(text(t.slot));
-
-    Pic_zoeken->setToolTip(text(23));
-    Pic_zoeken_bw->setToolTip(text(24));
-    txt_item->setToolTip(text(25));
-    Pic_plus->setToolTip(text(26));
-    Pic_min->setToolTip(text(27));
+    m_bars->Set_Taal(m_state.lang);
+    m_c.Pic_zoeken->setToolTip(text(23));
+    m_c.Pic_zoeken_bw->setToolTip(text(24));
+    m_c.txt_item->setToolTip(text(25));
+    m_c.Pic_plus->setToolTip(text(26));
+    m_c.Pic_min->setToolTip(text(27));
 }
 
 void DL_Core::FinishStartUp()
@@ -463,20 +225,15 @@ void DL_Core::FinishStartUp()
     if (notice.isEmpty())
         notice = QStringLiteral("1");
     if (Val(notice) == 1)
-        ShowConnectNotice();
+        m_dialogs->ConnectNotice();
 
-    const QString& onTop = m_state.settings.AlwaysOnTop;
-    if (onTop.isEmpty() || onTop == QLatin1String("1")) {
-        const bool visible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (visible)
-            show(); // changing the flag hides a shown window
-    }
+    if (WantsTopmost(m_state.settings.AlwaysOnTop, true))
+        SetTopmost(this, true);
 }
 
 bool DL_Core::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txt_item && event->type() == QEvent::ShortcutOverride) {
+    if (watched == m_c.txt_item && event->type() == QEvent::ShortcutOverride) {
         // The menu shortcuts work in the search box too: Ctrl+C connects and
         // Ctrl+X ends the program instead of copying or cutting text. A key
         // whose command is disabled stays with the box.
@@ -490,15 +247,15 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
-    if (watched == txt_item && event->type() == QEvent::KeyPress) {
+    if (watched == m_c.txt_item && event->type() == QEvent::KeyPress) {
         // Down from the search box goes on into the shown list, choosing its
         // first row when none is chosen yet, so the results can be read by
         // keyboard right after a search.
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier) {
-            QTreeWidget* list = LV_browse->isVisible() || !LV_browse_bookmarks->isVisible()
-                                    ? LV_browse
-                                    : LV_browse_bookmarks;
+            QTreeWidget* list = m_c.LV_browse->isVisible() || !m_c.LV_browse_bookmarks->isVisible()
+                                    ? m_c.LV_browse
+                                    : m_c.LV_browse_bookmarks;
             if (list->topLevelItemCount() > 0) {
                 list->setFocus(Qt::OtherFocusReason);
                 if (!list->currentItem())
@@ -520,16 +277,6 @@ void DL_Core::Set_ViewList()
     m_display->Set_ViewList();
 }
 
-void DL_Core::Fill_BookmarkList()
-{
-    m_display->Fill_BookmarkList();
-}
-
-void DL_Core::ShowSearchResults(const QStringList& records)
-{
-    m_display->ShowSearchResults(records);
-}
-
 void DL_Core::ApplyConnectionState()
 {
     const std::optional<net::ConnectionLook> look = net::ConnectionLookFor(m_connection->state(), m_state.lang);
@@ -540,7 +287,7 @@ void DL_Core::ApplyConnectionState()
     toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
     toolbarButton(2)->setToolTip(look->connectToolTip);
     ApplyConnectionControls();
-    txt_item->setText(look->searchText);
+    m_c.txt_item->setText(look->searchText);
     statusPanel(2)->setText(look->statusText);
 }
 
@@ -560,19 +307,7 @@ void DL_Core::ApplyConnectionControls()
     }
     for (int position : {5, 6, 8})
         toolbarButton(position)->setEnabled(connected);
-    SetSearchBoxLook(connected);
-}
-
-void DL_Core::SetSearchBoxLook(bool enabled)
-{
-    txt_item->setEnabled(enabled);
-    QPalette pal = txt_item->palette();
-    const QColor base = enabled ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Base, base);
-    txt_item->setPalette(pal);
-    Pic_zoeken->setVisible(enabled);
-    Pic_zoeken_bw->setVisible(!enabled);
+    m_c.SetSearchBoxLook(connected);
 }
 
 void DL_Core::Form_Load()
@@ -580,7 +315,7 @@ void DL_Core::Form_Load()
     StartupHooks hooks;
     hooks.readBookmarks = [this] { LoadBookmarks(); };
     hooks.arrangeMainWindow = [this] { ArrangeMainWindow(); };
-    hooks.firstRunSettingsDialog = [this] { ShowFirstRunSettings(); };
+    hooks.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
     RunStartup(*this, m_state, m_messenger, hooks);
     FinishStartUp();
 }

@@ -5,30 +5,28 @@
 // the connection and the lists, and forwards the commands to the parts that
 // carry them out: the connection and the food search (dietlens/net), the
 // bookmarks (dietlens/display) and the nutrition display of lists and chart.
-//   dl_core.cpp           controls, layout, texts, status bar, start-up
+//   dl_core.cpp           controls, layout, texts, states, start-up
 //   dl_core_commands.cpp  the commands: connect, search, menus, dialogs, tray
+// The bars (menus, toolbar, status panels) are MainBars, the dialogs and the
+// tray MainDialogs.
 #include "dietlens/net/checkin.h"
+#include "dietlens/ui/commandlock.h"
+#include "dietlens/ui/maincontrols.h"
+#include "dietlens/ui/maindialogs.h"
 #include "dietlens/ui/showhelp.h"
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 
 class Bookmarks;
+class MainBars;
 class Messenger;
 class NutritionDisplay;
 class QAction;
-class QDialog;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QSlider;
-class QToolBar;
-class QToolButton;
-class QTreeWidget;
-class SystemTray;
 struct AppState;
 
 namespace net {
@@ -58,14 +56,11 @@ public:
     // --- states the window applies -----------------------------------------
     void ApplyConnectionState();
     void Set_ViewList();
-    void Fill_BookmarkList();
-    void ShowSearchResults(const QStringList& records);
 
     // --- commands (dl_core_commands.cpp) -----------------------------------
     void mnu_connect_Click();
     void Pic_zoeken_Click();
     void SearchFoodItems();
-    void LV_browse_Click();
     void mnu_settings_Click();
     void mnu_toevoegen_Click();
     void mnu_informatie_Click();
@@ -76,17 +71,15 @@ public:
     void mnu_reset_taal_Click();
     void mnuShow_Click();
     void Toolbar_ButtonClick(int position);
-    void ShowConnectNotice();    // the connect-first notice of start-up
-    void ShowFirstRunSettings(); // the settings dialog after the first-run message
-    void CloseToTray();          // the close box: to the tray, or minimised where there is none
 
     // --- the parts behind the window ---------------------------------------
     net::Connection& connection() { return *m_connection; }
     net::FoodSearch& search() { return *m_search; }
     Bookmarks& bookmarks() { return *m_bookmarks; }
     NutritionDisplay& display() { return *m_display; }
-    SystemTray& tray();
-    QDialog* trayNotice() const; // the open tray notice, if any
+    MainDialogs& dialogs() { return *m_dialogs; }
+    SystemTray& tray() { return m_dialogs->tray(); }
+    QDialog* trayNotice() const { return m_dialogs->trayNotice(); } // the open tray notice, if any
     // True while a check-in or search request waits for its reply.
     bool requestRunning() const;
 
@@ -109,10 +102,9 @@ public:
     // Ends the program (Exit); production quits the application at once.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
     // Runs a modal dialog of the main window (exec by default); tests drive the dialog here.
-    using DialogRunner = std::function<void(QDialog&)>;
-    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    void setDialogRunner(MainDialogs::DialogRunner runner) { m_dialogs->setDialogRunner(std::move(runner)); }
     // Whether the desktop offers a tray; Qt decides when unset.
-    void setTrayAvailability(std::function<bool()> available) { m_trayAvailable = std::move(available); }
+    void setTrayAvailability(std::function<bool()> available) { m_dialogs->setTrayAvailability(std::move(available)); }
     // Time-out and size cap of every request the window sends, those of the
     // new-food-item window included.
     void setRequestLimits(const net::RequestLimits& limits);
@@ -123,19 +115,13 @@ protected:
 
 private:
     void CreateControls();
-    void CreateMenus();
-    void CreateToolbar();
-    void CreateStatusBar();
     void ConnectParts();
-    void SetSearchBoxLook(bool enabled);
     // Disables every command that would start another request or change the
     // connection, view or settings while one waits; false restores them from
     // the current state.
     void LockForRequest(bool locked);
     void ApplyConnectionControls();
     void OpenDocument(const QString& document);
-    void runDialog(QDialog& dialog);
-    void connectDialog(QDialog& dialog);
 
     AppState& m_state;
     Messenger& m_messenger;
@@ -143,34 +129,18 @@ private:
     net::FoodSearch* m_search;
     Bookmarks* m_bookmarks;
     NutritionDisplay* m_display = nullptr;
+    MainBars* m_bars = nullptr;
+    MainDialogs* m_dialogs = nullptr;
+    CommandLock m_lock;
 
     bool m_exiting = false;
-    DialogRunner m_runDialog;
-    std::function<bool()> m_trayAvailable;
-    SystemTray* m_tray = nullptr;
-    QPointer<QDialog> m_trayNotice;
     std::function<void(const QString&)> m_openDocument;
     SystemHelpDesktop m_systemHelp;
     HelpDesktop* m_helpDesktop = &m_systemHelp;
     std::function<void()> m_endProgram;
 
-    QList<QAction*> m_toolbarButtons;            // index 0 = position 1
-    QList<QPair<QAction*, bool>> m_lockedStates; // commands disabled while a request waits
-    int m_lockDepth = 0;
-    QPointer<QWidget> m_focusBeforeLock;
-    QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
     QIcon m_connectIcon, m_disconnectIcon;
 
     QWidget* m_client = nullptr;
-    QToolBar* Toolbar = nullptr;
-    QLineEdit* txt_item = nullptr;
-    QToolButton* Pic_zoeken = nullptr;
-    QLabel* Pic_zoeken_bw = nullptr;
-    QTreeWidget* LV_browse = nullptr;
-    QTreeWidget* LV_browse_bookmarks = nullptr;
-    QSlider* Slider = nullptr;
-    QToolButton* Pic_plus = nullptr;
-    QToolButton* Pic_min = nullptr;
-    QWidget* Pic_grafiek = nullptr;
-    QMenu* mnuPopup = nullptr;
+    MainControls m_c;
 };

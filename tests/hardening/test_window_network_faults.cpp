@@ -572,7 +572,7 @@ private Q_SLOTS:
                 QTreeWidgetItem* first = testsupport::LV_browse(*window)->topLevelItem(0);
                 QVERIFY(window->display().results().first().startsWith(first->text(2)));
                 testsupport::LV_browse(*window)->setCurrentItem(first);
-                window->LV_browse_Click();
+                window->display().LV_browse_Click();
                 QElapsedTimer paint;
                 paint.start();
                 window->repaint();
