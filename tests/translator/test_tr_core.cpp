@@ -442,16 +442,38 @@ private Q_SLOTS:
         QCOMPARE(revision->text(), QStringLiteral("12"));
     }
 
-    void longLoadedHeaderIsNotCut()
+    void longLoadedHeaderIsNotCutNorGrown()
     {
         Fixture f;
         LanguageTables t = sampleTables();
         t.set(25, 4, QStringLiteral("revision 12"));
         QVERIFY(writeTables(t, f.path("a.lsf")));
         f.openFile(f.path("a.lsf"));
-        QCOMPARE(f.child<QLineEdit>("txt_rev")->text(), QStringLiteral("revision 12"));
+        auto* revision = f.child<QLineEdit>("txt_rev");
+        QCOMPARE(revision->text(), QStringLiteral("revision 12"));
         f.window->mnu_save_Click();
         QCOMPARE(loadTables(f.path("a.lsf")).at(25, 4), QStringLiteral("revision 12"));
+
+        // Typing can shorten it, never lengthen it.
+        QTest::keyClicks(revision, QStringLiteral("34"));
+        QCOMPARE(revision->text(), QStringLiteral("revision 12"));
+        QTest::keyClick(revision, Qt::Key_Backspace);
+        QTest::keyClicks(revision, QStringLiteral("34"));
+        QCOMPARE(revision->text(), QStringLiteral("revision 1"));
+    }
+
+    void keysThatChangeNoTextLeaveTheDocumentSaved()
+    {
+        // Only a real change of a header text counts: moving through the boxes,
+        // or the release of the keys that just saved, must not mark the file unsaved.
+        Fixture f;
+        QVERIFY(writeTables(sampleTables(), f.path("a.lsf")));
+        f.openFile(f.path("a.lsf"));
+        for (const char* name : {"txt_naam", "txt_date", "txt_rev"})
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Return, Qt::Key_Shift})
+                QTest::keyClick(f.child<QLineEdit>(name), key);
+        QVERIFY(!f.window->document().dirty());
+        QVERIFY(!f.action("mnu_save")->isEnabled());
     }
 
     void codeListingIsWrittenThenOpened()
