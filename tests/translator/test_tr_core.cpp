@@ -1,5 +1,6 @@
 #include "languagefile.h"
 #include "messenger.h"
+#include "qtmessenger.h"
 #include "testsupport.h"
 #include "tr_core.h"
 #include "tr_edit.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -490,6 +492,36 @@ private Q_SLOTS:
         QVERIFY(bytes.endsWith("\tF00_lng_(24) = \"- EMPTY FORM - \"\r\n\tF25_lng_(3) = \"01-06-05\"\r\n"));
         QCOMPARE(f.opened, QList<QUrl>{QUrl::fromLocalFile(f.path("output.txt"))});
         QVERIFY(f.window->document().dirty()); // the listing does not count as saving
+    }
+
+    void toolbarButtonsLookDifferentWhenDisabled()
+    {
+        // Faded, not only greyed: a grey picture greyed looks the same.
+        const auto opacity = [](const QIcon& icon, QIcon::Mode mode) {
+            const QImage image = icon.pixmap(QSize(24, 24), 1.0, mode).toImage();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += qAlpha(image.pixel(x, y));
+            return sum;
+        };
+        Fixture f;
+        for (int number : {2, 3, 4, 6, 7, 8, 9}) {
+            const QByteArray name = "Toolbar1_Button" + QByteArray::number(number);
+            const QIcon icon = f.action(name.constData())->icon();
+            QVERIFY2(opacity(icon, QIcon::Disabled) * 2 < opacity(icon, QIcon::Normal), name.constData());
+        }
+    }
+
+    void messageBoxesLeaveRoomForTheirTitle()
+    {
+        QMessageBox box;
+        SetUpMessageBox(box, programTitle(), QStringLiteral("1.6"), MessageIcon::Information, MessageButtons::Ok);
+        box.show();
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY(box.width() >= metrics.horizontalAdvance(programTitle()) + 6 * metrics.height());
     }
 
     void aboutAndWebSite()
