@@ -1,6 +1,7 @@
 // The main window against a scripted HTTP server: check-in, connection state,
 // search, the shell commands and the language of menus and tooltips.
 #include "appstate.h"
+#include "checkin.h"
 #include "cp1252.h"
 #include "dl_core.h"
 #include "messenger.h"
@@ -491,6 +492,22 @@ private Q_SLOTS:
         QVERIFY(window->txt_item->isEnabled());
         QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
         QVERIFY(!window->Pic_zoeken_bw->isVisibleTo(window.get()));
+    }
+
+    void searchWithoutAddressFailsUncounted()
+    {
+        // A hand-edited server choice other than 0 or 1 leaves no search address.
+        connectOk();
+        state->settings.ServerChoice = u"5"_qs;
+        state->SearchUrl.clear();
+        net::SelectServer(*state);
+        window->txt_item->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), QStringList{u"Error #100"_qs});
+        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QCOMPARE(server->requestCount(), 0);
+        QVERIFY(window->txt_item->isEnabled());
+        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
     }
 
     void searchInBookmarkListIsRefused()
