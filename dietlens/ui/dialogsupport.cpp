@@ -3,6 +3,7 @@
 #include "programicon.h"
 
 #include <QWidget>
+#include <QWindow>
 
 bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts)
 {
@@ -13,10 +14,18 @@ void SetTopmost(QWidget* window, bool topmost)
 {
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
         return;
-    const bool shown = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown)
-        window->show();
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    QWindow* native = window->windowHandle();
+    if (native && window->isVisible()) {
+        // A shown window changes its stacking in place. Setting the widget's
+        // flags would hide it, and shown again it would be placed anew by the
+        // window manager.
+        window->overrideWindowFlags(flags);
+        native->setFlags(flags);
+        return;
+    }
+    window->setWindowFlags(flags);
 }
 
 QIcon DietlensIcon()

@@ -23,8 +23,8 @@ struct MainWindowHooks
 // the settings dialog only for "1".
 bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts);
 
-// Sets or clears the stay-on-top hint; a shown window is shown again, since
-// changing the hint hides it.
+// Sets or clears the stay-on-top hint; a shown window stays shown where it
+// is, with its size.
 void SetTopmost(QWidget* window, bool topmost);
 
 // The program's icon.

@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "coreicons.h"
+#include "dialogsupport.h"
 #include "messenger.h"
 #include "numbers.h"
 #include "request.h"
@@ -400,13 +401,8 @@ void DL_Core::FinishStartUp()
     if (Val(notice) == 1)
         ShowConnectNotice();
 
-    const QString& onTop = m_state.settings.AlwaysOnTop;
-    if (onTop.isEmpty() || onTop == QLatin1String("1")) {
-        const bool visible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (visible)
-            show(); // changing the flag hides a shown window
-    }
+    if (WantsTopmost(m_state.settings.AlwaysOnTop, true))
+        SetTopmost(this, true);
 }
 
 bool DL_Core::eventFilter(QObject* watched, QEvent* event)

@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtEndian>
+#include <QWindow>
 
 #include <memory>
 
@@ -62,6 +63,18 @@ public:
         return true;
     }
     QList<QUrl> opened;
+};
+
+// Counts the hide events a widget gets while it lives.
+struct HideCounter : QObject
+{
+    explicit HideCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::Hide;
+        return false;
+    }
+    int count = 0;
 };
 
 } // namespace
@@ -624,6 +637,26 @@ private Q_SLOTS:
         window->mnu_website_Click();
         QVERIFY(opened.isEmpty());
         QVERIFY(messenger->shown.isEmpty());
+    }
+
+    void topmostStartKeepsThePlace()
+    {
+        // Start-up shows the window, placed by the window manager, before it
+        // reads the settings; making it topmost afterwards must not hide it
+        // even for a moment: shown again, it is placed anew somewhere else.
+        state->settings.AlwaysOnTop = u"1"_qs;
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        const QPoint place = window->geometry().topLeft();
+        HideCounter hides(window.get());
+        window->FinishStartUp();
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(hides.count, 0);
+        QTest::qWait(100);
+        QCOMPARE(window->geometry().topLeft(), place);
     }
 
     void closeBoxKeepsTheProgramRunning()
