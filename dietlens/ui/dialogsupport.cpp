@@ -1,9 +1,15 @@
 #include "dialogsupport.h"
 
+#include "cp1252.h"
+#include "messenger.h"
 #include "programicon.h"
 
+#include <QLineEdit>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <memory>
 
 bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts)
 {
@@ -26,6 +32,30 @@ void SetTopmost(QWidget* window, bool topmost)
         return;
     }
     window->setWindowFlags(flags);
+}
+
+void RefuseUnstorableCharacters(QLineEdit* box, const QString& programName, Messenger& messenger)
+{
+    auto accepted = std::make_shared<QString>(box->text());
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, accepted](const QString& text) {
+        if (text == box->text()) // not a refused text whose signal comes after it was put back
+            *accepted = text;
+    });
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, accepted, programName, &messenger](const QString& text) {
+        QString refused;
+        for (const QChar c : text) {
+            if (!cp1252::canEncode(c) && !refused.contains(c))
+                refused += c;
+        }
+        if (refused.isEmpty())
+            return;
+        const QString before = *accepted;
+        const int cursor = box->cursorPosition() - int(text.size() - before.size());
+        box->setText(before);
+        box->setCursorPosition(std::clamp(cursor, 0, int(before.size())));
+        messenger.message(programName, programName + QStringLiteral(" cannot store these characters: ") + refused,
+                          MessageIcon::Exclamation);
+    });
 }
 
 QIcon DietlensIcon()

@@ -95,6 +95,8 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
     txt_achternaam = new QLineEdit(Frame[0]);
     txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    for (QLineEdit* box : {txt_voornaam, txt_achternaam})
+        RefuseUnstorableCharacters(box, m_state.ProgramName, m_messenger);
     names->addRow(m_labels[0], txt_voornaam);
     names->addRow(m_labels[1], txt_achternaam);
 
