@@ -446,6 +446,7 @@ private Q_SLOTS:
                  QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
         QCOMPARE(messenger.fileDialogs[0].startFolder, state.DatabaseFolder);
         QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
+        QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
         if (written)
             QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
         QVERIFY(!QFile::exists(state.BookmarksPath));
