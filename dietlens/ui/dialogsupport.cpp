@@ -1,8 +1,8 @@
-#include "dialogsupport.h"
+#include "dietlens/ui/dialogsupport.h"
 
-#include "cp1252.h"
-#include "messenger.h"
-#include "programicon.h"
+#include "dietlens/ui/kit/programicon.h"
+#include "lang/cp1252.h"
+#include "lang/messenger.h"
 
 #include <QLineEdit>
 #include <QWidget>
