@@ -1,6 +1,7 @@
 #pragma once
 // The per-user folders and files of dietlens, worked out at start-up.
 #include <QString>
+#include <QStringList>
 
 struct Paths
 {
@@ -12,6 +13,8 @@ struct Paths
     QString SettingsPath;    // AppDataFolder + "Quelmar/dl2set.dat"
     QString BookmarksPath;   // DatabaseFolder + "bookmarks.dat"
     QString HelpFile;        // ProgramFolder + "help.chm"
+    // Folders that start-up could not make; the user has been told which.
+    QStringList FoldersNotMade;
 
     // The paths below the three folders the system names.
     static Paths below(const QString& appDataFolder, const QString& documentsFolder,

@@ -65,7 +65,7 @@ void Connection::ConnectToServer()
     if (!m_haveFacts)
         setMachineFacts(CollectMachineFacts());
     const QUrl url = QUrl::fromEncoded(BuildCheckinUrl(m_settings, m_hosts, m_facts), QUrl::TolerantMode);
-    if (!url.isValid() || url.host().isEmpty()) {
+    if (!CanStart(url)) {
         showError101();
         return;
     }

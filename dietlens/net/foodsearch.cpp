@@ -10,6 +10,8 @@
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 
+#include <QUrl>
+
 #include <exception>
 
 namespace net {
@@ -46,8 +48,18 @@ std::optional<QStringList> FoodSearch::SearchFoodItems(const QString& term)
 {
     const auto F = [this](int index) { return m_lang.at(1, index); };
     bool waiting = false;
+    const auto showSearchFailure = [&] {
+        m_messenger.message(QStringLiteral("Error #100"), joinLines({F(30), F(31), QString(), F(32)}),
+                            MessageIcon::Critical);
+    };
     try {
         const QByteArray url = BuildSearchUrl(m_urls.SearchUrl, term);
+        // No address to send to (a server choice other than 0 or 1): the
+        // search fails here, before anything is sent or counted.
+        if (!CanStart(QUrl::fromEncoded(url, QUrl::TolerantMode))) {
+            showSearchFailure();
+            return std::nullopt;
+        }
         Q_EMIT requestStarted();
         waiting = true;
         const RequestResult result = m_requests->get(url);
@@ -75,8 +87,7 @@ std::optional<QStringList> FoodSearch::SearchFoodItems(const QString& term)
     } catch (const std::exception&) {
         if (waiting)
             Q_EMIT requestEnded();
-        m_messenger.message(QStringLiteral("Error #100"), joinLines({F(30), F(31), QString(), F(32)}),
-                            MessageIcon::Critical);
+        showSearchFailure();
         return std::nullopt;
     }
 }

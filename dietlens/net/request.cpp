@@ -26,6 +26,11 @@ RequestCycle::RequestCycle(QObject* parent) : QObject(parent) {}
 
 RequestCycle::~RequestCycle() = default;
 
+bool CanStart(const QUrl& url)
+{
+    return url.isValid() && !url.host().isEmpty();
+}
+
 RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::function<void()>& started)
 {
     return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode), started);
@@ -34,7 +39,7 @@ RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::functio
 RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& started)
 {
     RequestResult result;
-    if (!url.isValid() || url.host().isEmpty()) {
+    if (!CanStart(url)) {
         result.failure = RequestFailure::Transport;
         if (started)
             started();

@@ -85,6 +85,7 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
     auto* general = new QGridLayout(Frame_1);
     for (int i = 0; i < 3; ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
+        RefuseUnstorableCharacters(txt_algemeen[i], ProgramName(), m_messenger);
         general->addWidget(m_labels[i], i, 0);
         general->addWidget(txt_algemeen[i], i, 1);
     }

@@ -98,6 +98,8 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
     txt_achternaam = new QLineEdit(Frame[0]);
     txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    for (QLineEdit* box : {txt_voornaam, txt_achternaam})
+        RefuseUnstorableCharacters(box, ProgramName(), m_messenger);
     names->addRow(m_labels[0], txt_voornaam);
     names->addRow(m_labels[1], txt_achternaam);
 
@@ -307,8 +309,11 @@ void DL_Properties::FillLanguageList()
     const QDir folder(m_paths.LanguageFolder);
     if (m_paths.LanguageFolder.isEmpty() || !folder.exists() || !folder.isReadable()) {
         Combo_taal->clear();
-        m_messenger.message(QStringLiteral("Error #601"), joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}),
-                            MessageIcon::Critical);
+        // A folder start-up could not make has been named to the user already;
+        // advice to reset the files would not help with it.
+        if (!m_paths.FoldersNotMade.contains(m_paths.LanguageFolder))
+            m_messenger.message(QStringLiteral("Error #601"),
+                                joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}), MessageIcon::Critical);
         return;
     }
     Combo_taal->clear();

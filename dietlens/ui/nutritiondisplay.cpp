@@ -321,13 +321,15 @@ void NutritionDisplay::LV_browse_Click()
         return;
     const QStringList fields = record::splitFields(m_results.value(row));
     m_chosenResult = fields;
+    // The chosen record is the slider's even when it cannot be drawn: the
+    // slider then fails on it rather than drawing an earlier choice.
+    m_chartRecord = fields;
+    m_chartLayout = Layout::FoodItem;
     const NutritionValues per100g = ValuesFromFoodItem(fields);
     if (!per100g.isFinite()) {
         showAnalysisError(QStringLiteral("Error #109"));
         return;
     }
-    m_chartRecord = fields;
-    m_chartLayout = Layout::FoodItem;
     showWeightTexts(record::field(fields, 0));
     DrawNutritionChart(per100g);
 }
@@ -339,6 +341,8 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
         return;
     const QStringList fields = record::splitFields(m_bookmarks.records().value(row));
     m_chosenBookmarkRow = row;
+    m_chartRecord = fields;
+    m_chartLayout = Layout::Bookmark;
     setStatus(BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_settings, m_lang, m_messenger));
 
     const std::optional<NutritionValues> per100g = ValuesFromBookmark(fields);
@@ -351,8 +355,6 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     // at the nearest end while the chart shows the stored amount.
     const int grams = int(weight);
     setSliderValue(std::clamp(grams, kMinWeight, kMaxWeight));
-    m_chartRecord = fields;
-    m_chartLayout = Layout::Bookmark;
     DrawNutritionChart(*per100g, grams);
 }
 

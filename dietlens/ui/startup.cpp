@@ -8,6 +8,7 @@
 #include "lang/messenger.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 
 void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks)
@@ -21,12 +22,21 @@ void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, cons
     const QString appData = specialFolder(kAppDataFolderNumber);
     const QString documents = specialFolder(kDocumentsFolderNumber);
 
-    EnsureFolder(appData + QStringLiteral("Quelmar/"), state.lang, messenger);
-    EnsureFolder(documents + QStringLiteral("Dietlens/My Language"), state.lang, messenger);
-    EnsureFolder(documents + QStringLiteral("Dietlens/My Database"), state.lang, messenger);
-
     state.paths = Paths::below(appData, documents, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    const Paths& paths = state.paths;
+    Paths& paths = state.paths;
+    for (const QString& folder :
+         {paths.AppDataFolder + QStringLiteral("Quelmar/"), paths.LanguageFolder, paths.DatabaseFolder}) {
+        if (!EnsureFolder(folder, state.lang, messenger))
+            paths.FoldersNotMade << folder;
+    }
+    // One message that names what the user can put right, instead of a
+    // message from every later step that finds a folder missing.
+    if (!paths.FoldersNotMade.isEmpty()) {
+        QStringList lines{state.lang.at(7, 22)};
+        for (const QString& folder : std::as_const(paths.FoldersNotMade))
+            lines << QDir::toNativeSeparators(folder);
+        messenger.message(ProgramName(), lines.join(QLatin1Char('\n')), MessageIcon::Exclamation);
+    }
 
     // Replaced by the translated not-connected caption once the language is applied.
     mainWindow.setWindowTitle(ProgramName() + QStringLiteral(" (niet verbonden)"));
@@ -37,7 +47,8 @@ void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, cons
         hooks.arrangeMainWindow();
     mainWindow.show();
 
-    EnsureDefaultLanguageFiles(paths.LanguageFolder, state.hosts, state.lang, messenger);
+    if (!paths.FoldersNotMade.contains(paths.LanguageFolder))
+        EnsureDefaultLanguageFiles(paths.LanguageFolder, state.hosts, state.lang, messenger);
     LoadSettings(state.settings, paths.SettingsPath, paths.LanguageFolder, state.lang, messenger,
                  hooks.firstRunSettingsDialog);
     ApplySettingDefaults(state.settings, paths.LanguageFolder);

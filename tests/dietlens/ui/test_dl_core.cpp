@@ -3,6 +3,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/program.h"
 #include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/net/checkin.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
@@ -27,6 +28,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtEndian>
+#include <QWindow>
 
 #include <memory>
 
@@ -66,6 +68,18 @@ public:
         return true;
     }
     QList<QUrl> opened;
+};
+
+// Counts the hide events a widget gets while it lives.
+struct HideCounter : QObject
+{
+    explicit HideCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::Hide;
+        return false;
+    }
+    int count = 0;
 };
 
 } // namespace
@@ -498,6 +512,22 @@ private Q_SLOTS:
         QVERIFY(!testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()));
     }
 
+    void searchWithoutAddressFailsUncounted()
+    {
+        // A hand-edited server choice other than 0 or 1 leaves no search address.
+        connectOk();
+        state->settings.ServerChoice = u"5"_qs;
+        state->food.SearchUrl.clear();
+        net::SelectServer(state->settings, state->hosts, state->food);
+        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), QStringList{u"Error #100"_qs});
+        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QCOMPARE(server->requestCount(), 0);
+        QVERIFY(testsupport::txt_item(*window)->isEnabled());
+        QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
+    }
+
     void searchInBookmarkListIsRefused()
     {
         connectOk();
@@ -612,6 +642,26 @@ private Q_SLOTS:
         window->mnu_website_Click();
         QVERIFY(opened.isEmpty());
         QVERIFY(messenger->shown.isEmpty());
+    }
+
+    void topmostStartKeepsThePlace()
+    {
+        // Start-up shows the window, placed by the window manager, before it
+        // reads the settings; making it topmost afterwards must not hide it
+        // even for a moment: shown again, it is placed anew somewhere else.
+        state->settings.AlwaysOnTop = u"1"_qs;
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        const QPoint place = window->geometry().topLeft();
+        HideCounter hides(window.get());
+        window->FinishStartUp();
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(hides.count, 0);
+        QTest::qWait(100);
+        QCOMPARE(window->geometry().topLeft(), place);
     }
 
     void closeBoxKeepsTheProgramRunning()

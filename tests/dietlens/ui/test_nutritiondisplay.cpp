@@ -97,7 +97,7 @@ class TestNutritionDisplay : public QObject
     AppState state;
     ScriptedMessenger messenger;
     std::unique_ptr<Window> w;
-    std::unique_ptr<Bookmarks> bookmarks;
+    std::unique_ptr<Bookmarks> buffer;
     std::unique_ptr<net::Connection> connection;
     std::unique_ptr<NutritionDisplay> display;
 
@@ -133,9 +133,9 @@ private Q_SLOTS:
         QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
         w = std::make_unique<Window>();
-        bookmarks = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
+        buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
         connection = std::make_unique<net::Connection>(state.settings, state.hosts, state.lang, messenger);
-        display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *bookmarks, *connection,
+        display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *buffer, *connection,
                                                      w->controls());
         connect(display.get(), &NutritionDisplay::statusText, this, [this](const QString& text) { w->status = text; });
         // The window connects the commands.
@@ -151,7 +151,7 @@ private Q_SLOTS:
     {
         display.reset();
         connection.reset();
-        bookmarks.reset();
+        buffer.reset();
         w.reset();
     }
 
@@ -236,7 +236,7 @@ private Q_SLOTS:
         QCOMPARE(chartLabel(0), QStringLiteral("220 Kj "));
 
         // A bookmark sets the slider by code: its tooltip stays.
-        bookmarks->setRecords({
+        buffer->setRecords({
             BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))});
         display->Fill_BookmarkList();
         clickRow(w->bookmarks, 0);
@@ -284,7 +284,7 @@ private Q_SLOTS:
         QFETCH(int, slider);
         QFETCH(QString, caption);
         QFETCH(QString, error);
-        bookmarks->setRecords({BookmarkLine(QStringLiteral("Pear"), weight, QStringLiteral("600"))});
+        buffer->setRecords({BookmarkLine(QStringLiteral("Pear"), weight, QStringLiteral("600"))});
         connectAndShow();
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
@@ -296,18 +296,18 @@ private Q_SLOTS:
 
     void removingBookmarks()
     {
-        bookmarks->setRecords({
+        buffer->setRecords({
             BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
             BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
         QVERIFY(w->remove->isEnabled());
         w->remove->trigger(); // no row chosen: nothing happens
-        QCOMPARE(bookmarks->records().size(), 2);
+        QCOMPARE(buffer->records().size(), 2);
 
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(bookmarks->records().size(), 1);
+        QCOMPARE(buffer->records().size(), 1);
         QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("B (100 Gram)"));
 
         clickRow(w->bookmarks, 0);
@@ -321,7 +321,7 @@ private Q_SLOTS:
     void failedWritesUndoTheChange()
     {
         state.paths.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
-        bookmarks->setRecords({
+        buffer->setRecords({
             BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
         showResults({foodItem(QStringLiteral("Rice"), QStringLiteral("200"), QStringLiteral("48"),
                               QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"),
@@ -329,13 +329,13 @@ private Q_SLOTS:
         connectAndShow();
         clickRow(w->results, 0);
         w->bookmark->trigger();
-        QCOMPARE(bookmarks->records().size(), 1);
+        QCOMPARE(buffer->records().size(), 1);
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
 
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(bookmarks->records().size(), 1);
+        QCOMPARE(buffer->records().size(), 1);
         QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
@@ -378,7 +378,7 @@ private Q_SLOTS:
             showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {},
                                   {}, {})});
         if (bookmarkRows) {
-            bookmarks->setRecords({
+            buffer->setRecords({
                 BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
             display->Fill_BookmarkList();
         }
@@ -398,7 +398,7 @@ private Q_SLOTS:
 
     void rightClickChoosesTheRowAndOpensOptions()
     {
-        bookmarks->setRecords({
+        buffer->setRecords({
             BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
             BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))});
         connectAndShow();
@@ -430,7 +430,7 @@ private Q_SLOTS:
         QFETCH(bool, written);
         const QString target = answer.isEmpty() ? QString() : dir.filePath(answer);
         QFile::remove(target);
-        bookmarks->setRecords(records);
+        buffer->setRecords(records);
         messenger.fileNames = {target};
         display->mnu_opslaan_Click();
         QCOMPARE(QFile::exists(target), written);
@@ -448,6 +448,7 @@ private Q_SLOTS:
                  QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
         QCOMPARE(messenger.fileDialogs[0].startFolder, state.paths.DatabaseFolder);
         QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
+        QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
         if (written)
             QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
         QVERIFY(!QFile::exists(state.paths.BookmarksPath));
@@ -458,7 +459,7 @@ private Q_SLOTS:
         showResults({foodItem(QStringLiteral("Bread, white"), QStringLiteral("1000"), QStringLiteral("240"),
                               QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"),
                               QStringLiteral("5.5"), QStringLiteral("0.5"))});
-        bookmarks->setRecords({
+        buffer->setRecords({
             QStringLiteral("Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½")});
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString()); // no current row
         connectAndShow();
@@ -494,19 +495,60 @@ private Q_SLOTS:
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString());
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
-        QVERIFY(bookmarks->records().isEmpty());
+        QVERIFY(buffer->records().isEmpty());
         QVERIFY(!QFile::exists(state.paths.BookmarksPath));
+    }
+
+    void sliderStaysWithAChoiceThatCannotBeDrawn_data()
+    {
+        QTest::addColumn<bool>("bookmarks");
+        QTest::addColumn<QString>("unusable");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("bookmark of weight 0")
+            << true << BookmarkLine(QStringLiteral("Zero"), QStringLiteral("0"), QStringLiteral("600"))
+            << QStringLiteral("Error #108");
+        QTest::newRow("result beyond single precision")
+            << false
+            << foodItem(QStringLiteral("Huge"), QStringLiteral("1E+999"), QStringLiteral("1"), {}, {}, {}, {}, {})
+            << QStringLiteral("Error #109");
+    }
+    void sliderStaysWithAChoiceThatCannotBeDrawn()
+    {
+        QFETCH(bool, bookmarks);
+        QFETCH(QString, unusable);
+        QFETCH(QString, error);
+        const QString good = bookmarks ? BookmarkLine(QStringLiteral("Pear"), QStringLiteral("150"),
+                                                      QStringLiteral("600"))
+                                       : foodItem(QStringLiteral("Pear"), QStringLiteral("400"),
+                                                  QStringLiteral("96"), {}, {}, {}, {}, {});
+        QTreeWidget* list = bookmarks ? w->bookmarks : w->results;
+        if (bookmarks)
+            buffer->setRecords({good, unusable});
+        else
+            showResults({good, unusable});
+        connectAndShow();
+        if (bookmarks)
+            w->button6->trigger();
+        clickRow(list, 0);
+        clickRow(list, 1);
+        const NutritionChart drawn = w->chart->chart();
+        const QString status = w->status;
+        bookmarks ? w->min->click() : w->plus->click();
+        QCOMPARE(messenger.titles(), (QStringList{error, QStringLiteral("Error #113")}));
+        QVERIFY(w->chart->chart() == drawn);
+        QCOMPARE(w->status, status);
+        QCOMPARE(list->currentIndex().row(), 1);
     }
 
     void startUpReadsAnExistingFileOnly()
     {
         display->ReadBookmarksAtStartup();
         QVERIFY(messenger.shown.isEmpty());
-        QVERIFY(bookmarks->records().isEmpty());
+        QVERIFY(buffer->records().isEmpty());
         const QStringList one{BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))};
         QVERIFY(testsupport::writeAll(state.paths.BookmarksPath, *BookmarksFileBytes(one)));
         display->ReadBookmarksAtStartup();
-        QCOMPARE(bookmarks->records(), one);
+        QCOMPARE(buffer->records(), one);
     }
 
 private:
