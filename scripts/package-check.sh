@@ -126,7 +126,7 @@ done
 left=0
 while IFS= read -r f; do
   # Folders other packages share stay; everything the two packages own alone must go.
-  if [ -d "$f" ] && [ ! -L "$f" ]; then
+  if [ -d "$f" ]; then
     [ -n "$(dpkg-query -S "$f" 2>/dev/null)" ] && continue
     [ -n "$(ls -A "$f" 2>/dev/null)" ] && continue
   fi
