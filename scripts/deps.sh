@@ -17,7 +17,7 @@ packages=(
   clang
 )
 if [ "${1:-}" = "--package" ]; then
-  packages+=(dpkg-dev debhelper fakeroot lintian fp-utils help2man file git)
+  packages+=(build-essential dpkg-dev debhelper fakeroot lintian fp-utils help2man file git)
 fi
 
 installed() {
