@@ -5,6 +5,7 @@
 #include "checkin.h"
 #include "messenger.h"
 #include "request.h"
+#include "searchboxlook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,11 +136,7 @@ void DL_Core::ApplyConnectionControls()
 void DL_Core::SetSearchBoxLook(bool enabled)
 {
     txt_item->setEnabled(enabled);
-    QPalette pal = txt_item->palette();
-    const QColor base = enabled ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Base, base);
-    txt_item->setPalette(pal);
+    PaintSearchBox(txt_item, enabled);
     Pic_zoeken->setVisible(enabled);
     Pic_zoeken_bw->setVisible(!enabled);
 }
