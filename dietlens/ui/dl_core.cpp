@@ -85,6 +85,7 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     CreateStatusBar();
     ConnectDisplayControls();
     ArrangeMainWindow();
+    SetUpKeyboardAndNames();
 }
 
 DL_Core::~DL_Core() = default;
@@ -322,6 +323,7 @@ void DL_Core::ArrangeMainWindow()
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    FitToFont();
 }
 
 void DL_Core::UpdateStatusBar()
@@ -382,6 +384,7 @@ void DL_Core::Set_Taal()
     txt_item->setToolTip(text(25));
     Pic_plus->setToolTip(text(26));
     Pic_min->setToolTip(text(27));
+    ApplyKeyboardAndNames();
 }
 
 void DL_Core::FinishStartUp()
