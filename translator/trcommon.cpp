@@ -1,6 +1,7 @@
 #include "trcommon.h"
 
 #include "messenger.h"
+#include "screenplacement.h"
 
 #include <QBoxLayout>
 #include <QDialog>
@@ -44,6 +45,7 @@ DialogButtons LayOutDialog(QDialog* dialog, std::initializer_list<QWidget*> widg
         layout->addWidget(widget);
     layout->addLayout(buttons);
     dialog->setMinimumWidth(minimumWidth);
+    KeepOnScreen(dialog);
 
     QObject::connect(made.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return made;

@@ -5,6 +5,7 @@
 #include "messenger.h"
 #include "numbers.h"
 #include "request.h"
+#include "screenplacement.h"
 #include "settings.h"
 #include "submission.h"
 #include "units.h"
@@ -80,6 +81,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     auto* general = new QGridLayout(Frame_1);
     for (int i = 0; i < 3; ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
+        m_labels[i]->setBuddy(txt_algemeen[i]);
         general->addWidget(m_labels[i], i, 0);
         general->addWidget(txt_algemeen[i], i, 1);
     }
@@ -112,6 +114,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
         QPalette shaded = txt_d[i]->palette();
         shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
         txt_d[i]->setPalette(shaded);
+        m_labels[5 + i]->setBuddy(txt_s[i]);
         values->addWidget(m_labels[5 + i], i + 1, 0);
         values->addWidget(txt_s[i], i + 1, 1);
         values->addWidget(txt_d[i], i + 1, 2);
@@ -153,6 +156,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     const Settings& s = m_state.settings;
     txt_algemeen[0]->setText(s.FirstName + QLatin1Char(' ') + s.LastName);
     SetTopmost(this, WantsTopmost(s.AlwaysOnTop, true));
+    KeepOnScreen(this);
     // The sender's name is filled in already: typing starts at the item's name.
     txt_algemeen[1]->setFocus();
 }
@@ -170,6 +174,7 @@ void DL_Add::interface_draw()
     const bool ounces = Val(m_state.settings.WeightUnit) == 1.0;
     txt_gram->setVisible(!ounces);
     txt_oz->setVisible(ounces);
+    m_labels[3]->setBuddy(ounces ? txt_oz : txt_gram); // "The nutrition values are per:"
     for (QLineEdit* box : {txt_gram, txt_oz})
         box->setFixedWidth(70);
 }

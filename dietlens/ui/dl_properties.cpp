@@ -4,6 +4,8 @@
 #include "languagefile.h"
 #include "messenger.h"
 #include "numbers.h"
+#include "keyboardaccess.h"
+#include "screenplacement.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -95,6 +97,9 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
     txt_achternaam = new QLineEdit(Frame[0]);
     txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    // Each box is named by its own label, not by the frame around both.
+    m_labels[0]->setBuddy(txt_voornaam);
+    m_labels[1]->setBuddy(txt_achternaam);
     names->addRow(m_labels[0], txt_voornaam);
     names->addRow(m_labels[1], txt_achternaam);
 
@@ -107,6 +112,8 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     cmd_reset->setObjectName(QStringLiteral("cmd_reset"));
     cmd_reset->setAutoDefault(false);
     cmd_reset->setFixedWidth(cmd_reset->fontMetrics().horizontalAdvance(QStringLiteral("RR")) + 16);
+    m_labels[2]->setBuddy(Combo_taal);
+    NameFollowsToolTip(cmd_reset, QStringLiteral("Reset language files"));
     language->addWidget(m_labels[2]);
     language->addWidget(Combo_taal, 1);
     language->addWidget(cmd_reset);
@@ -195,6 +202,7 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
     setMinimumWidth(480);
+    KeepOnScreen(this);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, &DL_Properties::TabStrip1_Click);
     // A pick by the user previews; filling or setting the list in code does not.

@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "dialogsupport.h"
+#include "screenplacement.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -51,6 +52,7 @@ void NoticeWindow::finishLayout()
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, true));
+    KeepOnScreen(this);
 }
 
 void NoticeWindow::cmd_opslaan_Click()

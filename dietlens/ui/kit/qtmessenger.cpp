@@ -1,5 +1,7 @@
 #include "qtmessenger.h"
 
+#include "screenplacement.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -41,6 +43,7 @@ MessageAnswer QtMessenger::message(const QString& title, const QString& text, Me
     // A topmost dialog must not hide its own message boxes.
     if (box.parentWidget() && (box.parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    KeepOnScreen(&box);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
