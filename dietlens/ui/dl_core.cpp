@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "request.h"
 #include "startup.h"
+#include "statuspanel.h"
 #include "twips.h"
 
 #include <QAction>
@@ -259,7 +260,7 @@ void DL_Core::CreateStatusBar()
     row->setSpacing(2);
     bar->addPermanentWidget(strip, 1);
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(strip);
+        auto* panel = new StatusPanel(strip); // a cut text ends in "…" and shows whole as tooltip
         panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
