@@ -253,6 +253,7 @@ OpenWithChooser::OpenWithChooser(const QString& target, const QList<OpenWithProg
     for (const OpenWithProgram& p : m_programs)
         m_list->addItem(p.name);
     info->setBuddy(m_list);
+    m_list->setAccessibleName(info->text()); // a list's name does not come from its buddy
     auto* commandLabel = new QLabel(QStringLiteral("&Command:"), this);
     commandLabel->setBuddy(m_command);
     m_command->setObjectName(QStringLiteral("txt_program"));
