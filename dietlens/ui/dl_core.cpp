@@ -439,9 +439,16 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
                                     ? LV_browse
                                     : LV_browse_bookmarks;
             if (list->topLevelItemCount() > 0) {
+                // Entering the list by focus alone marks its first row
+                // without choosing it; what counts is a selected row.
+                if (list->selectedItems().isEmpty()) {
+                    QTreeWidgetItem* first = list->topLevelItem(0);
+                    const bool markedAlready = list->currentItem() == first;
+                    list->setCurrentItem(first);
+                    if (markedAlready) // no change of row, so nothing chose it yet
+                        list == LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+                }
                 list->setFocus(Qt::OtherFocusReason);
-                if (!list->currentItem())
-                    list->setCurrentItem(list->topLevelItem(0));
                 return true;
             }
         }
