@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -205,6 +206,14 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     KeepOnScreen(this);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, &DL_Properties::TabStrip1_Click);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the dialog.
+    const auto turn = [this](int step) {
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) % TabStrip1->count());
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated,
+            this, [turn] { turn(-1); });
     // A pick by the user previews; filling or setting the list in code does not.
     connect(Combo_taal, &QComboBox::activated, this, &DL_Properties::Combo_taal_Click);
     connect(cmd_reset, &QPushButton::clicked, this, &DL_Properties::cmd_reset_Click);
