@@ -1,6 +1,6 @@
 #include "food.h"
 
-#include "numbers.h"
+#include "dietlens/core/numbers.h"
 #include "text.h"
 
 namespace foodserver {

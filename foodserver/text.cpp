@@ -1,6 +1,6 @@
 #include "text.h"
 
-#include "cp1252.h"
+#include "lang/cp1252.h"
 
 #include <QString>
 #include <array>

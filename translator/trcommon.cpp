@@ -1,7 +1,7 @@
-#include "trcommon.h"
+#include "translator/trcommon.h"
 
-#include "messenger.h"
-#include "screenplacement.h"
+#include "dietlens/ui/kit/screenplacement.h"
+#include "lang/messenger.h"
 
 #include <QBoxLayout>
 #include <QDialog>

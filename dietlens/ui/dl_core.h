@@ -9,9 +9,9 @@
 //   dl_core_lists.cpp    chart, slider, list choice, bookmarks and export
 //   dl_core_dialogs.cpp  the dialogs and the tray
 //   dl_core_access.cpp   keyboard, accessible names, fitting a larger font
-#include "checkin.h"
-#include "request.h"
-#include "showhelp.h"
+#include "dietlens/net/checkin.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/showhelp.h"
 
 #include <QIcon>
 #include <QMainWindow>

@@ -1,11 +1,11 @@
 // Keyboard and screen-reader access of the main window: shortcuts for the two
 // list views, the tab order, menu mnemonics, accessible names, and a layout
 // that grows with a larger desktop font.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "keyboardaccess.h"
-#include "twips.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/kit/keyboardaccess.h"
+#include "dietlens/ui/kit/twips.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "dl_informatie.h"
+#include "dietlens/ui/dl_informatie.h"
 
-#include "appstate.h"
-#include "screenplacement.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
-#include "noticewindow.h"
+#include "dietlens/ui/noticewindow.h"
 
-#include "appstate.h"
-#include "dialogsupport.h"
-#include "screenplacement.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "searchboxlook.h"
+#include "dietlens/ui/searchboxlook.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,20 +1,21 @@
 // Walks the accessibility tree of every window of dietlens and translator, as
 // a screen reader sees it, and fails on any control that takes the focus but
 // has no name. Also reads the chart's six values after a drawing.
-#include "appstate.h"
-#include "defaultlanguages.h"
-#include "dl_add.h"
-#include "dl_core.h"
-#include "dl_informatie.h"
-#include "dl_properties.h"
-#include "messenger.h"
-#include "noticewindow.h"
-#include "openwith.h"
-#include "setupuser.h"
-#include "tr_core.h"
-#include "tr_edit.h"
-#include "tr_form.h"
-#include "tr_replace.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/dl_add.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/dl_informatie.h"
+#include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/noticewindow.h"
+#include "lang/messenger.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
+#include "translator/tr_core.h"
+#include "translator/tr_edit.h"
+#include "translator/tr_form.h"
+#include "translator/tr_replace.h"
 
 #include <QAccessible>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "keyboardaccess.h"
+#include "dietlens/ui/kit/keyboardaccess.h"
 
 #include <QAction>
 #include <QEvent>

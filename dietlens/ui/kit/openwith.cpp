@@ -1,6 +1,6 @@
-#include "openwith.h"
+#include "dietlens/ui/kit/openwith.h"
 
-#include "screenplacement.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
-#include "qtmessenger.h"
+#include "dietlens/ui/kit/qtmessenger.h"
 
-#include "screenplacement.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "rowtips.h"
+#include "dietlens/ui/kit/rowtips.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

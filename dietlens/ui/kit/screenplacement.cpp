@@ -1,4 +1,4 @@
-#include "screenplacement.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

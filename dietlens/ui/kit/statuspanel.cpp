@@ -1,4 +1,4 @@
-#include "statuspanel.h"
+#include "dietlens/ui/kit/statuspanel.h"
 
 #include <QHelpEvent>
 #include <QPainter>

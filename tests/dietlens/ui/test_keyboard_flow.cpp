@@ -1,14 +1,15 @@
 // The main window by keyboard alone, as a user without a mouse works it: every
 // key goes to the control that has the focus (or the open menu), nothing is
 // clicked and no handler is called directly.
-#include "appstate.h"
-#include "bookmarks.h"
-#include "dl_core.h"
-#include "messenger.h"
-#include "nutritionchartview.h"
-#include "scriptedhttpserver.h"
-#include "setupuser.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/messenger.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
+#include "tests/support/testsupport.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "openwith.h"
-#include "testsupport.h"
+
+#include "dietlens/ui/kit/openwith.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
-
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
