@@ -82,6 +82,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     for (int i = 0; i < 3; ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
         m_labels[i]->setBuddy(txt_algemeen[i]);
+        RefuseUnstorableCharacters(txt_algemeen[i], m_state.ProgramName, m_messenger);
         general->addWidget(m_labels[i], i, 0);
         general->addWidget(txt_algemeen[i], i, 1);
     }
