@@ -4,6 +4,8 @@
 #include "dietlens/core/numbers.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/kit/statuspanel.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/startup.h"
 #include "lang/messenger.h"
@@ -85,6 +87,7 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     CreateStatusBar();
     ConnectDisplayControls();
     ArrangeMainWindow();
+    SetUpKeyboardAndNames();
 }
 
 DL_Core::~DL_Core() = default;
@@ -258,7 +261,7 @@ void DL_Core::CreateStatusBar()
     row->setSpacing(2);
     bar->addPermanentWidget(strip, 1);
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(strip);
+        auto* panel = new StatusPanel(strip); // a cut text ends in "…" and shows whole as tooltip
         panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -322,6 +325,7 @@ void DL_Core::ArrangeMainWindow()
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    FitToFont();
 }
 
 void DL_Core::UpdateStatusBar()
@@ -382,6 +386,7 @@ void DL_Core::Set_Taal()
     txt_item->setToolTip(text(25));
     Pic_plus->setToolTip(text(26));
     Pic_min->setToolTip(text(27));
+    ApplyKeyboardAndNames();
 }
 
 void DL_Core::FinishStartUp()
@@ -400,13 +405,8 @@ void DL_Core::FinishStartUp()
     if (Val(notice) == 1)
         ShowConnectNotice();
 
-    const QString& onTop = m_state.settings.AlwaysOnTop;
-    if (onTop.isEmpty() || onTop == QLatin1String("1")) {
-        const bool visible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (visible)
-            show(); // changing the flag hides a shown window
-    }
+    if (WantsTopmost(m_state.settings.AlwaysOnTop, true))
+        SetTopmost(this, true);
 }
 
 bool DL_Core::eventFilter(QObject* watched, QEvent* event)
@@ -435,9 +435,16 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
                                     ? LV_browse
                                     : LV_browse_bookmarks;
             if (list->topLevelItemCount() > 0) {
+                // Entering the list by focus alone marks its first row
+                // without choosing it; what counts is a selected row.
+                if (list->selectedItems().isEmpty()) {
+                    QTreeWidgetItem* first = list->topLevelItem(0);
+                    const bool markedAlready = list->currentItem() == first;
+                    list->setCurrentItem(first);
+                    if (markedAlready) // no change of row, so nothing chose it yet
+                        list == LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+                }
                 list->setFocus(Qt::OtherFocusReason);
-                if (!list->currentItem())
-                    list->setCurrentItem(list->topLevelItem(0));
                 return true;
             }
         }

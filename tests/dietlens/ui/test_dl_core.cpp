@@ -1,8 +1,10 @@
 // The main window against a scripted HTTP server: check-in, connection state,
 // search, the shell commands and the language of menus and tooltips.
 #include "dietlens/core/appstate.h"
+#include "dietlens/net/checkin.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/kit/keyboardaccess.h"
 #include "lang/cp1252.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
@@ -18,10 +20,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtEndian>
+#include <QWindow>
 
 #include <memory>
 
@@ -61,6 +65,18 @@ public:
         return true;
     }
     QList<QUrl> opened;
+};
+
+// Counts the hide events a widget gets while it lives.
+struct HideCounter : QObject
+{
+    explicit HideCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::Hide;
+        return false;
+    }
+    int count = 0;
 };
 
 } // namespace
@@ -202,7 +218,7 @@ private Q_SLOTS:
         }
         for (int position : {1, 4, 7, 10})
             QVERIFY(window->toolbarButton(position)->isSeparator());
-        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), u"File"_qs);
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), u"File"_qs);
         QCOMPARE(window->menu(u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
     }
 
@@ -493,6 +509,22 @@ private Q_SLOTS:
         QVERIFY(!window->Pic_zoeken_bw->isVisibleTo(window.get()));
     }
 
+    void searchWithoutAddressFailsUncounted()
+    {
+        // A hand-edited server choice other than 0 or 1 leaves no search address.
+        connectOk();
+        state->settings.ServerChoice = u"5"_qs;
+        state->SearchUrl.clear();
+        net::SelectServer(*state);
+        window->txt_item->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), QStringList{u"Error #100"_qs});
+        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QCOMPARE(server->requestCount(), 0);
+        QVERIFY(window->txt_item->isEnabled());
+        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
+    }
+
     void searchInBookmarkListIsRefused()
     {
         connectOk();
@@ -510,14 +542,19 @@ private Q_SLOTS:
         CreateDutchLanguage(state->lang, *state);
         window->Set_Taal();
         QVERIFY(F(1, 0) != u"File"_qs);
-        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), F(1, 0));
-        QCOMPARE(window->menu(u"mnu_extra"_qs)->title(), F(1, 67));
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), F(1, 0));
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_extra"_qs)->title()), F(1, 67));
         QCOMPARE(action("mnu_settings")->text(), F(1, 1));
         QCOMPARE(action("mnu_index")->text(), F(1, 71));
         QCOMPARE(action("mnuShow")->text(), F(1, 14));
         const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
-        for (const auto& t : tips)
-            QCOMPARE(window->toolbarButton(t[0])->toolTip(), F(1, t[1]));
+        for (const auto& t : tips) {
+            QAction* button = window->toolbarButton(t[0]);
+            QCOMPARE(button->toolTip(), ToolTipWithShortcut(F(1, t[1]), button->shortcut()));
+            // What a screen reader reads follows the language too, without the shortcut.
+            QCOMPARE(window->Toolbar->widgetForAction(button)->accessibleName(), F(1, t[1]));
+        }
+        QCOMPARE(window->LV_browse_bookmarks->accessibleName(), F(1, 19));
         QCOMPARE(window->Pic_zoeken->toolTip(), F(1, 23));
         QCOMPARE(window->Pic_zoeken_bw->toolTip(), F(1, 24));
         QCOMPARE(window->txt_item->toolTip(), F(1, 25));
@@ -607,6 +644,26 @@ private Q_SLOTS:
         window->mnu_website_Click();
         QVERIFY(opened.isEmpty());
         QVERIFY(messenger->shown.isEmpty());
+    }
+
+    void topmostStartKeepsThePlace()
+    {
+        // Start-up shows the window, placed by the window manager, before it
+        // reads the settings; making it topmost afterwards must not hide it
+        // even for a moment: shown again, it is placed anew somewhere else.
+        state->settings.AlwaysOnTop = u"1"_qs;
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        const QPoint place = window->geometry().topLeft();
+        HideCounter hides(window.get());
+        window->FinishStartUp();
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(hides.count, 0);
+        QTest::qWait(100);
+        QCOMPARE(window->geometry().topLeft(), place);
     }
 
     void closeBoxKeepsTheProgramRunning()
