@@ -10,6 +10,7 @@
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/dialogsupport.h"
 #include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/mainaccess.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/nutritionchartview.h"
@@ -44,6 +45,7 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     m_dialogs = new MainDialogs(m_state, m_messenger, *this, m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
+    SetUpKeyboardAndNames(*this, *m_bars, m_c);
 }
 
 DL_Core::~DL_Core() = default;
@@ -183,6 +185,7 @@ void DL_Core::ArrangeMainWindow()
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    FitToFont(*this, m_client, m_c);
 }
 
 void DL_Core::UpdateStatusBar()
@@ -209,6 +212,7 @@ void DL_Core::Set_Taal()
     m_c.txt_item->setToolTip(text(25));
     m_c.Pic_plus->setToolTip(text(26));
     m_c.Pic_min->setToolTip(text(27));
+    ApplyKeyboardAndNames(*this, *m_bars, m_c, m_state.lang);
 }
 
 void DL_Core::FinishStartUp()
@@ -243,23 +247,6 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
         for (QAction* a : actions) {
             if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled()) {
                 event->ignore();
-                return true;
-            }
-        }
-    }
-    if (watched == m_c.txt_item && event->type() == QEvent::KeyPress) {
-        // Down from the search box goes on into the shown list, choosing its
-        // first row when none is chosen yet, so the results can be read by
-        // keyboard right after a search.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier) {
-            QTreeWidget* list = m_c.LV_browse->isVisible() || !m_c.LV_browse_bookmarks->isVisible()
-                                    ? m_c.LV_browse
-                                    : m_c.LV_browse_bookmarks;
-            if (list->topLevelItemCount() > 0) {
-                list->setFocus(Qt::OtherFocusReason);
-                if (!list->currentItem())
-                    list->setCurrentItem(list->topLevelItem(0));
                 return true;
             }
         }

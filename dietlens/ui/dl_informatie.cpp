@@ -3,6 +3,7 @@
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
 #include "lang/languagetables.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -92,6 +93,7 @@ DL_Informatie::DL_Informatie(const Settings& settings, const LanguageTables& lan
     lbl_2->setText(QStringLiteral("\u00A9 2005-2006 Quelmar"));
     Set_Taal();
     SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, true));
+    KeepOnScreen(this);
 }
 
 void DL_Informatie::Set_Taal()

@@ -1,6 +1,7 @@
 #include "dietlens/ui/mainbars.h"
 
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/kit/statuspanel.h"
 #include "dietlens/ui/kit/twips.h"
 #include "lang/languagetables.h"
 
@@ -118,7 +119,7 @@ void MainBars::createStatusBar()
     row->setSpacing(2);
     bar->addPermanentWidget(strip, 1);
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(strip);
+        auto* panel = new StatusPanel(strip); // a cut text ends in "…" and shows whole as tooltip
         panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);

@@ -3,8 +3,8 @@
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/searchboxlook.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,11 +98,7 @@ MainControls MainControls::create(QWidget* client)
 void MainControls::SetSearchBoxLook(bool enabled) const
 {
     txt_item->setEnabled(enabled);
-    QPalette pal = txt_item->palette();
-    const QColor base = enabled ? QApplication::palette().color(QPalette::Base) : QColor(224, 224, 224);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Base, base);
-    txt_item->setPalette(pal);
+    PaintSearchBox(txt_item, enabled);
     Pic_zoeken->setVisible(enabled);
     Pic_zoeken_bw->setVisible(!enabled);
 }

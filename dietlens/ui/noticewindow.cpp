@@ -4,6 +4,7 @@
 #include "dietlens/core/settings.h"
 #include "dietlens/ui/dialogsupport.h"
 #include "lang/languagetables.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -54,6 +55,7 @@ void NoticeWindow::finishLayout()
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, true));
+    KeepOnScreen(this);
 }
 
 void NoticeWindow::cmd_opslaan_Click()

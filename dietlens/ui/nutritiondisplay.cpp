@@ -8,14 +8,18 @@
 #include "dietlens/net/connection.h"
 #include "dietlens/net/search.h"
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/kit/rowtips.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/searchboxlook.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QDrag>
 #include <QHeaderView>
@@ -114,9 +118,12 @@ NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTable
                     if (current.isValid() && list->selectionModel()->isSelected(current))
                         (this->*choose)();
                 });
+        ShowCutTextsAsToolTips(list);
     };
     watchList(m_c.LV_browse, &NutritionDisplay::LV_browse_Click);
     watchList(m_c.LV_browse_bookmarks, &NutritionDisplay::LV_browse_bookmarks_Click);
+    if (m_c.txt_item && m_c.LV_browse && m_c.LV_browse_bookmarks)
+        m_c.txt_item->installEventFilter(this);
     if (m_c.LV_browse)
         m_resultsViewport = m_c.LV_browse->viewport();
     if (m_c.LV_browse_bookmarks)
@@ -239,11 +246,7 @@ void NutritionDisplay::Set_ViewList()
         m_c.LV_browse_bookmarks->setVisible(!look->resultsShown);
     if (m_c.txt_item) {
         m_c.txt_item->setEnabled(look->searchEnabled);
-        QPalette palette = m_c.txt_item->palette();
-        palette.setColor(QPalette::Base, look->searchEnabled
-                                             ? QApplication::palette(m_c.txt_item).color(QPalette::Base)
-                                             : QColor(224, 224, 224));
-        m_c.txt_item->setPalette(palette);
+        PaintSearchBox(m_c.txt_item, look->searchEnabled);
     }
     if (m_c.Pic_zoeken)
         m_c.Pic_zoeken->setVisible(look->searchEnabled);
@@ -486,12 +489,60 @@ bool NutritionDisplay::isBookmarksViewport(QObject* o) const
 
 bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_c.txt_item && event->type() == QEvent::KeyPress) {
+        // Down from the search box goes on into the shown list, choosing its
+        // first row when none is chosen yet, so the results can be read by
+        // keyboard right after a search.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Down || key->modifiers() != Qt::NoModifier)
+            return false;
+        QTreeWidget* list = m_c.LV_browse->isVisible() || !m_c.LV_browse_bookmarks->isVisible()
+                                ? m_c.LV_browse
+                                : m_c.LV_browse_bookmarks;
+        if (list->topLevelItemCount() == 0)
+            return false;
+        // Entering the list by focus alone marks its first row without
+        // choosing it; what counts is a selected row.
+        if (list->selectedItems().isEmpty()) {
+            QTreeWidgetItem* first = list->topLevelItem(0);
+            const bool markedAlready = list->currentItem() == first;
+            list->setCurrentItem(first);
+            if (markedAlready) // no change of row, so nothing chose it yet
+                list == m_c.LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+        }
+        list->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
     // A key pressed in a list counts as a press of a mouse button there: the
     // commands follow the list's rows before a row is chosen with the keys.
     if (event->type() == QEvent::KeyPress &&
         (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
         Set_ViewList();
+        // Space or Enter on the current row (one the keyboard reached without
+        // moving, such as the first row on entering the list) chooses it.
+        auto* list = static_cast<QTreeWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = list->currentIndex();
+        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
+            !list->selectionModel()->isSelected(current)) {
+            list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+            list == m_c.LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+            return true;
+        }
         return false;
+    }
+    // The menu key (or Shift+F10) in a list opens the Options menu at its
+    // current row, as the right button does at the pointer.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
+        (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
+        auto* list = static_cast<QTreeWidget*>(watched);
+        const QRect row = list->visualRect(list->currentIndex());
+        const QPoint at = list->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+        list == m_c.LV_browse ? LV_browse_MouseDown(Qt::RightButton, at)
+                              : LV_browse_bookmarks_MouseDown(Qt::RightButton, at);
+        return true;
     }
     const bool results = isResultsViewport(watched);
     if (!results && !isBookmarksViewport(watched))

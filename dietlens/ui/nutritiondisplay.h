@@ -3,8 +3,9 @@
 // buttons, the chart, the results and bookmark lists with the view switch,
 // and the commands on their rows (bookmarking, removing, exporting and
 // dragging food items, which the bookmarks carry out). The window hands over
-// its controls; the slider, the two buttons and the lists are connected here,
-// the menu and toolbar commands by the window. The handlers carry the names
+// its controls; the slider, the two buttons, the lists and the Down key of the
+// search box (into the shown list) are connected here, the menu and toolbar
+// commands by the window. The handlers carry the names
 // of the controls and events they serve.
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/display/nutritionchart.h"

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -26,6 +27,7 @@ inline QTreeWidget* LV_browse_bookmarks(const QWidget& w) { return control<QTree
 inline QSlider* Slider(const QWidget& w) { return control<QSlider>(w, "Slider"); }
 inline QToolButton* Pic_plus(const QWidget& w) { return control<QToolButton>(w, "Pic_plus"); }
 inline QToolButton* Pic_min(const QWidget& w) { return control<QToolButton>(w, "Pic_min"); }
+inline QToolBar* Toolbar(const QWidget& w) { return control<QToolBar>(w, "Toolbar"); }
 inline QWidget* Pic_grafiek(const QWidget& w) { return control<QWidget>(w, "Pic_grafiek"); }
 
 } // namespace testsupport

@@ -1,0 +1,136 @@
+#include "dietlens/ui/mainaccess.h"
+
+#include "dietlens/ui/kit/keyboardaccess.h"
+#include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/mainbars.h"
+#include "dietlens/ui/maincontrols.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/languagetables.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVariant>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Toolbar buttons by position with the English name a screen reader reads
+// when the language file leaves their tooltip empty.
+const struct
+{
+    int position;
+    const char* fallback;
+} kToolbarNames[] = {{2, "Connect to server"},
+                     {3, "Settings"},
+                     {5, "Internet results list"},
+                     {6, "Bookmarks"},
+                     {8, "Add a new food item to database"},
+                     {9, "Bookmark selected food item"},
+                     {11, "Show help file"}};
+
+const char* const kDesignTop = "designTop";
+const char* const kDesignHeight = "designHeight";
+
+} // namespace
+
+void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c)
+{
+    // The two list views have no menu item; these shortcuts work from anywhere in the window.
+    bars.toolbarButton(5)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    bars.toolbarButton(6)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    QList<QWidget*> order;
+    for (const auto& b : kToolbarNames) {
+        QAction* action = bars.toolbarButton(b.position);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QWidget* button = bars.toolbar()->widgetForAction(action);
+        button->setFocusPolicy(Qt::TabFocus);
+        NameFollowsToolTip(button, QLatin1String(b.fallback));
+        order << button;
+    }
+    // Switching the view by keyboard puts the keyboard into the list shown.
+    for (int position : {5, 6}) {
+        QObject::connect(bars.toolbarButton(position), &QAction::triggered, &window, [&window, c] {
+            QTreeWidget* shown = c.LV_browse_bookmarks->isVisibleTo(&window) ? c.LV_browse_bookmarks : c.LV_browse;
+            if (shown->topLevelItemCount() > 0 || shown == c.LV_browse_bookmarks)
+                shown->setFocus(Qt::ShortcutFocusReason);
+            else if (c.txt_item->isEnabled())
+                c.txt_item->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+
+    // The one-gram steps are the buttons' alone (the slider's keys step by
+    // ten). The search button stays out of the Tab order: Enter in the search
+    // box is the same command, and Tab leads from the box to the results.
+    for (QToolButton* button : {c.Pic_plus, c.Pic_min})
+        button->setFocusPolicy(Qt::TabFocus);
+    NameFollowsToolTip(c.txt_item, QStringLiteral("Enter the food item that you want to search"));
+    NameFollowsToolTip(c.Pic_zoeken, QStringLiteral("Confirm search"));
+    NameFollowsToolTip(c.Pic_zoeken_bw, QStringLiteral("Can't send search"));
+    NameFollowsToolTip(c.Pic_plus, QStringLiteral("Weight of food item + 1 gram"));
+    NameFollowsToolTip(c.Pic_min, QStringLiteral("Weight of food item - 1 gram"));
+    // The slider's tooltip is its weight; its name says what it sets.
+    c.Slider->setAccessibleName(QStringLiteral("Weight of food item"));
+    window.statusBar()->setAccessibleName(QStringLiteral("Status"));
+
+    order << c.txt_item << c.LV_browse << c.LV_browse_bookmarks << c.Pic_plus << c.Slider << c.Pic_min;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+
+    for (QAction* title : window.menuBar()->actions()) {
+        if (QMenu* m = title->menu())
+            AssignMnemonicsWhenShown(m);
+    }
+    AssignMnemonicsWhenShown(bars.trayMenu());
+}
+
+void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c, const LanguageTables& lang)
+{
+    AssignMenuBarMnemonics(window.menuBar());
+    for (const auto& [position, slot] : {std::pair{5, 18}, std::pair{6, 19}}) {
+        QAction* button = bars.toolbarButton(position);
+        button->setToolTip(ToolTipWithShortcut(lang.at(1, slot), button->shortcut()));
+    }
+    // The lists are named like the toolbar buttons that show them.
+    const auto name = [](const QString& text, const char* fallback) {
+        return text.trimmed().isEmpty() ? QLatin1String(fallback) : text;
+    };
+    c.LV_browse->setAccessibleName(name(lang.at(1, 18), "Internet results list"));
+    c.LV_browse_bookmarks->setAccessibleName(name(lang.at(1, 19), "Bookmarks"));
+    bars.trayMenu()->setAccessibleName(name(lang.at(1, 14), "Show"));
+}
+
+void FitToFont(QMainWindow& window, QWidget* client, const MainControls& c)
+{
+    QWidget* const below[] = {c.LV_browse, c.LV_browse_bookmarks, c.Slider, c.Pic_plus, c.Pic_min, c.Pic_grafiek,
+                              c.txt_item};
+    for (QWidget* w : below) {
+        if (!w->property(kDesignTop).isValid())
+            w->setProperty(kDesignTop, w->y());
+    }
+    if (!c.txt_item->property(kDesignHeight).isValid())
+        c.txt_item->setProperty(kDesignHeight, c.txt_item->height());
+    const int designHeight = c.txt_item->property(kDesignHeight).toInt();
+    const int extra = std::max(0, c.txt_item->sizeHint().height() - designHeight);
+    c.txt_item->resize(c.txt_item->width(), designHeight + extra);
+    for (QWidget* w : below) {
+        if (w != c.txt_item)
+            w->move(w->x(), w->property(kDesignTop).toInt() + extra);
+    }
+    // The client area ends 90 twips below the chart, as the window's layout has it.
+    const int height = c.Pic_grafiek->geometry().bottom() + 1 + Twips(90);
+    if (client->height() != height) {
+        client->setFixedSize(client->width(), height);
+        window.adjustSize();
+    }
+}
