@@ -16,6 +16,10 @@ int main(int argc, char** argv)
         std::fputs(usage().c_str(), stdout);
         return 0;
     }
+    if (parsed.version) {
+        std::fputs(versionText().c_str(), stdout);
+        return 0;
+    }
     if (!parsed.ok) {
         std::fprintf(stderr, "foodserver: %s\nTry 'foodserver --help'.\n", parsed.error.c_str());
         return 2;

@@ -11,16 +11,13 @@
 
 namespace foodserver {
 
-inline constexpr std::string_view kSearchPath = "/modules/swzoek.php";
-inline constexpr std::string_view kSubmitPath = "/modules/swadd.php";
-inline constexpr std::string_view kCheckinPath = "/modules/controle/dietlens_controle.php";
-
 struct ServiceOptions
 {
     std::string dbPath = "foodserver.db";
     std::string dataset = "usda-sr28";
     std::string minVersion = "2.12";
     std::size_t maxResults = 200;
+    int keepCheckinDays = 90; // 0: check-ins are not stored
 };
 
 struct Reply
