@@ -3,6 +3,10 @@
 add_library(project_options INTERFACE)
 target_compile_features(project_options INTERFACE cxx_std_20)
 target_compile_options(project_options INTERFACE -Wall -Wextra)
+# Includes name their folder from the top of the tree ("lang/cp1252.h",
+# "dietlens/core/settings.h"); generated headers live in the same places
+# under the build folder.
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 target_compile_definitions(project_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII

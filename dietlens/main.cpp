@@ -1,7 +1,7 @@
-#include "appstate.h"
-#include "dl_core.h"
-#include "programicon.h"
-#include "qtmessenger.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/kit/programicon.h"
+#include "dietlens/ui/kit/qtmessenger.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -8,11 +8,11 @@
 // - reading the file shows "Error #202" exactly when it is not complete, and
 //   then keeps a byte-identical copy beside it as ".unreadable";
 // - the records written again and parsed give the same records, complete.
-#include "bookmarks.h"
-#include "cp1252.h"
-#include "fuzzsupport.h"
-#include "languagetables.h"
-#include "messenger.h"
+#include "dietlens/display/bookmarks.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
+#include "lang/languagetables.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QFile>
 

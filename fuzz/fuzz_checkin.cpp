@@ -6,9 +6,9 @@
 // - an accepted value is finite and is the nearest float to that number;
 // - a number of that grammar is refused only when it does not fit a float;
 // - the version gate never sees NaN: the program's own version compares.
-#include "checkin.h"
-#include "cp1252.h"
-#include "fuzzsupport.h"
+#include "dietlens/net/checkin.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
 
 #include <cerrno>
 #include <cmath>

@@ -12,10 +12,10 @@
 // - writing the loaded tables and loading them again gives the same tables,
 //   or, when a table text would pass 32,767 bytes, the writer refuses with its
 //   message and writes nothing.
-#include "cp1252.h"
-#include "fuzzsupport.h"
-#include "languagefile.h"
-#include "messenger.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QFile>
 

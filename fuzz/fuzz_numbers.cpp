@@ -15,9 +15,9 @@
 // - "Fixed" always has two decimals;
 // - a counter plus an amount is the saturated 64-bit sum, as text, and reads
 //   back as that sum.
-#include "cp1252.h"
-#include "fuzzsupport.h"
-#include "numbers.h"
+#include "dietlens/core/numbers.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
 
 #include <cmath>
 #include <cstring>

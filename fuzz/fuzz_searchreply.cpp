@@ -16,11 +16,11 @@
 //   exactly twelve fields whose name is the record's name without
 //   separators, and reading the bookmark back gives the values per 100 g
 //   again (within float precision); values that overflow give no record.
-#include "cp1252.h"
-#include "foodrecord.h"
-#include "fuzzsupport.h"
-#include "numbers.h"
-#include "search.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/display/foodrecord.h"
+#include "dietlens/net/search.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
 
 #include <cmath>
 

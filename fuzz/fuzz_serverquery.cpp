@@ -10,7 +10,7 @@
 // - an accepted submission has a name of 1 to 100 bytes without separators
 //   or control bytes, and seven finite values of 0 or more within the
 //   limits; a refused one says why, starting with "ERROR".
-#include "fuzzsupport.h"
+#include "fuzz/fuzzsupport.h"
 #include "query.h"
 #include "submission.h"
 

@@ -9,11 +9,11 @@
 // - otherwise it is a first run and the settings in memory are untouched;
 // - SaveSettings writes the same bytes, and reading them back gives the same
 //   settings.
-#include "appstate.h"
-#include "cp1252.h"
-#include "fuzzsupport.h"
-#include "messenger.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "fuzz/fuzzsupport.h"
+#include "lang/cp1252.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QFile>
 

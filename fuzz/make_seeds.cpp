@@ -1,13 +1,13 @@
 // Writes the seed corpora of the fuzz harnesses with the programs' own
 // writers, so the seeds always follow the current file layouts.
 // Usage: fuzz_make_seeds <folder>; writes <folder>/<harness>/<seed>.
-#include "appstate.h"
-#include "bookmarks.h"
-#include "defaultlanguages.h"
-#include "foodrecord.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/foodrecord.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QDir>
 #include <QFile>

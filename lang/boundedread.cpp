@@ -1,4 +1,4 @@
-#include "boundedread.h"
+#include "lang/boundedread.h"
 
 #include <algorithm>
 

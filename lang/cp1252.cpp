@@ -1,4 +1,4 @@
-#include "cp1252.h"
+#include "lang/cp1252.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
-#include "languagefile.h"
+#include "lang/languagefile.h"
 
-#include "boundedread.h"
-#include "cp1252.h"
-#include "messenger.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/messenger.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QtEndian>
 
 #include <array>
 #include <optional>
@@ -20,8 +20,7 @@ constexpr qsizetype kMaxTableTextBytes = 32767;
 using RecordFields = std::array<QByteArray, LanguageTables::kTableCount>;
 
 // Reads the first record of a language file: the record count, then the 26
-// length-prefixed fields. Every length is checked against what the file
-// holds; a count below 1 or a short file gives no record. Later records are
+// texts. A count below 1 or a short file gives no record. Later records are
 // never needed, so they are not read.
 std::optional<RecordFields> readFirstRecord(const QString& path)
 {
@@ -35,24 +34,16 @@ std::optional<RecordFields> readFirstRecord(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 
-    qsizetype pos = 0;
-    if (bytes.size() < 4)
+    CountedTextsReader reader(bytes);
+    const std::optional<qint32> count = reader.count();
+    if (!count || *count < 1)
         return std::nullopt;
-    const qint32 count = qFromLittleEndian<qint32>(bytes.constData());
-    pos += 4;
-    if (count < 1)
-        return std::nullopt;
-
     RecordFields fields;
     for (QByteArray& field : fields) {
-        if (bytes.size() - pos < 2)
+        const std::optional<QByteArrayView> text = reader.text();
+        if (!text)
             return std::nullopt;
-        const quint16 length = qFromLittleEndian<quint16>(bytes.constData() + pos);
-        pos += 2;
-        if (bytes.size() - pos < length)
-            return std::nullopt;
-        field = bytes.mid(pos, length);
-        pos += length;
+        field = text->toByteArray();
     }
     return fields;
 }
@@ -128,31 +119,11 @@ bool SaveLanguageFile(const LanguageTables& tables, const QString& path, Messeng
         return false;
     };
 
-    QByteArray out;
-    char number[4];
-    qToLittleEndian<qint32>(1, number);
-    out.append(number, 4);
-    for (int t = 0; t < LanguageTables::kTableCount; ++t) {
-        const QByteArray text = cp1252::encode(tables.tableText(t));
-        if (text.size() > kMaxTableTextBytes)
-            return fail();
-        qToLittleEndian<quint16>(quint16(text.size()), number);
-        out.append(number, 2);
-        out.append(text);
-    }
-
-    if (path.isEmpty())
-        return fail();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
-    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
-    // short temporary file in place of the old one.
-    if (file.write(out) != out.size() || !file.flush()) {
-        file.cancelWriting();
-        return fail();
-    }
-    if (!file.commit())
+    QList<QByteArray> texts;
+    for (int t = 0; t < LanguageTables::kTableCount; ++t)
+        texts.append(cp1252::encode(tables.tableText(t)));
+    const std::optional<QByteArray> bytes = OneRecordFile(texts, kMaxTableTextBytes);
+    if (!bytes || path.isEmpty() || !WriteFileAtomically(path, *bytes))
         return fail();
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing language files (*.lsf): a 32-bit record count, then
 // records of 26 length-prefixed Windows-1252 table texts.
-#include "languagetables.h"
+#include "lang/languagetables.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "languagetables.h"
+#include "lang/languagetables.h"
 
 namespace {
 const QString kEmpty;

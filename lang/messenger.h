@@ -1,12 +1,9 @@
 #pragma once
 // The one way the programs talk to the user through message boxes and file
-// dialogs. Production code shows real dialogs (uikit's QtMessenger); tests
-// use ScriptedMessenger, which answers from a script and records what was shown.
-#include <QList>
+// dialogs. Production code shows real dialogs (QtMessenger); the tests answer
+// from a script and record what was shown.
 #include <QString>
-#include <QStringList>
 
-#include <deque>
 #include <initializer_list>
 
 enum class MessageIcon { NoIcon, Information, Exclamation, Question, Critical };
@@ -34,31 +31,3 @@ public:
 
 // Message texts are lines; an empty string in the list gives an empty line.
 QString joinLines(std::initializer_list<QString> lines);
-
-class ScriptedMessenger : public Messenger
-{
-public:
-    struct Shown
-    {
-        QString title;
-        QString text;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-
-    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
-                          MessageButtons buttons = MessageButtons::Ok) override;
-    QString saveFileName(const FileDialogRequest& request) override;
-    QString openFileName(const FileDialogRequest& request) override;
-
-    // Answers are used in order; with none left the safe answer is given:
-    // Ok for an Ok box, Cancel where there is a Cancel button, No for Yes/No.
-    std::deque<MessageAnswer> answers;
-    std::deque<QString> fileNames; // "" = cancel; none left = cancel
-
-    QList<Shown> shown;
-    QList<FileDialogRequest> fileDialogs;
-
-    QStringList titles() const;
-    void clear();
-};

@@ -1,8 +1,7 @@
-#include "codelisting.h"
+#include "translator/codelisting.h"
 
-#include "cp1252.h"
-
-#include <QSaveFile>
+#include "lang/atomicfile.h"
+#include "lang/cp1252.h"
 
 namespace translator {
 
@@ -32,17 +31,7 @@ QByteArray CodeListingBytes(const LanguageTables& tables)
 
 bool WriteCodeListing(const LanguageTables& tables, const QString& path)
 {
-    const QByteArray bytes = CodeListingBytes(tables);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
-    // short temporary file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, CodeListingBytes(tables));
 }
 
 } // namespace translator

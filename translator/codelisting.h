@@ -1,7 +1,7 @@
 #pragma once
 // The code listing "output.txt": one assignment line per non-empty table
 // entry, for pasting the texts of a language file into source code.
-#include "languagetables.h"
+#include "lang/languagetables.h"
 
 #include <QByteArray>
 #include <QString>

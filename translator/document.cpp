@@ -1,6 +1,6 @@
-#include "document.h"
+#include "translator/document.h"
 
-#include "cp1252.h"
+#include "lang/cp1252.h"
 
 #include <QFileInfo>
 

@@ -3,8 +3,8 @@
 // its path, the working copies that the main window shows (form names, the
 // rows of the chosen form, the header boxes) and the row and form editing
 // operations. Links QtCore only, so every rule is testable without a screen.
-#include "languagefile.h"
-#include "languagetables.h"
+#include "lang/languagefile.h"
+#include "lang/languagetables.h"
 
 #include <QString>
 #include <QStringList>

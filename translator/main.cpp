@@ -1,6 +1,6 @@
-#include "programicon.h"
-#include "qtmessenger.h"
-#include "tr_core.h"
+#include "dietlens/ui/kit/programicon.h"
+#include "dietlens/ui/kit/qtmessenger.h"
+#include "translator/tr_core.h"
 
 #include <QApplication>
 

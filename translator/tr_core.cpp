@@ -1,11 +1,12 @@
-#include "tr_core.h"
+#include "translator/tr_core.h"
 
-#include "codelisting.h"
-#include "messenger.h"
-#include "openwith.h"
-#include "tr_edit.h"
-#include "tr_form.h"
-#include "tr_replace.h"
+#include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/kit/twips.h"
+#include "lang/messenger.h"
+#include "translator/codelisting.h"
+#include "translator/tr_edit.h"
+#include "translator/tr_form.h"
+#include "translator/tr_replace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,9 +31,9 @@ namespace translator {
 
 namespace {
 
-// Status-bar panel widths in pixels at 96 dpi (2,000 and 1,500 twips).
-constexpr int kTitlePanelWidth = 2000 / 15;
-constexpr int kNumberPanelWidth = 1500 / 15;
+// Status-bar panel widths: 2,000 and 1,500 twips.
+constexpr int kTitlePanelWidth = Twips(2000);
+constexpr int kNumberPanelWidth = Twips(1500);
 
 const QString kLsfFilter = QStringLiteral("*.LSF format (*.lsf)");
 

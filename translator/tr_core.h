@@ -1,8 +1,8 @@
 #pragma once
 // translator's main window: the forms of the document on the left, the rows
 // of the chosen form on the right, the file header below the forms.
-#include "document.h"
-#include "trcommon.h"
+#include "translator/document.h"
+#include "translator/trcommon.h"
 
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
-#include "tr_replace.h"
+#include "translator/tr_replace.h"
 
-#include "document.h"
-#include "messenger.h"
-#include "trcommon.h"
+#include "lang/messenger.h"
+#include "translator/document.h"
+#include "translator/trcommon.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "trcommon.h"
+#include "translator/trcommon.h"
 
-#include "messenger.h"
+#include "lang/messenger.h"
 
 #include <QBoxLayout>
 #include <QDialog>

@@ -1,10 +1,10 @@
 // Redrawing the chart when the weight slider moves: a new drawing of the
 // model and a full repaint of the chart area, at 1x and 2x device pixels.
 // One slider step has to fit in a 16 ms frame.
-#include "appstate.h"
-#include "messenger.h"
-#include "nutritionchartview.h"
-#include "nutritiondisplay.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/nutritiondisplay.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,10 +1,10 @@
 // Splitting a search reply into records and fields, and listing it in the
 // results list. Target: a 10,000-record reply split and listed in under
 // 50 ms, the time growing linearly with the reply.
-#include "appstate.h"
-#include "dl_core.h"
-#include "messenger.h"
-#include "search.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/net/search.h"
+#include "dietlens/ui/dl_core.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QApplication>
 #include <QTreeWidget>

@@ -1,8 +1,8 @@
 // dietlens as its main() starts it, ending as soon as the event loop is idle
 // for the first time with the main window shown.
-#include "appstate.h"
-#include "dl_core.h"
-#include "qtmessenger.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/kit/qtmessenger.h"
 
 #include <QApplication>
 #include <QTimer>

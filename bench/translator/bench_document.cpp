@@ -1,8 +1,8 @@
 // How long the translator's document operations take on the largest
 // language file the format allows (every entry of every table used).
-#include "codelisting.h"
-#include "document.h"
-#include "messenger.h"
+#include "tests/support/scriptedmessenger.h"
+#include "translator/codelisting.h"
+#include "translator/document.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
-#include "appstate.h"
+#include "dietlens/core/appstate.h"
 
-#include "deployment.h"
+#include "dietlens/core/deployment.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // Program-wide state of dietlens: paths, connection state, the 21 settings,
 // the string buffers of the search and bookmarks, and the language tables.
 // One instance lives for the whole run and is passed to whoever needs it.
-#include "languagetables.h"
+#include "lang/languagetables.h"
 
 #include <QString>
 #include <QStringList>

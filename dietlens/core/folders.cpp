@@ -1,7 +1,7 @@
-#include "folders.h"
+#include "dietlens/core/folders.h"
 
-#include "appstate.h"
-#include "messenger.h"
+#include "dietlens/core/appstate.h"
+#include "lang/messenger.h"
 
 #include <QDir>
 #include <QFileInfo>

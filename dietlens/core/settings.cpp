@@ -1,12 +1,13 @@
-#include "settings.h"
+#include "dietlens/core/settings.h"
 
-#include "cp1252.h"
-#include "languagefile.h"
-#include "messenger.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QtEndian>
 
 #include <optional>
 
@@ -14,47 +15,10 @@ namespace {
 
 constexpr int kMaxFieldBytes = 0xFFFF;
 
+// Only the first record is used, so nothing past its largest size is read.
+constexpr qint64 kMaxFirstRecord = 4 + Settings::kFieldCount * (2 + kMaxFieldBytes);
+
 const QString kDefaultLanguageFile = QStringLiteral("default.lsf");
-
-// Reads exactly n bytes or nothing.
-std::optional<QByteArray> readExactly(QFile& file, qint64 n)
-{
-    QByteArray bytes = file.read(n);
-    if (bytes.size() != n)
-        return std::nullopt;
-    return bytes;
-}
-
-std::optional<QString> readField(QFile& file)
-{
-    const auto length = readExactly(file, 2);
-    if (!length)
-        return std::nullopt;
-    const quint16 n = qFromLittleEndian<quint16>(length->constData());
-    const auto text = readExactly(file, n);
-    if (!text)
-        return std::nullopt;
-    return cp1252::decode(*text);
-}
-
-std::optional<Settings> readRecord(QFile& file)
-{
-    Settings record;
-    for (int f = 1; f <= Settings::kFieldCount; ++f) {
-        auto text = readField(file);
-        if (!text)
-            return std::nullopt;
-        record.field(f) = std::move(*text);
-    }
-    return record;
-}
-
-void appendLittleEndian(QByteArray& out, auto value)
-{
-    char bytes[sizeof value];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof value);
-}
 
 void showSaveFailure(const AppState& state, Messenger& messenger)
 {
@@ -70,52 +34,37 @@ SettingsLoad ReadSettingsFile(AppState& state)
     QFile file(state.SettingsPath);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsLoad::FirstRun;
-    const auto countBytes = readExactly(file, 4);
-    if (!countBytes)
+    const QByteArray bytes = ReadAtMost(file, kMaxFirstRecord);
+    if (file.error() != QFileDevice::NoError)
         return SettingsLoad::FirstRun;
-    const qint32 count = qFromLittleEndian<qint32>(countBytes->constData());
-    if (count < 1)
+    // Records after the first are not used, so a damaged one does not matter.
+    CountedTextsReader reader(bytes);
+    const std::optional<qint32> count = reader.count();
+    if (!count || *count < 1)
         return SettingsLoad::FirstRun;
-    std::optional<Settings> first = readRecord(file);
-    if (!first)
-        return SettingsLoad::FirstRun;
-    // Further records are read through and not used; a damaged one does not
-    // matter once the first is whole.
-    for (qint32 r = 2; r <= count; ++r) {
-        if (!readRecord(file))
-            break;
+    Settings first;
+    for (int f = 1; f <= Settings::kFieldCount; ++f) {
+        const std::optional<QByteArrayView> text = reader.text();
+        if (!text)
+            return SettingsLoad::FirstRun;
+        first.field(f) = cp1252::decode(*text);
     }
-    state.settings = std::move(*first);
+    state.settings = std::move(first);
     return SettingsLoad::Loaded;
 }
 
 QByteArray SettingsFileBytes(const Settings& settings)
 {
-    QByteArray out;
-    appendLittleEndian(out, qint32(1));
-    for (int f = 1; f <= Settings::kFieldCount; ++f) {
-        const QByteArray text = cp1252::encode(settings.field(f));
-        if (text.size() > kMaxFieldBytes)
-            return {};
-        appendLittleEndian(out, quint16(text.size()));
-        out.append(text);
-    }
-    return out;
+    QList<QByteArray> fields;
+    for (int f = 1; f <= Settings::kFieldCount; ++f)
+        fields.append(cp1252::encode(settings.field(f)));
+    return OneRecordFile(fields, kMaxFieldBytes).value_or(QByteArray());
 }
 
 bool SaveSettings(const AppState& state, Messenger& messenger)
 {
     const QByteArray bytes = SettingsFileBytes(state.settings);
-    if (bytes.isEmpty()) {
-        showSaveFailure(state, messenger);
-        return false;
-    }
-    QSaveFile file(state.SettingsPath);
-    // A failed flush must stop the commit: Qt 6.4 would otherwise put the
-    // short temporary file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
+    if (bytes.isEmpty() || !WriteFileAtomically(state.SettingsPath, bytes)) {
         showSaveFailure(state, messenger);
         return false;
     }

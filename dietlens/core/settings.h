@@ -1,7 +1,7 @@
 #pragma once
 // The settings file "dl2set.dat": a 32-bit record count, then records of 21
 // length-prefixed Windows-1252 text fields. Only record 1 is used.
-#include "appstate.h"
+#include "dietlens/core/appstate.h"
 
 #include <QByteArray>
 

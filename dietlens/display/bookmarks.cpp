@@ -1,14 +1,14 @@
-#include "bookmarks.h"
+#include "dietlens/display/bookmarks.h"
 
-#include "boundedread.h"
-#include "cp1252.h"
-#include "foodrecord.h"
-#include "languagetables.h"
-#include "messenger.h"
+#include "dietlens/display/foodrecord.h"
+#include "lang/atomicfile.h"
+#include "lang/boundedread.h"
+#include "lang/countedtexts.h"
+#include "lang/cp1252.h"
+#include "lang/languagetables.h"
+#include "lang/messenger.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QtEndian>
 
 std::optional<QByteArray> BookmarksFileBytes(const QStringList& records)
 {
@@ -17,28 +17,14 @@ std::optional<QByteArray> BookmarksFileBytes(const QStringList& records)
         text += r;
         text += record::kBookmarkEnd;
     }
-    const QByteArray bytes = cp1252::encode(text);
-    if (bytes.size() > kMaxBookmarkTextBytes)
-        return std::nullopt;
-    QByteArray file(6, '\0');
-    qToLittleEndian<qint32>(1, file.data());
-    qToLittleEndian<quint16>(quint16(bytes.size()), file.data() + 4);
-    file += bytes;
-    return file;
+    return OneRecordFile({cp1252::encode(text)}, kMaxBookmarkTextBytes);
 }
 
 bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
                     Messenger& messenger)
 {
     const std::optional<QByteArray> bytes = BookmarksFileBytes(records);
-    bool written = false;
-    if (bytes) {
-        QSaveFile file(path);
-        // A failed flush must stop the commit: Qt 6.4 would otherwise put the
-        // short temporary file in place of the old one.
-        written = file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.flush() &&
-                  file.commit();
-    }
+    const bool written = bytes && WriteFileAtomically(path, *bytes);
     if (!written)
         messenger.message(QStringLiteral("Error #203"), lang.at(7, 8), MessageIcon::Critical);
     return written;
@@ -47,35 +33,26 @@ bool WriteBookmarks(const QString& path, const QStringList& records, const Langu
 BookmarksRead ParseBookmarksFile(QByteArrayView bytes)
 {
     BookmarksRead result;
-    if (bytes.size() < 4)
-        return result;
-    const qint32 count = qFromLittleEndian<qint32>(bytes.data());
-    if (count <= 0)
+    CountedTextsReader reader(bytes);
+    const std::optional<qint32> count = reader.count();
+    if (!count || *count <= 0)
         return result;
 
     // Every record of the file must be there for it to be complete; only the
-    // first one's text is used.
-    qsizetype pos = 4;
+    // first one's text is used, as far as it is there.
     QByteArrayView firstText;
     bool firstWhole = false;
     bool allWhole = true;
-    for (qint32 k = 0; k < count; ++k) {
-        if (bytes.size() - pos < 2) {
-            allWhole = false;
-            break;
-        }
-        const quint16 length = qFromLittleEndian<quint16>(bytes.data() + pos);
-        pos += 2;
-        const qsizetype available = std::min<qsizetype>(length, bytes.size() - pos);
+    for (qint32 k = 0; k < *count; ++k) {
+        const std::optional<QByteArrayView> text = reader.text();
         if (k == 0) {
-            firstText = bytes.sliced(pos, available);
-            firstWhole = available == length;
+            firstText = text ? *text : reader.cutText();
+            firstWhole = text.has_value();
         }
-        if (available < length) {
+        if (!text) {
             allWhole = false;
             break;
         }
-        pos += length;
     }
 
     const QString text = cp1252::decode(firstText);

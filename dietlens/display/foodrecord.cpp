@@ -1,6 +1,6 @@
-#include "foodrecord.h"
+#include "dietlens/display/foodrecord.h"
 
-#include "numbers.h"
+#include "dietlens/core/numbers.h"
 
 #include <cmath>
 

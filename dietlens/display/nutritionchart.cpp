@@ -1,9 +1,9 @@
-#include "nutritionchart.h"
+#include "dietlens/display/nutritionchart.h"
 
-#include "appstate.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "units.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/display/units.h"
+#include "lang/messenger.h"
 
 #include <cmath>
 

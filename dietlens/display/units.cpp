@@ -1,8 +1,8 @@
-#include "units.h"
+#include "dietlens/display/units.h"
 
-#include "appstate.h"
-#include "messenger.h"
-#include "numbers.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "lang/messenger.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "defaultlanguages.h"
+#include "dietlens/lang/defaultlanguages.h"
 
-#include "languagefile.h"
-#include "messenger.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QFileInfo>
 

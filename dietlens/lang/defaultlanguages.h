@@ -2,7 +2,7 @@
 // The two built-in languages of dietlens, the three language files written
 // from them ("English.lsf", "Nederlands.lsf", "default.lsf") and the reset
 // command that rewrites those files.
-#include "appstate.h"
+#include "dietlens/core/appstate.h"
 
 #include <QString>
 

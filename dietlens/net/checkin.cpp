@@ -1,8 +1,8 @@
-#include "checkin.h"
+#include "dietlens/net/checkin.h"
 
-#include "appstate.h"
-#include "cp1252.h"
-#include "numbers.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "lang/cp1252.h"
 
 #include <QFile>
 #include <QRegularExpression>

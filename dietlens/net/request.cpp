@@ -1,6 +1,6 @@
-#include "request.h"
+#include "dietlens/net/request.h"
 
-#include "cp1252.h"
+#include "lang/cp1252.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

@@ -1,7 +1,7 @@
-#include "search.h"
+#include "dietlens/net/search.h"
 
-#include "checkin.h"
-#include "cp1252.h"
+#include "dietlens/net/checkin.h"
+#include "lang/cp1252.h"
 
 namespace net {
 namespace {

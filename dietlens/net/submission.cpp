@@ -1,6 +1,6 @@
-#include "submission.h"
+#include "dietlens/net/submission.h"
 
-#include "checkin.h"
+#include "dietlens/net/checkin.h"
 
 namespace net {
 

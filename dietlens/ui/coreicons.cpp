@@ -1,6 +1,6 @@
-#include "coreicons.h"
+#include "dietlens/ui/coreicons.h"
 
-#include "programicon.h"
+#include "dietlens/ui/kit/programicon.h"
 
 #include <QPainter>
 #include <QPainterPath>

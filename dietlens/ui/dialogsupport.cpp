@@ -1,6 +1,6 @@
-#include "dialogsupport.h"
+#include "dietlens/ui/dialogsupport.h"
 
-#include "programicon.h"
+#include "dietlens/ui/kit/programicon.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "dl_add.h"
+#include "dietlens/ui/dl_add.h"
 
-#include "appstate.h"
-#include "dialogsupport.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "request.h"
-#include "settings.h"
-#include "submission.h"
-#include "units.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/display/units.h"
+#include "dietlens/net/request.h"
+#include "dietlens/net/submission.h"
+#include "dietlens/ui/dialogsupport.h"
+#include "lang/messenger.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "coreicons.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "request.h"
-#include "startup.h"
-#include "twips.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/startup.h"
+#include "lang/messenger.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,9 +8,9 @@
 //   dl_core_menus.cpp    menu and toolbar commands, help, web site, closing
 //   dl_core_lists.cpp    chart, slider, list choice, bookmarks and export
 //   dl_core_dialogs.cpp  the dialogs and the tray
-#include "checkin.h"
-#include "request.h"
-#include "showhelp.h"
+#include "dietlens/net/checkin.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/showhelp.h"
 
 #include <QIcon>
 #include <QMainWindow>

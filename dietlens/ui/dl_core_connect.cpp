@@ -1,10 +1,10 @@
 // Check-in with the maker's server and the connected / not-connected look.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "checkin.h"
-#include "messenger.h"
-#include "request.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/net/checkin.h"
+#include "dietlens/net/request.h"
+#include "lang/messenger.h"
 
 #include <QAction>
 #include <QApplication>

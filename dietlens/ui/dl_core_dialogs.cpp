@@ -1,16 +1,16 @@
 // The dialogs the main window opens and the tray.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "dialogsupport.h"
-#include "checkin.h"
-#include "dl_add.h"
-#include "dl_informatie.h"
-#include "dl_properties.h"
-#include "noticewindow.h"
-#include "numbers.h"
-#include "request.h"
-#include "systemtray.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/net/checkin.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/dl_add.h"
+#include "dietlens/ui/dl_informatie.h"
+#include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/systemtray.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // Chart, weight slider, the choice of a row in either list, bookmarks and export.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "nutritionchartview.h"
-#include "nutritiondisplay.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/nutritiondisplay.h"
 
 #include <QLabel>
 #include <QMenu>

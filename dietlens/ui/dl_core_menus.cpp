@@ -1,12 +1,12 @@
 // Menu and toolbar commands of the shell: exit, help, web site, language reset,
 // toolbar dispatch and closing the window.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "defaultlanguages.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "openwith.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/kit/openwith.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,13 +1,13 @@
 // The food search: request, counters, splitting the reply and the results list.
-#include "dl_core.h"
+#include "dietlens/ui/dl_core.h"
 
-#include "appstate.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "request.h"
-#include "search.h"
-#include "settings.h"
-#include "twips.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/net/request.h"
+#include "dietlens/net/search.h"
+#include "dietlens/ui/kit/twips.h"
+#include "lang/messenger.h"
 
 #include <QAction>
 #include <QHeaderView>

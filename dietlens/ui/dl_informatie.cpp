@@ -1,6 +1,6 @@
-#include "dl_informatie.h"
+#include "dietlens/ui/dl_informatie.h"
 
-#include "appstate.h"
+#include "dietlens/core/appstate.h"
 
 #include <QEvent>
 #include <QGroupBox>

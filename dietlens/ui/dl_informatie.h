@@ -1,7 +1,7 @@
 #pragma once
 // The information window: what the program is, what the maker's diet
 // program offers, and the way to the maker's web site.
-#include "dialogsupport.h"
+#include "dietlens/ui/dialogsupport.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "dl_properties.h"
+#include "dietlens/ui/dl_properties.h"
 
-#include "appstate.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // The settings dialog: name, language, food server, display options and
 // pop-up choices, and the usage counters. It edits the settings in memory and
 // saves them; a language picked in its list is previewed at once.
-#include "dialogsupport.h"
+#include "dietlens/ui/dialogsupport.h"
 
 #include <QDialog>
 

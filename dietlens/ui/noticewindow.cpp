@@ -1,8 +1,8 @@
-#include "noticewindow.h"
+#include "dietlens/ui/noticewindow.h"
 
-#include "appstate.h"
-#include "dialogsupport.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/ui/dialogsupport.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,6 @@
-#include "nutritionchartview.h"
+#include "dietlens/ui/nutritionchartview.h"
+
+#include "dietlens/ui/kit/twips.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,8 +11,7 @@ namespace {
 
 QRectF toPixels(const TwipRect& r)
 {
-    const qreal k = NutritionChartView::kTwipsPerPixel;
-    return QRectF(r.left / k, r.top / k, r.width / k, r.height / k);
+    return TwipsRectF(r.left, r.top, r.width, r.height);
 }
 
 // Bar fill with a lit upper edge, so a bar reads as a rounded rod.
@@ -53,8 +54,7 @@ NutritionChartView::NutritionChartView(QWidget* parent) : QWidget(parent)
 
 QSize NutritionChartView::sizeHint() const
 {
-    return QSize(int(std::ceil(m_chart.areaWidth / kTwipsPerPixel)),
-                 int(std::ceil(m_chart.areaHeight / kTwipsPerPixel)));
+    return QSize(int(std::ceil(TwipsF(m_chart.areaWidth))), int(std::ceil(TwipsF(m_chart.areaHeight))));
 }
 
 QColor NutritionChartView::backgroundColor()

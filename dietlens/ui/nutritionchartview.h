@@ -1,8 +1,8 @@
 #pragma once
 // The chart area of the main window ("Pic_grafiek"): paints the bar chart
-// model, laid out in twips, at 15 twips per logical pixel. Painting is vector
-// based, so it stays sharp at any device pixel ratio.
-#include "nutritionchart.h"
+// model, laid out in twips. Painting is vector based, so it stays sharp at
+// any device pixel ratio.
+#include "dietlens/display/nutritionchart.h"
 
 #include <QWidget>
 
@@ -10,8 +10,6 @@ class NutritionChartView : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr qreal kTwipsPerPixel = 15;
-
     explicit NutritionChartView(QWidget* parent = nullptr);
 
     const NutritionChart& chart() const { return m_chart; }

@@ -1,12 +1,13 @@
-#include "nutritiondisplay.h"
+#include "dietlens/ui/nutritiondisplay.h"
 
-#include "appstate.h"
-#include "bookmarks.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "numbers.h"
-#include "nutritionchartview.h"
-#include "units.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/numbers.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/units.h"
+#include "dietlens/ui/kit/twips.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,8 +54,6 @@ public:
 private:
     Messenger& m_inner;
 };
-
-constexpr qreal kTwipsPerPixel = 15;
 
 int rowCount(const QTreeWidget* list)
 {
@@ -312,7 +311,7 @@ void NutritionDisplay::Fill_BookmarkList()
     list->clear();
     list->setColumnCount(3);
     list->setHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("NM")});
-    const int iconColumn = qRound(320 / kTwipsPerPixel);
+    const int iconColumn = Twips(320);
     list->setColumnWidth(0, iconColumn);
     list->setColumnWidth(1, 0);
     list->setColumnHidden(1, true);

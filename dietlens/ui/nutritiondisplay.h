@@ -5,8 +5,8 @@
 // over its controls; the slider, the two buttons and the lists are connected
 // here, the menu and toolbar commands by the window. The handlers carry the
 // names of the controls and events they serve.
-#include "foodrecord.h"
-#include "nutritionchart.h"
+#include "dietlens/display/foodrecord.h"
+#include "dietlens/display/nutritionchart.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,11 +1,11 @@
-#include "startup.h"
+#include "dietlens/ui/startup.h"
 
-#include "appstate.h"
-#include "defaultlanguages.h"
-#include "deployment.h"
-#include "folders.h"
-#include "languagefile.h"
-#include "messenger.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/deployment.h"
+#include "dietlens/core/folders.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "lang/languagefile.h"
+#include "lang/messenger.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The start-up sequence of dietlens up to loading the chosen language: folders
 // and paths, bookmarks, layout, showing the main window, the default language
 // files, the settings and the language file.
-#include "settings.h"
+#include "dietlens/core/settings.h"
 
 #include <QString>
 

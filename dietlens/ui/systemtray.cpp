@@ -1,6 +1,6 @@
-#include "systemtray.h"
+#include "dietlens/ui/systemtray.h"
 
-#include "programicon.h"
+#include "dietlens/ui/kit/programicon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

@@ -1,13 +1,14 @@
 // The parts of the food server that need no network: query decoding, text helpers, the
 // command line, the table reader and the search index.
-#include "cp1252.h"
 #include "dataset.h"
 #include "food.h"
 #include "foodindex.h"
-#include "numbers.h"
 #include "options.h"
 #include "query.h"
 #include "text.h"
+
+#include "dietlens/core/numbers.h"
+#include "lang/cp1252.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,6 +1,7 @@
-#include "faultinjection.h"
+#include "tests/hardening/faultinjection.h"
 
-#include "testsupport.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFile>

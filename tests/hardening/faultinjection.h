@@ -7,7 +7,7 @@
 // whose parent is a regular file). After every failure the previous file
 // must be byte-identical, no stray temporary file may be left beside it and
 // the writer's own message must have been shown, once.
-#include "messenger.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QByteArray>
 #include <QList>

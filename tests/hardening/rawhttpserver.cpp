@@ -1,4 +1,4 @@
-#include "rawhttpserver.h"
+#include "tests/hardening/rawhttpserver.h"
 
 #include <QHostAddress>
 #include <QPointer>

@@ -2,13 +2,13 @@
 // the end, negative and huge counts, bytes that are not text, a folder in
 // place of the file. Each ends in the reader's described outcome and nothing
 // in memory is lost or half-replaced.
-#include "appstate.h"
-#include "bookmarks.h"
-#include "cp1252.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "settings.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarks.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

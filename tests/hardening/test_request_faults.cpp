@@ -2,9 +2,9 @@
 // time-out, keep the event loop running while it waits, and end either in the
 // reply or in a failure with an empty body. The cycle is used again after
 // each case to show that nothing was left behind.
-#include "cp1252.h"
-#include "rawhttpserver.h"
-#include "request.h"
+#include "dietlens/net/request.h"
+#include "lang/cp1252.h"
+#include "tests/hardening/rawhttpserver.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -4,17 +4,17 @@
 // for what came back, keep the event loop running while it waits, leave no
 // locked control and no wait cursor behind, and let the next good request on
 // the same window succeed.
-#include "appstate.h"
-#include "cp1252.h"
-#include "dl_add.h"
-#include "dl_core.h"
-#include "messenger.h"
-#include "rawhttpserver.h"
-#include "request.h"
-#include "scriptedhttpserver.h"
-#include "search.h"
-#include "settings.h"
-#include "setupuser.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/net/request.h"
+#include "dietlens/net/search.h"
+#include "dietlens/ui/dl_add.h"
+#include "dietlens/ui/dl_core.h"
+#include "lang/cp1252.h"
+#include "tests/hardening/rawhttpserver.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
 
 #include <QAction>
 #include <QApplication>

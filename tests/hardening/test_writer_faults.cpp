@@ -2,15 +2,15 @@
 // of many offsets into the file), a folder stands where the file goes, or the
 // path's folder is a regular file. The previous file must stay byte-identical,
 // nothing may be left beside it and the writer's message must be shown.
-#include "appstate.h"
-#include "bookmarks.h"
-#include "codelisting.h"
-#include "defaultlanguages.h"
-#include "document.h"
-#include "faultinjection.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "lang/languagefile.h"
+#include "tests/hardening/faultinjection.h"
+#include "tests/support/scriptedmessenger.h"
+#include "translator/codelisting.h"
+#include "translator/document.h"
 
 #include <QFileInfo>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "cp1252.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "testsupport.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "scriptedhttpserver.h"
+#include "tests/support/scriptedhttpserver.h"
 
-#include "cp1252.h"
+#include "lang/cp1252.h"
 
 #include <QHostAddress>
 #include <QPointer>

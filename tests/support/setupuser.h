@@ -4,8 +4,8 @@
 // in (no notices, a few searches counted), the check-in and English food server at one address
 // and the Dutch food server at another. Header only: the tests that use it link the program's
 // libraries, the shared test library does not.
-#include "appstate.h"
-#include "defaultlanguages.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/lang/defaultlanguages.h"
 
 namespace testsupport {
 

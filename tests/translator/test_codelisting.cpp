@@ -1,6 +1,6 @@
-#include "codelisting.h"
-#include "document.h"
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
+#include "translator/codelisting.h"
+#include "translator/document.h"
 
 #include <QTemporaryDir>
 #include <QTest>

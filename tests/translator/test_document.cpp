@@ -1,4 +1,4 @@
-#include "document.h"
+#include "translator/document.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "languagefile.h"
-#include "messenger.h"
-#include "testsupport.h"
-#include "tr_core.h"
-#include "tr_edit.h"
-#include "tr_form.h"
-#include "tr_replace.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
+#include "translator/tr_core.h"
+#include "translator/tr_edit.h"
+#include "translator/tr_form.h"
+#include "translator/tr_replace.h"
 
 #include <QAction>
 #include <QApplication>

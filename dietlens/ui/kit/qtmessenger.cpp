@@ -1,4 +1,4 @@
-#include "qtmessenger.h"
+#include "dietlens/ui/kit/qtmessenger.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,5 +1,5 @@
 #pragma once
-#include "messenger.h"
+#include "lang/messenger.h"
 
 #include <QPointer>
 #include <QWidget>

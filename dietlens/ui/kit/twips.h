@@ -2,6 +2,7 @@
 // Window geometry is given in twips (1/1440 inch). At 96 logical dots per
 // inch one pixel is 15 twips; Qt scales logical pixels for high-dpi screens.
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 
 #include <cmath>
@@ -28,4 +29,15 @@ inline QRect TwipsRect(int left, int top, int width, int height)
 inline QSize TwipsSize(int width, int height)
 {
     return QSize(Twips(width), Twips(height));
+}
+
+// Twips to logical pixels without rounding, for painting.
+constexpr qreal TwipsF(qreal twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+inline QRectF TwipsRectF(qreal left, qreal top, qreal width, qreal height)
+{
+    return QRectF(TwipsF(left), TwipsF(top), TwipsF(width), TwipsF(height));
 }

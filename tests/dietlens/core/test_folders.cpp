@@ -1,7 +1,7 @@
-#include "appstate.h"
-#include "folders.h"
-#include "messenger.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/folders.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFileInfo>

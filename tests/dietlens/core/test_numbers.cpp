@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "dietlens/core/numbers.h"
 
 #include <QTest>
 

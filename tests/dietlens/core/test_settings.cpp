@@ -1,6 +1,6 @@
-#include "messenger.h"
-#include "settings.h"
-#include "testsupport.h"
+#include "dietlens/core/settings.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFile>

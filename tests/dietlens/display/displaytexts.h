@@ -1,7 +1,7 @@
 #pragma once
 // The English texts the display code uses, for tests that run without a
 // language file.
-#include "appstate.h"
+#include "dietlens/core/appstate.h"
 
 inline void setDisplayTexts(LanguageTables& lang)
 {

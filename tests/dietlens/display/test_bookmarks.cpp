@@ -1,7 +1,7 @@
-#include "bookmarks.h"
-#include "displaytexts.h"
-#include "messenger.h"
-#include "testsupport.h"
+#include "dietlens/display/bookmarks.h"
+#include "tests/dietlens/display/displaytexts.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "displaytexts.h"
-#include "foodrecord.h"
-#include "messenger.h"
-#include "units.h"
+#include "dietlens/display/foodrecord.h"
+#include "dietlens/display/units.h"
+#include "tests/dietlens/display/displaytexts.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QTest>
 

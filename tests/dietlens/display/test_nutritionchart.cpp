@@ -1,6 +1,6 @@
-#include "displaytexts.h"
-#include "messenger.h"
-#include "nutritionchart.h"
+#include "dietlens/display/nutritionchart.h"
+#include "tests/dietlens/display/displaytexts.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "cp1252.h"
-#include "defaultlanguages.h"
-#include "languagefile.h"
-#include "messenger.h"
-#include "testsupport.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "lang/cp1252.h"
+#include "lang/languagefile.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "appstate.h"
-#include "checkin.h"
-#include "scriptedhttpserver.h"
-#include "search.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/net/checkin.h"
+#include "dietlens/net/search.h"
+#include "tests/support/scriptedhttpserver.h"
 
 #include <QTest>
 

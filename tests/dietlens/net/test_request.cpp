@@ -1,5 +1,5 @@
-#include "request.h"
-#include "scriptedhttpserver.h"
+#include "dietlens/net/request.h"
+#include "tests/support/scriptedhttpserver.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,8 +2,8 @@
 // Shared set-up of the dialog tests: a state whose language tables hold a
 // marker per slot ("T2.21" is F02_lng_(21)), so a test sees which slot a
 // control or message took, and whose files live in a temporary folder.
-#include "appstate.h"
-#include "settings.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>

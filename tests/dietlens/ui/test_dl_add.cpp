@@ -1,8 +1,8 @@
-#include "dialogtestutil.h"
-#include "dl_add.h"
-#include "messenger.h"
-#include "request.h"
-#include "scriptedhttpserver.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/dl_add.h"
+#include "tests/dietlens/ui/dialogtestutil.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // The main window against a scripted HTTP server: check-in, connection state,
 // search, the shell commands and the language of menus and tooltips.
-#include "appstate.h"
-#include "cp1252.h"
-#include "dl_core.h"
-#include "messenger.h"
-#include "request.h"
-#include "scriptedhttpserver.h"
-#include "setupuser.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/net/request.h"
+#include "dietlens/ui/dl_core.h"
+#include "lang/cp1252.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
+#include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QApplication>

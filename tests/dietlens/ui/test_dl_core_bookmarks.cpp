@@ -1,13 +1,13 @@
 // The main window's nutrition part end to end: connect, search, choose a row
 // with the keyboard, bookmark it, list the bookmarks, start again.
-#include "appstate.h"
-#include "bookmarks.h"
-#include "dl_core.h"
-#include "messenger.h"
-#include "nutritionchartview.h"
-#include "scriptedhttpserver.h"
-#include "setupuser.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
+#include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "appstate.h"
-#include "defaultlanguages.h"
-#include "dl_add.h"
-#include "dl_core.h"
-#include "dl_properties.h"
-#include "messenger.h"
-#include "scriptedhttpserver.h"
-#include "settings.h"
-#include "setupuser.h"
-#include "systemtray.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/dl_add.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/systemtray.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
 
 #include <QAction>
 #include <QApplication>

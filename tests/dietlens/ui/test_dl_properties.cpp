@@ -1,8 +1,8 @@
-#include "dialogtestutil.h"
-#include "dl_properties.h"
-#include "defaultlanguages.h"
-#include "languagefile.h"
-#include "messenger.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/dl_properties.h"
+#include "lang/languagefile.h"
+#include "tests/dietlens/ui/dialogtestutil.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "../display/displaytexts.h"
-#include "messenger.h"
-#include "nutritionchartview.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QImage>
 #include <QTest>

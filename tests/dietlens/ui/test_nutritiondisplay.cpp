@@ -1,10 +1,10 @@
-#include "appstate.h"
-#include "bookmarks.h"
-#include "defaultlanguages.h"
-#include "messenger.h"
-#include "nutritionchartview.h"
-#include "nutritiondisplay.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/nutritiondisplay.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "openwith.h"
+#include "dietlens/ui/kit/openwith.h"
 
 #include <QLineEdit>
 #include <QListWidget>

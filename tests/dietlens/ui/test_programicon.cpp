@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "dietlens/ui/kit/programicon.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "showhelp.h"
+#include "dietlens/ui/showhelp.h"
 
 #include <QDialog>
 #include <QDir>

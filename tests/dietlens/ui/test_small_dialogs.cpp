@@ -1,7 +1,7 @@
-#include "dialogtestutil.h"
-#include "dl_informatie.h"
-#include "messenger.h"
-#include "noticewindow.h"
+#include "dietlens/ui/dl_informatie.h"
+#include "dietlens/ui/noticewindow.h"
+#include "tests/dietlens/ui/dialogtestutil.h"
+#include "tests/support/scriptedmessenger.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
-#include "appstate.h"
-#include "defaultlanguages.h"
-#include "dl_core.h"
-#include "dl_properties.h"
-#include "messenger.h"
-#include "settings.h"
-#include "startup.h"
-#include "testsupport.h"
+#include "dietlens/core/appstate.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/startup.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
 
 #include <QApplication>
 #include <QDialog>

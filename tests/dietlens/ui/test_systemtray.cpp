@@ -1,4 +1,4 @@
-#include "systemtray.h"
+#include "dietlens/ui/systemtray.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
