@@ -8,11 +8,11 @@ namespace {
 
 const std::array<unsigned char, 256> kFold = [] {
     std::array<unsigned char, 256> table{};
-    for (int i = 0; i < 256; ++i)
+    for (std::size_t i = 0; i < 256; ++i)
         table[i] = static_cast<unsigned char>(i);
-    for (int c = 'A'; c <= 'Z'; ++c)
+    for (std::size_t c = 'A'; c <= 'Z'; ++c)
         table[c] = static_cast<unsigned char>(c + 0x20);
-    for (int c = 0xC0; c <= 0xDE; ++c) {
+    for (std::size_t c = 0xC0; c <= 0xDE; ++c) {
         if (c != 0xD7) // multiplication sign
             table[c] = static_cast<unsigned char>(c + 0x20);
     }
