@@ -20,10 +20,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOption>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -55,6 +57,31 @@ public:
 private:
     bool m_active = true;
 };
+
+// The icon with a disabled image of its own: the picture greyed and faded.
+// The style only greys it, and a picture that is grey already (a blank page,
+// a bin, a list) then looks the same enabled and disabled.
+QIcon withFadedDisabledImage(const QIcon& icon, QStyle* style)
+{
+    QIcon out;
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        const QPixmap normal = icon.pixmap(QSize(size, size), 1.0);
+        if (normal.isNull())
+            continue;
+        QStyleOption option;
+        const QPixmap grey = style->generatedIconPixmap(QIcon::Disabled, normal, &option);
+        QPixmap faded(grey.size());
+        faded.setDevicePixelRatio(grey.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(0.35);
+        painter.drawPixmap(0, 0, grey);
+        painter.end();
+        out.addPixmap(normal, QIcon::Normal);
+        out.addPixmap(faded, QIcon::Disabled);
+    }
+    return out;
+}
 
 } // namespace
 
@@ -161,7 +188,7 @@ void TR_Core::buildToolbar()
     for (const Button& b : buttons) {
         if (b.number == 6)
             Toolbar1->addSeparator(); // button 5
-        QAction* action = Toolbar1->addAction(b.icon, QString());
+        QAction* action = Toolbar1->addAction(withFadedDisabledImage(b.icon, st), QString());
         action->setObjectName(QStringLiteral("Toolbar1_Button%1").arg(b.number));
         action->setToolTip(b.tip);
         const int number = b.number;

@@ -6,7 +6,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
+
+#include <utility>
 
 namespace translator {
 
@@ -76,8 +79,19 @@ void ShowGeneralError(Messenger& messenger, const QString& code)
 TypingLimit::TypingLimit(QLineEdit* edit, int maxLength) : QValidator(edit), m_max(maxLength)
 {
     m_allowance = int(edit->text().size());
-    connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_allowance = int(text.size()); });
+    connect(edit, &QLineEdit::textEdited, this, [this] { m_typed = true; });
+    connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+        const bool typed = std::exchange(m_typed, false);
+        m_allowance = int(text.size());
+        if (typed || text.size() <= m_max)
+            return;
+        // The box checked a long text set by the program against the old
+        // allowance and marked it unacceptable; from such a state it takes
+        // every key. Setting the text again checks it against its own length.
+        const QSignalBlocker block(edit);
+        edit->setText(QString());
+        edit->setText(text);
+    });
     edit->setValidator(this);
 }
 

@@ -74,7 +74,8 @@ public:
 
 private:
     int m_max;
-    int m_allowance = 0;
+    int m_allowance = 0; // a text set by the program may keep this length
+    bool m_typed = false;
 };
 
 } // namespace translator

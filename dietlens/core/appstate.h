@@ -55,6 +55,8 @@ struct AppState
     QString SettingsPath;
     QString BookmarksPath;
     QString HelpFile;
+    // Folders that start-up could not make; the user has been told which.
+    QStringList FoldersNotMade;
     QString SearchUrl;
     QString SubmitUrl;
     QString ViewListMode = QStringLiteral("0");

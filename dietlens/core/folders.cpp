@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <exception>
+
 QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger)
 {
     QStandardPaths::StandardLocation location;
@@ -33,11 +35,13 @@ QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger
 
 bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger)
 {
-    QString folder = path;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    if (QDir().mkpath(folder) && QFileInfo(folder).isDir())
-        return true;
-    messenger.message(QStringLiteral("Error #302"), state.F(7, 22), MessageIcon::Critical);
-    return false;
+    try {
+        QString folder = path;
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        return QDir().mkpath(folder) && QFileInfo(folder).isDir();
+    } catch (const std::exception&) {
+        messenger.message(QStringLiteral("Error #302"), state.F(7, 22), MessageIcon::Critical);
+        return false;
+    }
 }

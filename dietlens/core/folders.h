@@ -18,6 +18,7 @@ enum SpecialFolderNumber : int {
 QString GetSpecialFolder(int number, const AppState& state, Messenger& messenger);
 
 // Creates every missing level of the path (a trailing "/" is added when
-// missing). True when the folder exists afterwards; otherwise "Error #302"
-// is shown and false returned.
+// missing). True when the folder exists afterwards. A folder that cannot be
+// made (a file in the way, no permission) gives false silently, so the
+// caller can name it; "Error #302" is kept for an unexpected failure.
 bool EnsureFolder(const QString& path, const AppState& state, Messenger& messenger);

@@ -57,7 +57,8 @@ QString numberText(float value)
 }
 
 // A value rounded with a format pattern and written back as general number
-// text. A value that rounds to nothing ("#" patterns give "" for 0) is 0.
+// text. A value that rounds to nothing ("#" patterns give "" for 0) is 0, so
+// an item without energy (water) can still be dragged.
 QString roundedText(float value, QStringView pattern)
 {
     const QString formatted = FormatNumber(value, pattern, QLatin1Char('.'));

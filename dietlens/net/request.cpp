@@ -32,6 +32,11 @@ void RequestCycle::setWaitHooks(std::function<void()> begin, std::function<void(
     m_waitEnd = std::move(end);
 }
 
+bool CanStart(const QUrl& url)
+{
+    return url.isValid() && !url.host().isEmpty();
+}
+
 RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::function<void()>& started)
 {
     return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode), started);
@@ -40,7 +45,7 @@ RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::functio
 RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& started)
 {
     RequestResult result;
-    if (!url.isValid() || url.host().isEmpty()) {
+    if (!CanStart(url)) {
         result.failure = RequestFailure::Transport;
         if (started)
             started();

@@ -41,6 +41,9 @@ struct RequestLimits
     qint64 maxBodyBytes = 4 * 1024 * 1024;
 };
 
+// True when a request for the URL can be sent at all: a valid URL naming a host.
+bool CanStart(const QUrl& url);
+
 class RequestCycle : public QObject
 {
     Q_OBJECT

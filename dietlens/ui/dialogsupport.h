@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class Messenger;
+class QLineEdit;
 class QWidget;
 
 // Commands of the main window (and the protocol module) that dialogs run.
@@ -23,9 +25,15 @@ struct MainWindowHooks
 // the settings dialog only for "1".
 bool WantsTopmost(const QString& alwaysOnTop, bool emptyCounts);
 
-// Sets or clears the stay-on-top hint; a shown window is shown again, since
-// changing the hint hides it.
+// Sets or clears the stay-on-top hint; a shown window stays shown where it
+// is, with its size.
 void SetTopmost(QWidget* window, bool topmost);
+
+// Keeps a text box free of characters that Windows-1252 cannot hold (the
+// settings file and the server requests would turn them into "?"): a typed or
+// pasted text with such a character is put back as it was, and a warning
+// under the program's name says which characters were refused.
+void RefuseUnstorableCharacters(QLineEdit* box, const QString& programName, Messenger& messenger);
 
 // The program's icon.
 QIcon DietlensIcon();

@@ -80,6 +80,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     auto* general = new QGridLayout(Frame_1);
     for (int i = 0; i < 3; ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
+        RefuseUnstorableCharacters(txt_algemeen[i], m_state.ProgramName, m_messenger);
         general->addWidget(m_labels[i], i, 0);
         general->addWidget(txt_algemeen[i], i, 1);
     }

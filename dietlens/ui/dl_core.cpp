@@ -4,6 +4,7 @@
 #include "dietlens/core/numbers.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/dialogsupport.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/startup.h"
 #include "lang/messenger.h"
@@ -400,13 +401,8 @@ void DL_Core::FinishStartUp()
     if (Val(notice) == 1)
         ShowConnectNotice();
 
-    const QString& onTop = m_state.settings.AlwaysOnTop;
-    if (onTop.isEmpty() || onTop == QLatin1String("1")) {
-        const bool visible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (visible)
-            show(); // changing the flag hides a shown window
-    }
+    if (WantsTopmost(m_state.settings.AlwaysOnTop, true))
+        SetTopmost(this, true);
 }
 
 bool DL_Core::eventFilter(QObject* watched, QEvent* event)

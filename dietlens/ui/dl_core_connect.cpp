@@ -45,7 +45,7 @@ void DL_Core::ConnectToServer()
     }
     const QByteArray url = net::BuildCheckinUrl(m_state, m_facts);
     const QUrl parsed = QUrl::fromEncoded(url, QUrl::TolerantMode);
-    if (!parsed.isValid() || parsed.host().isEmpty()) {
+    if (!net::CanStart(parsed)) {
         showError101();
         return;
     }

@@ -39,12 +39,23 @@ void DL_Core::SearchFoodItems()
     DataBuffers& data = m_state.data;
     const QString term = txt_item->text();
     bool locked = false;
+    const auto showSearchFailure = [this] {
+        m_messenger.message(QStringLiteral("Error #100"),
+                            joinLines({m_state.F(1, 30), m_state.F(1, 31), QString(), m_state.F(1, 32)}),
+                            MessageIcon::Critical);
+    };
     try {
         data.lst_data.clear();
         ClearResultsList();
         data.txt_serverzoek.clear();
 
         const QByteArray url = net::BuildSearchUrl(m_state.SearchUrl, term);
+        // No address to send to (a server choice other than 0 or 1): the
+        // search fails here, before anything is sent or counted.
+        if (!net::CanStart(QUrl::fromEncoded(url, QUrl::TolerantMode))) {
+            showSearchFailure();
+            return;
+        }
 
         LockForRequest(true);
         locked = true;
@@ -82,9 +93,7 @@ void DL_Core::SearchFoodItems()
     } catch (const std::exception&) {
         if (locked)
             LockForRequest(false);
-        m_messenger.message(QStringLiteral("Error #100"),
-                            joinLines({m_state.F(1, 30), m_state.F(1, 31), QString(), m_state.F(1, 32)}),
-                            MessageIcon::Critical);
+        showSearchFailure();
     }
 }
 

@@ -95,6 +95,8 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
     txt_achternaam = new QLineEdit(Frame[0]);
     txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    for (QLineEdit* box : {txt_voornaam, txt_achternaam})
+        RefuseUnstorableCharacters(box, m_state.ProgramName, m_messenger);
     names->addRow(m_labels[0], txt_voornaam);
     names->addRow(m_labels[1], txt_achternaam);
 
@@ -304,8 +306,11 @@ void DL_Properties::FillLanguageList()
     const QDir folder(m_state.LanguageFolder);
     if (m_state.LanguageFolder.isEmpty() || !folder.exists() || !folder.isReadable()) {
         Combo_taal->clear();
-        m_messenger.message(QStringLiteral("Error #601"), joinLines({m_state.F(5, 30), m_state.F(5, 31)}),
-                            MessageIcon::Critical);
+        // A folder start-up could not make has been named to the user already;
+        // advice to reset the files would not help with it.
+        if (!m_state.FoldersNotMade.contains(m_state.LanguageFolder))
+            m_messenger.message(QStringLiteral("Error #601"),
+                                joinLines({m_state.F(5, 30), m_state.F(5, 31)}), MessageIcon::Critical);
         return;
     }
     Combo_taal->clear();

@@ -347,13 +347,15 @@ void NutritionDisplay::LV_browse_Click()
     m_state.data.temp_filter = record::splitFields(m_state.data.lst_data.value(row));
     const QStringList& fields = m_state.data.temp_filter;
     m_chosenResult = fields;
+    // The chosen record is the slider's even when it cannot be drawn: the
+    // slider then fails on it rather than drawing an earlier choice.
+    m_chartRecord = fields;
+    m_chartLayout = Layout::FoodItem;
     const NutritionValues per100g = ValuesFromFoodItem(fields);
     if (!per100g.isFinite()) {
         showAnalysisError(QStringLiteral("Error #109"));
         return;
     }
-    m_chartRecord = fields;
-    m_chartLayout = Layout::FoodItem;
     showWeightTexts(record::field(fields, 0));
     DrawNutritionChart(per100g);
 }
@@ -366,6 +368,8 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     m_state.data.temp_filter = record::splitFields(m_state.data.lst_fooditems.value(row));
     const QStringList& fields = m_state.data.temp_filter;
     m_chosenBookmarkRow = row;
+    m_chartRecord = fields;
+    m_chartLayout = Layout::Bookmark;
     setStatus(BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_state, m_messenger));
 
     const std::optional<NutritionValues> per100g = ValuesFromBookmark(fields);
@@ -378,8 +382,6 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     // at the nearest end while the chart shows the stored amount.
     const int grams = int(weight);
     setSliderValue(std::clamp(grams, kMinWeight, kMaxWeight));
-    m_chartRecord = fields;
-    m_chartLayout = Layout::Bookmark;
     DrawNutritionChart(*per100g, grams);
 }
 

@@ -118,7 +118,8 @@ private:
     Messenger& m_messenger;
     DisplayControls m_c;
 
-    // The record the chart shows, in its own layout; the slider redraws it.
+    // The record last chosen in either list, in its own layout, also when it
+    // could not be drawn; the slider redraws it.
     QStringList m_chartRecord;
     Layout m_chartLayout = Layout::None;
     // The chosen row of each list, the record commands act on.

@@ -8,6 +8,7 @@
 #include "lang/messenger.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 
 void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks)
@@ -23,12 +24,22 @@ void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, cons
     state.AppDataFolder = specialFolder(kAppDataFolderNumber);
     state.DocumentsFolder = specialFolder(kDocumentsFolderNumber);
 
-    EnsureFolder(state.AppDataFolder + QStringLiteral("Quelmar/"), state, messenger);
-    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Language"), state, messenger);
-    EnsureFolder(state.DocumentsFolder + QStringLiteral("Dietlens/My Database"), state, messenger);
-
     state.LanguageFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Language/");
     state.DatabaseFolder = state.DocumentsFolder + QStringLiteral("Dietlens/My Database/");
+    state.FoldersNotMade.clear();
+    for (const QString& folder :
+         {state.AppDataFolder + QStringLiteral("Quelmar/"), state.LanguageFolder, state.DatabaseFolder}) {
+        if (!EnsureFolder(folder, state, messenger))
+            state.FoldersNotMade << folder;
+    }
+    // One message that names what the user can put right, instead of a
+    // message from every later step that finds a folder missing.
+    if (!state.FoldersNotMade.isEmpty()) {
+        QStringList lines{state.F(7, 22)};
+        for (const QString& folder : std::as_const(state.FoldersNotMade))
+            lines << QDir::toNativeSeparators(folder);
+        messenger.message(state.ProgramName, lines.join(QLatin1Char('\n')), MessageIcon::Exclamation);
+    }
     state.ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     state.SettingsPath = state.AppDataFolder + QStringLiteral("Quelmar/dl2set.dat");
     state.BookmarksPath = state.DatabaseFolder + QStringLiteral("bookmarks.dat");
@@ -46,7 +57,8 @@ void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, cons
         hooks.arrangeMainWindow();
     mainWindow.show();
 
-    EnsureDefaultLanguageFiles(state, messenger);
+    if (!state.FoldersNotMade.contains(state.LanguageFolder))
+        EnsureDefaultLanguageFiles(state, messenger);
     LoadSettings(state, messenger, hooks.firstRunSettingsDialog);
     ApplySettingDefaults(state);
     LoadLanguageFile(state.lang, state.LanguageFolder + state.settings.LanguageFile, messenger);

@@ -1,3 +1,4 @@
+#include "dietlens/ui/kit/qtmessenger.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -442,16 +444,38 @@ private Q_SLOTS:
         QCOMPARE(revision->text(), QStringLiteral("12"));
     }
 
-    void longLoadedHeaderIsNotCut()
+    void longLoadedHeaderIsNotCutNorGrown()
     {
         Fixture f;
         LanguageTables t = sampleTables();
         t.set(25, 4, QStringLiteral("revision 12"));
         QVERIFY(writeTables(t, f.path("a.lsf")));
         f.openFile(f.path("a.lsf"));
-        QCOMPARE(f.child<QLineEdit>("txt_rev")->text(), QStringLiteral("revision 12"));
+        auto* revision = f.child<QLineEdit>("txt_rev");
+        QCOMPARE(revision->text(), QStringLiteral("revision 12"));
         f.window->mnu_save_Click();
         QCOMPARE(loadTables(f.path("a.lsf")).at(25, 4), QStringLiteral("revision 12"));
+
+        // Typing can shorten it, never lengthen it.
+        QTest::keyClicks(revision, QStringLiteral("34"));
+        QCOMPARE(revision->text(), QStringLiteral("revision 12"));
+        QTest::keyClick(revision, Qt::Key_Backspace);
+        QTest::keyClicks(revision, QStringLiteral("34"));
+        QCOMPARE(revision->text(), QStringLiteral("revision 1"));
+    }
+
+    void keysThatChangeNoTextLeaveTheDocumentSaved()
+    {
+        // Only a real change of a header text counts: moving through the boxes,
+        // or the release of the keys that just saved, must not mark the file unsaved.
+        Fixture f;
+        QVERIFY(writeTables(sampleTables(), f.path("a.lsf")));
+        f.openFile(f.path("a.lsf"));
+        for (const char* name : {"txt_naam", "txt_date", "txt_rev"})
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Return, Qt::Key_Shift})
+                QTest::keyClick(f.child<QLineEdit>(name), key);
+        QVERIFY(!f.window->document().dirty());
+        QVERIFY(!f.action("mnu_save")->isEnabled());
     }
 
     void codeListingIsWrittenThenOpened()
@@ -468,6 +492,36 @@ private Q_SLOTS:
         QVERIFY(bytes.endsWith("\tF00_lng_(24) = \"- EMPTY FORM - \"\r\n\tF25_lng_(3) = \"01-06-05\"\r\n"));
         QCOMPARE(f.opened, QList<QUrl>{QUrl::fromLocalFile(f.path("output.txt"))});
         QVERIFY(f.window->document().dirty()); // the listing does not count as saving
+    }
+
+    void toolbarButtonsLookDifferentWhenDisabled()
+    {
+        // Faded, not only greyed: a grey picture greyed looks the same.
+        const auto opacity = [](const QIcon& icon, QIcon::Mode mode) {
+            const QImage image = icon.pixmap(QSize(24, 24), 1.0, mode).toImage();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += qAlpha(image.pixel(x, y));
+            return sum;
+        };
+        Fixture f;
+        for (int number : {2, 3, 4, 6, 7, 8, 9}) {
+            const QByteArray name = "Toolbar1_Button" + QByteArray::number(number);
+            const QIcon icon = f.action(name.constData())->icon();
+            QVERIFY2(opacity(icon, QIcon::Disabled) * 2 < opacity(icon, QIcon::Normal), name.constData());
+        }
+    }
+
+    void messageBoxesLeaveRoomForTheirTitle()
+    {
+        QMessageBox box;
+        SetUpMessageBox(box, programTitle(), QStringLiteral("1.6"), MessageIcon::Information, MessageButtons::Ok);
+        box.show();
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY(box.width() >= metrics.horizontalAdvance(programTitle()) + 6 * metrics.height());
     }
 
     void aboutAndWebSite()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 QtMessenger::QtMessenger(ParentProvider parent) : m_parent(std::move(parent)) {}
@@ -17,10 +18,9 @@ QWidget* QtMessenger::parentWidget() const
     return QApplication::activeWindow();
 }
 
-MessageAnswer QtMessenger::message(const QString& title, const QString& text, MessageIcon icon,
-                                   MessageButtons buttons)
+void SetUpMessageBox(QMessageBox& box, const QString& title, const QString& text, MessageIcon icon,
+                     MessageButtons buttons)
 {
-    QMessageBox box(parentWidget());
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -38,6 +38,23 @@ MessageAnswer QtMessenger::message(const QString& title, const QString& text, Me
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Title bars usually show the title in bold, between the window's own
+    // icon and its buttons; leave room for about eight line heights of those.
+    // The box sizes itself from its layout, so the room is a spacer there.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int titleWidth = metrics.horizontalAdvance(title) + 8 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+MessageAnswer QtMessenger::message(const QString& title, const QString& text, MessageIcon icon,
+                                   MessageButtons buttons)
+{
+    QMessageBox box(parentWidget());
+    SetUpMessageBox(box, title, text, icon, buttons);
     // A topmost dialog must not hide its own message boxes.
     if (box.parentWidget() && (box.parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -55,14 +55,11 @@ void TestFolders::ensureFolder()
 
 void TestFolders::ensureFolderBlockedByFile()
 {
-    m_state.lang.set(7, 22, u"An error occurred while making a directory."_qs);
+    // The caller names the folder; nothing failed unexpectedly, so no "Error #302".
     QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_qs), "x"));
     QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_qs), m_state, m_messenger));
     QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_qs), m_state, m_messenger));
-    QCOMPARE(m_messenger.shown.size(), 2);
-    QCOMPARE(m_messenger.shown[0].title, u"Error #302"_qs);
-    QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Critical);
-    QCOMPARE(m_messenger.shown[0].text, u"An error occurred while making a directory."_qs);
+    QVERIFY(m_messenger.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFolders)

@@ -125,6 +125,8 @@ private Q_SLOTS:
             << QStringLiteral("Beans, white") << 100.0f
             << QList<float>{300, 72, 0.5f, 0.125f, 12.5f, 7, 0.00004f}
             << QStringLiteral("DLITEM-Beans. white½Default½100½300½72½7½0.5½0.13½12.5½0½0½Remark½");
+        // Decided: such an item is dragged with energy 0 rather than refused
+        // (water can be dragged; a reader of "0" gets the rounded value itself).
         QTest::newRow("energy rounding to 0 is written 0")
             << QStringLiteral("Water") << 250.0f << QList<float>{0.4f, 0.1f, 0, 0, 0, 0, 0.01f}
             << QStringLiteral("DLITEM-Water½Default½250½0½0½0½0½0½0½0.01½0½Remark½");

@@ -5,6 +5,8 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +45,13 @@ inline void prepare(AppState& state, const QTemporaryDir& dir)
     s.AddedCount = QStringLiteral("0");
     s.AlwaysOnTop = QStringLiteral("0");
     s.WeightUnit = QStringLiteral("0");
+}
+
+// Types characters that QTest's key tables do not know.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
 }
 
 // The settings as a fresh run would read them from the file.

@@ -186,6 +186,19 @@ private Q_SLOTS:
         QCOMPARE(b->text().size(), before - 1);
     }
 
+    void textsRefuseWhatARequestCannotCarry()
+    {
+        DL_Add w(m_state, m_messenger, fetcher());
+        for (int i = 0; i < 3; ++i) {
+            QLineEdit* b = box(w, QStringLiteral("txt_algemeen(%1)").arg(i));
+            b->setText(QStringLiteral("Pierogi"));
+            typeText(b, QStringLiteral("\u0141\u20AC"));
+            QCOMPARE(b->text(), QStringLiteral("Pierogi"));
+        }
+        QCOMPARE(m_messenger.shown.size(), 3);
+        QCOMPARE(m_messenger.shown[0].text, QStringLiteral("Dietlens cannot store these characters: \u0141"));
+    }
+
     void weightBoxesKeepInStep()
     {
         DL_Add w(m_state, m_messenger, fetcher());

@@ -1,6 +1,7 @@
 // The main window against a scripted HTTP server: check-in, connection state,
 // search, the shell commands and the language of menus and tooltips.
 #include "dietlens/core/appstate.h"
+#include "dietlens/net/checkin.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
 #include "lang/cp1252.h"
@@ -22,6 +23,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtEndian>
+#include <QWindow>
 
 #include <memory>
 
@@ -61,6 +63,18 @@ public:
         return true;
     }
     QList<QUrl> opened;
+};
+
+// Counts the hide events a widget gets while it lives.
+struct HideCounter : QObject
+{
+    explicit HideCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::Hide;
+        return false;
+    }
+    int count = 0;
 };
 
 } // namespace
@@ -493,6 +507,22 @@ private Q_SLOTS:
         QVERIFY(!window->Pic_zoeken_bw->isVisibleTo(window.get()));
     }
 
+    void searchWithoutAddressFailsUncounted()
+    {
+        // A hand-edited server choice other than 0 or 1 leaves no search address.
+        connectOk();
+        state->settings.ServerChoice = u"5"_qs;
+        state->SearchUrl.clear();
+        net::SelectServer(*state);
+        window->txt_item->setText(u"apple"_qs);
+        window->Pic_zoeken_Click();
+        QCOMPARE(messenger->titles(), QStringList{u"Error #100"_qs});
+        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QCOMPARE(server->requestCount(), 0);
+        QVERIFY(window->txt_item->isEnabled());
+        QVERIFY(window->Pic_zoeken->isVisibleTo(window.get()));
+    }
+
     void searchInBookmarkListIsRefused()
     {
         connectOk();
@@ -607,6 +637,26 @@ private Q_SLOTS:
         window->mnu_website_Click();
         QVERIFY(opened.isEmpty());
         QVERIFY(messenger->shown.isEmpty());
+    }
+
+    void topmostStartKeepsThePlace()
+    {
+        // Start-up shows the window, placed by the window manager, before it
+        // reads the settings; making it topmost afterwards must not hide it
+        // even for a moment: shown again, it is placed anew somewhere else.
+        state->settings.AlwaysOnTop = u"1"_qs;
+        window = std::make_unique<DL_Core>(*state, *messenger);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        const QPoint place = window->geometry().topLeft();
+        HideCounter hides(window.get());
+        window->FinishStartUp();
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(hides.count, 0);
+        QTest::qWait(100);
+        QCOMPARE(window->geometry().topLeft(), place);
     }
 
     void closeBoxKeepsTheProgramRunning()

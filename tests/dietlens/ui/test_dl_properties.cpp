@@ -312,6 +312,31 @@ private Q_SLOTS:
         QVERIFY(FileExists(m_state.LanguageFolder + QStringLiteral("Nederlands.lsf")));
     }
 
+    void namesRefuseWhatTheSettingsFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("first name") << u"txt_voornaam"_s;
+        QTest::newRow("last name") << u"txt_achternaam"_s;
+    }
+    void namesRefuseWhatTheSettingsFileCannotHold()
+    {
+        QFETCH(QString, box);
+        DL_Properties w(m_state, m_messenger, m_hooks);
+        auto* name = child<QLineEdit>(w, box);
+        name->clear();
+        QTest::keyClicks(name, u"ukasz"_s);
+        name->setCursorPosition(0);
+        typeText(name, u"\u0141"_s);
+        QCOMPARE(name->text(), u"ukasz"_s);
+        QCOMPARE(name->cursorPosition(), 0);
+        QCOMPARE(m_messenger.titles(), QStringList{u"Dietlens"_s});
+        QCOMPARE(m_messenger.shown[0].text, u"Dietlens cannot store these characters: \u0141"_s);
+        QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Exclamation);
+        typeText(name, u"\u00C9"_s);
+        QCOMPARE(name->text(), u"\u00C9ukasz"_s);
+        QCOMPARE(m_messenger.shown.size(), 1);
+    }
+
     void missingLanguageFolderShows601()
     {
         QDir(m_state.LanguageFolder).removeRecursively();

@@ -446,6 +446,7 @@ private Q_SLOTS:
                  QStringLiteral("Save bookmarks as a Menuvia FOOD database file."));
         QCOMPARE(messenger.fileDialogs[0].startFolder, state.DatabaseFolder);
         QCOMPARE(messenger.fileDialogs[0].filter, QStringLiteral("Menuvia FOOD Database file (*.dat)"));
+        QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
         if (written)
             QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
         QVERIFY(!QFile::exists(state.BookmarksPath));
@@ -494,6 +495,47 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Error #110"), QStringLiteral("Error #107")}));
         QVERIFY(state.data.lst_fooditems.isEmpty());
         QVERIFY(!QFile::exists(state.BookmarksPath));
+    }
+
+    void sliderStaysWithAChoiceThatCannotBeDrawn_data()
+    {
+        QTest::addColumn<bool>("bookmarks");
+        QTest::addColumn<QString>("unusable");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("bookmark of weight 0")
+            << true << BookmarkLine(QStringLiteral("Zero"), QStringLiteral("0"), QStringLiteral("600"))
+            << QStringLiteral("Error #108");
+        QTest::newRow("result beyond single precision")
+            << false
+            << foodItem(QStringLiteral("Huge"), QStringLiteral("1E+999"), QStringLiteral("1"), {}, {}, {}, {}, {})
+            << QStringLiteral("Error #109");
+    }
+    void sliderStaysWithAChoiceThatCannotBeDrawn()
+    {
+        QFETCH(bool, bookmarks);
+        QFETCH(QString, unusable);
+        QFETCH(QString, error);
+        const QString good = bookmarks ? BookmarkLine(QStringLiteral("Pear"), QStringLiteral("150"),
+                                                      QStringLiteral("600"))
+                                       : foodItem(QStringLiteral("Pear"), QStringLiteral("400"),
+                                                  QStringLiteral("96"), {}, {}, {}, {}, {});
+        QTreeWidget* list = bookmarks ? w->bookmarks : w->results;
+        if (bookmarks)
+            state.data.lst_fooditems = {good, unusable};
+        else
+            showResults({good, unusable});
+        connectAndShow();
+        if (bookmarks)
+            w->button6->trigger();
+        clickRow(list, 0);
+        clickRow(list, 1);
+        const NutritionChart drawn = w->chart->chart();
+        const QString status = w->status;
+        bookmarks ? w->min->click() : w->plus->click();
+        QCOMPARE(messenger.titles(), (QStringList{error, QStringLiteral("Error #113")}));
+        QVERIFY(w->chart->chart() == drawn);
+        QCOMPARE(w->status, status);
+        QCOMPARE(list->currentIndex().row(), 1);
     }
 
     void startUpReadsAnExistingFileOnly()
