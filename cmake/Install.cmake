@@ -1,11 +1,14 @@
-# Desktop release: the help file, the install layout, menu entries and icons, and the
-# Debian package.
+# Release: the help file, man pages, the install layout, menu entries, metainfo and icons.
+# debian/ splits the installed tree into the packages dietlens (both desktop programs) and
+# foodserver (the server alone, no Qt GUI libraries).
 #
 # Layout under the prefix:
 #   lib/dietlens/            program folder: dietlens, translator, help.chm, help/*.html
 #   bin/                     dietlens and translator (links into the program folder), foodserver
-#   share/applications/      dietlens.desktop, translator.desktop
-#   share/icons/hicolor/     the icons, scalable and as PNG sizes
+#   share/applications/      nl.quelmar.dietlens.desktop, nl.quelmar.dietlens.translator.desktop
+#   share/metainfo/          their AppStream metainfo
+#   share/icons/hicolor/     the icons under the same reverse-DNS names, scalable and as PNG sizes
+#   share/man/man1/          dietlens.1, translator.1, foodserver.1
 # dietlens opens its help file from the folder its executable lives in; the links in bin/
 # resolve to the program folder, so help.chm is found whichever way the program is started.
 
@@ -70,7 +73,7 @@ endif()
 
 # --- Programs --------------------------------------------------------------------------
 install(TARGETS dietlens translator RUNTIME DESTINATION ${DIETLENS_PROGRAM_DIR} COMPONENT dietlens)
-install(TARGETS foodserver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT dietlens)
+install(TARGETS foodserver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT foodserver)
 
 # Relative links, so the installed tree can be moved (DESTDIR, package staging).
 foreach(program dietlens translator)
@@ -83,42 +86,85 @@ foreach(program dietlens translator)
   " COMPONENT dietlens)
 endforeach()
 
-# --- Menu entries and icons ------------------------------------------------------------
-set(desktop_dir ${PROJECT_SOURCE_DIR}/desktop)
-install(FILES ${desktop_dir}/dietlens.desktop ${desktop_dir}/translator.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT dietlens)
-install(FILES ${desktop_dir}/icons/dietlens.svg ${desktop_dir}/icons/translator.svg
-  ${desktop_dir}/icons/dietlens-tray.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT dietlens)
-install(DIRECTORY ${desktop_dir}/icons/hicolor/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
-  COMPONENT dietlens FILES_MATCHING PATTERN "*.png")
+# --- Man pages -------------------------------------------------------------------------
+# dietlens.1 and translator.1 are written in roff, with the version and the built-in servers
+# filled in. foodserver.1 is made by help2man from the program's own --help, so its option
+# list cannot drift from the program; docs/man/foodserver.h2m adds the other sections.
+set(DIETLENS_MAN_PAGES "AUTO" CACHE STRING
+  "Build the man pages: AUTO when help2man is found, ON requires it, OFF skips them")
+set_property(CACHE DIETLENS_MAN_PAGES PROPERTY STRINGS AUTO ON OFF)
+# The version translator shows; a check below keeps it in step with the program's source.
+set(TRANSLATOR_VERSION "1.6")
+file(STRINGS ${PROJECT_SOURCE_DIR}/translator/trcommon.cpp translator_version_line
+  REGEX "return QStringLiteral\\(\"${TRANSLATOR_VERSION}\"\\);")
+if(NOT translator_version_line)
+  message(FATAL_ERROR "translator/trcommon.cpp no longer returns version ${TRANSLATOR_VERSION}: "
+    "update TRANSLATOR_VERSION in cmake/Install.cmake and the release in desktop/*.metainfo.xml")
+endif()
 
+if(NOT DIETLENS_MAN_PAGES STREQUAL "OFF")
+  find_program(HELP2MAN_EXECUTABLE help2man)
+  if(HELP2MAN_EXECUTABLE)
+    set(man_source_dir ${PROJECT_SOURCE_DIR}/docs/man)
+    set(man_output_dir ${CMAKE_BINARY_DIR}/man)
+    # The build date, or SOURCE_DATE_EPOCH when set, so a package build is reproducible.
+    string(TIMESTAMP DIETLENS_MAN_DATE "%Y-%m-%d" UTC)
+    configure_file(${man_source_dir}/dietlens.1.in ${man_output_dir}/dietlens.1 @ONLY)
+    configure_file(${man_source_dir}/translator.1.in ${man_output_dir}/translator.1 @ONLY)
+    add_custom_command(OUTPUT ${man_output_dir}/foodserver.1
+      COMMAND ${HELP2MAN_EXECUTABLE} --no-info
+        --version-string=${PROJECT_VERSION} --include=${man_source_dir}/foodserver.h2m
+        --output=${man_output_dir}/foodserver.1 $<TARGET_FILE:foodserver>
+      DEPENDS foodserver ${man_source_dir}/foodserver.h2m
+      COMMENT "Writing foodserver.1 from foodserver --help"
+      VERBATIM)
+    add_custom_target(man_pages ALL DEPENDS ${man_output_dir}/foodserver.1)
+    install(FILES ${man_output_dir}/dietlens.1 ${man_output_dir}/translator.1
+      DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT dietlens)
+    install(FILES ${man_output_dir}/foodserver.1
+      DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT foodserver)
+  elseif(DIETLENS_MAN_PAGES STREQUAL "ON")
+    message(FATAL_ERROR "help2man not found: install help2man to build the man pages")
+  else()
+    message(STATUS "help2man not found: the man pages are not built")
+  endif()
+endif()
+
+# --- Menu entries, metainfo and icons --------------------------------------------------
+# Desktop IDs and icon names are reverse-DNS names of the maker's domain; the commands keep
+# their short names. The PNG sizes keep their short names in the source tree, where the
+# programs compile them in as their window icons, and are installed under the desktop IDs.
+set(desktop_dir ${PROJECT_SOURCE_DIR}/desktop)
+set(desktop_ids nl.quelmar.dietlens nl.quelmar.dietlens.translator)
+set(icon_sources dietlens translator)
+foreach(id IN LISTS desktop_ids)
+  install(FILES ${desktop_dir}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+    COMPONENT dietlens)
+  install(FILES ${desktop_dir}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+    COMPONENT dietlens)
+endforeach()
+foreach(id source IN ZIP_LISTS desktop_ids icon_sources)
+  install(FILES ${desktop_dir}/icons/${source}.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${id}.svg COMPONENT dietlens)
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${desktop_dir}/icons/hicolor/${size}x${size}/apps/${source}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${id}.png
+      COMPONENT dietlens)
+  endforeach()
+endforeach()
+
+set(desktop_entries ${desktop_ids})
+list(TRANSFORM desktop_entries PREPEND ${desktop_dir}/)
+set(metainfo_files ${desktop_entries})
+list(TRANSFORM desktop_entries APPEND .desktop)
+list(TRANSFORM metainfo_files APPEND .metainfo.xml)
 find_program(DESKTOP_FILE_VALIDATE_EXECUTABLE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE_EXECUTABLE)
-  add_test(NAME desktop_entries_valid
-    COMMAND ${DESKTOP_FILE_VALIDATE_EXECUTABLE} ${desktop_dir}/dietlens.desktop ${desktop_dir}/translator.desktop)
+  add_test(NAME desktop_entries_valid COMMAND ${DESKTOP_FILE_VALIDATE_EXECUTABLE} ${desktop_entries})
+endif()
+find_program(APPSTREAMCLI_EXECUTABLE appstreamcli)
+if(APPSTREAMCLI_EXECUTABLE)
+  add_test(NAME metainfo_valid COMMAND ${APPSTREAMCLI_EXECUTABLE} validate --no-net ${metainfo_files})
 endif()
 add_test(NAME help_pages_linked
   COMMAND ${CMAKE_COMMAND} -DHELP_DIR=${help_source_dir} -P ${PROJECT_SOURCE_DIR}/cmake/CheckHelp.cmake)
-
-# --- Debian package (scripts/package.sh) -----------------------------------------------
-set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "dietlens")
-set(CPACK_PACKAGE_VENDOR "Quelmar")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Nutrition-value lookup client with its language-file translator")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Dietlens looks up what is in a food on a food server and shows its energy, fats, sodium,\n protein and carbohydrates as a bar chart scaled to a weight. Translator edits the language\n files that hold every text of Dietlens. Includes foodserver, a reference food server.")
-set(CPACK_PACKAGE_CONTACT "Dietlens developers <dietlens@localhost>")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
-set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# dpkg-shlibdeps finds the Qt and SQLite runtime libraries; the xcb platform plugin that
-# every Qt window needs on X11 lives in its own package.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm")
-include(CPack)

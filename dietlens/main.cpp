@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     // Closing the main window sends it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("dietlens")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("dietlens"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.quelmar.dietlens"));
     AppState state;
     // Message boxes open over the dialog in front, else over the main window.
     QPointer<QWidget> mainWindow;

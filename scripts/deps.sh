@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need.
 # Quiet and idempotent: only missing packages are installed.
+#   scripts/deps.sh             build, tests, demo
+#   scripts/deps.sh --package   also what building and checking the .deb packages needs
+# Names are the ones Debian 12 and Debian 13 both carry: unversioned -dev packages, and the
+# clang runtime of whichever clang the release installs.
 set -euo pipefail
 
 packages=(
@@ -9,21 +13,42 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev sqlite3 libpq-dev postgresql
   libbenchmark-dev
   xvfb xauth icewm imagemagick xdotool wrk curl python3
-  clang libclang-rt-14-dev
+  desktop-file-utils appstream
+  clang
 )
+if [ "${1:-}" = "--package" ]; then
+  packages+=(build-essential dpkg-dev debhelper fakeroot lintian fp-utils help2man file git)
+fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
-if [ ${#missing[@]} -gt 0 ]; then
+updated=0
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    installed "$p" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
+  local sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
+  if [ "$updated" -eq 0 ]; then
+    "${sudo_cmd[@]}" apt-get update -qq
+    updated=1
+  fi
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+install_missing "${packages[@]}"
+
+# The fuzzers link clang's own sanitizer and libFuzzer runtime, packaged per clang major
+# version (libclang-rt-14-dev on Debian 12, libclang-rt-19-dev on Debian 13).
+clang_path="$(readlink -f "$(command -v clang)")"
+clang_major="$(sed -n 's|^/usr/lib/llvm-\([0-9]*\)/.*|\1|p' <<<"$clang_path")"
+if [ -z "$clang_major" ]; then
+  clang_major="$(clang -dumpversion | cut -d. -f1)"
 fi
+install_missing "libclang-rt-$clang_major-dev"

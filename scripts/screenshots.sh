@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README screenshots: starts the two reference food servers, then dietlens and
 # translator on a virtual screen with the IceWM desktop, drives them with the keyboard and
-# mouse (xdotool) and saves PNGs of their windows into docs/screenshots/.
+# mouse (xdotool) and saves PNGs of their windows into docs/screenshots/. Three more of
+# dietlens are driven by the keyboard alone, at a 13 pt font, at scale 2 and in a dark
+# palette.
 # The programs are built into build-screenshots/ with their servers on ports of their own
 # (18080 English and check-in, 18081 Dutch), so a demo or test already running on the
 # usual ports does not get in the way. Works in a throw-away home folder, so the user's
@@ -16,6 +18,12 @@ nl_port="${SCREENSHOT_PORT_NL:-18081}"
 
 if [ -z "${SCREENSHOTS_ON_DISPLAY:-}" ]; then
   "$root/scripts/deps.sh"
+  # The desktop looks of the keyboard screenshots are set through qt6ct.
+  if ! dpkg-query -W -f='${Status}' qt6ct 2>/dev/null | grep -q 'install ok installed'; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends qt6ct >/dev/null
+  fi
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIETLENS_BUILD_BENCHMARKS=OFF \
     -DDIETLENS_CHECKIN_HOST="127.0.0.1:$en_port" -DDIETLENS_FOOD_HOST_EN="127.0.0.1:$en_port" \
     -DDIETLENS_FOOD_HOST_NL="127.0.0.1:$nl_port" -DDIETLENS_SITE_EN="http://127.0.0.1:$en_port/" \
@@ -188,6 +196,60 @@ keys Escape
 focus "$main"
 keys ctrl+x
 wait "$dietlens" 2>/dev/null || true
+
+# keyboard_look NAME ENV...: dietlens once more, driven by the keyboard alone, in another
+# desktop look; shows the bookmark list with a bookmark chosen (the search box is then
+# disabled) and saves the main window as main-window-NAME.png.
+keyboard_look() {
+  local name="$1"
+  shift
+  step "dietlens by keyboard, $name"
+  env "$@" "$bin/dietlens" >"$work/dietlens-$name.log" 2>&1 &
+  local pid=$!
+  pids+=("$pid")
+  local win notice
+  win="$(wait_window "$pid" '^Dietlens \(')" || fail "dietlens ($name) opened no main window"
+  if notice="$(wait_window "$pid" '^Make a connection first$' 30)"; then
+    focus "$notice"
+    keys Return
+  fi
+  focus "$win"
+  keys ctrl+c
+  for _ in $(seq 1 50); do
+    [[ "$(xdotool getwindowname "$win")" == *"(connected)"* ]] && break
+    sleep 0.1
+  done
+  [[ "$(xdotool getwindowname "$win")" == *"(connected)"* ]] || fail "dietlens ($name) did not connect"
+  typed "apple"
+  keys Return
+  sleep 1.5
+  keys Down    # the first result, drawn in the chart
+  keys ctrl+2  # the bookmark list, with the keyboard in it
+  keys space   # its first row
+  xdotool mousemove 0 0
+  shot "$win" "main-window-$name"
+  keys ctrl+x
+  wait "$pid" 2>/dev/null || true
+}
+# The looks come from the desktop's Qt settings (qt6ct): a 13 pt font, a dark palette.
+qt6ct_look() {
+  mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+  cat >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf" <<EOF
+[Appearance]
+style=Fusion
+custom_palette=$2
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+
+[Fonts]
+general="DejaVu Sans,$1,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+fixed="DejaVu Sans Mono,$1,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+EOF
+}
+qt6ct_look 13 false
+keyboard_look 13pt QT_QPA_PLATFORMTHEME=qt6ct
+keyboard_look scale2 QT_SCALE_FACTOR=2
+qt6ct_look 10 true
+keyboard_look dark QT_QPA_PLATFORMTHEME=qt6ct
 
 step "translator"
 "$bin/translator" >"$work/translator.log" 2>&1 &

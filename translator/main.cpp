@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("translator"));
     QApplication::setApplicationVersion(translator::versionText());
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("translator")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("translator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.quelmar.dietlens.translator"));
 
     QtMessenger messenger;
     translator::TranslatorSettings settings;

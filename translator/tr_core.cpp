@@ -1,6 +1,8 @@
 #include "translator/tr_core.h"
 
+#include "dietlens/ui/kit/keyboardaccess.h"
 #include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/kit/rowtips.h"
 #include "dietlens/ui/kit/twips.h"
 #include "lang/messenger.h"
 #include "translator/codelisting.h"
@@ -15,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -194,6 +197,10 @@ void TR_Core::buildToolbar()
         const int number = b.number;
         connect(action, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); });
         m_buttons[size_t(b.number)] = action;
+        // Reached by Tab like every other control, and named by its tooltip.
+        QWidget* button = Toolbar1->widgetForAction(action);
+        button->setFocusPolicy(Qt::TabFocus);
+        NameFollowsToolTip(button, b.tip);
     }
 }
 
@@ -205,6 +212,10 @@ void TR_Core::buildCentral()
     lst_lang = new QListWidget(central);
     lst_lang->setObjectName(QStringLiteral("lst_lang"));
     lst_lang->setContextMenuPolicy(Qt::CustomContextMenu);
+    lst_forms->setAccessibleName(QStringLiteral("Forms"));
+    lst_lang->setAccessibleName(QStringLiteral("Rows of the form"));
+    ShowCutTextsAsToolTips(lst_forms);
+    ShowCutTextsAsToolTips(lst_lang);
 
     Frame_settings = new QGroupBox(QStringLiteral("Language file settings:"), central);
     Frame_settings->setObjectName(QStringLiteral("Frame_settings"));
@@ -213,9 +224,7 @@ void TR_Core::buildCentral()
         edit->setObjectName(QLatin1String(name));
         if (maxLength > 0)
             new TypingLimit(edit, maxLength);
-        edit->setReadOnly(!editable);
-        if (!editable)
-            edit->setFocusPolicy(Qt::ClickFocus);
+        edit->setReadOnly(!editable); // read-only boxes are still reached by Tab, to be read
         return edit;
     };
     txt_app = box("txt_app", kHeaderMaxLength[0], false);
@@ -225,6 +234,7 @@ void TR_Core::buildCentral()
     txt_rev = box("txt_rev", kHeaderMaxLength[4], true);
     txt_filetitle = box("txt_filetitle", 0, false);
     txt_filetitle->installEventFilter(this);
+    txt_versie->setAccessibleName(QStringLiteral("Version")); // the box beside "Application:" has no label of its own
     txt_versie->setMaximumWidth(txt_versie->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     txt_rev->setMaximumWidth(txt_rev->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
 
@@ -653,6 +663,14 @@ bool TR_Core::eventFilter(QObject* watched, QEvent* event)
     if (watched == txt_filetitle && event->type() == QEvent::MouseButtonDblClick) {
         txt_filetitle_DblClick();
         return true;
+    }
+    // Enter in the file name box shows the full path, as a double click does.
+    if (watched == txt_filetitle && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txt_filetitle_DblClick();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "translator/trcommon.h"
 
+#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/messenger.h"
 
 #include <QBoxLayout>
@@ -47,6 +48,7 @@ DialogButtons LayOutDialog(QDialog* dialog, std::initializer_list<QWidget*> widg
         layout->addWidget(widget);
     layout->addLayout(buttons);
     dialog->setMinimumWidth(minimumWidth);
+    KeepOnScreen(dialog);
 
     QObject::connect(made.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return made;

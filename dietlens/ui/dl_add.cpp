@@ -7,6 +7,7 @@
 #include "dietlens/net/request.h"
 #include "dietlens/net/submission.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/messenger.h"
 
 #include <QCloseEvent>
@@ -80,6 +81,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     auto* general = new QGridLayout(Frame_1);
     for (int i = 0; i < 3; ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
+        m_labels[i]->setBuddy(txt_algemeen[i]);
         RefuseUnstorableCharacters(txt_algemeen[i], m_state.ProgramName, m_messenger);
         general->addWidget(m_labels[i], i, 0);
         general->addWidget(txt_algemeen[i], i, 1);
@@ -113,6 +115,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
         QPalette shaded = txt_d[i]->palette();
         shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
         txt_d[i]->setPalette(shaded);
+        m_labels[5 + i]->setBuddy(txt_s[i]);
         values->addWidget(m_labels[5 + i], i + 1, 0);
         values->addWidget(txt_s[i], i + 1, 1);
         values->addWidget(txt_d[i], i + 1, 2);
@@ -154,6 +157,7 @@ DL_Add::DL_Add(AppState& state, Messenger& messenger, FetchFunction fetch, QWidg
     const Settings& s = m_state.settings;
     txt_algemeen[0]->setText(s.FirstName + QLatin1Char(' ') + s.LastName);
     SetTopmost(this, WantsTopmost(s.AlwaysOnTop, true));
+    KeepOnScreen(this);
     // The sender's name is filled in already: typing starts at the item's name.
     txt_algemeen[1]->setFocus();
 }
@@ -171,6 +175,7 @@ void DL_Add::interface_draw()
     const bool ounces = Val(m_state.settings.WeightUnit) == 1.0;
     txt_gram->setVisible(!ounces);
     txt_oz->setVisible(ounces);
+    m_labels[3]->setBuddy(ounces ? txt_oz : txt_gram); // "The nutrition values are per:"
     for (QLineEdit* box : {txt_gram, txt_oz})
         box->setFixedWidth(70);
 }

@@ -5,6 +5,7 @@
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/kit/statuspanel.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/startup.h"
 #include "lang/messenger.h"
@@ -86,6 +87,7 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     CreateStatusBar();
     ConnectDisplayControls();
     ArrangeMainWindow();
+    SetUpKeyboardAndNames();
 }
 
 DL_Core::~DL_Core() = default;
@@ -259,7 +261,7 @@ void DL_Core::CreateStatusBar()
     row->setSpacing(2);
     bar->addPermanentWidget(strip, 1);
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(strip);
+        auto* panel = new StatusPanel(strip); // a cut text ends in "…" and shows whole as tooltip
         panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -323,6 +325,7 @@ void DL_Core::ArrangeMainWindow()
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    FitToFont();
 }
 
 void DL_Core::UpdateStatusBar()
@@ -383,6 +386,7 @@ void DL_Core::Set_Taal()
     txt_item->setToolTip(text(25));
     Pic_plus->setToolTip(text(26));
     Pic_min->setToolTip(text(27));
+    ApplyKeyboardAndNames();
 }
 
 void DL_Core::FinishStartUp()
@@ -431,9 +435,16 @@ bool DL_Core::eventFilter(QObject* watched, QEvent* event)
                                     ? LV_browse
                                     : LV_browse_bookmarks;
             if (list->topLevelItemCount() > 0) {
+                // Entering the list by focus alone marks its first row
+                // without choosing it; what counts is a selected row.
+                if (list->selectedItems().isEmpty()) {
+                    QTreeWidgetItem* first = list->topLevelItem(0);
+                    const bool markedAlready = list->currentItem() == first;
+                    list->setCurrentItem(first);
+                    if (markedAlready) // no change of row, so nothing chose it yet
+                        list == LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+                }
                 list->setFocus(Qt::OtherFocusReason);
-                if (!list->currentItem())
-                    list->setCurrentItem(list->topLevelItem(0));
                 return true;
             }
         }

@@ -8,6 +8,7 @@
 //   dl_core_menus.cpp    menu and toolbar commands, help, web site, closing
 //   dl_core_lists.cpp    chart, slider, list choice, bookmarks and export
 //   dl_core_dialogs.cpp  the dialogs and the tray
+//   dl_core_access.cpp   keyboard, accessible names, fitting a larger font
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/showhelp.h"
@@ -163,6 +164,12 @@ private:
     void CreateMenus();
     void CreateToolbar();
     void CreateStatusBar();
+    // dl_core_access.cpp: shortcuts, tab order and names once; the parts
+    // that come from the language texts each time Set_Taal runs; the layout
+    // grown for the desktop's font after ArrangeMainWindow.
+    void SetUpKeyboardAndNames();
+    void ApplyKeyboardAndNames();
+    void FitToFont();
     QWidget* CreateChartArea(QWidget* parent);  // dl_core_lists.cpp
     void ConnectDisplayControls();              // dl_core_lists.cpp
     void SetSearchBoxLocked(bool locked);

@@ -1,6 +1,7 @@
 #include "dietlens/ui/dl_informatie.h"
 
 #include "dietlens/core/appstate.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -90,6 +91,7 @@ DL_Informatie::DL_Informatie(const AppState& state, MainWindowHooks hooks, QWidg
     lbl_2->setText(QStringLiteral("\u00A9 2005-2006 Quelmar"));
     Set_Taal();
     SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, true));
+    KeepOnScreen(this);
 }
 
 void DL_Informatie::Set_Taal()

@@ -3,6 +3,8 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/ui/kit/keyboardaccess.h"
+#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/languagefile.h"
 #include "lang/messenger.h"
 
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -95,6 +98,9 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     txt_voornaam->setObjectName(QStringLiteral("txt_voornaam"));
     txt_achternaam = new QLineEdit(Frame[0]);
     txt_achternaam->setObjectName(QStringLiteral("txt_achternaam"));
+    // Each box is named by its own label, not by the frame around both.
+    m_labels[0]->setBuddy(txt_voornaam);
+    m_labels[1]->setBuddy(txt_achternaam);
     for (QLineEdit* box : {txt_voornaam, txt_achternaam})
         RefuseUnstorableCharacters(box, m_state.ProgramName, m_messenger);
     names->addRow(m_labels[0], txt_voornaam);
@@ -109,6 +115,8 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     cmd_reset->setObjectName(QStringLiteral("cmd_reset"));
     cmd_reset->setAutoDefault(false);
     cmd_reset->setFixedWidth(cmd_reset->fontMetrics().horizontalAdvance(QStringLiteral("RR")) + 16);
+    m_labels[2]->setBuddy(Combo_taal);
+    NameFollowsToolTip(cmd_reset, QStringLiteral("Reset language files"));
     language->addWidget(m_labels[2]);
     language->addWidget(Combo_taal, 1);
     language->addWidget(cmd_reset);
@@ -197,8 +205,17 @@ DL_Properties::DL_Properties(AppState& state, Messenger& messenger, MainWindowHo
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
     setMinimumWidth(480);
+    KeepOnScreen(this);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, &DL_Properties::TabStrip1_Click);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the dialog.
+    const auto turn = [this](int step) {
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) % TabStrip1->count());
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated,
+            this, [turn] { turn(-1); });
     // A pick by the user previews; filling or setting the list in code does not.
     connect(Combo_taal, &QComboBox::activated, this, &DL_Properties::Combo_taal_Click);
     connect(cmd_reset, &QPushButton::clicked, this, &DL_Properties::cmd_reset_Click);

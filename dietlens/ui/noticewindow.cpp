@@ -3,6 +3,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/kit/screenplacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -51,6 +52,7 @@ void NoticeWindow::finishLayout()
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTopmost(this, WantsTopmost(m_state.settings.AlwaysOnTop, true));
+    KeepOnScreen(this);
 }
 
 void NoticeWindow::cmd_opslaan_Click()

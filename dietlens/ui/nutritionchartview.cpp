@@ -2,6 +2,7 @@
 
 #include "dietlens/ui/kit/twips.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -50,6 +51,38 @@ NutritionChartView::NutritionChartView(QWidget* parent) : QWidget(parent)
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
+    setAccessibleName(QStringLiteral("Nutrition chart"));
+    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+        auto* item = new QLabel(this);
+        item->setObjectName(QStringLiteral("lbl_bar(%1)").arg(i));
+        item->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_items[size_t(i)] = item;
+    }
+    updateAccessibleItems();
+}
+
+QString NutritionChartView::accessibleText(int bar) const
+{
+    if (bar < 0 || bar >= NutritionChart::kBarCount)
+        return {};
+    const QString caption = m_chart.captionTexts[size_t(bar)].trimmed();
+    const QString value = m_chart.bars[size_t(bar)].labelText.trimmed();
+    if (caption.isEmpty() || value.isEmpty())
+        return caption + value;
+    return caption + QStringLiteral(": ") + value;
+}
+
+void NutritionChartView::updateAccessibleItems()
+{
+    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+        QLabel* item = m_items[size_t(i)];
+        const ChartBar& bar = m_chart.bars[size_t(i)];
+        const QRectF row = toPixels(m_chart.captions[size_t(i)]) | toPixels(bar.leftCap) | toPixels(bar.label);
+        item->setGeometry(QRect(0, int(row.top()), sizeHint().width(), int(std::ceil(row.height()))));
+        const QString text = accessibleText(i);
+        if (item->accessibleName() != text)
+            item->setAccessibleName(text);
+    }
 }
 
 QSize NutritionChartView::sizeHint() const
@@ -85,8 +118,10 @@ ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weight
                                       Messenger& messenger)
 {
     const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, state, messenger);
-    if (result != ChartDrawing::Skipped)
+    if (result != ChartDrawing::Skipped) {
+        updateAccessibleItems();
         update();
+    }
     return result;
 }
 

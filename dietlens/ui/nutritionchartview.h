@@ -6,6 +6,10 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
+
 class NutritionChartView : public QWidget
 {
     Q_OBJECT
@@ -21,6 +25,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a screen reader reads for bar 0 to 5: the caption line and the
+    // value label, "Saturated fat per 150 Gram: 22.50 Gr.".
+    QString accessibleText(int bar) const;
+
     static QColor barColor(int bar);
     static QColor backgroundColor();
 
@@ -28,5 +36,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The painted captions and values are also six accessible items, one
+    // over each bar, that follow every drawing.
+    void updateAccessibleItems();
+
     NutritionChart m_chart;
+    std::array<QLabel*, NutritionChart::kBarCount> m_items{};
 };

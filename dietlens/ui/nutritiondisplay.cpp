@@ -4,13 +4,17 @@
 #include "dietlens/core/numbers.h"
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/display/units.h"
+#include "dietlens/ui/kit/rowtips.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/searchboxlook.h"
 #include "lang/languagefile.h"
 #include "lang/messenger.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QDrag>
 #include <QLineEdit>
@@ -128,6 +132,7 @@ NutritionDisplay::NutritionDisplay(AppState& state, Messenger& messenger, const 
                     if (current.isValid() && list->selectionModel()->isSelected(current))
                         (this->*choose)();
                 });
+        ShowCutTextsAsToolTips(list);
     };
     watchList(m_c.LV_browse, &NutritionDisplay::LV_browse_Click);
     watchList(m_c.LV_browse_bookmarks, &NutritionDisplay::LV_browse_bookmarks_Click);
@@ -264,10 +269,7 @@ void NutritionDisplay::Set_ViewList()
         m_c.LV_browse_bookmarks->setVisible(!results);
     if (m_c.txt_item) {
         m_c.txt_item->setEnabled(results);
-        QPalette palette = m_c.txt_item->palette();
-        palette.setColor(QPalette::Base, results ? QApplication::palette(m_c.txt_item).color(QPalette::Base)
-                                                 : QColor(224, 224, 224));
-        m_c.txt_item->setPalette(palette);
+        PaintSearchBox(m_c.txt_item, results);
     }
     if (m_c.Pic_zoeken)
         m_c.Pic_zoeken->setVisible(results);
@@ -528,7 +530,31 @@ bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress &&
         (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
         Set_ViewList();
+        // Space or Enter on the current row (one the keyboard reached without
+        // moving, such as the first row on entering the list) chooses it.
+        auto* list = static_cast<QTreeWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = list->currentIndex();
+        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
+            !list->selectionModel()->isSelected(current)) {
+            list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+            list == m_c.LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
+            return true;
+        }
         return false;
+    }
+    // The menu key (or Shift+F10) in a list opens the Options menu at its
+    // current row, as the right button does at the pointer.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
+        (watched == m_c.LV_browse || watched == m_c.LV_browse_bookmarks)) {
+        auto* list = static_cast<QTreeWidget*>(watched);
+        const QRect row = list->visualRect(list->currentIndex());
+        const QPoint at = list->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+        list == m_c.LV_browse ? LV_browse_MouseDown(Qt::RightButton, at)
+                              : LV_browse_bookmarks_MouseDown(Qt::RightButton, at);
+        return true;
     }
     const bool results = isResultsViewport(watched);
     if (!results && !isBookmarksViewport(watched))

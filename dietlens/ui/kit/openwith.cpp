@@ -1,5 +1,8 @@
 #include "dietlens/ui/kit/openwith.h"
 
+#include "dietlens/ui/kit/screenplacement.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -25,12 +28,48 @@ bool hasScheme(const QString& text)
     return scheme.match(text).hasMatch();
 }
 
-QString mimeTypeOf(const QString& fileOrUrl)
+const QString kSchemeHandler = QStringLiteral("x-scheme-handler/");
+
+// The type and the types it derives from (text/x-csrc is also text/plain).
+QStringList typeAndAncestors(const QString& mimeType)
 {
-    const QUrl url = OpenTargetUrl(fileOrUrl);
-    if (!url.isLocalFile())
-        return QStringLiteral("x-scheme-handler/") + url.scheme();
-    return QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name();
+    QStringList types{mimeType};
+    if (!mimeType.startsWith(kSchemeHandler)) {
+        const QMimeType type = QMimeDatabase().mimeTypeForName(mimeType);
+        if (type.isValid()) {
+            types << type.aliases() << type.allAncestors();
+            types.removeAll(QStringLiteral("application/octet-stream")); // every file is one
+        }
+    }
+    return types;
+}
+
+// dietlens or translator itself (by the program its entry starts).
+bool isOwnProgram(const OpenWithProgram& program)
+{
+    const QStringList parts = QProcess::splitCommand(program.command);
+    if (parts.isEmpty())
+        return false;
+    const QString name = QFileInfo(parts.first()).fileName();
+    return name == QLatin1String("dietlens") || name == QLatin1String("translator") ||
+           name == QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+// A short run of a helper program; its first line of output, "" when it
+// cannot run or says nothing.
+QString firstLineOf(const QString& program, const QStringList& arguments)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        return {};
+    QProcess process;
+    process.start(path, arguments, QIODevice::ReadOnly);
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(500);
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
 // Reads the few keys of a desktop entry the chooser needs.
@@ -76,9 +115,12 @@ bool readDesktopEntry(const QString& path, OpenWithProgram& program, QStringList
 OpenWithLauncher OpenWithLauncher::desktop()
 {
     OpenWithLauncher l;
-    l.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    l.openUrl = [](const QUrl& url) {
+        const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        return DesktopHasHandler(OpenTargetType(target)) && QDesktopServices::openUrl(url);
+    };
     l.chooseProgram = [](const QString& target, QWidget* parent) {
-        OpenWithChooser chooser(target, OpenWithPrograms(mimeTypeOf(target)), parent);
+        OpenWithChooser chooser(target, OpenWithPrograms(OpenTargetType(target)), parent);
         return chooser.exec() == QDialog::Accepted ? chooser.command() : QString();
     };
     l.startProgram = [](const QString& program, const QStringList& arguments) {
@@ -92,6 +134,14 @@ QUrl OpenTargetUrl(const QString& fileOrUrl)
     if (hasScheme(fileOrUrl))
         return QUrl(fileOrUrl, QUrl::TolerantMode);
     return QUrl::fromLocalFile(QFileInfo(fileOrUrl).absoluteFilePath());
+}
+
+QString OpenTargetType(const QString& fileOrUrl)
+{
+    const QUrl url = OpenTargetUrl(fileOrUrl);
+    if (!url.isLocalFile())
+        return kSchemeHandler + url.scheme().toLower();
+    return QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name();
 }
 
 QStringList OpenWithCommandLine(const QString& command, const QString& target)
@@ -125,6 +175,8 @@ QList<OpenWithProgram> OpenWithPrograms(const QString& mimeType)
     QList<OpenWithProgram> matching;
     QList<OpenWithProgram> others;
     QStringList seen;
+    const QStringList handled = typeAndAncestors(mimeType);
+    const bool webAddress = mimeType.startsWith(kSchemeHandler);
     const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
     for (const QString& folder : folders) {
         const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.desktop")},
@@ -137,7 +189,11 @@ QList<OpenWithProgram> OpenWithPrograms(const QString& mimeType)
             QStringList types;
             if (!readDesktopEntry(info.filePath(), program, types))
                 continue;
-            (types.contains(mimeType) ? matching : others) << program;
+            if (webAddress && isOwnProgram(program))
+                continue;
+            program.handlesType = std::any_of(types.cbegin(), types.cend(),
+                                              [&](const QString& t) { return handled.contains(t); });
+            (program.handlesType ? matching : others) << program;
         }
     }
     const auto byName = [](const OpenWithProgram& a, const OpenWithProgram& b) {
@@ -146,6 +202,22 @@ QList<OpenWithProgram> OpenWithPrograms(const QString& mimeType)
     std::sort(matching.begin(), matching.end(), byName);
     std::sort(others.begin(), others.end(), byName);
     return matching + others;
+}
+
+bool DesktopHasHandler(const QString& mimeType)
+{
+    const QList<OpenWithProgram> programs = OpenWithPrograms(mimeType);
+    if (!programs.isEmpty() && programs.first().handlesType)
+        return true;
+    if (!firstLineOf(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType})
+             .isEmpty())
+        return true;
+    if (mimeType == QLatin1String("x-scheme-handler/http") || mimeType == QLatin1String("x-scheme-handler/https")) {
+        if (!qEnvironmentVariableIsEmpty("BROWSER"))
+            return true;
+        return !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty();
+    }
+    return false;
 }
 
 bool OpenDialog(const QString& fileOrUrl, const OpenWithLauncher& launcher, QWidget* parent)
@@ -180,6 +252,8 @@ OpenWithChooser::OpenWithChooser(const QString& target, const QList<OpenWithProg
     m_list->setObjectName(QStringLiteral("lst_programs"));
     for (const OpenWithProgram& p : m_programs)
         m_list->addItem(p.name);
+    info->setBuddy(m_list);
+    m_list->setAccessibleName(info->text()); // a list's name does not come from its buddy
     auto* commandLabel = new QLabel(QStringLiteral("&Command:"), this);
     commandLabel->setBuddy(m_command);
     m_command->setObjectName(QStringLiteral("txt_program"));
@@ -197,13 +271,19 @@ OpenWithChooser::OpenWithChooser(const QString& target, const QList<OpenWithProg
     layout->addWidget(m_command);
     layout->addWidget(buttons);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, &OpenWithChooser::lst_programs_Changed);
+    // A program is taken when it is selected, by the user or below; the
+    // keyboard entering the list only marks a row and takes nothing.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &OpenWithChooser::lst_programs_Changed);
     connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(m_command, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_ok->setEnabled(!text.trimmed().isEmpty()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(420, 380);
+    if (!m_programs.isEmpty() && m_programs.first().handlesType)
+        m_list->setCurrentRow(0);
+    m_list->setFocus();
+    KeepOnScreen(this);
 }
 
 QString OpenWithChooser::command() const
@@ -213,7 +293,8 @@ QString OpenWithChooser::command() const
 
 void OpenWithChooser::lst_programs_Changed()
 {
-    const int row = m_list->currentRow();
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    const int row = selected.isEmpty() ? -1 : m_list->row(selected.first());
     if (row >= 0 && row < m_programs.size())
         m_command->setText(m_programs.at(row).command);
 }

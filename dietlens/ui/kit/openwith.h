@@ -46,12 +46,25 @@ QStringList OpenWithCommandLine(const QString& command, const QString& target);
 struct OpenWithProgram
 {
     QString name;
-    QString command; // the desktop entry's Exec line
+    QString command;         // the desktop entry's Exec line
+    bool handlesType = false; // the entry declares the target's type (or a type it derives from)
 };
 
-// Desktop entries of installed programs; those that declare mimeType come
-// first, sorted by name.
+// The type the desktop files a target under: "x-scheme-handler/http" for a
+// web address, the file's MIME type for a path.
+QString OpenTargetType(const QString& fileOrUrl);
+
+// Desktop entries of installed programs; those that handle mimeType come
+// first, each part sorted by name. For a web address (an "x-scheme-handler/"
+// type) dietlens and translator themselves are left out: neither opens one.
 QList<OpenWithProgram> OpenWithPrograms(const QString& mimeType);
+
+// Whether the desktop has a program registered for the type: an installed
+// entry that handles it, a default set for it (xdg-mime), or for web pages a
+// browser named by $BROWSER or the system's x-www-browser. The desktop's
+// opener is started even when nothing is registered and then opens nothing,
+// so without a program the chooser is shown instead.
+bool DesktopHasHandler(const QString& mimeType);
 
 class OpenWithChooser : public QDialog
 {
@@ -59,7 +72,8 @@ class OpenWithChooser : public QDialog
 public:
     OpenWithChooser(const QString& target, const QList<OpenWithProgram>& programs, QWidget* parent = nullptr);
 
-    // The command line typed or picked.
+    // The command line typed or picked. The first program is picked in
+    // advance only when it handles the target's type; otherwise nothing is.
     QString command() const;
 
 private:

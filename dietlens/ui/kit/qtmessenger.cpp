@@ -1,5 +1,7 @@
 #include "dietlens/ui/kit/qtmessenger.h"
 
+#include "dietlens/ui/kit/screenplacement.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -58,6 +60,7 @@ MessageAnswer QtMessenger::message(const QString& title, const QString& text, Me
     // A topmost dialog must not hide its own message boxes.
     if (box.parentWidget() && (box.parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    KeepOnScreen(&box);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;

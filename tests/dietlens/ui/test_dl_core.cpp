@@ -4,6 +4,7 @@
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/kit/keyboardaccess.h"
 #include "lang/cp1252.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -216,7 +218,7 @@ private Q_SLOTS:
         }
         for (int position : {1, 4, 7, 10})
             QVERIFY(window->toolbarButton(position)->isSeparator());
-        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), u"File"_qs);
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), u"File"_qs);
         QCOMPARE(window->menu(u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
     }
 
@@ -540,14 +542,19 @@ private Q_SLOTS:
         CreateDutchLanguage(state->lang, *state);
         window->Set_Taal();
         QVERIFY(F(1, 0) != u"File"_qs);
-        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), F(1, 0));
-        QCOMPARE(window->menu(u"mnu_extra"_qs)->title(), F(1, 67));
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), F(1, 0));
+        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_extra"_qs)->title()), F(1, 67));
         QCOMPARE(action("mnu_settings")->text(), F(1, 1));
         QCOMPARE(action("mnu_index")->text(), F(1, 71));
         QCOMPARE(action("mnuShow")->text(), F(1, 14));
         const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
-        for (const auto& t : tips)
-            QCOMPARE(window->toolbarButton(t[0])->toolTip(), F(1, t[1]));
+        for (const auto& t : tips) {
+            QAction* button = window->toolbarButton(t[0]);
+            QCOMPARE(button->toolTip(), ToolTipWithShortcut(F(1, t[1]), button->shortcut()));
+            // What a screen reader reads follows the language too, without the shortcut.
+            QCOMPARE(window->Toolbar->widgetForAction(button)->accessibleName(), F(1, t[1]));
+        }
+        QCOMPARE(window->LV_browse_bookmarks->accessibleName(), F(1, 19));
         QCOMPARE(window->Pic_zoeken->toolTip(), F(1, 23));
         QCOMPARE(window->Pic_zoeken_bw->toolTip(), F(1, 24));
         QCOMPARE(window->txt_item->toolTip(), F(1, 25));

@@ -1,8 +1,12 @@
-#include "dietlens/ui/kit/openwith.h"
 
+#include "dietlens/ui/kit/openwith.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -119,6 +123,46 @@ private Q_SLOTS:
         QCOMPARE(chooser.command(), QStringLiteral("/usr/bin/less"));
         command->clear();
         QVERIFY(!ok->isEnabled());
+    }
+
+    void chooserPreselectsOnlyAProgramForTheType()
+    {
+        // Entries as the desktop has them: an image viewer, a browser, and dietlens itself.
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("applications"))));
+        const auto entry = [&](const char* file, const char* name, const char* exec, const char* types) {
+            QVERIFY(testsupport::writeAll(data.filePath(QStringLiteral("applications/") + QLatin1String(file)),
+                                          QByteArray("[Desktop Entry]\nType=Application\nName=") + name +
+                                              "\nExec=" + exec + "\nMimeType=" + types + "\n"));
+        };
+        entry("viewer.desktop", "A viewer", "viewer %f", "image/png;");
+        entry("dietlens.desktop", "Dietlens", "dietlens", "");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
+
+        // A web address without a browser: neither program is offered, nothing is picked.
+        const QString web = QStringLiteral("http://127.0.0.1:8080/");
+        QList<OpenWithProgram> programs = OpenWithPrograms(OpenTargetType(web));
+        QCOMPARE(programs.size(), 1);
+        QCOMPARE(programs.first().name, QStringLiteral("A viewer"));
+        QVERIFY(!programs.first().handlesType);
+        {
+            OpenWithChooser chooser(web, programs);
+            chooser.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+            QCOMPARE(chooser.command(), QString());
+            QVERIFY(!chooser.findChild<QPushButton*>(QStringLiteral("cmd_ok"))->isEnabled());
+        }
+
+        // With a browser it comes first and is picked.
+        entry("browser.desktop", "Web", "web %u", "text/html;x-scheme-handler/http;");
+        programs = OpenWithPrograms(OpenTargetType(web));
+        QCOMPARE(programs.first().name, QStringLiteral("Web"));
+        QVERIFY(DesktopHasHandler(OpenTargetType(web)));
+        OpenWithChooser chooser(web, programs);
+        QCOMPARE(chooser.command(), QStringLiteral("web %u"));
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
     }
 };
 

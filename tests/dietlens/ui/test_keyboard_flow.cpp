@@ -1,0 +1,138 @@
+// The main window by keyboard alone, as a user without a mouse works it: every
+// key goes to the control that has the focus (or the open menu), nothing is
+// clicked and no handler is called directly.
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/messenger.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/setupuser.h"
+#include "tests/support/testsupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using testsupport::ScriptedHttpServer;
+
+namespace {
+
+const QByteArray kReply = "Rice, white, boiled\xBD" "1\xBD" "200\xBD" "48\xBD" "0.6\xBD" "0.2\xBD" "28\xBD"
+                          "2.7\xBD" "0.001\xBD" "j\xBD\xBC"
+                          "Rice, brown\xBD" "2\xBD" "470\xBD" "112\xBD" "0.5\xBD" "0.2\xBD" "23\xBD" "2.6\xBD"
+                          "0.005\xBD" "j\xBD\xBC";
+
+// A key as the user presses it: to the open menu, else to the focused control.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    QVERIFY2(target, "nothing has the keyboard");
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+void type(const QString& text)
+{
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+} // namespace
+
+class TestKeyboardFlow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void connectSearchBookmarkExportRemoveAndSet()
+    {
+        QTemporaryDir dir;
+        ScriptedHttpServer server;
+        QVERIFY(server.start());
+        AppState state;
+        testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(), ScriptedHttpServer::refusingHostPort());
+        state.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
+        server.setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
+        server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
+        ScriptedMessenger messenger;
+        DL_Core window(state, messenger);
+        window.FinishStartUp();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto* chart = static_cast<NutritionChartView*>(window.Pic_grafiek);
+
+        press(Qt::Key_C, Qt::ControlModifier); // connect
+        QCOMPARE(state.ConnectionState, 1.0f);
+        for (int tabs = 0; QApplication::focusWidget() != window.txt_item && tabs < 30; ++tabs)
+            press(Qt::Key_Tab); // Tab reaches the search box from wherever the keyboard is
+        QCOMPARE(QApplication::focusWidget(), window.txt_item);
+        type(QStringLiteral("rice"));
+        press(Qt::Key_Return);
+        QCOMPARE(window.LV_browse->topLevelItemCount(), 2);
+
+        // Down from the search box chooses and draws the first result.
+        press(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), window.LV_browse);
+        QCOMPARE(window.statusPanel(2)->text(), QStringLiteral("Rice, white, boiled (100 Gram)"));
+        QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("200 Kj "));
+        press(Qt::Key_Down);
+        QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("470 Kj "));
+
+        press(Qt::Key_B, Qt::ControlModifier); // bookmark it
+        QCOMPARE(state.data.lst_fooditems.size(), 1);
+
+        press(Qt::Key_2, Qt::ControlModifier); // the bookmark list, with the keyboard in it
+        QVERIFY(window.LV_browse_bookmarks->isVisible());
+        QCOMPARE(QApplication::focusWidget(), window.LV_browse_bookmarks);
+        press(Qt::Key_Space); // its first row
+        QCOMPARE(window.statusPanel(2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
+
+        // Export through the menus' mnemonics: File, Export, the one item.
+        const QString exported = dir.filePath(QStringLiteral("export.dat"));
+        messenger.fileNames.push_back(exported);
+        press(Qt::Key_F, Qt::AltModifier);
+        QVERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        press(Qt::Key_E);
+        press(Qt::Key_B);
+        QCOMPARE(messenger.fileDialogs.size(), 1);
+        QCOMPARE(testsupport::readAll(exported), testsupport::readAll(state.BookmarksPath));
+
+        press(Qt::Key_Delete); // remove the chosen bookmark
+        QVERIFY(state.data.lst_fooditems.isEmpty());
+        QCOMPARE(window.LV_browse_bookmarks->topLevelItemCount(), 0);
+
+        // A setting: the last name, saved with Enter (the language list needs its file).
+        QVERIFY(testsupport::writeAll(state.LanguageFolder + QStringLiteral("English.lsf"), "x"));
+        bool ran = false;
+        window.setDialogRunner([&](QDialog& dialog) {
+            // The keys come while the dialog runs modally, as the user's would.
+            QTimer::singleShot(0, &dialog, [&] {
+                dialog.activateWindow(); // as the window manager does with a new dialog
+                QTRY_COMPARE(QApplication::activeWindow(), &dialog);
+                ran = true;
+                press(Qt::Key_Tab);
+                press(Qt::Key_A, Qt::ControlModifier);
+                type(QStringLiteral("Keys"));
+                press(Qt::Key_Return);
+            });
+            QTimer::singleShot(5000, &dialog, &QDialog::reject); // never hang the suite
+            dialog.exec();
+        });
+        press(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(ran);
+        QCOMPARE(state.settings.LastName, QStringLiteral("Keys"));
+    }
+};
+
+QTEST_MAIN(TestKeyboardFlow)
+#include "test_keyboard_flow.moc"
