@@ -83,7 +83,7 @@ bool parseTable(std::string_view tsv, std::vector<Food>& foods, std::string& err
         FoodValues& v = food.values;
         float* targets[] = {&v.kj,      &v.kcal,  &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates,
                             &v.protein, &v.sodium};
-        for (int i = 0; i < 7; ++i) {
+        for (std::size_t i = 0; i < 7; ++i) {
             if (!parseValue(fields[i + 1], *targets[i])) {
                 error = where + ": value " + std::to_string(i + 1) + " is not a number of 0 or more";
                 return false;

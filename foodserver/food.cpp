@@ -1,7 +1,9 @@
 #include "food.h"
 
-#include "dietlens/core/numbers.h"
 #include "text.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace foodserver {
 
@@ -15,11 +17,25 @@ void appendField(std::string& out, std::string_view field)
 
 void appendNumber(std::string& out, float value)
 {
-    // General number text is plain ASCII: digits, sign, "." and "E".
-    appendField(out, GeneralNumber(value).toStdString());
+    appendField(out, generalNumber(value));
 }
 
 } // namespace
+
+std::string generalNumber(float value)
+{
+    if (!std::isfinite(value) || value == 0.0f)
+        return "0";
+    char buffer[32];
+    // Seven significant digits as C's %.7G writes them, whatever the process locale.
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        if (c == 'e')
+            c = 'E';
+    }
+    return text;
+}
 
 std::string formatRecord(const Food& food)
 {

@@ -26,6 +26,10 @@ struct Food
     bool checked = true; // reference data; false for a submission nobody has checked yet
 };
 
+// A value as a record field: seven significant digits, exponent as "1E-05"; "0" for 0 and for
+// values that are not finite.
+std::string generalNumber(float value);
+
 // name½id½kJ½kcal½unsaturated½saturated½carbohydrates½protein½sodium½j|n½¼ in Windows-1252,
 // numbers in general number text.
 std::string formatRecord(const Food& food);

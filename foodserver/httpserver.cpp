@@ -2,8 +2,11 @@
 
 #include <httplib.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <ctime>
+#include <netdb.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -53,6 +56,48 @@ std::string statusText(int status)
     }
 }
 
+// Only SO_REUSEADDR, so a restart can bind while old connections linger in TIME_WAIT. The
+// library's own default adds SO_REUSEPORT, with which a second server on a busy port binds
+// without complaint and the kernel then splits the connections between the two.
+void setListenSocketOptions(int sock)
+{
+    const int yes = 1;
+    ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+// Why host:port cannot be bound, found by binding a socket of our own as the library would:
+// "" when it can be bound after all.
+std::string bindFailure(const std::string& host, int port)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE;
+    addrinfo* found = nullptr;
+    const std::string service = std::to_string(port);
+    if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found); rc != 0)
+        return "cannot resolve " + host + ": " + ::gai_strerror(rc);
+    std::string reason;
+    for (const addrinfo* a = found; a; a = a->ai_next) {
+        const int sock = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+        if (sock < 0) {
+            reason = std::strerror(errno);
+            continue;
+        }
+        setListenSocketOptions(sock);
+        const bool bound = ::bind(sock, a->ai_addr, a->ai_addrlen) == 0;
+        const int bindError = errno;
+        ::close(sock);
+        if (bound) {
+            reason.clear();
+            break;
+        }
+        reason = bindError == EADDRINUSE ? "port " + service + " is already in use" : std::strerror(bindError);
+    }
+    ::freeaddrinfo(found);
+    return reason;
+}
+
 } // namespace
 
 void writeLogLine(const std::string& line)
@@ -96,7 +141,7 @@ HttpServer::HttpServer(FoodService& service)
     server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     // The listening socket is kept to widen its backlog after binding (see bind()).
     server_->set_socket_options([this](int sock) {
-        httplib::default_socket_options(sock);
+        setListenSocketOptions(sock);
         listenSocket_ = sock;
     });
     server_->set_tcp_nodelay(true); // headers and body go out in separate writes
@@ -142,7 +187,7 @@ HttpServer::HttpServer(FoodService& service)
             return;
         log_(timestamp() + " " + (req.remote_addr.empty() ? "-" : req.remote_addr) + " " +
              printableTarget(req.method.empty() ? "-" : req.method) + " " +
-             printableTarget(req.target.empty() ? "-" : req.target) + " " + std::to_string(res.status) + " " +
+             printableTarget(req.target.empty() ? "-" : maskPersonalValues(req.target)) + " " + std::to_string(res.status) + " " +
              std::to_string(res.body.size()));
     });
 }
@@ -159,7 +204,8 @@ bool HttpServer::bind(const std::string& host, int port, std::string& error)
         }
     } else {
         if (!server_->bind_to_port(host, port)) {
-            error = "cannot listen on " + host + ":" + std::to_string(port);
+            const std::string reason = bindFailure(host, port);
+            error = "cannot listen on " + host + ":" + std::to_string(port) + (reason.empty() ? "" : ": " + reason);
             return false;
         }
         port_ = port;

@@ -16,6 +16,10 @@ int main(int argc, char** argv)
         std::fputs(usage().c_str(), stdout);
         return 0;
     }
+    if (parsed.version) {
+        std::fputs(versionText().c_str(), stdout);
+        return 0;
+    }
     if (!parsed.ok) {
         std::fprintf(stderr, "foodserver: %s\nTry 'foodserver --help'.\n", parsed.error.c_str());
         return 2;
@@ -39,7 +43,7 @@ int main(int argc, char** argv)
     }
     service->setWarningSink([](const std::string& line) { writeLogLine("foodserver: " + line); });
     if (!service->dataset().empty() && service->dataset() != options.service.dataset) {
-        writeLogLine("foodserver: " + options.service.dbPath + " already holds " + service->dataset() +
+        writeLogLine("foodserver: " + Store::displayName(options.service.dbPath) + " already holds " + service->dataset() +
                      "; --dataset only fills a new database");
     }
 
@@ -49,7 +53,7 @@ int main(int argc, char** argv)
         return 1;
     }
     writeLogLine("foodserver: serving " + std::to_string(service->foodCount()) + " foods (" +
-                 service->dataset() + ") from " + options.service.dbPath + " on http://" + options.host +
+                 service->dataset() + ") from " + Store::displayName(options.service.dbPath) + " on http://" + options.host +
                  ":" + std::to_string(server.port()) + "/");
 
     bool served = true;

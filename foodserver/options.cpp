@@ -34,6 +34,11 @@ bool isVersion(const std::string& text)
 
 } // namespace
 
+std::string versionText()
+{
+    return std::string("foodserver ") + FOODSERVER_VERSION + "\n";
+}
+
 std::string usage()
 {
     std::string datasets;
@@ -47,16 +52,22 @@ std::string usage()
            "\n"
            "  --host ADDRESS       address to listen on (default 127.0.0.1)\n"
            "  --port PORT          port to listen on, 0 for any free one (default 8080)\n"
-           "  --db PATH            SQLite database file (default foodserver.db)\n"
+           "  --db PATH|URI        SQLite database file (default foodserver.db), or a\n"
+           "                       PostgreSQL database as postgresql://user@host:port/name\n"
+           "                       which any number of foodservers may share\n"
            "  --dataset NAME       bundled food table a new database is filled from:\n"
            "                       " +
            datasets +
            " (default usda-sr28)\n"
            "  --min-version V      lowest Dietlens version a check-in accepts (default 2.12)\n"
            "  --max-results N      most records one search returns (default 200)\n"
+           "  --keep-checkins DAYS check-ins older than this are deleted, at start and every\n"
+           "                       hour (default 90; 0 stores none)\n"
+           "  --version            show the version\n"
            "  --help               show this text\n"
            "\n"
-           "One line per request goes to standard error. SIGINT or SIGTERM stops the server.\n";
+           "One line per request goes to standard error, with the personal values of check-ins\n"
+           "and the sender of submissions masked. SIGINT or SIGTERM stops the server.\n";
 }
 
 ParsedArguments parseArguments(const std::vector<std::string>& args)
@@ -81,8 +92,13 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             parsed.ok = true;
             return parsed;
         }
+        if (name == "--version") {
+            parsed.version = true;
+            parsed.ok = true;
+            return parsed;
+        }
         const bool known = name == "--host" || name == "--port" || name == "--db" || name == "--dataset" ||
-                           name == "--min-version" || name == "--max-results";
+                           name == "--min-version" || name == "--max-results" || name == "--keep-checkins";
         if (!known)
             return fail("unknown option " + name);
         if (!hasValue) {
@@ -101,7 +117,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             o.port = int(number);
         } else if (name == "--db") {
             if (value.empty())
-                return fail("--db needs a file name");
+                return fail("--db needs a file name or a postgresql:// address");
             o.service.dbPath = value;
         } else if (name == "--dataset") {
             if (bundledTable(value).empty())
@@ -115,6 +131,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             if (!parseInt(value, 1, 100000, number))
                 return fail("--max-results must be a number from 1 to 100000");
             o.service.maxResults = std::size_t(number);
+        } else if (name == "--keep-checkins") {
+            if (!parseInt(value, 0, 36500, number))
+                return fail("--keep-checkins must be a number of days from 0 to 36500");
+            o.service.keepCheckinDays = int(number);
         }
     }
     parsed.ok = true;

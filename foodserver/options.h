@@ -18,6 +18,7 @@ struct ParsedArguments
 {
     bool ok = false;
     bool help = false;
+    bool version = false;
     std::string error;
     Options options;
 };
@@ -25,5 +26,7 @@ struct ParsedArguments
 // Takes "--name value" and "--name=value"; arguments without argv[0].
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 std::string usage();
+// "foodserver" and the suite's version, as --version prints it.
+std::string versionText();
 
 } // namespace foodserver

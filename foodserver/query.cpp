@@ -1,5 +1,8 @@
 #include "query.h"
 
+#include <algorithm>
+#include <array>
+
 namespace foodserver {
 
 namespace {
@@ -14,6 +17,9 @@ int hexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
+
+constexpr std::array<std::string_view, 4> kPersonalCheckinKeys = {"naam", "email", "comnaam", "winuser"};
+constexpr std::array<std::string_view, 1> kPersonalSubmitKeys = {"gepost"};
 
 } // namespace
 
@@ -69,6 +75,41 @@ Target parseTarget(std::string_view target)
     if (question != std::string_view::npos)
         parsed.query = QueryParams(target.substr(question + 1));
     return parsed;
+}
+
+std::string maskPersonalValues(std::string_view target)
+{
+    const auto question = target.find('?');
+    if (question == std::string_view::npos)
+        return std::string(target);
+    const std::string path = percentDecode(target.substr(0, question));
+    const auto isPersonal = [&path](const std::string& key) {
+        if (path == kCheckinPath)
+            return std::find(kPersonalCheckinKeys.begin(), kPersonalCheckinKeys.end(), key) !=
+                   kPersonalCheckinKeys.end();
+        if (path == kSubmitPath)
+            return std::find(kPersonalSubmitKeys.begin(), kPersonalSubmitKeys.end(), key) !=
+                   kPersonalSubmitKeys.end();
+        return false;
+    };
+    std::string out(target.substr(0, question + 1));
+    std::string_view query = target.substr(question + 1);
+    while (true) {
+        const auto amp = query.find('&');
+        const std::string_view pair = query.substr(0, amp);
+        const auto eq = pair.find('=');
+        if (eq != std::string_view::npos && isPersonal(percentDecode(pair.substr(0, eq)))) {
+            out.append(pair.substr(0, eq + 1));
+            out.append(kPersonalValueMask);
+        } else {
+            out.append(pair);
+        }
+        if (amp == std::string_view::npos)
+            break;
+        out.push_back('&');
+        query.remove_prefix(amp + 1);
+    }
+    return out;
 }
 
 } // namespace foodserver

@@ -12,6 +12,10 @@
 
 namespace foodserver {
 
+inline constexpr std::string_view kSearchPath = "/modules/swzoek.php";
+inline constexpr std::string_view kSubmitPath = "/modules/swadd.php";
+inline constexpr std::string_view kCheckinPath = "/modules/controle/dietlens_controle.php";
+
 std::string percentDecode(std::string_view text);
 
 class QueryParams
@@ -36,5 +40,12 @@ struct Target
 };
 
 Target parseTarget(std::string_view target);
+
+inline constexpr std::string_view kPersonalValueMask = "***";
+
+// The target with the value of every key that names a person replaced by kPersonalValueMask:
+// naam, email, comnaam and winuser of a check-in, gepost (the sender) of a submission. Keys
+// count as the server reads them, percent escapes decoded; everything else stays byte for byte.
+std::string maskPersonalValues(std::string_view target);
 
 } // namespace foodserver

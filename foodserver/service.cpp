@@ -55,34 +55,110 @@ FoodService::FoodService(ServiceOptions options, std::unique_ptr<Store> store)
 {
 }
 
+FoodService::~FoodService()
+{
+    {
+        std::lock_guard lock(stopMutex_);
+        stopping_ = true;
+    }
+    stopSignal_.notify_all();
+    if (background_.joinable())
+        background_.join();
+}
+
 std::unique_ptr<FoodService> FoodService::open(const ServiceOptions& options, std::string& error)
 {
     std::unique_ptr<Store> store = Store::open(options.dbPath, error);
     if (!store)
         return nullptr;
-    std::unique_ptr<FoodService> service(new FoodService(options, std::move(store)));
-    std::vector<Food> foods;
-    if (!service->store_->loadFoods(foods, error))
-        return nullptr;
-    service->dataset_ = service->store_->dataset();
-    if (foods.empty() && service->dataset_.empty()) {
+    const std::string where = Store::displayName(options.dbPath) + ": ";
+    const TableSource bundled = [&options](std::vector<Food>& foods, std::string& why) {
         const std::string_view table = bundledTable(options.dataset);
         if (table.empty()) {
-            error = "unknown dataset " + options.dataset;
-            return nullptr;
+            why = "unknown dataset " + options.dataset;
+            return false;
         }
-        std::vector<Food> bundled;
-        if (!parseTable(table, bundled, error)) {
-            error = options.dataset + ": " + error;
-            return nullptr;
+        if (!parseTable(table, foods, why)) {
+            why = options.dataset + ": " + why;
+            return false;
         }
-        if (!service->store_->importFoods(options.dataset, bundled, error) ||
-            !service->store_->loadFoods(foods, error))
-            return nullptr;
-        service->dataset_ = options.dataset;
+        return true;
+    };
+    if (!store->prepare(options.dataset, bundled, error)) {
+        error = where + error;
+        return nullptr;
     }
-    service->index_.addAll(foods);
+    std::unique_ptr<FoodService> service(new FoodService(options, std::move(store)));
+    service->dataset_ = service->store_->dataset();
+    if (!service->refresh(error) || !service->deleteOldCheckins(error)) {
+        error = where + error;
+        return nullptr;
+    }
+    service->background_ = std::thread([s = service.get()] { s->background(); });
     return service;
+}
+
+bool FoodService::refresh(std::string& error)
+{
+    std::lock_guard lock(refreshMutex_);
+    std::vector<Food> foods;
+    std::int64_t latest = revision_;
+    if (!store_->foodsAfter(revision_, foods, latest, error))
+        return false;
+    // Adding one food moves the index entries after it; many at once are sorted in together.
+    if (foods.size() > 32) {
+        index_.addAll(foods);
+    } else {
+        for (const Food& food : foods)
+            index_.add(food);
+    }
+    revision_ = latest;
+    return true;
+}
+
+bool FoodService::deleteOldCheckins(std::string& error)
+{
+    // Keeping none deletes every check-in stored before, whatever its time.
+    if (options_.keepCheckinDays == 0)
+        return store_->deleteCheckinsBefore("9999-12-31T23:59:59Z", error);
+    const std::int64_t keep = std::int64_t(options_.keepCheckinDays) * 24 * 3600;
+    return store_->deleteCheckinsBefore(utcTime(secondsNow() - keep), error);
+}
+
+void FoodService::background()
+{
+    using Clock = std::chrono::steady_clock;
+    auto nextCleanup = Clock::now() + options_.cleanupInterval;
+    bool refreshFailed = false;
+    std::unique_lock lock(stopMutex_);
+    while (!stopSignal_.wait_for(lock, options_.refreshInterval, [this] { return stopping_; })) {
+        lock.unlock();
+        std::string error;
+        // A database that cannot be reached is reported once, and again once it is back.
+        const bool refreshed = refresh(error);
+        if (refreshed == refreshFailed)
+            warn(refreshed ? "the database answers again" : "cannot read new foods: " + error);
+        refreshFailed = !refreshed;
+        if (Clock::now() >= nextCleanup) {
+            nextCleanup = Clock::now() + options_.cleanupInterval;
+            if (!deleteOldCheckins(error))
+                warn("cannot delete old check-ins: " + error);
+        }
+        lock.lock();
+    }
+}
+
+void FoodService::setWarningSink(std::function<void(const std::string&)> sink)
+{
+    std::lock_guard lock(warnMutex_);
+    warn_ = std::move(sink);
+}
+
+void FoodService::warn(const std::string& line)
+{
+    std::lock_guard lock(warnMutex_);
+    if (warn_)
+        warn_(line);
 }
 
 Reply FoodService::handle(std::string_view target, std::string_view peer)
@@ -111,13 +187,13 @@ Reply FoodService::submit(const QueryParams& query, std::string_view peer)
     if (!check.accepted)
         return plain(check.refusal);
     std::string error;
-    const auto food = store_->addSubmission(check.submission, peer, error);
-    if (!food) {
-        if (warn_)
-            warn_("cannot store a submission: " + error);
+    if (!store_->addSubmission(check.submission, peer, error)) {
+        warn("cannot store a submission: " + error);
         return plain("ERROR the food item could not be stored", 500);
     }
-    index_.add(*food);
+    // Stored: the answer is "OK" whether or not the index has it yet; the next refresh brings it.
+    if (!refresh(error))
+        warn("cannot read new foods: " + error);
     return plain("OK");
 }
 
@@ -125,8 +201,9 @@ Reply FoodService::checkin(const QueryParams& query, std::string_view peer)
 {
     std::string error;
     // The client needs the version to go on; a check-in that cannot be stored is only logged.
-    if (!store_->recordCheckin(query.pairs(), peer, error) && warn_)
-        warn_("cannot store a check-in: " + error);
+    // With a keeping time of 0 days none is stored.
+    if (options_.keepCheckinDays > 0 && !store_->recordCheckin(query.pairs(), peer, error))
+        warn("cannot store a check-in: " + error);
     return plain(options_.minVersion);
 }
 

@@ -4,16 +4,17 @@
 #include "query.h"
 #include "store.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace foodserver {
-
-inline constexpr std::string_view kSearchPath = "/modules/swzoek.php";
-inline constexpr std::string_view kSubmitPath = "/modules/swadd.php";
-inline constexpr std::string_view kCheckinPath = "/modules/controle/dietlens_controle.php";
 
 struct ServiceOptions
 {
@@ -21,6 +22,10 @@ struct ServiceOptions
     std::string dataset = "usda-sr28";
     std::string minVersion = "2.12";
     std::size_t maxResults = 200;
+    int keepCheckinDays = 90; // 0: check-ins are not stored
+    // How often the database is asked for foods that other servers stored.
+    std::chrono::milliseconds refreshInterval{250};
+    std::chrono::seconds cleanupInterval{3600};
 };
 
 struct Reply
@@ -30,11 +35,17 @@ struct Reply
     std::string body;
 };
 
+// Searches are answered from an index in memory. Foods that other servers (other processes, on
+// this machine or on others) store in the same database reach the index through a background
+// thread that asks the database for newer revisions every refreshInterval; a server's own
+// submission is in its index before it answers "OK". The same thread deletes old check-ins.
 class FoodService
 {
 public:
-    // Opens the database, fills it from the bundled table when it is fresh and loads the foods.
+    // Opens the database, creates or migrates its schema, fills it from the bundled table when
+    // it is fresh, loads the foods and starts the background thread.
     static std::unique_ptr<FoodService> open(const ServiceOptions& options, std::string& error);
+    ~FoodService();
 
     // Answers one GET request; the target is the raw request target (path and query).
     Reply handle(std::string_view target, std::string_view peer);
@@ -44,10 +55,15 @@ public:
     Store& store() { return *store_; }
 
     // Where problems that do not reach the client (a check-in that could not be stored) go.
-    void setWarningSink(std::function<void(const std::string&)> sink) { warn_ = std::move(sink); }
+    void setWarningSink(std::function<void(const std::string&)> sink);
 
 private:
     FoodService(ServiceOptions options, std::unique_ptr<Store> store);
+    // Adds the foods stored since the last look; false with a reason when the database failed.
+    bool refresh(std::string& error);
+    bool deleteOldCheckins(std::string& error);
+    void background();
+    void warn(const std::string& line);
     Reply search(const QueryParams& query) const;
     Reply submit(const QueryParams& query, std::string_view peer);
     Reply checkin(const QueryParams& query, std::string_view peer);
@@ -58,6 +74,15 @@ private:
     FoodIndex index_;
     std::string dataset_;
     std::function<void(const std::string&)> warn_;
+    std::mutex warnMutex_;
+
+    std::mutex refreshMutex_; // one refresh at a time
+    std::int64_t revision_ = -1;
+
+    std::mutex stopMutex_;
+    std::condition_variable stopSignal_;
+    bool stopping_ = false;
+    std::thread background_;
 };
 
 } // namespace foodserver

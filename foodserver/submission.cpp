@@ -69,7 +69,7 @@ SubmissionCheck checkSubmission(const QueryParams& query)
 
     const ValueKey keys[] = {
         {"kj", &FoodValues::kj, kMaxKj},
-        {"kcal", &FoodValues::kcal, kMaxKj / kKjPerKcal},
+        {"kcal", &FoodValues::kcal, double(kMaxKj) / kKjPerKcal},
         {"vvet", &FoodValues::saturatedFat, kMaxGrams},
         {"ovet", &FoodValues::unsaturatedFat, kMaxGrams},
         {"kdr", &FoodValues::carbohydrates, kMaxGrams},
@@ -104,7 +104,7 @@ SubmissionCheck checkSubmission(const QueryParams& query)
         values[0] = values[1] * kKjPerKcal;
     if (!given[1])
         values[1] = values[0] / kKjPerKcal;
-    if (values[0] > kMaxKj)
+    if (values[0] > double(kMaxKj))
         return refuse("kcal above 4000 kJ per 100 g");
     const double expectedKcal = values[0] / kKjPerKcal;
     if (std::fabs(values[1] - expectedKcal) > std::max(0.1 * expectedKcal, 1.0))

@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libcpp-httplib-dev libsqlite3-dev sqlite3
+  libcpp-httplib-dev libsqlite3-dev sqlite3 libpq-dev postgresql
   libbenchmark-dev
   xvfb xauth icewm imagemagick xdotool wrk curl python3
   desktop-file-utils appstream

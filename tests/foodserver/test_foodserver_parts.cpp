@@ -1,15 +1,20 @@
 // The parts of the food server that need no network: query decoding, text helpers, the
 // command line, the table reader and the search index.
 #include "dataset.h"
+#include "food.h"
 #include "foodindex.h"
 #include "options.h"
 #include "query.h"
 #include "text.h"
 
+#include "dietlens/core/numbers.h"
+#include "lang/cp1252.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 using namespace foodserver;
@@ -62,13 +67,59 @@ private Q_SLOTS:
         QCOMPARE(cleanField(" \xBC "), std::string());
     }
 
+    // The server carries its own Windows-1252 codec and number text; both must agree with the
+    // client's, which reads what the server writes.
+    void codecAndNumbersAgreeWithTheClient()
+    {
+        std::string all;
+        for (int b = 0; b < 256; ++b)
+            all.push_back(char(b));
+        const std::string utf8 = toUtf8(all);
+        QCOMPARE(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), cp1252::decode(QByteArray::fromStdString(all)));
+        std::string back;
+        QVERIFY(fromUtf8(utf8, back));
+        QCOMPARE(back, all);
+        for (const char* refused : {"\xE4\xB8\xAD", "\xF0\x9F\x8D\x8E", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xFF"})
+            QVERIFY2(!fromUtf8(refused, back), refused);
+
+        for (float value : {0.0f, 1.0f, -2.5f, 302.342f, 0.01062f, 1e-5f, 0.00001234567f, 2.5e7f, 1e28f,
+                            123456789.0f, 1.0f / 3.0f, 4000.0f, std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min()})
+            QCOMPARE(QString::fromStdString(generalNumber(value)), GeneralNumber(value));
+    }
+
+    void personalValuesAreMasked_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("masked");
+        QTest::newRow("check-in") << QByteArray("/modules/controle/dietlens_controle.php?&code=1-2-3&naam=Jan%20J"
+                                                "&email=j@x.nl&comnaam=pc&winuser=jan&appver=2.12")
+                                  << QByteArray("/modules/controle/dietlens_controle.php?&code=1-2-3&naam=***"
+                                                "&email=***&comnaam=***&winuser=***&appver=2.12");
+        QTest::newRow("escaped key, repeated key, empty value")
+            << QByteArray("/modules/controle/dietlens_controle.php?%6Eaam=Jan&naam=&winuser&x=1")
+            << QByteArray("/modules/controle/dietlens_controle.php?%6Eaam=***&naam=***&winuser&x=1");
+        QTest::newRow("submission keeps the food name") << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=Jan")
+                                                        << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=***");
+        QTest::newRow("search untouched") << QByteArray("/modules/swzoek.php?item=naam&naam=x")
+                                          << QByteArray("/modules/swzoek.php?item=naam&naam=x");
+        QTest::newRow("no query") << QByteArray("/modules/controle/dietlens_controle.php")
+                                  << QByteArray("/modules/controle/dietlens_controle.php");
+    }
+    void personalValuesAreMasked()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, masked);
+        QCOMPARE(QByteArray::fromStdString(maskPersonalValues(target.toStdString())), masked);
+    }
+
     void arguments_data()
     {
         QTest::addColumn<QByteArray>("args"); // blank separated
         QTest::addColumn<bool>("ok");
         QTest::newRow("defaults") << QByteArray() << true;
         QTest::newRow("all") << QByteArray("--host 127.0.0.1 --port=0 --db x.db --dataset ifct2017 "
-                                           "--min-version 2,5 --max-results 10")
+                                           "--min-version 2,5 --max-results 10 --keep-checkins 0")
                              << true;
         QTest::newRow("unknown option") << QByteArray("--verbose") << false;
         QTest::newRow("missing value") << QByteArray("--port") << false;
@@ -78,6 +129,8 @@ private Q_SLOTS:
         QTest::newRow("version with letters") << QByteArray("--min-version 2.12b") << false;
         QTest::newRow("version with two points") << QByteArray("--min-version 2.1.2") << false;
         QTest::newRow("no results") << QByteArray("--max-results 0") << false;
+        QTest::newRow("check-ins kept for ever") << QByteArray("--keep-checkins 36501") << false;
+        QTest::newRow("check-ins kept negative days") << QByteArray("--keep-checkins -1") << false;
     }
     void arguments()
     {
@@ -96,6 +149,7 @@ private Q_SLOTS:
             QCOMPARE(parsed.options.service.dataset, std::string("ifct2017"));
             QCOMPARE(parsed.options.service.minVersion, std::string("2,5"));
             QCOMPARE(parsed.options.service.maxResults, std::size_t(10));
+            QCOMPARE(parsed.options.service.keepCheckinDays, 0);
         }
         if (qstrcmp(QTest::currentDataTag(), "defaults") == 0) {
             QCOMPARE(parsed.options.port, 8080);
@@ -104,6 +158,7 @@ private Q_SLOTS:
             QCOMPARE(parsed.options.service.dataset, std::string("usda-sr28"));
             QCOMPARE(parsed.options.service.minVersion, std::string("2.12"));
             QCOMPARE(parsed.options.service.maxResults, std::size_t(200));
+            QCOMPARE(parsed.options.service.keepCheckinDays, 90);
         }
     }
 

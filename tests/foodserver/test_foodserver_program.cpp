@@ -48,6 +48,12 @@ private Q_SLOTS:
         QVERIFY(text.startsWith("Usage: foodserver"));
         QVERIFY(text.contains("--min-version"));
 
+        QProcess version;
+        version.start(kBinary, {QStringLiteral("--version")});
+        QVERIFY(version.waitForFinished(5000));
+        QCOMPARE(version.exitCode(), 0);
+        QCOMPARE(version.readAllStandardOutput(), QByteArray("foodserver " FOODSERVER_VERSION "\n"));
+
         QProcess bad;
         bad.start(kBinary, {QStringLiteral("--port"), QStringLiteral("http")});
         QVERIFY(bad.waitForFinished(5000));
@@ -69,7 +75,7 @@ private Q_SLOTS:
         QProcess server;
         const int port = startServer(server, db, {QStringLiteral("--min-version"), QStringLiteral("2.20")});
         QVERIFY(port > 0);
-        QCOMPARE(rawhttp::get(port, "/modules/controle/dietlens_controle.php?&code=1").body,
+        QCOMPARE(rawhttp::get(port, "/modules/controle/dietlens_controle.php?&code=1&naam=Jan%20Jansen").body,
                  QByteArray("2.20"));
         QCOMPARE(
             rawhttp::get(port, "/modules/swadd.php?naam=Tea&kj=4&kcal=1&vvet=0&ovet=0&kdr=0.2&ew=0&nat=0")
@@ -81,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(server.exitStatus(), QProcess::NormalExit);
         QCOMPARE(server.exitCode(), 0);
         const QByteArray log = server.readAllStandardError();
-        QVERIFY2(log.contains(" 127.0.0.1 GET /modules/controle/dietlens_controle.php?&code=1 200 4\n"),
+        QVERIFY2(log.contains(" 127.0.0.1 GET /modules/controle/dietlens_controle.php?&code=1&naam=*** 200 4\n"),
                  log.constData());
         QVERIFY(log.contains("/modules/swadd.php?naam=Tea"));
 
@@ -97,6 +103,24 @@ private Q_SLOTS:
         again.terminate();
         QVERIFY(again.waitForFinished(10000));
         QCOMPARE(again.exitCode(), 0);
+    }
+
+    // A second server on a port in use must fail, never share the port with the first.
+    void portInUseIsRefused()
+    {
+        QTemporaryDir dir;
+        QProcess first;
+        const int port = startServer(first, dir.filePath(QStringLiteral("a.db")));
+        QVERIFY(port > 0);
+        QProcess second;
+        second.start(kBinary, {QStringLiteral("--port"), QString::number(port), QStringLiteral("--db"),
+                               dir.filePath(QStringLiteral("b.db"))});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 1);
+        const QByteArray said = second.readAllStandardError();
+        QVERIFY2(said.contains("port " + QByteArray::number(port) + " is already in use"), said.constData());
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
     }
 
     void unusableDatabaseIsReported()

@@ -1,14 +1,14 @@
 // The food server's protocol over real HTTP: a server runs in this process on a free
-// loopback port with a fresh database filled from the Indian table (542 foods).
+// loopback port with a fresh database filled from the Indian table (542 foods). The suite runs
+// once per database engine (testdb.h).
 #include "httpserver.h"
 #include "rawhttp.h"
 #include "service.h"
+#include "testdb.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sqlite3.h>
 
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -27,9 +27,11 @@ class RunningServer
 public:
     ~RunningServer() { stop(); }
 
-    bool start(const QString& dbPath, std::size_t maxResults = 200, const std::string& minVersion = "2.12")
+    bool start(const QString& dbPath, std::size_t maxResults = 200, const std::string& minVersion = "2.12",
+               int keepCheckinDays = 90)
     {
         ServiceOptions options;
+        options.keepCheckinDays = keepCheckinDays;
         options.dbPath = dbPath.toStdString();
         options.dataset = "ifct2017";
         options.maxResults = maxResults;
@@ -137,13 +139,15 @@ class TestFoodServerProtocol : public QObject
     Q_OBJECT
 private:
     QTemporaryDir dir_;
+    QString location_;
     RunningServer server_;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        QVERIFY(server_.start(dir_.filePath(QStringLiteral("shared.db"))));
+        location_ = testdb::freshLocation(dir_, QStringLiteral("shared"));
+        QVERIFY(server_.start(location_));
     }
 
     void searchReplyIsByteExact()
@@ -232,7 +236,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         RunningServer small;
-        QVERIFY(small.start(dir.filePath(QStringLiteral("small.db")), 3));
+        QVERIFY(small.start(testdb::freshLocation(dir, QStringLiteral("small")), 3));
         QCOMPARE(records(small.get(searchTarget("oil")).body).size(), 3);
         // The names that start with the term are the ones kept.
         QCOMPARE(records(small.get(searchTarget("rice")).body).first().value(0), QByteArray("Rice bran oil"));
@@ -247,25 +251,12 @@ private Q_SLOTS:
         QCOMPARE(reply.status, 200);
         QCOMPARE(reply.body, QByteArray("2.12"));
 
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open_v2(dir_.filePath(QStringLiteral("shared.db")).toUtf8().constData(), &db,
-                                 SQLITE_OPEN_READONLY, nullptr),
-                 SQLITE_OK);
-        sqlite3_stmt* st = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(
-                     db,
-                     "SELECT code, naam, email, comnaam, winuser, opdrachten, traffic, appver, taal, "
-                     "toevoegingen, winver, peer, received FROM checkins ORDER BY id DESC LIMIT 1",
-                     -1, &st, nullptr),
-                 SQLITE_OK);
-        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
-        QStringList values;
-        for (int i = 0; i < 12; ++i)
-            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
-        const QString received =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 12)));
-        sqlite3_finalize(st);
-        sqlite3_close(db);
+        const auto found = testdb::rows(location_, "SELECT code, naam, email, comnaam, winuser, opdrachten, traffic, "
+                                                   "appver, taal, toevoegingen, winver, peer, received FROM checkins "
+                                                   "ORDER BY id DESC LIMIT 1");
+        QCOMPARE(found.size(), 1);
+        QStringList values = found.first();
+        const QString received = values.takeLast();
         QCOMPARE(values,
                  QStringList({QStringLiteral("6-2400-1"), QStringLiteral("Jan J\u00E8nsen"), QString(),
                               QStringLiteral("pc1"), QStringLiteral("jan"), QStringLiteral("12"),
@@ -278,14 +269,88 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         RunningServer other;
-        QVERIFY(other.start(dir.filePath(QStringLiteral("v.db")), 200, "2.5"));
+        QVERIFY(other.start(testdb::freshLocation(dir, QStringLiteral("v")), 200, "2.5"));
         QCOMPARE(other.get("/modules/controle/dietlens_controle.php").body, QByteArray("2.5"));
+    }
+
+    // Check-ins older than the keeping time go at start; with 0 days none is stored or kept.
+    void oldCheckinsAreDeleted()
+    {
+        QTemporaryDir dir;
+        const QString db = testdb::freshLocation(dir, QStringLiteral("keep"));
+        const QByteArray checkin = "/modules/controle/dietlens_controle.php?&code=1&naam=Jan";
+        {
+            RunningServer first;
+            QVERIFY(first.start(db));
+            QCOMPARE(first.get(checkin).body, QByteArray("2.12"));
+        }
+        QVERIFY(testdb::exec(db, "INSERT INTO checkins (received, peer, naam) VALUES "
+                                 "('2001-02-03T04:05:06Z', 'old', 'Old'), ('2099-01-01T00:00:00Z', 'late', 'Late')"));
+        auto peers = [&] {
+            QStringList out;
+            for (const QStringList& row : testdb::rows(db, "SELECT peer FROM checkins ORDER BY peer"))
+                out << row.value(0);
+            return out;
+        };
+        {
+            RunningServer second;
+            QVERIFY(second.start(db, 200, "2.12", 30));
+            QCOMPARE(peers(), QStringList({QStringLiteral("127.0.0.1"), QStringLiteral("late")}));
+        }
+        RunningServer none;
+        QVERIFY(none.start(db, 200, "2.12", 0));
+        QCOMPARE(none.get(checkin).body, QByteArray("2.12"));
+        QCOMPARE(peers(), QStringList());
+    }
+
+    // A database of a newer foodserver is refused rather than written in a form it may not read.
+    void newerSchemaIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString db = testdb::freshLocation(dir, QStringLiteral("newer"));
+        {
+            RunningServer first;
+            QVERIFY(first.start(db));
+        }
+        QVERIFY(testdb::exec(db, "UPDATE meta SET value = '99' WHERE key = 'schema'"));
+        ServiceOptions options;
+        options.dbPath = db.toStdString();
+        std::string error;
+        QVERIFY(!FoodService::open(options, error));
+        QVERIFY2(error.find("schema 99") != std::string::npos, error.c_str());
+    }
+
+    // Files written before foods had revisions are migrated at start and keep their foods.
+    void sqliteFileOfTheFirstSchemaIsMigrated()
+    {
+        if (testdb::isPostgres())
+            QSKIP("the first schema existed only in SQLite files");
+        QTemporaryDir dir;
+        const QString db = dir.filePath(QStringLiteral("old.db"));
+        QVERIFY(testdb::exec(
+            db, "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+                "INSERT INTO meta VALUES ('dataset', 'ifct2017');"
+                "CREATE TABLE foods (id INTEGER PRIMARY KEY, name TEXT NOT NULL, kj REAL NOT NULL, kcal REAL NOT NULL,"
+                " unsaturated_fat REAL NOT NULL, saturated_fat REAL NOT NULL, carbohydrates REAL NOT NULL,"
+                " protein REAL NOT NULL, sodium REAL NOT NULL, checked INTEGER NOT NULL);"
+                "INSERT INTO foods VALUES (7, 'Old soup', 100, 24, 1, 2, 3, 4, 0.5, 0);"
+                "CREATE TABLE submissions (id INTEGER PRIMARY KEY, food_id INTEGER NOT NULL REFERENCES foods(id),"
+                " remarks TEXT NOT NULL, sender TEXT NOT NULL, peer TEXT NOT NULL, received TEXT NOT NULL);"
+                "CREATE TABLE checkins (id INTEGER PRIMARY KEY, received TEXT NOT NULL, peer TEXT NOT NULL,"
+                " code TEXT, naam TEXT, email TEXT, comnaam TEXT, winuser TEXT, opdrachten TEXT, traffic TEXT,"
+                " appver TEXT, taal TEXT, toevoegingen TEXT, winver TEXT);"));
+        RunningServer server;
+        QVERIFY(server.start(db));
+        QCOMPARE(records(server.get(searchTarget("old%20soup")).body).size(), 1);
+        QCOMPARE(server.get(submitTarget()).body, QByteArray("OK"));
+        QCOMPARE(records(server.get(searchTarget("cr%E8me")).body).value(0).value(1), QByteArray("8"));
+        QCOMPARE(testdb::rows(db, "SELECT value FROM meta WHERE key = 'schema'").value(0).value(0), QStringLiteral("2"));
     }
 
     void submissionIsFoundUncheckedAndSurvivesRestart()
     {
         QTemporaryDir dir;
-        const QString db = dir.filePath(QStringLiteral("restart.db"));
+        const QString db = testdb::freshLocation(dir, QStringLiteral("restart"));
         const QByteArray expected = "Cr\xE8me br\xFBl\xE9"
                                     "e\xBD"
                                     "543" +
@@ -438,7 +503,7 @@ private Q_SLOTS:
     void burstOfConnectionsIsQueuedNotDropped()
     {
         ServiceOptions options;
-        options.dbPath = dir_.filePath(QStringLiteral("burst.db")).toStdString();
+        options.dbPath = testdb::freshLocation(dir_, QStringLiteral("burst")).toStdString();
         options.dataset = "ifct2017";
         std::string error;
         const auto service = FoodService::open(options, error);
@@ -472,5 +537,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFoodServerProtocol)
+FOODSERVER_ENGINE_TEST_MAIN(TestFoodServerProtocol)
 #include "test_foodserver_protocol.moc"
