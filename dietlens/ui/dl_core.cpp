@@ -32,7 +32,6 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
       m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
 {
     setObjectName(QStringLiteral("DL_Core"));
-    m_endProgram = [] { QCoreApplication::exit(0); };
 
     m_connectIcon = CoreIcon(CoreImage::Connect);
     m_disconnectIcon = CoreIcon(CoreImage::Disconnect);
@@ -41,7 +40,8 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
 
     CreateControls();
     m_bars = new MainBars(*this, m_client);
-    m_dialogs = new MainDialogs(m_state, m_messenger, *this, m_bars->trayMenu());
+    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, *this,
+                                m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
     SetUpKeyboardAndNames(*this, *m_bars, m_c);
@@ -268,10 +268,11 @@ void DL_Core::ApplyConnectionControls()
 
 void DL_Core::Form_Load()
 {
-    StartupHooks hooks;
-    hooks.readBookmarks = [this] { LoadBookmarks(); };
-    hooks.arrangeMainWindow = [this] { ArrangeMainWindow(); };
-    hooks.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
-    RunStartup(*this, m_state, m_messenger, hooks);
+    StartupServices services;
+    services.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
+    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger, std::move(services));
+    connect(&startup, &Startup::bookmarksFileFound, this, &DL_Core::LoadBookmarks);
+    connect(&startup, &Startup::mainWindowDue, this, &DL_Core::ArrangeMainWindow);
+    startup.run(*this);
     FinishStartUp();
 }
