@@ -2,7 +2,13 @@
 # language level, warnings and the Qt defines that keep string handling explicit.
 add_library(project_options INTERFACE)
 target_compile_features(project_options INTERFACE cxx_std_20)
-target_compile_options(project_options INTERFACE -Wall -Wextra)
+# Qt and the other libraries come in as system includes, so these look at our
+# own code only.
+target_compile_options(project_options INTERFACE -Wall -Wextra -Wshadow -Wsign-conversion -Wdouble-promotion)
+option(DIETLENS_WERROR "Treat compiler warnings as errors" OFF)
+if(DIETLENS_WERROR)
+  target_compile_options(project_options INTERFACE -Werror)
+endif()
 # Includes name their folder from the top of the tree ("lang/cp1252.h",
 # "dietlens/core/settings.h"); generated headers live in the same places
 # under the build folder.

@@ -26,7 +26,7 @@ bool isDrawableWidth(float width)
 
 NutritionChart::NutritionChart()
 {
-    for (int i = 0; i < kBarCount; ++i) {
+    for (std::size_t i = 0; i < kBarCount; ++i) {
         captions[i] = {kBarLeft, kCaptionTops[i], kCaptionWidth, kCaptionHeight};
         ChartBar& bar = bars[i];
         bar.leftCap = {kBarLeft, kBarTops[i], kCapWidth, kBarHeight};
@@ -90,7 +90,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
     }};
 
     const QString grams = lang.at(7, 36);
-    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+    for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
         ChartBar& bar = chart.bars[i];
         const float top = kBarTops[i];
         bar.leftCap = {NutritionChart::kBarLeft, top, NutritionChart::kCapWidth, NutritionChart::kBarHeight};

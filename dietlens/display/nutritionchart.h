@@ -36,7 +36,7 @@ struct ChartBar
 
 struct NutritionChart
 {
-    static constexpr int kBarCount = 6;
+    static constexpr std::size_t kBarCount = 6;
     static constexpr float kAreaWidth = 3615;
     static constexpr float kAreaHeight = 3700;
     static constexpr float kValueLabelWidth = 960;

@@ -75,7 +75,7 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
     lbl_info = new QLabel(this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
-    for (int i = 0; i < 13; ++i) {
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i] = new QLabel(this);
         m_labels[i]->setObjectName(QStringLiteral("lbl_%1").arg(i + 1));
     }
@@ -84,12 +84,13 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
     Frame_1 = new QGroupBox(this);
     Frame_1->setObjectName(QStringLiteral("Frame_1"));
     auto* general = new QGridLayout(Frame_1);
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < txt_algemeen.size(); ++i) {
         txt_algemeen[i] = newBox(QStringLiteral("txt_algemeen(%1)").arg(i));
         m_labels[i]->setBuddy(txt_algemeen[i]);
         RefuseUnstorableCharacters(txt_algemeen[i], ProgramName(), m_messenger);
-        general->addWidget(m_labels[i], i, 0);
-        general->addWidget(txt_algemeen[i], i, 1);
+        const int row = static_cast<int>(i);
+        general->addWidget(m_labels[i], row, 0);
+        general->addWidget(txt_algemeen[i], row, 1);
     }
     txt_algemeen[1]->setMinimumWidth(260);
 
@@ -111,7 +112,7 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
     weightRow->addWidget(m_labels[4]);
     weightRow->addStretch();
     values->addLayout(weightRow, 0, 0, 1, 3);
-    for (int i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < txt_s.size(); ++i) {
         txt_s[i] = newBox(QStringLiteral("txt_s(%1)").arg(i));
         txt_d[i] = newBox(QStringLiteral("txt_d(%1)").arg(i));
         // The converted values are the window's own results, not typed.
@@ -121,9 +122,10 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
         shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
         txt_d[i]->setPalette(shaded);
         m_labels[5 + i]->setBuddy(txt_s[i]);
-        values->addWidget(m_labels[5 + i], i + 1, 0);
-        values->addWidget(txt_s[i], i + 1, 1);
-        values->addWidget(txt_d[i], i + 1, 2);
+        const int row = static_cast<int>(i) + 1;
+        values->addWidget(m_labels[5 + i], row, 0);
+        values->addWidget(txt_s[i], row, 1);
+        values->addWidget(txt_d[i], row, 2);
     }
     m_labels[12]->setWordWrap(true);
     values->addWidget(m_labels[12], 8, 0, 1, 3);
@@ -153,8 +155,8 @@ DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& url
     // the mouse) recalculates as well. Text set by the window itself does not.
     connect(txt_gram, &QLineEdit::textEdited, this, &DL_Add::txt_gram_KeyUp);
     connect(txt_oz, &QLineEdit::textEdited, this, &DL_Add::txt_oz_KeyUp);
-    for (int i = 0; i < 7; ++i)
-        connect(txt_s[i], &QLineEdit::textEdited, this, [this, i] { txt_s_KeyUp(i); });
+    for (std::size_t i = 0; i < txt_s.size(); ++i)
+        connect(txt_s[i], &QLineEdit::textEdited, this, [this, i] { txt_s_KeyUp(static_cast<int>(i)); });
 
     // Form_Load
     interface_draw();
@@ -193,14 +195,14 @@ void DL_Add::Set_Taal()
     Frame_1->setTitle(F(2));
     Frame_2->setTitle(F(3));
     for (int i = 0; i < 4; ++i)
-        m_labels[i]->setText(F(4 + i));
+        m_labels[static_cast<std::size_t>(i)]->setText(F(4 + i));
     const double unit = Val(m_settings.WeightUnit);
     if (unit == 0.0)
         m_labels[4]->setText(F(8));
     else if (unit == 1.0)
         m_labels[4]->setText(F(32));
     for (int i = 5; i < 13; ++i)
-        m_labels[i]->setText(F(4 + i));
+        m_labels[static_cast<std::size_t>(i)]->setText(F(4 + i));
     cmd_annuleer->setText(F(17));
     cmd_verzenden->setText(F(18));
 }
@@ -308,7 +310,7 @@ void DL_Add::CalculatePer100Gram()
         return fail();
 
     std::array<QString, 7> results;
-    for (int i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < results.size(); ++i) {
         const std::optional<float> typed = toSingle(boxValue(txt_s[i]->text()));
         if (!typed)
             return fail();
@@ -317,7 +319,7 @@ void DL_Add::CalculatePer100Gram()
             return fail();
         results[i] = FormatNumber(double(*value), QStringView(kPatterns[i]));
     }
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < results.size(); ++i)
         txt_d[i]->setText(results[i]);
 }
 
@@ -367,7 +369,7 @@ void DL_Add::SubmitFoodItem()
     item.sender = txt_algemeen[0]->text();
     item.name = txt_algemeen[1]->text();
     item.remarks = txt_algemeen[2]->text();
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < item.per100Gram.size(); ++i)
         item.per100Gram[i] = txt_d[i]->text();
     const QByteArray url = net::BuildSubmissionUrl(m_urls.SubmitUrl, item);
     const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);

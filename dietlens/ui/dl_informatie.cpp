@@ -19,8 +19,8 @@ DL_Informatie::DL_Informatie(const Settings& settings, const LanguageTables& lan
     setObjectName(QStringLiteral("DL_Informatie"));
     setWindowIcon(DietlensIcon());
 
-    auto newLabel = [](const QString& name, QWidget* parent) {
-        auto* label = new QLabel(parent);
+    auto newLabel = [](const QString& name, QWidget* frame) {
+        auto* label = new QLabel(frame);
         label->setObjectName(name);
         label->setWordWrap(true);
         return label;
@@ -40,7 +40,7 @@ DL_Informatie::DL_Informatie(const Settings& settings, const LanguageTables& lan
     Frame_2->setObjectName(QStringLiteral("Frame_2"));
     auto* about = new QVBoxLayout(Frame_1);
     auto* diet = new QVBoxLayout(Frame_2);
-    for (int i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < lbl_nfo.size(); ++i) {
         lbl_nfo[i] = newLabel(QStringLiteral("lbl_nfo_%1").arg(i + 1), i == 0 ? Frame_1 : Frame_2);
         (i == 0 ? about : diet)->addWidget(lbl_nfo[i]);
         if (i == 1)
@@ -103,7 +103,7 @@ void DL_Informatie::Set_Taal()
     Frame_1->setTitle(F(1));
     Frame_2->setTitle(F(2));
     for (int i = 0; i < 7; ++i)
-        lbl_nfo[i]->setText(F(3 + i));
+        lbl_nfo[static_cast<std::size_t>(i)]->setText(F(3 + i));
     lbl_3->setText(F(10));
     cmd_website->setText(F(14));
     cmd_annuleer->setText(F(15));

@@ -80,7 +80,7 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     lbl_info = new QLabel(this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
-    for (int i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i] = new QLabel(this);
         m_labels[i]->setObjectName(QStringLiteral("lbl_%1").arg(i + 1));
     }
@@ -91,8 +91,8 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     for (int i = 0; i < 3; ++i)
         TabStrip1->addTab(QString());
     m_pages = new QStackedWidget(this);
-    for (int i = 0; i < 3; ++i)
-        ChoiceFrame[i] = newPage(i);
+    for (std::size_t i = 0; i < ChoiceFrame.size(); ++i)
+        ChoiceFrame[i] = newPage(static_cast<int>(i));
 
     // Page 1: name, language, food server.
     Frame[0] = newFrame(0, ChoiceFrame[0]);
@@ -126,7 +126,7 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
 
     Frame[2] = newFrame(2, ChoiceFrame[0]);
     auto* servers = new QVBoxLayout(Frame[2]);
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < opt_db.size(); ++i) {
         opt_db[i] = new QRadioButton(Frame[2]);
         opt_db[i]->setObjectName(QStringLiteral("opt_db(%1)").arg(i));
         servers->addWidget(opt_db[i]);
@@ -135,8 +135,8 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     // Page 2: pop-ups, energy unit, weight unit.
     Frame[4] = newFrame(4, ChoiceFrame[1]);
     auto* popups = new QVBoxLayout(Frame[4]);
-    auto newCheck = [](const char* name, QWidget* parent, QBoxLayout* layout) {
-        auto* box = new QCheckBox(parent);
+    auto newCheck = [](const char* name, QWidget* frame, QBoxLayout* layout) {
+        auto* box = new QCheckBox(frame);
         box->setObjectName(QLatin1String(name));
         layout->addWidget(box);
         return box;
@@ -146,7 +146,7 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     chk_ontop = newCheck("chk_ontop", Frame[4], popups);
     auto newChoice = [](const char* name, QGroupBox* frame, std::array<QRadioButton*, 2>& group) {
         auto* layout = new QVBoxLayout(frame);
-        for (int i = 0; i < 2; ++i) {
+        for (std::size_t i = 0; i < group.size(); ++i) {
             group[i] = new QRadioButton(frame);
             group[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
             layout->addWidget(group[i]);
@@ -296,12 +296,12 @@ void DL_Properties::Set_Taal()
         TabStrip1->setTabToolTip(i, F(5 + i));
     }
     for (int i = 0; i <= 5; ++i)
-        Frame[i]->setTitle(F(8 + i));
+        Frame[static_cast<std::size_t>(i)]->setTitle(F(8 + i));
     Frame[6]->setTitle(F(42));
     Frame[7]->setTitle(F(40));
     Frame[8]->setTitle(F(45));
     for (int i = 0; i < 5; ++i)
-        m_labels[i]->setText(F(14 + i));
+        m_labels[static_cast<std::size_t>(i)]->setText(F(14 + i));
     m_labels[5]->setText(F(41));
     cmd_reset->setToolTip(F(19));
     opt_db[0]->setText(F(20));

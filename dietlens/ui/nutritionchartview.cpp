@@ -52,21 +52,21 @@ NutritionChartView::NutritionChartView(QWidget* parent) : QWidget(parent)
     f.setPixelSize(11);
     setFont(f);
     setAccessibleName(QStringLiteral("Nutrition chart"));
-    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+    for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
         auto* item = new QLabel(this);
         item->setObjectName(QStringLiteral("lbl_bar(%1)").arg(i));
         item->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_items[size_t(i)] = item;
+        m_items[i] = item;
     }
     updateAccessibleItems();
 }
 
-QString NutritionChartView::accessibleText(int bar) const
+QString NutritionChartView::accessibleText(std::size_t bar) const
 {
-    if (bar < 0 || bar >= NutritionChart::kBarCount)
+    if (bar >= NutritionChart::kBarCount)
         return {};
-    const QString caption = m_chart.captionTexts[size_t(bar)].trimmed();
-    const QString value = m_chart.bars[size_t(bar)].labelText.trimmed();
+    const QString caption = m_chart.captionTexts[bar].trimmed();
+    const QString value = m_chart.bars[bar].labelText.trimmed();
     if (caption.isEmpty() || value.isEmpty())
         return caption + value;
     return caption + QStringLiteral(": ") + value;
@@ -74,10 +74,10 @@ QString NutritionChartView::accessibleText(int bar) const
 
 void NutritionChartView::updateAccessibleItems()
 {
-    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
-        QLabel* item = m_items[size_t(i)];
-        const ChartBar& bar = m_chart.bars[size_t(i)];
-        const QRectF row = toPixels(m_chart.captions[size_t(i)]) | toPixels(bar.leftCap) | toPixels(bar.label);
+    for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
+        QLabel* item = m_items[i];
+        const ChartBar& bar = m_chart.bars[i];
+        const QRectF row = toPixels(m_chart.captions[i]) | toPixels(bar.leftCap) | toPixels(bar.label);
         item->setGeometry(QRect(0, int(row.top()), sizeHint().width(), int(std::ceil(row.height()))));
         const QString text = accessibleText(i);
         if (item->accessibleName() != text)
@@ -95,7 +95,7 @@ QColor NutritionChartView::backgroundColor()
     return QColor(184, 204, 204); // 13421752
 }
 
-QColor NutritionChartView::barColor(int bar)
+QColor NutritionChartView::barColor(std::size_t bar)
 {
     switch (bar) {
     case EnergyBar:
@@ -134,11 +134,11 @@ void NutritionChartView::paintEvent(QPaintEvent*)
 
     const QColor textColor(Qt::black);
     p.setPen(textColor);
-    for (int i = 0; i < NutritionChart::kBarCount; ++i)
+    for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i)
         p.drawText(toPixels(m_chart.captions[i]), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    m_chart.captionTexts[i]);
 
-    for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+    for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
         const ChartBar& bar = m_chart.bars[i];
         const QColor color = barColor(i);
         const QRectF left = toPixels(bar.leftCap);

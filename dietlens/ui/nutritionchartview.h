@@ -27,9 +27,9 @@ public:
 
     // What a screen reader reads for bar 0 to 5: the caption line and the
     // value label, "Saturated fat per 150 Gram: 22.50 Gr.".
-    QString accessibleText(int bar) const;
+    QString accessibleText(std::size_t bar) const;
 
-    static QColor barColor(int bar);
+    static QColor barColor(std::size_t bar);
     static QColor backgroundColor();
 
 protected:

@@ -60,15 +60,16 @@ private Q_SLOTS:
     void startDrawingFillsTheChart()
     {
         const NutritionChart chart = startChart();
-        for (int i = 0; i < NutritionChart::kBarCount; ++i) {
+        for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
             const ChartBar& bar = chart.bars[i];
-            QCOMPARE(bar.body.width, kStartWidths[i]);
-            QCOMPARE(bar.labelText, kStartLabels[i]);
+            const auto row = static_cast<qsizetype>(i);
+            QCOMPARE(bar.body.width, kStartWidths[row]);
+            QCOMPARE(bar.labelText, kStartLabels[row]);
             QCOMPARE(bar.leftCap.left, 60.0f);
             QCOMPARE(bar.leftCap.width, 135.0f);
             QCOMPARE(bar.body.left, 195.0f);
             QCOMPARE(bar.body.top, bar.leftCap.top);
-            QCOMPARE(bar.rightCap.left, 195.0f + kStartWidths[i]);
+            QCOMPARE(bar.rightCap.left, 195.0f + kStartWidths[row]);
             QCOMPARE(bar.label.left, bar.rightCap.left + 135 + 40);
             QCOMPARE(bar.label.top, bar.leftCap.top + 40);
         }
@@ -198,10 +199,11 @@ private Q_SLOTS:
 
         if (result == ChartDrawing::Skipped)
             QVERIFY(chart == before);
-        for (int i = 0; i < NutritionChart::kBarCount; ++i) {
-            QCOMPARE(chart.bars[i].body.width, widths[i]);
-            QCOMPARE(chart.bars[i].labelText, labels[i]);
-            QCOMPARE(chart.captionTexts[i], captions[i]);
+        for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
+            const auto row = static_cast<qsizetype>(i);
+            QCOMPARE(chart.bars[i].body.width, widths[row]);
+            QCOMPARE(chart.bars[i].labelText, labels[row]);
+            QCOMPARE(chart.captionTexts[i], captions[row]);
         }
         if (result == ChartDrawing::Failed) {
             QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #304")});

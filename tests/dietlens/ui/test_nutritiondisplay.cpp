@@ -116,8 +116,8 @@ class TestNutritionDisplay : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&w->window));
     }
 
-    QString chartLabel(int bar) const { return w->chart->chart().bars[bar].labelText; }
-    QString chartCaption(int bar) const { return w->chart->chart().captionTexts[bar]; }
+    QString chartLabel(std::size_t bar) const { return w->chart->chart().bars[bar].labelText; }
+    QString chartCaption(std::size_t bar) const { return w->chart->chart().captionTexts[bar]; }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
