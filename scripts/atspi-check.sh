@@ -48,6 +48,13 @@ walk() { # walk PID WHAT [--chart]
     failures=$((failures + 1))
   fi
 }
+tabs() { # tabs PID WHAT: the Tab order of the active window; every control reached
+  echo "== $2: Tab order"
+  if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$1" --tabs; then
+    echo "!! $2: a control is not reached by Tab"
+    failures=$((failures + 1))
+  fi
+}
 find_window() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true; }
 wait_window() {
   local id=""
@@ -123,6 +130,13 @@ keys Tab
 typed "de Vries"
 keys Tab
 keys E
+tabs "$dietlens" "dietlens: settings, general page"
+for page in "display options" "data traffic"; do
+  keys ctrl+Tab
+  walk "$dietlens" "dietlens: settings, $page page"
+  tabs "$dietlens" "dietlens: settings, $page page"
+done
+keys ctrl+Tab
 keys Return
 sleep 1
 if notice="$(wait_window "$dietlens" '^Make a connection first$' 30)"; then
@@ -143,6 +157,7 @@ keys Return
 sleep 1.5
 keys Down
 walk "$dietlens" "dietlens: main window after a search, first result chosen" --chart
+tabs "$dietlens" "dietlens: main window"
 keys ctrl+b
 if box="$(wait_window "$dietlens" '^Dietlens$' 30)"; then focus "$box"; keys Return; focus "$main"; fi
 keys ctrl+2 space
@@ -152,6 +167,7 @@ keys ctrl+n
 if add="$(wait_window "$dietlens" '^Add food items' 50)"; then
   focus "$add"
   walk "$dietlens" "dietlens: new food item"
+  tabs "$dietlens" "dietlens: new food item"
   keys Escape
 else
   echo "!! dietlens: no new food item window"
@@ -163,10 +179,22 @@ keys alt+i Down Return
 if info="$(wait_window "$dietlens" 'nformation' 50)"; then
   focus "$info"
   walk "$dietlens" "dietlens: information window"
+  tabs "$dietlens" "dietlens: information window"
   keys Escape
 else
   echo "!! dietlens: no information window"
   failures=$((failures + 1))
+fi
+focus "$main"
+# Information > website: with no browser on this desktop the open-with chooser opens.
+keys alt+i Down Down Return
+if chooser="$(wait_window "$dietlens" '^Open with$' 30)"; then
+  focus "$chooser"
+  walk "$dietlens" "dietlens: open-with chooser"
+  tabs "$dietlens" "dietlens: open-with chooser"
+  keys Escape
+else
+  echo "-- dietlens: the web site opened without the chooser (a browser is registered)"
 fi
 focus "$main"
 keys ctrl+x
@@ -189,10 +217,37 @@ sleep 1
 focus "$window"
 keys Down Home Tab Down
 walk "$translator" "translator: main window with a language file"
+tabs "$translator" "translator: main window"
 keys F6
 sleep 0.8
 walk "$translator" "translator: edit text"
+tabs "$translator" "translator: edit text"
 keys Escape
+focus "$window"
+keys F5
+sleep 0.8
+walk "$translator" "translator: new text"
+keys Escape
+focus "$window"
+if /usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --focus-to "Search and replace in the selected form"; then
+  keys space
+  sleep 0.8
+  walk "$translator" "translator: search and replace"
+  tabs "$translator" "translator: search and replace"
+  keys Escape
+else
+  failures=$((failures + 1))
+fi
+focus "$window"
+if /usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --focus-to "Forms"; then
+  keys Return
+  sleep 0.8
+  walk "$translator" "translator: edit form"
+  tabs "$translator" "translator: edit form"
+  keys Escape
+else
+  failures=$((failures + 1))
+fi
 focus "$window"
 keys ctrl+a
 sleep 0.8

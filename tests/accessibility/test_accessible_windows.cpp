@@ -142,6 +142,25 @@ private Q_SLOTS:
         QCOMPARE(namelessIn(&replace), QString());
     }
 
+    void translatorTabOrderFollowsTheLayout()
+    {
+        translator::TranslatorSettings settings;
+        settings.documentsFolder = dir.path() + u'/';
+        translator::TR_Core core(settings, messenger);
+        QStringList order;
+        QWidget* w = core.findChild<QWidget*>(QStringLiteral("lst_lang"));
+        QVERIFY(w);
+        for (int i = 0; i < 6; ++i) {
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            order << w->objectName();
+        }
+        QCOMPARE(order, (QStringList{QStringLiteral("txt_app"), QStringLiteral("txt_versie"), QStringLiteral("txt_naam"),
+                                     QStringLiteral("txt_date"), QStringLiteral("txt_rev"),
+                                     QStringLiteral("txt_filetitle")}));
+    }
+
     void theChartReadsItsSixValues()
     {
         CreateEnglishLanguage(state.lang, state.hosts);
