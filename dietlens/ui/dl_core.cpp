@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -33,7 +32,6 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
       m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
 {
     setObjectName(QStringLiteral("DL_Core"));
-    m_endProgram = [] { QCoreApplication::exit(0); };
 
     m_connectIcon = CoreIcon(CoreImage::Connect);
     m_disconnectIcon = CoreIcon(CoreImage::Disconnect);
@@ -42,7 +40,8 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
 
     CreateControls();
     m_bars = new MainBars(*this, m_client);
-    m_dialogs = new MainDialogs(m_state, m_messenger, *this, m_bars->trayMenu());
+    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, *this,
+                                m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
     SetUpKeyboardAndNames(*this, *m_bars, m_c);
@@ -56,7 +55,6 @@ void DL_Core::CreateControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
     m_c = MainControls::create(m_client);
-    m_c.txt_item->installEventFilter(this);
     connect(m_c.txt_item, &QLineEdit::returnPressed, this, &DL_Core::Pic_zoeken_Click);
     connect(m_c.Pic_zoeken, &QToolButton::clicked, this, &DL_Core::Pic_zoeken_Click);
 }
@@ -190,17 +188,7 @@ void DL_Core::ArrangeMainWindow()
 
 void DL_Core::UpdateStatusBar()
 {
-    const LanguageTables& lang = m_state.lang;
-    statusPanel(1)->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
-    const QStringList& records = m_display->results();
-    if (records.isEmpty()) {
-        statusPanel(2)->setText(lang.at(7, 17));
-    } else {
-        statusPanel(2)->setText(lang.at(7, 18) + QString::number(records.size()) + lang.at(7, 19)
-                             + QStringLiteral(" '") + m_c.txt_item->text() + QStringLiteral("'."));
-    }
-    statusPanel(3)->setText(QStringLiteral("Quelmar 2005-2006"));
-    m_bars->FitStatusPanels();
+    m_bars->UpdateStatusBar(m_state.lang, m_display->results().size(), m_c.txt_item->text());
 }
 
 void DL_Core::Set_Taal()
@@ -233,25 +221,6 @@ void DL_Core::FinishStartUp()
 
     if (WantsTopmost(m_state.settings.AlwaysOnTop, true))
         SetTopmost(this, true);
-}
-
-bool DL_Core::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_c.txt_item && event->type() == QEvent::ShortcutOverride) {
-        // The menu shortcuts work in the search box too: Ctrl+C connects and
-        // Ctrl+X ends the program instead of copying or cutting text. A key
-        // whose command is disabled stays with the box.
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        const QList<QAction*> actions = findChildren<QAction*>();
-        for (QAction* a : actions) {
-            if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled()) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void DL_Core::LoadBookmarks()
@@ -299,10 +268,11 @@ void DL_Core::ApplyConnectionControls()
 
 void DL_Core::Form_Load()
 {
-    StartupHooks hooks;
-    hooks.readBookmarks = [this] { LoadBookmarks(); };
-    hooks.arrangeMainWindow = [this] { ArrangeMainWindow(); };
-    hooks.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
-    RunStartup(*this, m_state, m_messenger, hooks);
+    StartupServices services;
+    services.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
+    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger, std::move(services));
+    connect(&startup, &Startup::bookmarksFileFound, this, &DL_Core::LoadBookmarks);
+    connect(&startup, &Startup::mainWindowDue, this, &DL_Core::ArrangeMainWindow);
+    startup.run(*this);
     FinishStartUp();
 }

@@ -7,7 +7,6 @@
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/kit/openwith.h"
 #include "dietlens/ui/nutritiondisplay.h"
 
 #include <QAction>
@@ -89,8 +88,7 @@ void DL_Core::mnu_exit_Click()
 {
     m_exiting = true;
     hide();
-    if (m_endProgram)
-        m_endProgram();
+    Q_EMIT programEndRequested();
 }
 
 void DL_Core::mnu_index_Click()
@@ -102,7 +100,7 @@ void DL_Core::mnu_website_Click()
 {
     const QString address = m_state.lang.at(1, 58);
     if (!address.trimmed().isEmpty())
-        OpenDocument(address);
+        Q_EMIT documentRequested(address);
 }
 
 void DL_Core::mnu_mvfoodinfo_Click()
@@ -114,16 +112,6 @@ void DL_Core::mnu_reset_taal_Click()
 {
     ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts, m_state.lang,
                        m_messenger);
-}
-
-void DL_Core::OpenDocument(const QString& document)
-{
-    if (m_openDocument) {
-        m_openDocument(document);
-        return;
-    }
-    // Failures are silent.
-    OpenDialog(document, OpenWithLauncher::desktop(), this);
 }
 
 void DL_Core::mnu_settings_Click()

@@ -349,8 +349,6 @@ private Q_SLOTS:
 
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
-        window->setDocumentOpener([](const QString&) {});
-        window->setProgramEnder([] {});
         window->setDialogRunner([this](QDialog& dialog) {
             auto* add = qobject_cast<DL_Add*>(&dialog);
             QVERIFY(add);

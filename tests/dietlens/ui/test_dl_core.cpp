@@ -103,8 +103,8 @@ class TestDLCore : public QObject
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, u"jan@example.org"_qs});
-        window->setDocumentOpener([this](const QString& d) { opened << d; });
-        window->setProgramEnder([this] { ended = true; });
+        QObject::connect(window.get(), &DL_Core::documentRequested, [this](const QString& d) { opened << d; });
+        QObject::connect(window.get(), &DL_Core::programEndRequested, [this] { ended = true; });
         window->setHelpDesktop(&help);
         window->FinishStartUp();
     }

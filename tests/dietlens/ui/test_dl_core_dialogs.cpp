@@ -44,8 +44,6 @@ class TestDLCoreDialogs : public QObject
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
-        window->setDocumentOpener([](const QString&) {});
-        window->setProgramEnder([] {});
         window->setTrayAvailability([this] { return trayAvailable; });
         window->setDialogRunner([this](QDialog& dialog) {
             dialogs << dialog.objectName() + (dialog.parentWidget() == window.get() ? u" owned"_qs : u""_qs);
