@@ -27,8 +27,9 @@ int main(int argc, char* argv[])
     // Exit ends the program at once; a web address opens with the desktop
     // (failures are silent).
     QObject::connect(&window, &DL_Core::programEndRequested, &app, [] { QCoreApplication::exit(0); });
-    QObject::connect(&window, &DL_Core::documentRequested, &window,
-                     [&window](const QString& address) { OpenDialog(address, OpenWithLauncher::desktop(), &window); });
+    QObject::connect(&window, &DL_Core::documentRequested, &window, [&window](const QString& address) {
+        OpenDialog(address, OpenWithLauncher::desktop(), &window);
+    });
     window.Form_Load();
     return app.exec();
 }

@@ -59,26 +59,6 @@ void DL_Core::CreateControls()
     connect(m_c.Pic_zoeken, &QToolButton::clicked, this, &DL_Core::Pic_zoeken_Click);
 }
 
-QAction* DL_Core::toolbarButton(int position) const
-{
-    return m_bars->toolbarButton(position);
-}
-
-QLabel* DL_Core::statusPanel(int panel) const
-{
-    return m_bars->statusPanel(panel);
-}
-
-QAction* DL_Core::menuAction(const QString& name) const
-{
-    return m_bars->action(name);
-}
-
-QMenu* DL_Core::menu(const QString& name) const
-{
-    return m_bars->menu(name);
-}
-
 bool DL_Core::requestRunning() const
 {
     return m_connection->isBusy() || m_search->isBusy();
@@ -110,7 +90,7 @@ void DL_Core::ConnectParts()
     connect(m_connection, &net::Connection::requestStarted, this, [this] { LockForRequest(true); });
     connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
     connect(m_connection, &net::Connection::connecting, this, [this] {
-        statusPanel(2)->setText(m_state.lang.at(1, 75));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 75));
         m_c.txt_item->setText(m_state.lang.at(1, 75));
     });
     connect(m_connection, &net::Connection::stateChanged, this, [this] {
@@ -120,19 +100,20 @@ void DL_Core::ConnectParts()
     });
     connect(m_search, &net::FoodSearch::requestStarted, this, [this] {
         LockForRequest(true);
-        statusPanel(2)->setText(m_state.lang.at(1, 69));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 69));
     });
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
+    const MainBars& b = *m_bars;
     const DisplayControls c{this, m_c.LV_browse, m_c.LV_browse_bookmarks, m_c.Slider, m_c.Pic_plus, m_c.Pic_min,
                             m_c.Pic_grafiek, m_c.txt_item, m_c.Pic_zoeken, m_c.Pic_zoeken_bw,
-                            menu(QStringLiteral("mnu_opties")), menuAction(QStringLiteral("mnu_addlijst")),
-                            menuAction(QStringLiteral("mnu_toevoegen")), menuAction(QStringLiteral("mnu_del")),
-                            toolbarButton(5), toolbarButton(6), toolbarButton(8), toolbarButton(9)};
+                            b.menu(QStringLiteral("mnu_opties")), b.action(QStringLiteral("mnu_addlijst")),
+                            b.action(QStringLiteral("mnu_toevoegen")), b.action(QStringLiteral("mnu_del")),
+                            b.toolbarButton(5), b.toolbarButton(6), b.toolbarButton(8), b.toolbarButton(9)};
     m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection, c,
                                      this);
     connect(m_display, &NutritionDisplay::statusText, this,
-            [this](const QString& text) { statusPanel(2)->setText(text); });
+            [this](const QString& text) { m_bars->statusPanel(2)->setText(text); });
 
     // The commands of the menus and the toolbar.
     const std::pair<const char*, void (DL_Core::*)()> commands[] = {
@@ -142,13 +123,13 @@ void DL_Core::ConnectParts()
         {"mnu_informatie", &DL_Core::mnu_informatie_Click}, {"mnu_website", &DL_Core::mnu_website_Click},
         {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click}, {"mnuShow", &DL_Core::mnuShow_Click}};
     for (const auto& [name, handler] : commands)
-        connect(menuAction(QLatin1String(name)), &QAction::triggered, this, handler);
+        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, this, handler);
     const std::pair<const char*, void (NutritionDisplay::*)()> listCommands[] = {
         {"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
         {"mnu_del", &NutritionDisplay::mnu_del_Click},
         {"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}};
     for (const auto& [name, handler] : listCommands)
-        connect(menuAction(QLatin1String(name)), &QAction::triggered, m_display, handler);
+        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, m_display, handler);
     connect(m_bars, &MainBars::toolbarButtonClicked, this, &DL_Core::Toolbar_ButtonClick);
 
     // What the dialogs ask of the window.
@@ -239,12 +220,12 @@ void DL_Core::ApplyConnectionState()
     if (!look)
         return;
     setWindowTitle(look->caption);
-    menuAction(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
-    toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
-    toolbarButton(2)->setToolTip(look->connectToolTip);
+    m_bars->action(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
+    m_bars->toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
+    m_bars->toolbarButton(2)->setToolTip(look->connectToolTip);
     ApplyConnectionControls();
     m_c.txt_item->setText(look->searchText);
-    statusPanel(2)->setText(look->statusText);
+    m_bars->statusPanel(2)->setText(look->statusText);
 }
 
 // The enabled states and the search box look of the connection state,
@@ -255,14 +236,14 @@ void DL_Core::ApplyConnectionControls()
     if (state != 0 && state != 1)
         return;
     const bool connected = state == 1;
-    menuAction(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
+    m_bars->action(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
     if (!connected) {
-        menuAction(QStringLiteral("mnu_del"))->setEnabled(false);
-        menuAction(QStringLiteral("mnu_addlijst"))->setEnabled(false);
-        toolbarButton(9)->setEnabled(false);
+        m_bars->action(QStringLiteral("mnu_del"))->setEnabled(false);
+        m_bars->action(QStringLiteral("mnu_addlijst"))->setEnabled(false);
+        m_bars->toolbarButton(9)->setEnabled(false);
     }
     for (int position : {5, 6, 8})
-        toolbarButton(position)->setEnabled(connected);
+        m_bars->toolbarButton(position)->setEnabled(connected);
     m_c.SetSearchBoxLook(connected);
 }
 

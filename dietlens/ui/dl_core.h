@@ -24,9 +24,6 @@ class Bookmarks;
 class MainBars;
 class Messenger;
 class NutritionDisplay;
-class QAction;
-class QLabel;
-class QMenu;
 struct AppState;
 
 namespace net {
@@ -83,12 +80,7 @@ public:
     // True while a check-in or search request waits for its reply.
     bool requestRunning() const;
 
-    // --- controls: every one carries its name (objectName) ------------------
-    // Toolbar positions 1 to 11; 1, 4, 7 and 10 are separators.
-    QAction* toolbarButton(int position) const;
-    QLabel* statusPanel(int panel) const; // 1 to 3
-    QAction* menuAction(const QString& name) const;
-    QMenu* menu(const QString& name) const;
+    // --- controls: private; every one carries its name (objectName) ----------
     // Icons of toolbar button 2: image 1 (connect) and image 8 (disconnect).
     QIcon connectIcon() const { return m_connectIcon; }
     QIcon disconnectIcon() const { return m_disconnectIcon; }

@@ -7,6 +7,7 @@
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/nutritiondisplay.h"
 
 #include <QAction>
@@ -35,9 +36,9 @@ void DL_Core::LockForRequest(bool locked)
         QList<QAction*> commands;
         for (const char* name : {"mnu_connect", "mnu_settings", "mnu_toevoegen", "mnu_addlijst", "mnu_del",
                                  "mnu_opslaan", "mnu_reset_taal"})
-            commands.append(menuAction(QLatin1String(name)));
+            commands.append(m_bars->action(QLatin1String(name)));
         for (int position : {2, 3, 5, 6, 8, 9})
-            commands.append(toolbarButton(position));
+            commands.append(m_bars->toolbarButton(position));
         if (m_lock.lock(commands))
             m_c.SetSearchBoxLook(false);
         return;
