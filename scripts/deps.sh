@@ -13,6 +13,7 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev sqlite3 libpq-dev postgresql
   libbenchmark-dev
   xvfb xauth icewm imagemagick xdotool wrk curl python3
+  dbus-daemon python3-pyatspi
   desktop-file-utils appstream
   clang
 )

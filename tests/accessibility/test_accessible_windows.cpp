@@ -103,6 +103,9 @@ private Q_SLOTS:
                 new QTreeWidgetItem(testsupport::LV_browse(*w), {QString(), QString(), QStringLiteral("Apple")});
                 return w;
             },
+            // As the first-start message and the settings dialog find it,
+            // before any language is applied.
+            [&] { return new DL_Core(state, messenger); },
             [&] { return new DL_Properties(state.settings, state.paths, state.lang, messenger); },
             [&] { return new DL_Add(state.settings, state.paths, state.food, state.lang, messenger, {}); },
             [&] { return new DL_Informatie(state.settings, state.lang); },
