@@ -1,5 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/kit/openwith.h"
 #include "dietlens/ui/kit/programicon.h"
 #include "dietlens/ui/kit/qtmessenger.h"
 
@@ -23,6 +24,12 @@ int main(int argc, char* argv[])
     });
     DL_Core window(state, messenger);
     mainWindow = &window;
+    // Exit ends the program at once; a web address opens with the desktop
+    // (failures are silent).
+    QObject::connect(&window, &DL_Core::programEndRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &DL_Core::documentRequested, &window, [&window](const QString& address) {
+        OpenDialog(address, OpenWithLauncher::desktop(), &window);
+    });
     window.Form_Load();
     return app.exec();
 }

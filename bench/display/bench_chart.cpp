@@ -1,11 +1,14 @@
 // Redrawing the chart when the weight slider moves: a new drawing of the
 // model and a full repaint of the chart area, at 1x and 2x device pixels.
 // One slider step has to fit in a 16 ms frame.
-#include "dietlens/core/appstate.h"
+#include "dietlens/core/paths.h"
+#include "dietlens/core/serverhosts.h"
+#include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
+#include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
 
 #include <QApplication>
@@ -18,9 +21,9 @@
 
 namespace {
 
-AppState englishState()
+LanguageTables englishTexts()
 {
-    AppState state;
+    LanguageTables lang;
     const std::pair<int, const char*> texts[] = {{24, "Kilojoules per"},
                                                  {25, "Kilojoules per"},
                                                  {27, "Saturated fat per"},
@@ -34,14 +37,15 @@ AppState englishState()
                                                  {36, "Gr."},
                                                  {40, "oz "}};
     for (const auto& [index, text] : texts)
-        state.lang.set(7, index, QString::fromUtf8(text));
-    return state;
+        lang.set(7, index, QString::fromUtf8(text));
+    return lang;
 }
 
 void sliderMove(benchmark::State& run, qreal pixelRatio, const char* weightUnit)
 {
-    AppState state = englishState();
-    state.settings.WeightUnit = QString::fromLatin1(weightUnit);
+    const LanguageTables lang = englishTexts();
+    Settings settings;
+    settings.WeightUnit = QString::fromLatin1(weightUnit);
     ScriptedMessenger messenger;
     NutritionChartView view;
     view.resize(view.sizeHint());
@@ -51,7 +55,7 @@ void sliderMove(benchmark::State& run, qreal pixelRatio, const char* weightUnit)
     int weight = 10;
     for (auto _ : run) {
         weight = weight >= 1000 ? 10 : weight + 10;
-        view.draw(rice, weight, state.settings, state.lang, messenger);
+        view.draw(rice, weight, settings, lang, messenger);
         QPainter painter(&frame);
         view.render(&painter);
         painter.end();
@@ -76,9 +80,12 @@ void BM_SliderMoveRedrawOunces(benchmark::State& run)
 // its tooltip and status text, then the chart area repainted.
 void BM_SliderScrollOfAChosenRow(benchmark::State& run)
 {
-    AppState state = englishState();
-    state.lang.set(1, 45, QStringLiteral("Gram"));
-    state.settings.WeightUnit = QStringLiteral("0");
+    LanguageTables lang = englishTexts();
+    lang.set(1, 45, QStringLiteral("Gram"));
+    Settings settings;
+    settings.WeightUnit = QStringLiteral("0");
+    const Paths paths{};
+    const ServerHosts hosts = ServerHosts::configured();
     ScriptedMessenger messenger;
     QWidget window;
     DisplayControls c;
@@ -86,9 +93,9 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     c.LV_browse = new QTreeWidget(&window);
     c.Slider = new QSlider(&window);
     c.Pic_grafiek = new NutritionChartView(&window);
-    Bookmarks bookmarks(state.paths, state.lang, messenger);
-    net::Connection connection(state.settings, state.hosts, state.lang, messenger);
-    NutritionDisplay display(state.settings, state.lang, messenger, bookmarks, connection, c);
+    Bookmarks bookmarks(paths, lang, messenger);
+    net::Connection connection(settings, hosts, lang, messenger);
+    NutritionDisplay display(settings, lang, messenger, bookmarks, connection, c);
     QString status;
     QObject::connect(&display, &NutritionDisplay::statusText, [&status](const QString& text) { status = text; });
     display.ShowSearchResults({QStringLiteral(

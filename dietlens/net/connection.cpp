@@ -30,6 +30,8 @@ Connection::Connection(const Settings& settings, const ServerHosts& hosts, const
       m_requests(new RequestCycle(this))
 {
     m_requests->setObjectName(QStringLiteral("Inet2"));
+    // The check-in is this cycle's only request.
+    connect(m_requests, &RequestCycle::requestSent, this, &Connection::connecting);
 }
 
 void Connection::setState(float state)
@@ -71,7 +73,7 @@ void Connection::ConnectToServer()
     }
 
     Q_EMIT requestStarted();
-    const RequestResult result = m_requests->get(url, [this] { Q_EMIT connecting(); });
+    const RequestResult result = m_requests->get(url);
     if (result.failure == RequestFailure::Abandoned)
         return; // the program is ending
     Q_EMIT requestEnded();

@@ -31,18 +31,17 @@ bool CanStart(const QUrl& url)
     return url.isValid() && !url.host().isEmpty();
 }
 
-RequestResult RequestCycle::get(const QByteArray& encodedUrl, const std::function<void()>& started)
+RequestResult RequestCycle::get(const QByteArray& encodedUrl)
 {
-    return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode), started);
+    return get(QUrl::fromEncoded(encodedUrl, QUrl::TolerantMode));
 }
 
-RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& started)
+RequestResult RequestCycle::get(const QUrl& url)
 {
     RequestResult result;
     if (!CanStart(url)) {
         result.failure = RequestFailure::Transport;
-        if (started)
-            started();
+        Q_EMIT requestSent();
         return result;
     }
 
@@ -95,8 +94,7 @@ RequestResult RequestCycle::get(const QUrl& url, const std::function<void()>& st
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] { fail(RequestFailure::TimedOut); });
 
-    if (started)
-        started();
+    Q_EMIT requestSent();
 
     ++m_running;
     Q_EMIT waitStarted();

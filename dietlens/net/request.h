@@ -8,7 +8,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <functional>
 
 class QNetworkAccessManager;
 
@@ -55,14 +54,16 @@ public:
     const RequestLimits& limits() const { return m_limits; }
 
     // Sends GET for an already percent-encoded URL and waits for the whole
-    // reply. `started` runs once the request is under way, before the wait.
-    RequestResult get(const QByteArray& encodedUrl, const std::function<void()>& started = {});
-    RequestResult get(const QUrl& url, const std::function<void()>& started = {});
+    // reply.
+    RequestResult get(const QByteArray& encodedUrl);
+    RequestResult get(const QUrl& url);
 
     // True while a request of this cycle is waiting.
     bool isBusy() const { return m_running > 0; }
 
 Q_SIGNALS:
+    // A request is under way (or has failed at once), before its wait begins.
+    void requestSent();
     // A wait begins and ends (the window shows the wait cursor in between).
     // Nested requests signal once each.
     void waitStarted();

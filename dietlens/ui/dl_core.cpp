@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -33,7 +32,6 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
       m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
 {
     setObjectName(QStringLiteral("DL_Core"));
-    m_endProgram = [] { QCoreApplication::exit(0); };
 
     m_connectIcon = CoreIcon(CoreImage::Connect);
     m_disconnectIcon = CoreIcon(CoreImage::Disconnect);
@@ -42,7 +40,8 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
 
     CreateControls();
     m_bars = new MainBars(*this, m_client);
-    m_dialogs = new MainDialogs(m_state, m_messenger, *this, m_bars->trayMenu());
+    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, *this,
+                                m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
     SetUpKeyboardAndNames(*this, *m_bars, m_c);
@@ -56,29 +55,8 @@ void DL_Core::CreateControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
     m_c = MainControls::create(m_client);
-    m_c.txt_item->installEventFilter(this);
     connect(m_c.txt_item, &QLineEdit::returnPressed, this, &DL_Core::Pic_zoeken_Click);
     connect(m_c.Pic_zoeken, &QToolButton::clicked, this, &DL_Core::Pic_zoeken_Click);
-}
-
-QAction* DL_Core::toolbarButton(int position) const
-{
-    return m_bars->toolbarButton(position);
-}
-
-QLabel* DL_Core::statusPanel(int panel) const
-{
-    return m_bars->statusPanel(panel);
-}
-
-QAction* DL_Core::menuAction(const QString& name) const
-{
-    return m_bars->action(name);
-}
-
-QMenu* DL_Core::menu(const QString& name) const
-{
-    return m_bars->menu(name);
 }
 
 bool DL_Core::requestRunning() const
@@ -112,7 +90,7 @@ void DL_Core::ConnectParts()
     connect(m_connection, &net::Connection::requestStarted, this, [this] { LockForRequest(true); });
     connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
     connect(m_connection, &net::Connection::connecting, this, [this] {
-        statusPanel(2)->setText(m_state.lang.at(1, 75));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 75));
         m_c.txt_item->setText(m_state.lang.at(1, 75));
     });
     connect(m_connection, &net::Connection::stateChanged, this, [this] {
@@ -122,19 +100,20 @@ void DL_Core::ConnectParts()
     });
     connect(m_search, &net::FoodSearch::requestStarted, this, [this] {
         LockForRequest(true);
-        statusPanel(2)->setText(m_state.lang.at(1, 69));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 69));
     });
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
+    const MainBars& b = *m_bars;
     const DisplayControls c{this, m_c.LV_browse, m_c.LV_browse_bookmarks, m_c.Slider, m_c.Pic_plus, m_c.Pic_min,
                             m_c.Pic_grafiek, m_c.txt_item, m_c.Pic_zoeken, m_c.Pic_zoeken_bw,
-                            menu(QStringLiteral("mnu_opties")), menuAction(QStringLiteral("mnu_addlijst")),
-                            menuAction(QStringLiteral("mnu_toevoegen")), menuAction(QStringLiteral("mnu_del")),
-                            toolbarButton(5), toolbarButton(6), toolbarButton(8), toolbarButton(9)};
+                            b.menu(QStringLiteral("mnu_opties")), b.action(QStringLiteral("mnu_addlijst")),
+                            b.action(QStringLiteral("mnu_toevoegen")), b.action(QStringLiteral("mnu_del")),
+                            b.toolbarButton(5), b.toolbarButton(6), b.toolbarButton(8), b.toolbarButton(9)};
     m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection, c,
                                      this);
     connect(m_display, &NutritionDisplay::statusText, this,
-            [this](const QString& text) { statusPanel(2)->setText(text); });
+            [this](const QString& text) { m_bars->statusPanel(2)->setText(text); });
 
     // The commands of the menus and the toolbar.
     const std::pair<const char*, void (DL_Core::*)()> commands[] = {
@@ -144,13 +123,13 @@ void DL_Core::ConnectParts()
         {"mnu_informatie", &DL_Core::mnu_informatie_Click}, {"mnu_website", &DL_Core::mnu_website_Click},
         {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click}, {"mnuShow", &DL_Core::mnuShow_Click}};
     for (const auto& [name, handler] : commands)
-        connect(menuAction(QLatin1String(name)), &QAction::triggered, this, handler);
+        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, this, handler);
     const std::pair<const char*, void (NutritionDisplay::*)()> listCommands[] = {
         {"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
         {"mnu_del", &NutritionDisplay::mnu_del_Click},
         {"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}};
     for (const auto& [name, handler] : listCommands)
-        connect(menuAction(QLatin1String(name)), &QAction::triggered, m_display, handler);
+        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, m_display, handler);
     connect(m_bars, &MainBars::toolbarButtonClicked, this, &DL_Core::Toolbar_ButtonClick);
 
     // What the dialogs ask of the window.
@@ -190,17 +169,7 @@ void DL_Core::ArrangeMainWindow()
 
 void DL_Core::UpdateStatusBar()
 {
-    const LanguageTables& lang = m_state.lang;
-    statusPanel(1)->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
-    const QStringList& records = m_display->results();
-    if (records.isEmpty()) {
-        statusPanel(2)->setText(lang.at(7, 17));
-    } else {
-        statusPanel(2)->setText(lang.at(7, 18) + QString::number(records.size()) + lang.at(7, 19)
-                             + QStringLiteral(" '") + m_c.txt_item->text() + QStringLiteral("'."));
-    }
-    statusPanel(3)->setText(QStringLiteral("Quelmar 2005-2006"));
-    m_bars->FitStatusPanels();
+    m_bars->UpdateStatusBar(m_state.lang, m_display->results().size(), m_c.txt_item->text());
 }
 
 void DL_Core::Set_Taal()
@@ -235,25 +204,6 @@ void DL_Core::FinishStartUp()
         SetTopmost(this, true);
 }
 
-bool DL_Core::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_c.txt_item && event->type() == QEvent::ShortcutOverride) {
-        // The menu shortcuts work in the search box too: Ctrl+C connects and
-        // Ctrl+X ends the program instead of copying or cutting text. A key
-        // whose command is disabled stays with the box.
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        const QList<QAction*> actions = findChildren<QAction*>();
-        for (QAction* a : actions) {
-            if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled()) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void DL_Core::LoadBookmarks()
 {
     m_display->ReadBookmarksAtStartup();
@@ -270,12 +220,12 @@ void DL_Core::ApplyConnectionState()
     if (!look)
         return;
     setWindowTitle(look->caption);
-    menuAction(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
-    toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
-    toolbarButton(2)->setToolTip(look->connectToolTip);
+    m_bars->action(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
+    m_bars->toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
+    m_bars->toolbarButton(2)->setToolTip(look->connectToolTip);
     ApplyConnectionControls();
     m_c.txt_item->setText(look->searchText);
-    statusPanel(2)->setText(look->statusText);
+    m_bars->statusPanel(2)->setText(look->statusText);
 }
 
 // The enabled states and the search box look of the connection state,
@@ -286,23 +236,24 @@ void DL_Core::ApplyConnectionControls()
     if (state != 0 && state != 1)
         return;
     const bool connected = state == 1;
-    menuAction(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
+    m_bars->action(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
     if (!connected) {
-        menuAction(QStringLiteral("mnu_del"))->setEnabled(false);
-        menuAction(QStringLiteral("mnu_addlijst"))->setEnabled(false);
-        toolbarButton(9)->setEnabled(false);
+        m_bars->action(QStringLiteral("mnu_del"))->setEnabled(false);
+        m_bars->action(QStringLiteral("mnu_addlijst"))->setEnabled(false);
+        m_bars->toolbarButton(9)->setEnabled(false);
     }
     for (int position : {5, 6, 8})
-        toolbarButton(position)->setEnabled(connected);
+        m_bars->toolbarButton(position)->setEnabled(connected);
     m_c.SetSearchBoxLook(connected);
 }
 
 void DL_Core::Form_Load()
 {
-    StartupHooks hooks;
-    hooks.readBookmarks = [this] { LoadBookmarks(); };
-    hooks.arrangeMainWindow = [this] { ArrangeMainWindow(); };
-    hooks.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
-    RunStartup(*this, m_state, m_messenger, hooks);
+    StartupServices services;
+    services.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
+    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger, std::move(services));
+    connect(&startup, &Startup::bookmarksFileFound, this, &DL_Core::LoadBookmarks);
+    connect(&startup, &Startup::mainWindowDue, this, &DL_Core::ArrangeMainWindow);
+    startup.run(*this);
     FinishStartUp();
 }

@@ -24,9 +24,6 @@ class Bookmarks;
 class MainBars;
 class Messenger;
 class NutritionDisplay;
-class QAction;
-class QLabel;
-class QMenu;
 struct AppState;
 
 namespace net {
@@ -83,12 +80,7 @@ public:
     // True while a check-in or search request waits for its reply.
     bool requestRunning() const;
 
-    // --- controls: every one carries its name (objectName) ------------------
-    // Toolbar positions 1 to 11; 1, 4, 7 and 10 are separators.
-    QAction* toolbarButton(int position) const;
-    QLabel* statusPanel(int panel) const; // 1 to 3
-    QAction* menuAction(const QString& name) const;
-    QMenu* menu(const QString& name) const;
+    // --- controls: private; every one carries its name (objectName) ----------
     // Icons of toolbar button 2: image 1 (connect) and image 8 (disconnect).
     QIcon connectIcon() const { return m_connectIcon; }
     QIcon disconnectIcon() const { return m_disconnectIcon; }
@@ -97,10 +89,6 @@ public:
     void setMachineFacts(const net::MachineFacts& facts);
     // What the help command asks of the desktop; the system desktop by default.
     void setHelpDesktop(HelpDesktop* desktop) { m_helpDesktop = desktop ? desktop : &m_systemHelp; }
-    // Opens a web address with the desktop (the web-site commands).
-    void setDocumentOpener(std::function<void(const QString&)> opener) { m_openDocument = std::move(opener); }
-    // Ends the program (Exit); production quits the application at once.
-    void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
     // Runs a modal dialog of the main window (exec by default); tests drive the dialog here.
     void setDialogRunner(MainDialogs::DialogRunner runner) { m_dialogs->setDialogRunner(std::move(runner)); }
     // Whether the desktop offers a tray; Qt decides when unset.
@@ -109,9 +97,14 @@ public:
     // new-food-item window included.
     void setRequestLimits(const net::RequestLimits& limits);
 
+Q_SIGNALS:
+    // A web-site command asks for this address to be opened with the desktop.
+    void documentRequested(const QString& address);
+    // Exit: the window has hidden itself and the program is to end now.
+    void programEndRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -121,7 +114,6 @@ private:
     // the current state.
     void LockForRequest(bool locked);
     void ApplyConnectionControls();
-    void OpenDocument(const QString& document);
 
     AppState& m_state;
     Messenger& m_messenger;
@@ -134,10 +126,8 @@ private:
     CommandLock m_lock;
 
     bool m_exiting = false;
-    std::function<void(const QString&)> m_openDocument;
     SystemHelpDesktop m_systemHelp;
     HelpDesktop* m_helpDesktop = &m_systemHelp;
-    std::function<void()> m_endProgram;
 
     QIcon m_connectIcon, m_disconnectIcon;
 

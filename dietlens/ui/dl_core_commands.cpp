@@ -7,7 +7,7 @@
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/nutritiondisplay.h"
 
 #include <QAction>
@@ -36,9 +36,9 @@ void DL_Core::LockForRequest(bool locked)
         QList<QAction*> commands;
         for (const char* name : {"mnu_connect", "mnu_settings", "mnu_toevoegen", "mnu_addlijst", "mnu_del",
                                  "mnu_opslaan", "mnu_reset_taal"})
-            commands.append(menuAction(QLatin1String(name)));
+            commands.append(m_bars->action(QLatin1String(name)));
         for (int position : {2, 3, 5, 6, 8, 9})
-            commands.append(toolbarButton(position));
+            commands.append(m_bars->toolbarButton(position));
         if (m_lock.lock(commands))
             m_c.SetSearchBoxLook(false);
         return;
@@ -89,8 +89,7 @@ void DL_Core::mnu_exit_Click()
 {
     m_exiting = true;
     hide();
-    if (m_endProgram)
-        m_endProgram();
+    Q_EMIT programEndRequested();
 }
 
 void DL_Core::mnu_index_Click()
@@ -102,7 +101,7 @@ void DL_Core::mnu_website_Click()
 {
     const QString address = m_state.lang.at(1, 58);
     if (!address.trimmed().isEmpty())
-        OpenDocument(address);
+        Q_EMIT documentRequested(address);
 }
 
 void DL_Core::mnu_mvfoodinfo_Click()
@@ -114,16 +113,6 @@ void DL_Core::mnu_reset_taal_Click()
 {
     ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts, m_state.lang,
                        m_messenger);
-}
-
-void DL_Core::OpenDocument(const QString& document)
-{
-    if (m_openDocument) {
-        m_openDocument(document);
-        return;
-    }
-    // Failures are silent.
-    OpenDialog(document, OpenWithLauncher::desktop(), this);
 }
 
 void DL_Core::mnu_settings_Click()

@@ -8,6 +8,7 @@
 #include "lang/languagetables.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -41,6 +42,33 @@ const struct
 
 const char* const kDesignTop = "designTop";
 const char* const kDesignHeight = "designHeight";
+
+// The menu shortcuts work in the search box too: Ctrl+C connects and Ctrl+X
+// ends the program instead of copying or cutting text. A key whose command is
+// disabled stays with the box.
+class MenuShortcutsFirst : public QObject
+{
+public:
+    explicit MenuShortcutsFirst(QMainWindow& window) : QObject(&window), m_window(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            const QList<QAction*> actions = m_window.findChildren<QAction*>();
+            for (QAction* a : actions) {
+                if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled()) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMainWindow& m_window;
+};
 
 } // namespace
 
@@ -92,6 +120,7 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
             AssignMnemonicsWhenShown(m);
     }
     AssignMnemonicsWhenShown(bars.trayMenu());
+    c.txt_item->installEventFilter(new MenuShortcutsFirst(window));
 }
 
 void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c, const LanguageTables& lang)

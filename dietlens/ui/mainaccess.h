@@ -9,7 +9,8 @@ class QWidget;
 struct MainControls;
 
 // Once, when the window has its bars and controls: shortcuts, Tab order,
-// names a screen reader falls back on, mnemonics of every menu as it opens.
+// names a screen reader falls back on, mnemonics of every menu as it opens,
+// and the menu shortcuts taking precedence over the search box's own keys.
 void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c);
 
 // The parts that come from the language texts, each time they change (after

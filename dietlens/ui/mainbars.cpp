@@ -1,5 +1,6 @@
 #include "dietlens/ui/mainbars.h"
 
+#include "dietlens/core/program.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/kit/statuspanel.h"
 #include "dietlens/ui/kit/twips.h"
@@ -169,6 +170,19 @@ void MainBars::Set_Taal(const LanguageTables& lang)
     const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
     for (const auto& t : tips)
         toolbarButton(t[0])->setToolTip(lang.at(1, t[1]));
+}
+
+void MainBars::UpdateStatusBar(const LanguageTables& lang, qsizetype results, const QString& term)
+{
+    m_panels[0]->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
+    if (results == 0) {
+        m_panels[1]->setText(lang.at(7, 17));
+    } else {
+        m_panels[1]->setText(lang.at(7, 18) + QString::number(results) + lang.at(7, 19) + QStringLiteral(" '")
+                             + term + QStringLiteral("'."));
+    }
+    m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
+    FitStatusPanels();
 }
 
 void MainBars::FitStatusPanels()

@@ -30,9 +30,9 @@ public:
 
     // The captions of the menus and the tips of the toolbar from table 1.
     void Set_Taal(const LanguageTables& lang);
-    // Panels 1 and 3 are 1000 and 2000 twips wide, or as wide as their text
-    // needs with the desktop's font; panel 2 takes the rest.
-    void FitStatusPanels();
+    // Panel 1 the program and its version, panel 2 the number of records the
+    // search for `term` found (or that there are none), panel 3 the maker.
+    void UpdateStatusBar(const LanguageTables& lang, qsizetype results, const QString& term);
 
 Q_SIGNALS:
     void toolbarButtonClicked(int position);
@@ -41,6 +41,9 @@ private:
     void createMenus();
     void createToolbar(QWidget* parent);
     void createStatusBar();
+    // Panels 1 and 3 are 1000 and 2000 twips wide, or as wide as their text
+    // needs with the desktop's font; panel 2 takes the rest.
+    void FitStatusPanels();
 
     QMainWindow& m_window;
     QMenu* m_trayMenu = nullptr;

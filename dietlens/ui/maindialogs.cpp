@@ -1,7 +1,7 @@
 #include "dietlens/ui/maindialogs.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
+#include "dietlens/core/settings.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_informatie.h"
@@ -11,8 +11,10 @@
 
 #include <QApplication>
 
-MainDialogs::MainDialogs(AppState& state, Messenger& messenger, QWidget& window, QMenu* trayMenu)
-    : QObject(&window), m_state(state), m_messenger(messenger), m_window(window), m_trayMenu(trayMenu)
+MainDialogs::MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food, LanguageTables& lang,
+                         Messenger& messenger, QWidget& window, QMenu* trayMenu)
+    : QObject(&window), m_settings(settings), m_paths(paths), m_food(food), m_lang(lang), m_messenger(messenger),
+      m_window(window), m_trayMenu(trayMenu)
 {
 }
 
@@ -26,7 +28,7 @@ void MainDialogs::run(QDialog& dialog)
 
 void MainDialogs::Settings()
 {
-    DL_Properties dialog(m_state.settings, m_state.paths, m_state.lang, m_messenger, &m_window);
+    DL_Properties dialog(m_settings, m_paths, m_lang, m_messenger, &m_window);
     connect(&dialog, &DL_Properties::languagePreviewed, this, &MainDialogs::languagePreviewed);
     connect(&dialog, &DL_Properties::resetRequested, this, &MainDialogs::resetRequested);
     connect(&dialog, &DL_Properties::serverChoiceStored, this, &MainDialogs::serverChoiceStored);
@@ -43,14 +45,14 @@ void MainDialogs::AddFoodItem(const net::RequestLimits& limits)
     cycle.setLimits(limits);
     connect(&cycle, &net::RequestCycle::waitStarted, this, [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
     connect(&cycle, &net::RequestCycle::waitEnded, this, [] { QApplication::restoreOverrideCursor(); });
-    DL_Add dialog(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::fetchWith(cycle),
+    DL_Add dialog(m_settings, m_paths, m_food, m_lang, m_messenger, DL_Add::fetchWith(cycle),
                   &m_window);
     run(dialog);
 }
 
 void MainDialogs::Information()
 {
-    DL_Informatie dialog(m_state.settings, m_state.lang, &m_window);
+    DL_Informatie dialog(m_settings, m_lang, &m_window);
     connect(&dialog, &DL_Informatie::menuviaSiteRequested, this, &MainDialogs::menuviaSiteRequested);
     connect(&dialog, &DL_Informatie::websiteRequested, this, &MainDialogs::websiteRequested);
     run(dialog);
@@ -58,7 +60,7 @@ void MainDialogs::Information()
 
 void MainDialogs::ConnectNotice()
 {
-    DL_Connectmelding notice(m_state.settings, m_state.paths, m_state.lang, m_messenger, &m_window);
+    DL_Connectmelding notice(m_settings, m_paths, m_lang, m_messenger, &m_window);
     run(notice);
 }
 
@@ -86,12 +88,12 @@ void MainDialogs::CloseToTray()
     // be got back; the notice, which speaks of the tray, is then not shown.
     if (!tray().SendToTray())
         return;
-    if (Val(m_state.settings.ShowTrayNotice) != 1)
+    if (Val(m_settings.ShowTrayNotice) != 1)
         return;
     // A notice still open from an earlier closing is brought forward, not doubled.
     if (!m_trayNotice) {
         // Without a parent: the notice stays on screen while the main window is hidden.
-        auto* notice = new DL_ToTray(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        auto* notice = new DL_ToTray(m_settings, m_paths, m_lang, m_messenger);
         notice->setAttribute(Qt::WA_DeleteOnClose);
         connect(&m_window, &QObject::destroyed, notice, [notice] { delete notice; });
         m_trayNotice = notice;

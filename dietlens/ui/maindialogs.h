@@ -8,11 +8,14 @@
 
 #include <functional>
 
+class LanguageTables;
 class Messenger;
 class QMenu;
 class QWidget;
 class SystemTray;
-struct AppState;
+struct FoodServerUrls;
+struct Paths;
+struct Settings;
 namespace net {
 struct RequestLimits;
 }
@@ -22,7 +25,8 @@ class MainDialogs : public QObject
     Q_OBJECT
 public:
     // `trayMenu` is the tray icon's menu.
-    MainDialogs(AppState& state, Messenger& messenger, QWidget& window, QMenu* trayMenu);
+    MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food, LanguageTables& lang,
+                Messenger& messenger, QWidget& window, QMenu* trayMenu);
 
     void Settings();
     void AddFoodItem(const net::RequestLimits& limits);
@@ -53,7 +57,10 @@ Q_SIGNALS:
 private:
     void run(QDialog& dialog);
 
-    AppState& m_state;
+    ::Settings& m_settings;
+    const Paths& m_paths;
+    const FoodServerUrls& m_food;
+    LanguageTables& m_lang;
     Messenger& m_messenger;
     QWidget& m_window;
     QMenu* m_trayMenu;

@@ -1,56 +1,65 @@
 #include "dietlens/ui/startup.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/core/folders.h"
+#include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
+#include "dietlens/core/serverhosts.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QWidget>
 
-void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks)
+Startup::Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang,
+                 Messenger& messenger, StartupServices services)
+    : m_paths(paths), m_settings(settings), m_hosts(hosts), m_lang(lang), m_messenger(messenger),
+      m_services(std::move(services))
+{
+}
+
+void Startup::run(QWidget& mainWindow)
 {
     // The built-in English texts first, so every message has its text.
-    CreateEnglishLanguage(state.lang, state.hosts);
+    CreateEnglishLanguage(m_lang, m_hosts);
 
-    const auto specialFolder = [&](int number) {
-        return hooks.specialFolder ? hooks.specialFolder(number) : GetSpecialFolder(number, state.lang, messenger);
+    const auto specialFolder = [this](int number) {
+        return m_services.specialFolder ? m_services.specialFolder(number)
+                                        : GetSpecialFolder(number, m_lang, m_messenger);
     };
     const QString appData = specialFolder(kAppDataFolderNumber);
     const QString documents = specialFolder(kDocumentsFolderNumber);
 
-    state.paths = Paths::below(appData, documents, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    Paths& paths = state.paths;
+    m_paths = Paths::below(appData, documents, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    Paths& paths = m_paths;
     for (const QString& folder :
          {paths.AppDataFolder + QStringLiteral("Quelmar/"), paths.LanguageFolder, paths.DatabaseFolder}) {
-        if (!EnsureFolder(folder, state.lang, messenger))
+        if (!EnsureFolder(folder, m_lang, m_messenger))
             paths.FoldersNotMade << folder;
     }
     // One message that names what the user can put right, instead of a
     // message from every later step that finds a folder missing.
     if (!paths.FoldersNotMade.isEmpty()) {
-        QStringList lines{state.lang.at(7, 22)};
+        QStringList lines{m_lang.at(7, 22)};
         for (const QString& folder : std::as_const(paths.FoldersNotMade))
             lines << QDir::toNativeSeparators(folder);
-        messenger.message(ProgramName(), lines.join(QLatin1Char('\n')), MessageIcon::Exclamation);
+        m_messenger.message(ProgramName(), lines.join(QLatin1Char('\n')), MessageIcon::Exclamation);
     }
 
     // Replaced by the translated not-connected caption once the language is applied.
     mainWindow.setWindowTitle(ProgramName() + QStringLiteral(" (niet verbonden)"));
 
-    if (FileExists(paths.BookmarksPath) && hooks.readBookmarks)
-        hooks.readBookmarks();
-    if (hooks.arrangeMainWindow)
-        hooks.arrangeMainWindow();
+    if (FileExists(paths.BookmarksPath))
+        Q_EMIT bookmarksFileFound();
+    Q_EMIT mainWindowDue();
     mainWindow.show();
 
     if (!paths.FoldersNotMade.contains(paths.LanguageFolder))
-        EnsureDefaultLanguageFiles(paths.LanguageFolder, state.hosts, state.lang, messenger);
-    LoadSettings(state.settings, paths.SettingsPath, paths.LanguageFolder, state.lang, messenger,
-                 hooks.firstRunSettingsDialog);
-    ApplySettingDefaults(state.settings, paths.LanguageFolder);
-    LoadLanguageFile(state.lang, paths.LanguageFolder + state.settings.LanguageFile, messenger);
+        EnsureDefaultLanguageFiles(paths.LanguageFolder, m_hosts, m_lang, m_messenger);
+    LoadSettings(m_settings, paths.SettingsPath, paths.LanguageFolder, m_lang, m_messenger,
+                 m_services.firstRunSettingsDialog);
+    ApplySettingDefaults(m_settings, paths.LanguageFolder);
+    LoadLanguageFile(m_lang, paths.LanguageFolder + m_settings.LanguageFile, m_messenger);
 }

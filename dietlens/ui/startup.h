@@ -4,27 +4,49 @@
 // files, the settings and the language file.
 #include "dietlens/core/settings.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
 
-class QWidget;
-struct AppState;
+class LanguageTables;
 class Messenger;
+class QWidget;
+struct Paths;
+struct ServerHosts;
 
-struct StartupHooks
+// What the sequence asks of the desktop and of the window layer.
+struct StartupServices
 {
     // Path of a special folder with a trailing "/"; GetSpecialFolder when unset.
     std::function<QString(int number)> specialFolder;
-    // Reads the bookmarks file; called only when it exists.
-    std::function<void()> readBookmarks;
-    // Sizes the main window and its lists before it is shown.
-    std::function<void()> arrangeMainWindow;
     // The settings dialog of a first run, shown after the first-run message.
     FirstRunSettingsDialog firstRunSettingsDialog;
 };
 
-// Runs the steps in order; a step that fails reports its own error and the
-// sequence goes on. The language tables hold the built-in English texts
-// before anything else happens, so every message has its text.
-void RunStartup(QWidget& mainWindow, AppState& state, Messenger& messenger, const StartupHooks& hooks = {});
+class Startup : public QObject
+{
+    Q_OBJECT
+public:
+    Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang, Messenger& messenger,
+            StartupServices services = {});
+
+    // Runs the steps in order; a step that fails reports its own error and the
+    // sequence goes on. The language tables hold the built-in English texts
+    // before anything else happens, so every message has its text.
+    void run(QWidget& mainWindow);
+
+Q_SIGNALS:
+    // The bookmarks file exists: the window reads it now, before it is laid out.
+    void bookmarksFileFound();
+    // The main window is about to be shown: it sizes itself and its lists.
+    void mainWindowDue();
+
+private:
+    Paths& m_paths;
+    Settings& m_settings;
+    const ServerHosts& m_hosts;
+    LanguageTables& m_lang;
+    Messenger& m_messenger;
+    StartupServices m_services;
+};

@@ -117,7 +117,7 @@ private Q_SLOTS:
             std::unique_ptr<QWidget> window(make());
             QCOMPARE(namelessIn(window.get()), QString());
             if (auto* core = qobject_cast<DL_Core*>(window.get())) {
-                QMenu* trayMenu = core->menu(QStringLiteral("mnuPopup"));
+                QMenu* trayMenu = testsupport::menu(*core, QStringLiteral("mnuPopup"));
                 trayMenu->popup(QPoint(10, 10));
                 QCOMPARE(namelessIn(trayMenu), QString());
                 trayMenu->hide();

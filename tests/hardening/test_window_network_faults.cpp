@@ -228,7 +228,7 @@ class TestWindowNetworkFaults : public QObject
     std::function<void(DL_Add&)> driveAdd;
 
     QString F(int t, int i) const { return state->lang.at(t, i); }
-    QAction* action(const char* name) const { return window->menuAction(QLatin1String(name)); }
+    QAction* action(const char* name) const { return testsupport::menuAction(*window, QLatin1String(name)); }
     QString goodUrl(const QByteArray& path) const
     {
         return u"http://"_qs + good->hostPort() + QLatin1String(path);
@@ -298,8 +298,8 @@ class TestWindowNetworkFaults : public QObject
     bool mainCommandsLocked() const
     {
         return !action("mnu_connect")->isEnabled() && !action("mnu_settings")->isEnabled() &&
-               !action("mnu_toevoegen")->isEnabled() && !window->toolbarButton(2)->isEnabled() &&
-               !testsupport::txt_item(*window)->isEnabled() && !window->toolbarButton(5)->isEnabled();
+               !action("mnu_toevoegen")->isEnabled() && !testsupport::toolbarButton(*window, 2)->isEnabled() &&
+               !testsupport::txt_item(*window)->isEnabled() && !testsupport::toolbarButton(*window, 5)->isEnabled();
     }
 
     void verifyMainControls(bool connected)
@@ -307,12 +307,12 @@ class TestWindowNetworkFaults : public QObject
         QCOMPARE(window->connection().state(), connected ? 1.0f : 0.0f);
         QVERIFY(!window->requestRunning());
         QVERIFY(action("mnu_connect")->isEnabled());
-        QVERIFY(window->toolbarButton(2)->isEnabled());
+        QVERIFY(testsupport::toolbarButton(*window, 2)->isEnabled());
         QVERIFY(action("mnu_settings")->isEnabled());
         QCOMPARE(action("mnu_connect")->text(), F(7, connected ? 14 : 10));
         QCOMPARE(action("mnu_toevoegen")->isEnabled(), connected);
         for (int position : {5, 6, 8})
-            QCOMPARE(window->toolbarButton(position)->isEnabled(), connected);
+            QCOMPARE(testsupport::toolbarButton(*window, position)->isEnabled(), connected);
         QCOMPARE(testsupport::txt_item(*window)->isEnabled(), connected);
         QCOMPARE(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()), connected);
         QCOMPARE(testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()), !connected);
@@ -349,8 +349,6 @@ private Q_SLOTS:
 
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
-        window->setDocumentOpener([](const QString&) {});
-        window->setProgramEnder([] {});
         window->setDialogRunner([this](QDialog& dialog) {
             auto* add = qobject_cast<DL_Add*>(&dialog);
             QVERIFY(add);
@@ -489,7 +487,7 @@ private Q_SLOTS:
                     QVERIFY(!dialog.isVisible());
                 }
             };
-            window->menuAction(u"mnu_toevoegen"_qs)->trigger();
+            testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
             driveAdd = nullptr;
             break;
         }
@@ -525,7 +523,7 @@ private Q_SLOTS:
                 QCOMPARE(messenger->shown.last().icon, MessageIcon::Exclamation);
             verifyMainControls(false);
             QCOMPARE(testsupport::txt_item(*window)->text(), F(7, 12));
-            QCOMPARE(window->statusPanel(2)->text(), F(7, 12));
+            QCOMPARE(testsupport::statusPanel(*window, 2)->text(), F(7, 12));
             QCOMPARE(QFile::exists(state->paths.SettingsPath), hadSettingsFile);
             QCOMPARE(state->settings.SearchCount, before.SearchCount);
 
@@ -554,7 +552,7 @@ private Q_SLOTS:
                                                             : 0;
             QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), rows);
             QCOMPARE(window->display().results().size(), rows);
-            QCOMPARE(window->statusPanel(2)->text(),
+            QCOMPARE(testsupport::statusPanel(*window, 2)->text(),
                      rows ? F(7, 18) + QString::number(rows) + F(7, 19) + u" 'rye'."_qs : F(7, 17));
             verifyMainControls(true);
             QCOMPARE(testsupport::txt_item(*window)->text(), term);
@@ -607,7 +605,7 @@ private Q_SLOTS:
                     dialog.cmd_verzenden_Click();
                     QVERIFY(!dialog.isVisible());
                 };
-                window->menuAction(u"mnu_toevoegen"_qs)->trigger();
+                testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
                 driveAdd = nullptr;
             } else {
                 // Not accepted: nothing was shown or counted and the window

@@ -1,7 +1,9 @@
 #pragma once
 // The controls of dietlens' main window, found by their names, for the tests
 // that drive the window. Header only, like the window it serves.
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QSlider>
 #include <QToolBar>
@@ -11,7 +13,7 @@
 namespace testsupport {
 
 template <typename T>
-T* control(const QWidget& window, const char* name)
+T* control(const QObject& window, const char* name)
 {
     auto* c = window.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -29,5 +31,23 @@ inline QToolButton* Pic_plus(const QWidget& w) { return control<QToolButton>(w, 
 inline QToolButton* Pic_min(const QWidget& w) { return control<QToolButton>(w, "Pic_min"); }
 inline QToolBar* Toolbar(const QWidget& w) { return control<QToolBar>(w, "Toolbar"); }
 inline QWidget* Pic_grafiek(const QWidget& w) { return control<QWidget>(w, "Pic_grafiek"); }
+
+// Toolbar positions 1 to 11 (1, 4, 7 and 10 are separators), status panels 1 to 3.
+inline QAction* toolbarButton(const QWidget& w, int position)
+{
+    return control<QAction>(w, QStringLiteral("Toolbar_Button%1").arg(position).toLatin1().constData());
+}
+inline QLabel* statusPanel(const QWidget& w, int panel)
+{
+    return control<QLabel>(w, QStringLiteral("StatusBar_Panel%1").arg(panel).toLatin1().constData());
+}
+inline QAction* menuAction(const QWidget& w, const QString& name)
+{
+    return control<QAction>(w, name.toLatin1().constData());
+}
+inline QMenu* menu(const QWidget& w, const QString& name)
+{
+    return control<QMenu>(w, name.toLatin1().constData());
+}
 
 } // namespace testsupport

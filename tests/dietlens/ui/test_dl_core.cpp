@@ -103,8 +103,8 @@ class TestDLCore : public QObject
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, u"jan@example.org"_qs});
-        window->setDocumentOpener([this](const QString& d) { opened << d; });
-        window->setProgramEnder([this] { ended = true; });
+        QObject::connect(window.get(), &DL_Core::documentRequested, [this](const QString& d) { opened << d; });
+        QObject::connect(window.get(), &DL_Core::programEndRequested, [this] { ended = true; });
         window->setHelpDesktop(&help);
         window->FinishStartUp();
     }
@@ -124,7 +124,7 @@ class TestDLCore : public QObject
     }
 
     QString F(int t, int i) const { return state->lang.at(t, i); }
-    QAction* action(const char* name) const { return window->menuAction(QLatin1String(name)); }
+    QAction* action(const char* name) const { return testsupport::menuAction(*window, QLatin1String(name)); }
 
     QMap<QByteArray, QString> lastQuery() const
     {
@@ -140,15 +140,15 @@ class TestDLCore : public QObject
         QCOMPARE(window->windowTitle(), ProgramName() + u' ' + F(7, connected ? 13 : 9));
         QCOMPARE(action("mnu_connect")->text(), F(7, connected ? 14 : 10));
         QCOMPARE(action("mnu_toevoegen")->isEnabled(), connected);
-        QCOMPARE(window->toolbarButton(2)->toolTip(), F(7, connected ? 15 : 11));
-        QCOMPARE(window->toolbarButton(2)->icon().cacheKey(),
+        QCOMPARE(testsupport::toolbarButton(*window, 2)->toolTip(), F(7, connected ? 15 : 11));
+        QCOMPARE(testsupport::toolbarButton(*window, 2)->icon().cacheKey(),
                  (connected ? window->disconnectIcon() : window->connectIcon()).cacheKey());
         for (int position : {5, 6, 8})
-            QCOMPARE(window->toolbarButton(position)->isEnabled(), connected);
+            QCOMPARE(testsupport::toolbarButton(*window, position)->isEnabled(), connected);
         if (!connected) {
             QVERIFY(!action("mnu_del")->isEnabled());
             QVERIFY(!action("mnu_addlijst")->isEnabled());
-            QVERIFY(!window->toolbarButton(9)->isEnabled());
+            QVERIFY(!testsupport::toolbarButton(*window, 9)->isEnabled());
         }
         QCOMPARE(testsupport::txt_item(*window)->isEnabled(), connected);
         QCOMPARE(testsupport::txt_item(*window)->palette().color(QPalette::Base),
@@ -156,7 +156,7 @@ class TestDLCore : public QObject
         QCOMPARE(testsupport::txt_item(*window)->text(), connected ? QString() : F(7, 12));
         QCOMPARE(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()), connected);
         QCOMPARE(testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()), !connected);
-        QCOMPARE(window->statusPanel(2)->text(), F(7, connected ? 16 : 12));
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), F(7, connected ? 16 : 12));
         Q_UNUSED(col);
     }
 
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(window->connection().state(), 0.0f);
         verifyConnectedLook(false);
         QCOMPARE(server->requestCount(), 0);
-        QCOMPARE(window->statusPanel(1)->text(), u"Dietlens 2.12"_qs);
+        QCOMPARE(testsupport::statusPanel(*window, 1)->text(), u"Dietlens 2.12"_qs);
         QVERIFY(testsupport::LV_browse(*window)->isVisibleTo(window.get()));
         QVERIFY(!testsupport::LV_browse_bookmarks(*window)->isVisibleTo(window.get()));
         QCOMPARE(testsupport::LV_browse_bookmarks(*window)->geometry(), testsupport::LV_browse(*window)->geometry());
@@ -205,7 +205,7 @@ private Q_SLOTS:
                                  "Slider", "Pic_plus", "Pic_min", "Pic_grafiek", "Toolbar", "StatusBar"})
             QVERIFY2(window->findChild<QWidget*>(QLatin1String(name)), name);
         for (const char* name : {"mnu_bestand", "mnu_export", "mnu_opties", "mnu_extra", "mnu_info", "mnuPopup"})
-            QVERIFY2(window->menu(QLatin1String(name)), name);
+            QVERIFY2(testsupport::menu(*window, QLatin1String(name)), name);
         const struct
         {
             const char* name;
@@ -222,9 +222,9 @@ private Q_SLOTS:
             QCOMPARE(a->shortcut(), item.key);
         }
         for (int position : {1, 4, 7, 10})
-            QVERIFY(window->toolbarButton(position)->isSeparator());
-        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), u"File"_qs);
-        QCOMPARE(window->menu(u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
+            QVERIFY(testsupport::toolbarButton(*window, position)->isSeparator());
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_qs)->title()), u"File"_qs);
+        QCOMPARE(testsupport::menu(*window, u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
     }
 
     void checkinUrl_data()
@@ -349,9 +349,9 @@ private Q_SLOTS:
         bool connectEnabled = true, settingsEnabled = true, cursor = false;
         QTimer::singleShot(100, this, [&] {
             box = testsupport::txt_item(*window)->text();
-            panel = window->statusPanel(2)->text();
+            panel = testsupport::statusPanel(*window, 2)->text();
             connectEnabled = action("mnu_connect")->isEnabled();
-            settingsEnabled = window->toolbarButton(3)->isEnabled();
+            settingsEnabled = testsupport::toolbarButton(*window, 3)->isEnabled();
             cursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             window->mnu_connect_Click(); // a second connect during the wait does nothing
         });
@@ -363,7 +363,7 @@ private Q_SLOTS:
         QVERIFY(cursor);
         QCOMPARE(server->requestCount(), 1);
         QVERIFY(action("mnu_connect")->isEnabled());
-        QVERIFY(window->toolbarButton(3)->isEnabled());
+        QVERIFY(testsupport::toolbarButton(*window, 3)->isEnabled());
         verifyConnectedLook(true);
     }
 
@@ -443,7 +443,7 @@ private Q_SLOTS:
         QCOMPARE(list->topLevelItem(0)->text(0), QString());
         QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->display().checkedIcon().cacheKey());
         QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->display().uncheckedIcon().cacheKey());
-        QCOMPARE(window->statusPanel(2)->text(), u"There are (2) results for 'appel & peer'."_qs);
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), u"There are (2) results for 'appel & peer'."_qs);
         QCOMPARE(window->display().results().size(), 2);
         QVERIFY(testsupport::txt_item(*window)->isEnabled());
         QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
@@ -493,7 +493,7 @@ private Q_SLOTS:
         QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
         QCOMPARE(messenger->shown.first().icon, MessageIcon::Information);
         QCOMPARE(messenger->shown.first().text, F(1, 28) + u" 'zzz'\n"_qs + F(1, 29));
-        QCOMPARE(window->statusPanel(2)->text(), F(7, 17));
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), F(7, 17));
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
         QCOMPARE(state->settings.SearchCount, u"5"_qs);
         QCOMPARE(state->settings.TrafficCount, QString::number(100 + page.body.size()));
@@ -547,14 +547,14 @@ private Q_SLOTS:
         CreateDutchLanguage(state->lang, state->hosts);
         window->Set_Taal();
         QVERIFY(F(1, 0) != u"File"_qs);
-        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_bestand"_qs)->title()), F(1, 0));
-        QCOMPARE(WithoutMnemonic(window->menu(u"mnu_extra"_qs)->title()), F(1, 67));
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_qs)->title()), F(1, 0));
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_extra"_qs)->title()), F(1, 67));
         QCOMPARE(action("mnu_settings")->text(), F(1, 1));
         QCOMPARE(action("mnu_index")->text(), F(1, 71));
         QCOMPARE(action("mnuShow")->text(), F(1, 14));
         const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
         for (const auto& t : tips) {
-            QAction* button = window->toolbarButton(t[0]);
+            QAction* button = testsupport::toolbarButton(*window, t[0]);
             QCOMPARE(button->toolTip(), ToolTipWithShortcut(F(1, t[1]), button->shortcut()));
             // What a screen reader reads follows the language too, without the shortcut.
             QCOMPARE(testsupport::Toolbar(*window)->widgetForAction(button)->accessibleName(), F(1, t[1]));
@@ -571,7 +571,7 @@ private Q_SLOTS:
     {
         state->lang.clearTable(1);
         window->Set_Taal();
-        QCOMPARE(window->menu(u"mnu_bestand"_qs)->title(), QString());
+        QCOMPARE(testsupport::menu(*window, u"mnu_bestand"_qs)->title(), QString());
         QCOMPARE(action("mnu_exit")->text(), QString());
     }
 

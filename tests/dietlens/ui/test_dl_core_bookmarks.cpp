@@ -106,11 +106,11 @@ private Q_SLOTS:
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
         QCOMPARE(testsupport::LV_browse(*window)->currentIndex().row(), 1);
-        QCOMPARE(window->statusPanel(2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("470 Kj "));
 
         testsupport::Slider(*window)->setValue(150);
-        QVERIFY(window->menuAction(QStringLiteral("mnu_addlijst"))->isEnabled());
+        QVERIFY(testsupport::menuAction(*window, QStringLiteral("mnu_addlijst"))->isEnabled());
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_B, Qt::ControlModifier);
         const QString record = QStringLiteral(
             "Rice, brown½Default½150½705½168½3.9½0.75½0.3½34.5½0.0075½0½Exported with Dietlens½");
@@ -119,10 +119,10 @@ private Q_SLOTS:
         QCOMPARE(messenger.shown.last().text, QStringLiteral("'Rice, brown' is added to the bookmark list."));
         QCOMPARE(messenger.shown.last().icon, MessageIcon::NoIcon);
 
-        window->toolbarButton(6)->trigger();
+        testsupport::toolbarButton(*window, 6)->trigger();
         QVERIFY(testsupport::LV_browse_bookmarks(*window)->isVisible());
-        QVERIFY(window->toolbarButton(6)->isChecked());
-        QVERIFY(!window->toolbarButton(5)->isChecked());
+        QVERIFY(testsupport::toolbarButton(*window, 6)->isChecked());
+        QVERIFY(!testsupport::toolbarButton(*window, 5)->isChecked());
         QCOMPARE(testsupport::LV_browse_bookmarks(*window)->topLevelItem(0)->text(2),
                  QStringLiteral("Rice, brown (150 Gram)"));
 
@@ -131,7 +131,7 @@ private Q_SLOTS:
         auto second = makeWindow();
         QCOMPARE(second->bookmarks().records(), QStringList{record});
         second->mnu_connect_Click();
-        second->toolbarButton(6)->trigger();
+        testsupport::toolbarButton(*second, 6)->trigger();
         QCOMPARE(testsupport::LV_browse_bookmarks(*second)->topLevelItemCount(), 1);
         QTreeWidget* bookmarks = testsupport::LV_browse_bookmarks(*second);
         const QRect rect = bookmarks->visualItemRect(bookmarks->topLevelItem(0));

@@ -9,6 +9,7 @@
 #include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/systemtray.h"
 #include "tests/support/scriptedhttpserver.h"
+#include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
 
@@ -44,8 +45,6 @@ class TestDLCoreDialogs : public QObject
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
-        window->setDocumentOpener([](const QString&) {});
-        window->setProgramEnder([] {});
         window->setTrayAvailability([this] { return trayAvailable; });
         window->setDialogRunner([this](QDialog& dialog) {
             dialogs << dialog.objectName() + (dialog.parentWidget() == window.get() ? u" owned"_qs : u""_qs);
@@ -112,8 +111,8 @@ private Q_SLOTS:
 
     void menusOpenTheirDialogs()
     {
-        window->menuAction(u"mnu_settings"_qs)->trigger();
-        window->menuAction(u"mnu_informatie"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnu_settings"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnu_informatie"_qs)->trigger();
         window->Toolbar_ButtonClick(3);
         QCOMPARE(dialogs, (QStringList{u"DL_Properties owned"_qs, u"DL_Informatie owned"_qs, u"DL_Properties owned"_qs}));
     }
@@ -130,7 +129,7 @@ private Q_SLOTS:
         window->mnu_settings_Click();
         LanguageTables dutch;
         CreateDutchLanguage(dutch, state->hosts);
-        QCOMPARE(window->menuAction(u"mnu_settings"_qs)->text(), dutch.at(1, 1));
+        QCOMPARE(testsupport::menuAction(*window, u"mnu_settings"_qs)->text(), dutch.at(1, 1));
         QCOMPARE(state->settings.LanguageFile, u"English.lsf"_qs);
     }
 
@@ -163,7 +162,7 @@ private Q_SLOTS:
                 QTest::keyClicks(box(u"txt_s(%1)"_qs.arg(i)), u"1"_qs);
             static_cast<DL_Add&>(dialog).cmd_verzenden_Click();
         };
-        window->menuAction(u"mnu_toevoegen"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
         QCOMPARE(dialogs, QStringList{u"DL_Add owned"_qs});
         QVERIFY(server->lastTarget().startsWith("/modules/swadd.php?naam=Rye%20bread&kj=900&"));
         QCOMPARE(state->settings.AddedCount, u"1"_qs);
@@ -196,7 +195,7 @@ private Q_SLOTS:
         closeBox();
         QCOMPARE(window->trayNotice(), notice);
         QCOMPARE(window->findChildren<QSystemTrayIcon*>().size(), 1);
-        window->menuAction(u"mnuShow"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnuShow"_qs)->trigger();
         QVERIFY(window->isVisible());
         QVERIFY(!icon->isVisible());
 

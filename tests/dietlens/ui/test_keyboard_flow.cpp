@@ -85,7 +85,7 @@ private Q_SLOTS:
         // Down from the search box chooses and draws the first result.
         press(Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(window));
-        QCOMPARE(window.statusPanel(2)->text(), QStringLiteral("Rice, white, boiled (100 Gram)"));
+        QCOMPARE(testsupport::statusPanel(window, 2)->text(), QStringLiteral("Rice, white, boiled (100 Gram)"));
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("200 Kj "));
         press(Qt::Key_Down);
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("470 Kj "));
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(testsupport::LV_browse_bookmarks(window)->isVisible());
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse_bookmarks(window));
         press(Qt::Key_Space); // its first row
-        QCOMPARE(window.statusPanel(2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
+        QCOMPARE(testsupport::statusPanel(window, 2)->text(), QStringLiteral("Rice, brown (100 Gram)"));
 
         // Export through the menus' mnemonics: File, Export, the one item.
         const QString exported = dir.filePath(QStringLiteral("export.dat"));

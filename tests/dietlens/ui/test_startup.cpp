@@ -28,6 +28,12 @@ const QString kFirstRunText =
 
 const QStringList kDefaultFiles = {u"English.lsf"_qs, u"Nederlands.lsf"_qs, u"default.lsf"_qs};
 
+// The whole sequence with the desktop's folders and no window parts.
+void runStartup(QWidget& window, AppState& state, Messenger& messenger)
+{
+    Startup(state.paths, state.settings, state.hosts, state.lang, messenger).run(window);
+}
+
 } // namespace
 
 // Start-up in a home folder of its own: HOME and XDG_CONFIG_HOME point into
@@ -179,7 +185,7 @@ void TestStartup::savedSettingsChooseLanguage()
     QWidget first;
     AppState setup;
     ScriptedMessenger messenger;
-    RunStartup(first, setup, messenger);
+    runStartup(first, setup, messenger);
     setup.settings.LanguageFile = u"Nederlands.lsf"_qs;
     setup.settings.FirstName = u"Ann"_qs;
     QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
@@ -187,7 +193,7 @@ void TestStartup::savedSettingsChooseLanguage()
 
     QWidget window;
     AppState state;
-    RunStartup(window, state, messenger);
+    runStartup(window, state, messenger);
     QVERIFY(messenger.shown.isEmpty());
     QCOMPARE(state.settings.FirstName, u"Ann"_qs);
     QCOMPARE(state.settings.LanguageFile, u"Nederlands.lsf"_qs);
@@ -201,7 +207,7 @@ void TestStartup::savedSettingsChooseLanguage()
     QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
     AppState fallback;
     QWidget third;
-    RunStartup(third, fallback, messenger);
+    runStartup(third, fallback, messenger);
     QVERIFY(messenger.shown.isEmpty());
     QCOMPARE(fallback.settings.LanguageFile, u"default.lsf"_qs);
     QCOMPARE(fallback.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
@@ -217,26 +223,27 @@ void TestStartup::hooksRunInOrder()
     AppState state;
     ScriptedMessenger messenger;
     QStringList calls;
-    StartupHooks hooks;
-    hooks.specialFolder = [&](int number) {
+    StartupServices services;
+    services.specialFolder = [&](int number) {
         return number == 26 ? other + u"/cfg/"_qs : other + u"/docs/"_qs;
     };
-    hooks.readBookmarks = [&] {
-        calls << u"bookmarks"_qs;
-        QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
-    };
-    hooks.arrangeMainWindow = [&] {
-        calls << u"arrange"_qs;
-        QVERIFY(!window.isVisible());
-    };
-    hooks.firstRunSettingsDialog = [&] {
+    services.firstRunSettingsDialog = [&] {
         calls << u"settings dialog"_qs;
         // Shown over the visible window, whose caption is still the fixed one.
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), u"Dietlens (niet verbonden)"_qs);
         QCOMPARE(messenger.shown.size(), 1);
     };
-    RunStartup(window, state, messenger, hooks);
+    Startup startup(state.paths, state.settings, state.hosts, state.lang, messenger, services);
+    QObject::connect(&startup, &Startup::bookmarksFileFound, [&] {
+        calls << u"bookmarks"_qs;
+        QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
+    });
+    QObject::connect(&startup, &Startup::mainWindowDue, [&] {
+        calls << u"arrange"_qs;
+        QVERIFY(!window.isVisible());
+    });
+    startup.run(window);
     QCOMPARE(calls, (QStringList{u"bookmarks"_qs, u"arrange"_qs, u"settings dialog"_qs}));
     QVERIFY(QFileInfo(other + u"/cfg/Quelmar"_qs).isDir());
     QVERIFY(QFileInfo(other + u"/docs/Dietlens/My Language/English.lsf"_qs).isFile());
