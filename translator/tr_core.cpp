@@ -266,10 +266,14 @@ void TR_Core::buildCentral()
     layout->addWidget(lst_lang, 5);
     setCentralWidget(central);
 
+    // Tab reads the boxes as they stand, top to bottom.
     setTabOrder(lst_forms, lst_lang);
-    setTabOrder(lst_lang, txt_naam);
+    setTabOrder(lst_lang, txt_app);
+    setTabOrder(txt_app, txt_versie);
+    setTabOrder(txt_versie, txt_naam);
     setTabOrder(txt_naam, txt_date);
     setTabOrder(txt_date, txt_rev);
+    setTabOrder(txt_rev, txt_filetitle);
 
     // The highlighted line is the chosen one, whether the mouse or the keyboard moved it.
     const auto selectedRow = [](QListWidget* list) {

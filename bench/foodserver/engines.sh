@@ -74,7 +74,8 @@ measure() {
 pg="$(sed -n 's/^uri=//p' "$work/pg.state")"
 pg_db() { psql -q "$pg" -c "CREATE DATABASE $1" >/dev/null; echo "${pg%/postgres}/$1"; }
 
-echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); wrk $connections connections, $duration, 18 rotating terms"
+echo "== $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores ($(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "== wrk $connections connections, $duration, 18 rotating terms"
 printf '%-12s %9s %14s %12s\n' engine processes searches/s "p99 (ms)"
 sqlite_db="$work/shared.db"
 measure sqlite "$sqlite_db" 1
@@ -87,7 +88,7 @@ else
   echo "postgresql: skipped, $(sed -n 's/^unavailable=//p' "$work/pg.state")"
 fi
 
-echo "== $foods foods (the bundled table plus rows grown from it), one process"
+echo "== $foods foods (the bundled table plus rows grown from it), one process; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 python3 "$here/million.py" "$root/data" "$((foods - 8789))" >"$work/million.tsv"
 printf '%-12s %9s %14s %12s %10s %10s\n' engine processes searches/s "p99 (ms)" "start (s)" "RSS (MB)"
 grown() {
@@ -105,6 +106,9 @@ db.commit()
 PY
   else
     psql -q "$db" -c "\\copy foods (name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, sodium, checked, revision) FROM '$work/million.tsv'"
+    # As after any bulk load: without it the autovacuum daemon would scan the new rows while
+    # the server is measured.
+    psql -q "$db" -c "VACUUM ANALYZE foods"
   fi
   local started=$(date +%s%N)
   start_server "$db" "$work/grown.log"

@@ -110,6 +110,11 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
     // The slider's tooltip is its weight; its name says what it sets.
     c.Slider->setAccessibleName(QStringLiteral("Weight of food item"));
     window.statusBar()->setAccessibleName(QStringLiteral("Status"));
+    // Named before any language is applied: the first-start message and the
+    // settings dialog come before the language file is read.
+    c.LV_browse->setAccessibleName(QStringLiteral("Internet results list"));
+    c.LV_browse_bookmarks->setAccessibleName(QStringLiteral("Bookmarks"));
+    bars.trayMenu()->setAccessibleName(QStringLiteral("Show"));
 
     order << c.txt_item << c.LV_browse << c.LV_browse_bookmarks << c.Pic_plus << c.Slider << c.Pic_min;
     for (qsizetype i = 1; i < order.size(); ++i)

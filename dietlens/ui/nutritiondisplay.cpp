@@ -118,7 +118,9 @@ NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTable
                     if (current.isValid() && list->selectionModel()->isSelected(current))
                         (this->*choose)();
                 });
-        ShowCutTextsAsToolTips(list);
+        // The 320-twip icon column holds the bookmark's position as its
+        // text: painted only where it fits whole beside the icon.
+        ShowCutTextsAsToolTips(list, 0);
     };
     watchList(m_c.LV_browse, &NutritionDisplay::LV_browse_Click);
     watchList(m_c.LV_browse_bookmarks, &NutritionDisplay::LV_browse_bookmarks_Click);

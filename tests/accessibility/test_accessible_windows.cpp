@@ -103,6 +103,9 @@ private Q_SLOTS:
                 new QTreeWidgetItem(testsupport::LV_browse(*w), {QString(), QString(), QStringLiteral("Apple")});
                 return w;
             },
+            // As the first-start message and the settings dialog find it,
+            // before any language is applied.
+            [&] { return new DL_Core(state, messenger); },
             [&] { return new DL_Properties(state.settings, state.paths, state.lang, messenger); },
             [&] { return new DL_Add(state.settings, state.paths, state.food, state.lang, messenger, {}); },
             [&] { return new DL_Informatie(state.settings, state.lang); },
@@ -137,6 +140,25 @@ private Q_SLOTS:
         QCOMPARE(namelessIn(&form), QString());
         translator::TR_Replace replace(core.document(), messenger, &core);
         QCOMPARE(namelessIn(&replace), QString());
+    }
+
+    void translatorTabOrderFollowsTheLayout()
+    {
+        translator::TranslatorSettings settings;
+        settings.documentsFolder = dir.path() + u'/';
+        translator::TR_Core core(settings, messenger);
+        QStringList order;
+        QWidget* w = core.findChild<QWidget*>(QStringLiteral("lst_lang"));
+        QVERIFY(w);
+        for (int i = 0; i < 6; ++i) {
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            order << w->objectName();
+        }
+        QCOMPARE(order, (QStringList{QStringLiteral("txt_app"), QStringLiteral("txt_versie"), QStringLiteral("txt_naam"),
+                                     QStringLiteral("txt_date"), QStringLiteral("txt_rev"),
+                                     QStringLiteral("txt_filetitle")}));
     }
 
     void theChartReadsItsSixValues()

@@ -84,6 +84,28 @@ private Q_SLOTS:
         QVERIFY(first.waitForFinished(10000) && second.waitForFinished(10000));
     }
 
+    // The mistake behind a load balancer: a second server on the same database and the same
+    // port. It must stop with the port named, after the database was opened, not share the port.
+    void secondServerOnTheSamePortIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString db = testdb::freshLocation(dir, QStringLiteral("port"));
+        QProcess first;
+        const int port = startServer(first, db);
+        QVERIFY(port > 0);
+        QProcess second;
+        second.start(kBinary, {QStringLiteral("--port"), QString::number(port), QStringLiteral("--db"), db});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+        const QByteArray said = second.readAllStandardError();
+        QVERIFY2(said.contains("port " + QByteArray::number(port) + " is already in use"), said.constData());
+        QVERIFY(!said.contains("serving"));
+        QCOMPARE(timesFound(port, "Ricebean"), 1); // the first still answers
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
     void killedDuringBurstLosesNothingAnsweredAndStoresNothingTwice()
     {
         QTemporaryDir dir;

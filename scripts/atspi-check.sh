@@ -1,0 +1,267 @@
+#!/usr/bin/env bash
+# Screen-reader check: runs dietlens and translator on a virtual screen with a D-Bus session
+# and the AT-SPI accessibility bus, drives them by the keyboard alone (xdotool) and walks
+# each window's accessibility tree as a screen reader does (scripts/atspi_walk.py). Fails
+# when a control that takes the focus has no name, or when the chart does not read its six
+# values after a search against a local food server.
+#   scripts/atspi-check.sh   (uses the build in ${BUILD_DIR:-build}, building what is missing)
+# Food servers are started on the check-in and food server ports the build was
+# configured with. Works in a throw-away home folder. Exits 77 (skipped) when the
+# accessibility bus cannot be started.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+bin="$build/bin"
+
+if [ -z "${ATSPI_ON_DISPLAY:-}" ]; then
+  "$root/scripts/deps.sh"
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  fi
+  cmake --build "$build" -j"$(nproc)" --target dietlens translator foodserver
+  exec env ATSPI_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- "$0" "$@"
+fi
+
+work="$(mktemp -d)"
+export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_DATA_HOME="$work/.local/share"
+export XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+step() { echo "-- $*"; }
+fail() { echo "atspi-check: $*" >&2; exit 1; }
+walk() { # walk PID WHAT [--chart]
+  local pid="$1" what="$2"
+  shift 2
+  echo "== $what"
+  if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$pid" "$@"; then
+    echo "!! $what: a control without a name or a chart that does not read"
+    failures=$((failures + 1))
+  fi
+}
+tabs() { # tabs PID WHAT: the Tab order of the active window; every control reached
+  echo "== $2: Tab order"
+  if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$1" --tabs; then
+    echo "!! $2: a control is not reached by Tab"
+    failures=$((failures + 1))
+  fi
+}
+find_window() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true; }
+wait_window() {
+  local id=""
+  for _ in $(seq 1 "${3:-100}"); do
+    id="$(find_window "$1" "$2")"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.4; }
+keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.4; }
+typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
+answers() {
+  (
+    exec 3<>"/dev/tcp/127.0.0.1/$1" || exit 1
+    printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
+    status=""
+    read -r -t 2 status <&3 || true
+    [[ "$status" == "HTTP/1.1 200"* ]]
+  ) 2>/dev/null
+}
+
+step "accessibility bus"
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+  echo "atspi-check: skipped: pyatspi cannot be imported"
+  exit 77
+fi
+if ! dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; then
+  echo "atspi-check: skipped: the AT-SPI bus does not start in this D-Bus session"
+  exit 77
+fi
+
+step "food server"
+cache_value() { sed -n "s|^$1:[A-Z]*=||p" "$build/CMakeCache.txt"; }
+ports=()
+for host in "$(cache_value DIETLENS_CHECKIN_HOST)" "$(cache_value DIETLENS_FOOD_HOST_EN)" \
+  "$(cache_value DIETLENS_FOOD_HOST_NL)"; do
+  [[ " ${ports[*]} " == *" ${host##*:} "* ]] || ports+=("${host##*:}")
+done
+# Every server of the build answers with the English tables: the check is of the names
+# and the chart, not of the food data.
+for port in "${ports[@]}"; do
+  if answers "$port"; then fail "port $port is in use; stop what runs there first"; fi
+  "$bin/foodserver" --host 127.0.0.1 --port "$port" --dataset usda-sr28 --db "$work/$port.db" 2>"$work/$port.log" &
+  pids+=($!)
+done
+for port in "${ports[@]}"; do
+  for _ in $(seq 1 100); do answers "$port" && break; sleep 0.1; done
+  answers "$port" || fail "food server on $port did not start"
+done
+
+icewm >/dev/null 2>&1 &
+pids+=($!)
+sleep 1.5
+
+step "dietlens"
+"$bin/dietlens" >"$work/dietlens.log" 2>&1 &
+dietlens=$!
+pids+=("$dietlens")
+main="$(wait_window "$dietlens" '^Dietlens \(')" || fail "dietlens opened no main window"
+/usr/bin/python3 "$root/scripts/atspi_walk.py" "$dietlens" --wait || fail "dietlens is not on the accessibility bus"
+if box="$(wait_window "$dietlens" '^Dietlens$' 50)"; then
+  focus "$box"
+  walk "$dietlens" "dietlens: first-start message"
+  keys Return
+fi
+settings="$(wait_window "$dietlens" '^Settings$' 50)" || fail "no settings dialog"
+focus "$settings"
+walk "$dietlens" "dietlens: settings"
+typed "Anna"
+keys Tab
+typed "de Vries"
+keys Tab
+keys E
+tabs "$dietlens" "dietlens: settings, general page"
+for page in "display options" "data traffic"; do
+  keys ctrl+Tab
+  walk "$dietlens" "dietlens: settings, $page page"
+  tabs "$dietlens" "dietlens: settings, $page page"
+done
+keys ctrl+Tab
+keys Return
+sleep 1
+if notice="$(wait_window "$dietlens" '^Make a connection first$' 30)"; then
+  focus "$notice"
+  walk "$dietlens" "dietlens: connect-first notice"
+  keys Return
+fi
+focus "$main"
+walk "$dietlens" "dietlens: main window, not connected"
+keys ctrl+c
+for _ in $(seq 1 50); do
+  [[ "$(xdotool getwindowname "$main")" == *"(connected)"* ]] && break
+  sleep 0.1
+done
+[[ "$(xdotool getwindowname "$main")" == *"(connected)"* ]] || fail "dietlens did not connect"
+typed "apple"
+keys Return
+sleep 1.5
+keys Down
+walk "$dietlens" "dietlens: main window after a search, first result chosen" --chart
+tabs "$dietlens" "dietlens: main window"
+keys ctrl+b
+if box="$(wait_window "$dietlens" '^Dietlens$' 30)"; then focus "$box"; keys Return; focus "$main"; fi
+keys ctrl+2 space
+walk "$dietlens" "dietlens: bookmark list, first bookmark chosen" --chart
+keys ctrl+1
+keys ctrl+n
+if add="$(wait_window "$dietlens" '^Add food items' 50)"; then
+  focus "$add"
+  walk "$dietlens" "dietlens: new food item"
+  tabs "$dietlens" "dietlens: new food item"
+  keys Escape
+else
+  echo "!! dietlens: no new food item window"
+  failures=$((failures + 1))
+fi
+focus "$main"
+# Information > Information, by the menu's mnemonic.
+keys alt+i Down Return
+if info="$(wait_window "$dietlens" 'nformation' 50)"; then
+  focus "$info"
+  walk "$dietlens" "dietlens: information window"
+  tabs "$dietlens" "dietlens: information window"
+  keys Escape
+else
+  echo "!! dietlens: no information window"
+  failures=$((failures + 1))
+fi
+focus "$main"
+# Information > website: with no browser on this desktop the open-with chooser opens.
+keys alt+i Down Down Return
+if chooser="$(wait_window "$dietlens" '^Open with$' 30)"; then
+  focus "$chooser"
+  walk "$dietlens" "dietlens: open-with chooser"
+  tabs "$dietlens" "dietlens: open-with chooser"
+  keys Escape
+else
+  echo "-- dietlens: the web site opened without the chooser (a browser is registered)"
+fi
+focus "$main"
+keys ctrl+x
+wait "$dietlens" 2>/dev/null || true
+
+step "translator"
+"$bin/translator" >"$work/translator.log" 2>&1 &
+translator=$!
+pids+=("$translator")
+window="$(wait_window "$translator" '^Quelmar Translator')" || fail "translator opened no window"
+/usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --wait || fail "translator is not on the accessibility bus"
+focus "$window"
+walk "$translator" "translator: main window, empty"
+keys ctrl+o
+sleep 1
+walk "$translator" "translator: open dialog"
+typed "$HOME/Documents/Dietlens/My Language/English.lsf"
+keys Return
+sleep 1
+focus "$window"
+keys Down Home Tab Down
+walk "$translator" "translator: main window with a language file"
+tabs "$translator" "translator: main window"
+keys F6
+sleep 0.8
+walk "$translator" "translator: edit text"
+tabs "$translator" "translator: edit text"
+keys Escape
+focus "$window"
+keys F5
+sleep 0.8
+walk "$translator" "translator: new text"
+keys Escape
+focus "$window"
+if /usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --focus-to "Search and replace in the selected form"; then
+  keys space
+  sleep 0.8
+  walk "$translator" "translator: search and replace"
+  tabs "$translator" "translator: search and replace"
+  keys Escape
+else
+  failures=$((failures + 1))
+fi
+focus "$window"
+if /usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --focus-to "Forms"; then
+  keys Return
+  sleep 0.8
+  walk "$translator" "translator: edit form"
+  tabs "$translator" "translator: edit form"
+  keys Escape
+else
+  failures=$((failures + 1))
+fi
+focus "$window"
+keys ctrl+a
+sleep 0.8
+walk "$translator" "translator: about"
+keys Escape
+focus "$window"
+keys ctrl+x
+sleep 0.5
+if box="$(wait_window "$translator" '.' 10)"; then focus "$box"; keys Escape; fi
+kill -TERM "$translator" 2>/dev/null || true
+wait "$translator" 2>/dev/null || true
+
+if [ "$failures" -gt 0 ]; then
+  echo "atspi-check: $failures check(s) failed"
+  exit 1
+fi
+echo "atspi-check: every focusable control has a name; the chart reads its six values"
