@@ -3,6 +3,9 @@
 # Quiet and idempotent: only missing packages are installed.
 #   scripts/deps.sh             build, tests, demo
 #   scripts/deps.sh --package   also what building and checking the .deb packages needs
+#   scripts/deps.sh --list [--package]
+#                               prints the names it would install, one a line, and installs
+#                               nothing (to resolve them against a release's package index)
 # Names are the ones Debian 12 and Debian 13 both carry: unversioned -dev packages, and the
 # clang runtime of whichever clang the release installs.
 set -euo pipefail
@@ -17,8 +20,33 @@ packages=(
   desktop-file-utils appstream
   clang
 )
+list=0
+if [ "${1:-}" = "--list" ]; then
+  list=1
+  shift
+fi
 if [ "${1:-}" = "--package" ]; then
   packages+=(build-essential dpkg-dev debhelper fakeroot lintian fp-utils help2man file git)
+fi
+
+# The clang major version: of the installed clang, else of the one the release's clang
+# package would bring.
+clang_major() {
+  local path major=""
+  if command -v clang >/dev/null; then
+    path="$(readlink -f "$(command -v clang)")"
+    major="$(sed -n 's|^/usr/lib/llvm-\([0-9]*\)/.*|\1|p' <<<"$path")"
+    [ -n "$major" ] || major="$(clang -dumpversion | cut -d. -f1)"
+  else
+    major="$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n1)"
+  fi
+  [ -n "$major" ] || { echo "cannot tell the clang version: is the package index updated?" >&2; return 1; }
+  echo "$major"
+}
+
+if [ "$list" -eq 1 ]; then
+  printf '%s\n' "${packages[@]}" "libclang-rt-$(clang_major)-dev"
+  exit 0
 fi
 
 installed() {
@@ -47,9 +75,4 @@ install_missing "${packages[@]}"
 
 # The fuzzers link clang's own sanitizer and libFuzzer runtime, packaged per clang major
 # version (libclang-rt-14-dev on Debian 12, libclang-rt-19-dev on Debian 13).
-clang_path="$(readlink -f "$(command -v clang)")"
-clang_major="$(sed -n 's|^/usr/lib/llvm-\([0-9]*\)/.*|\1|p' <<<"$clang_path")"
-if [ -z "$clang_major" ]; then
-  clang_major="$(clang -dumpversion | cut -d. -f1)"
-fi
-install_missing "libclang-rt-$clang_major-dev"
+install_missing "libclang-rt-$(clang_major)-dev"
