@@ -236,6 +236,12 @@ void TR_Core::buildCentral()
     txt_filetitle->installEventFilter(this);
     txt_versie->setAccessibleName(QStringLiteral("Version")); // the box beside "Application:" has no label of its own
     txt_versie->setMaximumWidth(txt_versie->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
+    // The application and version boxes keep room for a short name and a version whatever
+    // the font: with a large desktop font the left column would otherwise squeeze them to a
+    // few letters. At the default font the column is wider than this anyway.
+    const int frame = 2 * (txt_app->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, txt_app) + 2);
+    txt_app->setMinimumWidth(txt_app->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + frame);
+    txt_versie->setMinimumWidth(txt_versie->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + frame);
     txt_rev->setMaximumWidth(txt_rev->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
 
     auto* grid = new QGridLayout(Frame_settings);

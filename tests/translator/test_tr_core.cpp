@@ -464,6 +464,24 @@ private Q_SLOTS:
         QCOMPARE(revision->text(), QStringLiteral("revision 1"));
     }
 
+    void applicationAndVersionStayReadableAtLargeFonts()
+    {
+        // With a 13 pt desktop font the left column squeezed the application box
+        // to a few letters.
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(13);
+        QApplication::setFont(large);
+        Fixture f;
+        QApplication::setFont(before);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        for (const auto& [name, text] : {std::pair{"txt_app", "Dietlens"}, std::pair{"txt_versie", "2.12"}}) {
+            auto* box = f.child<QLineEdit>(name);
+            QVERIFY(box->width() > box->fontMetrics().horizontalAdvance(QLatin1String(text)) + 6);
+        }
+    }
+
     void keysThatChangeNoTextLeaveTheDocumentSaved()
     {
         // Only a real change of a header text counts: moving through the boxes,
