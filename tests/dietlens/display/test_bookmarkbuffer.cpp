@@ -1,0 +1,136 @@
+// The bookmarks while the program runs, without a window: adding and removing
+// with the file rewritten (and the change taken back when that fails), the
+// export as a food database file, and the drag texts.
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "tests/support/scriptedmessenger.h"
+#include "tests/support/testsupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A search result: name, status 1, kJ, kcal, unsaturated and saturated fat,
+// carbohydrates, protein, sodium and the checked mark.
+QStringList foodItem(const QString& name, const QString& kj, const QString& kcal)
+{
+    return {name, u"1"_qs, kj, kcal, u"1"_qs, u"2"_qs, u"50"_qs, u"5.5"_qs, u"0.5"_qs, u"j"_qs};
+}
+
+QString bookmarkLine(const QString& name)
+{
+    return name + u"½Default½100½1½100½1½1½1½1½0.1½0½Exported with Dietlens½"_qs;
+}
+
+} // namespace
+
+class TestBookmarkBuffer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    AppState state;
+    ScriptedMessenger messenger;
+    std::unique_ptr<Bookmarks> buffer;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        CreateEnglishLanguage(state.lang, state.hosts);
+    }
+    void init()
+    {
+        state.paths.DatabaseFolder = dir.path() + QLatin1Char('/');
+        state.paths.BookmarksPath = dir.filePath(u"bookmarks.dat"_qs);
+        QFile::remove(state.paths.BookmarksPath);
+        messenger.clear();
+        buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
+    }
+
+    void addAndRemoveRewriteTheFile()
+    {
+        QVERIFY(buffer->Add(foodItem(u"Rice"_qs, u"200"_qs, u"48"_qs), 150));
+        QCOMPARE(buffer->records().size(), 1);
+        QVERIFY(buffer->records().first().startsWith(u"Rice½Default½150½300½72½"_qs));
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes(buffer->records()));
+        QCOMPARE(messenger.shown.last().text, u"'Rice' is added to the bookmark list."_qs);
+        QVERIFY(!buffer->Remove(1)); // no such row
+        QVERIFY(buffer->Remove(0));
+        QVERIFY(buffer->records().isEmpty());
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes({}));
+    }
+
+    void failedWritesUndoTheChange()
+    {
+        state.paths.BookmarksPath = dir.filePath(u"missing/bookmarks.dat"_qs);
+        buffer->setRecords({bookmarkLine(u"A"_qs)});
+        QVERIFY(!buffer->Add(foodItem(u"Rice"_qs, u"200"_qs, u"48"_qs), 100));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_qs)});
+        QCOMPARE(messenger.titles(), QStringList{u"Error #203"_qs});
+        QVERIFY(!buffer->Remove(0));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_qs)});
+        QCOMPARE(messenger.titles(), (QStringList{u"Error #203"_qs, u"Error #203"_qs}));
+    }
+
+    void exporting_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("written");
+        const QStringList one{bookmarkLine(u"A"_qs)};
+        QTest::newRow("no bookmarks: warning") << QStringList() << u"food.dat"_qs << false;
+        QTest::newRow("cancel writes nothing") << one << QString() << false;
+        QTest::newRow("a star is a cancel") << one << u"*.dat"_qs << false;
+        QTest::newRow("chosen name, no extension added") << one << u"food"_qs << true;
+    }
+    void exporting()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QString, answer);
+        QFETCH(bool, written);
+        const QString target = answer.isEmpty() ? QString() : dir.filePath(answer);
+        if (!target.isEmpty())
+            QFile::remove(target);
+        buffer->setRecords(records);
+        messenger.fileNames = {target};
+        buffer->Export();
+        QCOMPARE(QFile::exists(target), written);
+        if (records.isEmpty()) {
+            QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs});
+            QCOMPARE(messenger.shown[0].icon, MessageIcon::Exclamation);
+            QCOMPARE(messenger.shown[0].text,
+                     u"There are no food items in the bookmarks to export.\n"
+                     "Search a food item, bookmark and then export the bookmarks again."_qs);
+            QVERIFY(messenger.fileDialogs.isEmpty());
+            return;
+        }
+        QCOMPARE(messenger.fileDialogs.size(), 1);
+        QCOMPARE(messenger.fileDialogs[0].title, u"Save bookmarks as a Menuvia FOOD database file."_qs);
+        QCOMPARE(messenger.fileDialogs[0].startFolder, state.paths.DatabaseFolder);
+        QCOMPARE(messenger.fileDialogs[0].filter, u"Menuvia FOOD Database file (*.dat)"_qs);
+        QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
+        if (written)
+            QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
+        QVERIFY(!QFile::exists(state.paths.BookmarksPath));
+    }
+
+    void dragTexts()
+    {
+        QCOMPARE(buffer->ResultDragText(foodItem(u"Bread, white"_qs, u"1000"_qs, u"240"_qs), 133),
+                 u"DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
+                 "Exported with Dietlens½"_qs);
+        buffer->setRecords({u"Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½"_qs});
+        QCOMPARE(buffer->DragText(0), u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_qs);
+        QVERIFY(messenger.shown.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBookmarkBuffer)
+#include "test_bookmarkbuffer.moc"
