@@ -13,12 +13,12 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 bin="$build/bin"
 
+# shellcheck source=scripts/desktop-lib.sh
+. "$root/scripts/desktop-lib.sh"
+
 if [ -z "${ATSPI_ON_DISPLAY:-}" ]; then
   "$root/scripts/deps.sh"
-  if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  fi
-  cmake --build "$build" -j"$(nproc)" --target dietlens translator foodserver
+  build_programs
   exec env ATSPI_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- "$0" "$@"
 fi
 
@@ -28,10 +28,8 @@ export XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -55,29 +53,6 @@ tabs() { # tabs PID WHAT: the Tab order of the active window; every control reac
     failures=$((failures + 1))
   fi
 }
-find_window() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true; }
-wait_window() {
-  local id=""
-  for _ in $(seq 1 "${3:-100}"); do
-    id="$(find_window "$1" "$2")"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.4; }
-keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.4; }
-typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
-answers() {
-  (
-    exec 3<>"/dev/tcp/127.0.0.1/$1" || exit 1
-    printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
-    status=""
-    read -r -t 2 status <&3 || true
-    [[ "$status" == "HTTP/1.1 200"* ]]
-  ) 2>/dev/null
-}
-
 step "accessibility bus"
 if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
   echo "atspi-check: skipped: pyatspi cannot be imported"
@@ -89,27 +64,12 @@ if ! dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11
 fi
 
 step "food server"
-cache_value() { sed -n "s|^$1:[A-Z]*=||p" "$build/CMakeCache.txt"; }
-ports=()
-for host in "$(cache_value DIETLENS_CHECKIN_HOST)" "$(cache_value DIETLENS_FOOD_HOST_EN)" \
-  "$(cache_value DIETLENS_FOOD_HOST_NL)"; do
-  [[ " ${ports[*]} " == *" ${host##*:} "* ]] || ports+=("${host##*:}")
-done
+build_ports
 # Every server of the build answers with the English tables: the check is of the names
 # and the chart, not of the food data.
-for port in "${ports[@]}"; do
-  if answers "$port"; then fail "port $port is in use; stop what runs there first"; fi
-  "$bin/foodserver" --host 127.0.0.1 --port "$port" --dataset usda-sr28 --db "$work/$port.db" 2>"$work/$port.log" &
-  pids+=($!)
-done
-for port in "${ports[@]}"; do
-  for _ in $(seq 1 100); do answers "$port" && break; sleep 0.1; done
-  answers "$port" || fail "food server on $port did not start"
-done
-
-icewm >/dev/null 2>&1 &
-pids+=($!)
-sleep 1.5
+for port in "${ports[@]}"; do start_food_server "$port" usda-sr28 "$work"; done
+wait_for_servers "${ports[@]}"
+start_desktop
 
 step "dietlens"
 "$bin/dietlens" >"$work/dietlens.log" 2>&1 &

@@ -12,77 +12,35 @@ build="${BUILD_DIR:-$root/build}"
 bin="$build/bin"
 out="${LOOKS_DIR:-$root/build-looks}"
 
+# shellcheck source=scripts/desktop-lib.sh
+. "$root/scripts/desktop-lib.sh"
+
 if [ -z "${LOOKS_ON_DISPLAY:-}" ]; then
   "$root/scripts/deps.sh"
-  if ! dpkg-query -W -f='${Status}' qt6ct 2>/dev/null | grep -q 'install ok installed'; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends qt6ct >/dev/null
-  fi
-  if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  fi
-  cmake --build "$build" -j"$(nproc)" --target dietlens translator foodserver
+  ensure_qt6ct
+  build_programs
   # The accessibility bus lets the keyboard be steered to a toolbar button by its name.
   exec env LOOKS_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1600x1200x24' dbus-run-session -- "$0" "$@"
 fi
 
 base="$(mktemp -d)"
 mkdir -p "$out"
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  stop_started
   rm -rf "$base"
 }
 trap cleanup EXIT
 fail() { echo "dialog-looks: $*" >&2; import -window root "$out/failed.png" 2>/dev/null || true; exit 1; }
-find_window() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true; }
-wait_window() {
-  local id=""
-  for _ in $(seq 1 "${3:-100}"); do
-    id="$(find_window "$1" "$2")"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.4; }
-keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.4; }
-typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
 shot() { # shot WINDOW NAME: the window with its frame, where the desktop placed it
   sleep 0.6
   import -frame -window "$1" "$out/$look-$2.png"
   echo "   $out/$look-$2.png ($(identify -format '%wx%h' "$out/$look-$2.png"))"
 }
-answers() {
-  (
-    exec 3<>"/dev/tcp/127.0.0.1/$1" || exit 1
-    printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
-    status=""
-    read -r -t 2 status <&3 || true
-    [[ "$status" == "HTTP/1.1 200"* ]]
-  ) 2>/dev/null
-}
 
-cache_value() { sed -n "s|^$1:[A-Z]*=||p" "$build/CMakeCache.txt"; }
-ports=()
-for host in "$(cache_value DIETLENS_CHECKIN_HOST)" "$(cache_value DIETLENS_FOOD_HOST_EN)" \
-  "$(cache_value DIETLENS_FOOD_HOST_NL)"; do
-  [[ " ${ports[*]} " == *" ${host##*:} "* ]] || ports+=("${host##*:}")
-done
-for port in "${ports[@]}"; do
-  if answers "$port"; then fail "port $port is in use; stop what runs there first"; fi
-  "$bin/foodserver" --host 127.0.0.1 --port "$port" --dataset usda-sr28 --db "$base/$port.db" 2>"$base/$port.log" &
-  pids+=($!)
-done
-for port in "${ports[@]}"; do
-  for _ in $(seq 1 100); do answers "$port" && break; sleep 0.1; done
-  answers "$port" || fail "food server on $port did not start"
-done
-icewm >/dev/null 2>&1 &
-pids+=($!)
-sleep 1.5
+build_ports
+for port in "${ports[@]}"; do start_food_server "$port" usda-sr28 "$base"; done
+wait_for_servers "${ports[@]}"
+start_desktop
 
 # qt6ct_look HOME POINTS DARK: the desktop's Qt settings for one look.
 qt6ct_look() {

@@ -16,14 +16,13 @@ out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
 en_port="${SCREENSHOT_PORT_EN:-18080}"
 nl_port="${SCREENSHOT_PORT_NL:-18081}"
 
+# shellcheck source=scripts/desktop-lib.sh
+. "$root/scripts/desktop-lib.sh"
+
 if [ -z "${SCREENSHOTS_ON_DISPLAY:-}" ]; then
   "$root/scripts/deps.sh"
   # The desktop looks of the keyboard screenshots are set through qt6ct.
-  if ! dpkg-query -W -f='${Status}' qt6ct 2>/dev/null | grep -q 'install ok installed'; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends qt6ct >/dev/null
-  fi
+  ensure_qt6ct
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIETLENS_BUILD_BENCHMARKS=OFF \
     -DDIETLENS_CHECKIN_HOST="127.0.0.1:$en_port" -DDIETLENS_FOOD_HOST_EN="127.0.0.1:$en_port" \
     -DDIETLENS_FOOD_HOST_NL="127.0.0.1:$nl_port" -DDIETLENS_SITE_EN="http://127.0.0.1:$en_port/" \
@@ -37,10 +36,8 @@ export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_DATA_HOME="$work/.local/
 export XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 mkdir -p "$XDG_RUNTIME_DIR" "$out"
 chmod 700 "$XDG_RUNTIME_DIR"
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,23 +45,6 @@ trap cleanup EXIT
 step() { echo "-- $*"; }
 fail() { echo "screenshots: $*" >&2; import -window root "$out/failed.png" 2>/dev/null || true; exit 1; }
 
-# find_window PID REGEX: the visible window of the process whose title matches, if any.
-find_window() {
-  xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | tail -n1 || true
-}
-# wait_window PID REGEX [TENTHS]: waits for such a window and prints its id.
-wait_window() {
-  local id=""
-  for _ in $(seq 1 "${3:-100}"); do
-    id="$(find_window "$1" "$2")"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
-keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
-typed() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
 # click WINDOW X Y: left click at a point of the window's client area.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 # shot WINDOW NAME: saves the window with its frame as NAME.png.
@@ -75,34 +55,13 @@ shot() {
   echo "   $out/$2.png ($(identify -format '%wx%h' "$out/$2.png"))"
 }
 
-# answers PORT: true when a server on the port answers its home page.
-answers() {
-  (
-    exec 3<>"/dev/tcp/127.0.0.1/$1" || exit 1
-    printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
-    status=""
-    read -r -t 2 status <&3 || true
-    [[ "$status" == "HTTP/1.1 200"* ]]
-  ) 2>/dev/null
-}
-
 step "food servers"
-for port in "$en_port" "$nl_port"; do
-  if answers "$port"; then fail "port $port is in use; stop what runs there first"; fi
-done
-"$bin/foodserver" --port "$en_port" --dataset usda-sr28 --db "$work/en.db" 2>"$work/en.log" &
-pids+=($!)
-"$bin/foodserver" --port "$nl_port" --dataset ifct2017 --db "$work/nl.db" 2>"$work/nl.log" &
-pids+=($!)
-for port in "$en_port" "$nl_port"; do
-  for _ in $(seq 1 100); do answers "$port" && break; sleep 0.1; done
-  answers "$port" || fail "food server on $port did not start"
-done
+start_food_server "$en_port" usda-sr28 "$work"
+start_food_server "$nl_port" ifct2017 "$work"
+wait_for_servers "$en_port" "$nl_port"
 
 step "desktop"
-icewm >/dev/null 2>&1 &
-pids+=($!)
-sleep 1.5
+start_desktop
 
 # Points in dietlens' main window (client coordinates at 96 dpi; its layout is fixed).
 row_y() { echo $((82 + ($1 - 1) * 18)); }  # the n-th row of a list
