@@ -68,13 +68,13 @@ SubmissionCheck checkSubmission(const QueryParams& query)
         return refuse("name longer than 100 characters");
 
     const ValueKey keys[] = {
-        {"kj", &FoodValues::kj, kMaxKj},
+        {"kj", &FoodValues::kj, double(kMaxKj)},
         {"kcal", &FoodValues::kcal, double(kMaxKj) / kKjPerKcal},
-        {"vvet", &FoodValues::saturatedFat, kMaxGrams},
-        {"ovet", &FoodValues::unsaturatedFat, kMaxGrams},
-        {"kdr", &FoodValues::carbohydrates, kMaxGrams},
-        {"ew", &FoodValues::protein, kMaxGrams},
-        {"nat", &FoodValues::sodium, kMaxGrams},
+        {"vvet", &FoodValues::saturatedFat, double(kMaxGrams)},
+        {"ovet", &FoodValues::unsaturatedFat, double(kMaxGrams)},
+        {"kdr", &FoodValues::carbohydrates, double(kMaxGrams)},
+        {"ew", &FoodValues::protein, double(kMaxGrams)},
+        {"nat", &FoodValues::sodium, double(kMaxGrams)},
     };
     bool given[7] = {};
     double values[7] = {};

@@ -26,7 +26,8 @@ std::string encodeAll(std::string_view bytes)
 {
     static const char* hex = "0123456789ABCDEF";
     std::string out;
-    for (unsigned char c : bytes) {
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
         out += '%';
         out += hex[c >> 4];
         out += hex[c & 15];
@@ -90,8 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (check.accepted) {
         const std::string& name = check.submission.name;
         FUZZ_CHECK(!name.empty() && name.size() <= kMaxNameLength);
-        for (unsigned char c : name)
+        for (const char ch : name) {
+            const auto c = static_cast<unsigned char>(ch);
             FUZZ_CHECK(c >= 0x20 && c != 0x7F && c != 0xBC && c != 0xBD && c != 0xBE);
+        }
         FUZZ_CHECK(check.submission.remarks.size() <= kMaxNoteLength);
         FUZZ_CHECK(check.submission.sender.size() <= kMaxNoteLength);
         FUZZ_CHECK(withinLimits(check.submission.values));

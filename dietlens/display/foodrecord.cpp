@@ -61,7 +61,7 @@ QString numberText(float value)
 // an item without energy (water) can still be dragged.
 QString roundedText(float value, QStringView pattern)
 {
-    const QString formatted = FormatNumber(value, pattern, QLatin1Char('.'));
+    const QString formatted = FormatNumber(double(value), pattern, QLatin1Char('.'));
     float rounded = formatted.isEmpty() ? 0.0f : float(Val(formatted));
     if (rounded == 0.0f)
         rounded = 0.0f; // no "-0"

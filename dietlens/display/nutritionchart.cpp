@@ -109,13 +109,17 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         if (i == EnergyBar) {
             const QString& energyUnit = settings.EnergyUnit;
             if (energyUnit.isEmpty())
-                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + lang.at(7, 33);
+                bar.labelText =
+                    FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') + lang.at(7, 33);
             else if (energyUnit == QLatin1String("0"))
-                bar.labelText = FormatNumber(shown.kj, u"#######") + QLatin1Char(' ') + lang.at(7, 34);
+                bar.labelText =
+                    FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') + lang.at(7, 34);
             else if (energyUnit == QLatin1String("1"))
-                bar.labelText = FormatNumber(shown.kcal, u"#######") + QLatin1Char(' ') + lang.at(7, 35);
+                bar.labelText =
+                    FormatNumber(double(shown.kcal), u"#######") + QLatin1Char(' ') + lang.at(7, 35);
         } else {
-            bar.labelText = FormatNumber(barValues[i].shownValue, barValues[i].pattern) + QLatin1Char(' ') + grams;
+            bar.labelText = FormatNumber(double(barValues[i].shownValue), barValues[i].pattern) +
+                            QLatin1Char(' ') + grams;
         }
     }
     return ChartDrawing::Drawn;

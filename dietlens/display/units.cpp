@@ -29,7 +29,7 @@ QString GramsToOunces(const QString& grams, float factor, const LanguageTables& 
         showCalculationError(lang, messenger);
         return {};
     }
-    const float rounded = float(Val(FormatNumber(ounces, u"##0.0", QLatin1Char('.'))));
+    const float rounded = float(Val(FormatNumber(double(ounces), u"##0.0", QLatin1Char('.'))));
     QString result = GeneralNumber(rounded == 0.0f ? 0.0f : rounded);
     result.replace(QLatin1Char('.'), RegionalDecimalSeparator());
     return result;
@@ -51,7 +51,7 @@ QString OuncesToGrams(const QString& ounces, float factor, const LanguageTables&
         showCalculationError(lang, messenger);
         return {};
     }
-    QString result = FormatNumber(grams, u"##0", QLatin1Char('.'));
+    QString result = FormatNumber(double(grams), u"##0", QLatin1Char('.'));
     if (result == QLatin1String("-0"))
         result = QStringLiteral("0");
     return result;
