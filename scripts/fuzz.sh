@@ -18,8 +18,10 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DDIETLENS_FUZZ=ON -DDIETLENS_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_harnesses >/dev/null
+  -DDIETLENS_FUZZ=ON -DDIETLENS_BUILD_BENCHMARKS=OFF -DDIETLENS_WERROR="${WERROR:-OFF}" >/dev/null
+# Quiet unless it fails; then the end of the log says why (with WERROR=ON a warning fails).
+cmake --build "$build" -j"$(nproc)" --target fuzz_harnesses >"$build/build.log" 2>&1 ||
+  { tail -n 40 "$build/build.log" >&2; exit 1; }
 
 rm -rf "$build/seeds"
 "$build/fuzz/fuzz_make_seeds" "$build/seeds"
