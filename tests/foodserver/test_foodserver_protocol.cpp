@@ -488,7 +488,9 @@ private Q_SLOTS:
                 c = char(random.bounded(256));
             rawhttp::exchange(server_.port(), garbage, true);
         }
-        const rawhttp::Reply tooLong = server_.get(searchTarget(QByteArray(64 * 1024, 'a')));
+        // Twice the longest address the server takes. (Far longer ones, while the client is
+        // still sending, newer HTTP libraries answer by closing the connection.)
+        const rawhttp::Reply tooLong = server_.get(searchTarget(QByteArray(16 * 1024, 'a')));
         QCOMPARE(tooLong.status, 414);
         rawhttp::exchange(server_.port(), "GET /modules/swzoek.php?item=ri", true); // never finished
         QVERIFY(rawhttp::exchange(server_.port(), "POST /modules/swadd.php HTTP/1.1\r\nHost: x\r\n\r\n")
