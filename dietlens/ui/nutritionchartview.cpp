@@ -12,7 +12,7 @@ namespace {
 
 QRectF toPixels(const TwipRect& r)
 {
-    return TwipsRectF(r.left, r.top, r.width, r.height);
+    return TwipsRectF(qreal(r.left), qreal(r.top), qreal(r.width), qreal(r.height));
 }
 
 // Bar fill with a lit upper edge, so a bar reads as a rounded rod.
@@ -87,7 +87,8 @@ void NutritionChartView::updateAccessibleItems()
 
 QSize NutritionChartView::sizeHint() const
 {
-    return QSize(int(std::ceil(TwipsF(m_chart.areaWidth))), int(std::ceil(TwipsF(m_chart.areaHeight))));
+    return QSize(int(std::ceil(TwipsF(qreal(m_chart.areaWidth)))),
+                 int(std::ceil(TwipsF(qreal(m_chart.areaHeight)))));
 }
 
 QColor NutritionChartView::backgroundColor()
@@ -114,8 +115,9 @@ QColor NutritionChartView::barColor(std::size_t bar)
     return Qt::gray;
 }
 
-ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weightGrams, const Settings& settings,
-                                      const LanguageTables& lang, Messenger& messenger)
+ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weightGrams,
+                                      const Settings& settings, const LanguageTables& lang,
+                                      Messenger& messenger)
 {
     const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, settings, lang, messenger);
     if (result != ChartDrawing::Skipped) {

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QChar kEnd(0x00BD);
@@ -425,7 +427,7 @@ private Q_SLOTS:
         QVERIFY(display->LV_browse_OLEStartDrag().startsWith(QStringLiteral("DLITEM-Bread. white½Default½133½1330½")));
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
-        QCOMPARE(display->LV_browse_bookmarks_OLEStartDrag(), u"DLITEM-"_qs + buffer->records().first());
+        QCOMPARE(display->LV_browse_bookmarks_OLEStartDrag(), u"DLITEM-"_s + buffer->records().first());
     }
 
     void valuesBeyondSinglePrecisionAreRefused()
@@ -507,7 +509,7 @@ private Q_SLOTS:
 private:
     static QString BookmarkLine(const QString& name, const QString& weight, const QString& kj)
     {
-        return name + QStringLiteral("½Default½") + weight + QLatin1Char(0xBD) + kj +
+        return name + QStringLiteral("½Default½") + weight + QChar(0x00BD) + kj +
                QStringLiteral("½100½1½1½1½1½0.1½0½Exported with Dietlens½");
     }
 };
