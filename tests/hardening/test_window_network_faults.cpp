@@ -36,6 +36,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using faults::RawHttpServer;
 using testsupport::ScriptedHttpServer;
 using Steps = QList<RawHttpServer::Step>;
@@ -231,7 +233,7 @@ class TestWindowNetworkFaults : public QObject
     QAction* action(const char* name) const { return testsupport::menuAction(*window, QLatin1String(name)); }
     QString goodUrl(const QByteArray& path) const
     {
-        return u"http://"_qs + good->hostPort() + QLatin1String(path);
+        return u"http://"_s + good->hostPort() + QLatin1String(path);
     }
 
     Settings stored() const
@@ -257,10 +259,10 @@ class TestWindowNetworkFaults : public QObject
 
     static void fillFoodItem(DL_Add& dialog)
     {
-        box(dialog, u"txt_algemeen(1)"_qs)->setText(u"Rye bread"_qs);
-        QTest::keyClicks(box(dialog, u"txt_s(0)"_qs), u"900"_qs);
+        box(dialog, u"txt_algemeen(1)"_s)->setText(u"Rye bread"_s);
+        QTest::keyClicks(box(dialog, u"txt_s(0)"_s), u"900"_s);
         for (int i = 1; i < 7; ++i)
-            QTest::keyClicks(box(dialog, u"txt_s(%1)"_qs.arg(i)), u"1"_qs);
+            QTest::keyClicks(box(dialog, u"txt_s(%1)"_s.arg(i)), u"1"_s);
     }
 
     // Runs `request` with a 20 ms timer going; at every tick during the wait
@@ -348,7 +350,7 @@ private Q_SLOTS:
         messenger = std::make_unique<ScriptedMessenger>();
 
         window = std::make_unique<DL_Core>(*state, *messenger);
-        window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
+        window->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, QString()});
         window->setDialogRunner([this](QDialog& dialog) {
             auto* add = qobject_cast<DL_Add*>(&dialog);
             QVERIFY(add);
@@ -423,7 +425,7 @@ private Q_SLOTS:
         }
         broken->setScript(steps, keepOpen);
         const QString brokenHost = refused       ? ScriptedHttpServer::refusingHostPort()
-                                   : unknownHost ? u"no-such-host.invalid:80"_qs
+                                   : unknownHost ? u"no-such-host.invalid:80"_s
                                                  : QString::fromLatin1(broken->url("").mid(7));
         window->setRequestLimits({timeoutMs, 4 * 1024 * 1024});
         if (request != Request::Checkin)
@@ -439,7 +441,7 @@ private Q_SLOTS:
         bool addStayedOpenDuringWait = true;
         QStringList addFaultTitles;
         QString addedAfterFault;
-        QString term = u"rye"_qs;
+        QString term = u"rye"_s;
 
         switch (request) {
         case Request::Checkin:
@@ -450,7 +452,7 @@ private Q_SLOTS:
             elapsed = clock.elapsed();
             break;
         case Request::Search:
-            state->food.SearchUrl = u"http://"_qs + brokenHost + QLatin1String(kSearchPath);
+            state->food.SearchUrl = u"http://"_s + brokenHost + QLatin1String(kSearchPath);
             testsupport::txt_item(*window)->setText(term);
             clock.start();
             watch = watchWait([&] { window->Pic_zoeken_Click(); }, [&] { return mainCommandsLocked(); },
@@ -461,7 +463,7 @@ private Q_SLOTS:
             elapsed = clock.elapsed();
             break;
         case Request::Submit:
-            state->food.SubmitUrl = u"http://"_qs + brokenHost + QLatin1String(kSubmitPath);
+            state->food.SubmitUrl = u"http://"_s + brokenHost + QLatin1String(kSubmitPath);
             driveAdd = [&](DL_Add& dialog) {
                 fillFoodItem(dialog);
                 auto lockedNow = [&] {
@@ -487,18 +489,18 @@ private Q_SLOTS:
                     QVERIFY(!dialog.isVisible());
                 }
             };
-            testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
+            testsupport::menuAction(*window, u"mnu_toevoegen"_s)->trigger();
             driveAdd = nullptr;
             break;
         }
 
         // Ended in time, with the event loop running all through the wait.
-        QVERIFY2(elapsed < timeoutMs + kSlack, qPrintable(u"took %1 ms"_qs.arg(elapsed)));
+        QVERIFY2(elapsed < timeoutMs + kSlack, qPrintable(u"took %1 ms"_s.arg(elapsed)));
         if (timeoutMs == kShortTimeoutMs && elapsed >= 300)
-            QVERIFY2(watch.ticks >= 5, qPrintable(u"%1 ticks in %2 ms"_qs.arg(watch.ticks).arg(elapsed)));
+            QVERIFY2(watch.ticks >= 5, qPrintable(u"%1 ticks in %2 ms"_s.arg(watch.ticks).arg(elapsed)));
         // Nor does what the window makes of a reply hold it for long.
         QVERIFY2(watch.longestStallMs < kMaxStallMs,
-                 qPrintable(u"stalled %1 ms"_qs.arg(watch.longestStallMs)));
+                 qPrintable(u"stalled %1 ms"_s.arg(watch.longestStallMs)));
         QVERIFY(watch.cursorEachTick);
         QVERIFY(watch.lockedEachTick);
         QVERIFY(addStayedOpenDuringWait);
@@ -513,11 +515,11 @@ private Q_SLOTS:
         case Request::Checkin: {
             QStringList titles;
             if (outcome == Outcome::TransferError)
-                titles = {u"Error #105"_qs, title};
+                titles = {u"Error #105"_s, title};
             else if (outcome == Outcome::EmptyReply)
                 titles = {title};
             else
-                titles = {u"Error #101"_qs};
+                titles = {u"Error #101"_s};
             QCOMPARE(messenger->titles(), titles);
             if (outcome != Outcome::NotAVersion)
                 QCOMPARE(messenger->shown.last().icon, MessageIcon::Exclamation);
@@ -539,13 +541,13 @@ private Q_SLOTS:
             const qint64 traffic = outcome == Outcome::TransferError ? 0 : body.size();
             QStringList titles;
             if (outcome == Outcome::TransferError)
-                titles = {u"Error #102"_qs, title};
+                titles = {u"Error #102"_s, title};
             else if (outcome == Outcome::NoResults)
                 titles = {title};
             QCOMPARE(messenger->titles(), titles);
             if (!titles.isEmpty()) {
                 QCOMPARE(messenger->shown.last().icon, MessageIcon::Information);
-                QVERIFY(messenger->shown.last().text.startsWith(F(1, 28) + u" 'rye'"_qs));
+                QVERIFY(messenger->shown.last().text.startsWith(F(1, 28) + u" 'rye'"_s));
             }
             const int rows = outcome == Outcome::OneRecord  ? 1
                              : outcome == Outcome::FullList ? int(net::kMaxListedRecords)
@@ -553,11 +555,11 @@ private Q_SLOTS:
             QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), rows);
             QCOMPARE(window->display().results().size(), rows);
             QCOMPARE(testsupport::statusPanel(*window, 2)->text(),
-                     rows ? F(7, 18) + QString::number(rows) + F(7, 19) + u" 'rye'."_qs : F(7, 17));
+                     rows ? F(7, 18) + QString::number(rows) + F(7, 19) + u" 'rye'."_s : F(7, 17));
             verifyMainControls(true);
             QCOMPARE(testsupport::txt_item(*window)->text(), term);
             // Every search is counted and saved, also one that failed.
-            const QString searches = u"5"_qs, bytes = QString::number(100 + traffic);
+            const QString searches = u"5"_s, bytes = QString::number(100 + traffic);
             QCOMPARE(state->settings.SearchCount, searches);
             QCOMPARE(state->settings.TrafficCount, bytes);
             QCOMPARE(stored().SearchCount, searches);
@@ -575,7 +577,7 @@ private Q_SLOTS:
                 paint.start();
                 window->repaint();
                 QVERIFY2(paint.elapsed() < kMaxPaintMs,
-                         qPrintable(u"painted in %1 ms"_qs.arg(paint.elapsed())));
+                         qPrintable(u"painted in %1 ms"_s.arg(paint.elapsed())));
                 QCOMPARE(messenger->titles(), titles);
             }
 
@@ -585,7 +587,7 @@ private Q_SLOTS:
             window->Pic_zoeken_Click();
             QCOMPARE(messenger->titles(), QStringList());
             QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
-            QCOMPARE(stored().SearchCount, u"6"_qs);
+            QCOMPARE(stored().SearchCount, u"6"_s);
             verifyMainControls(true);
             break;
         }
@@ -593,7 +595,7 @@ private Q_SLOTS:
             QCOMPARE(addedAfterFault, before.AddedCount);
             if (outcome == Outcome::TransferError) {
                 QVERIFY(!addStillOpen);
-                QCOMPARE(addFaultTitles, QStringList{u"Error #504"_qs});
+                QCOMPARE(addFaultTitles, QStringList{u"Error #504"_s});
                 QCOMPARE(messenger->shown[0].icon, MessageIcon::Critical);
                 QCOMPARE(QFile::exists(state->paths.SettingsPath), hadSettingsFile);
 
@@ -605,7 +607,7 @@ private Q_SLOTS:
                     dialog.cmd_verzenden_Click();
                     QVERIFY(!dialog.isVisible());
                 };
-                testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
+                testsupport::menuAction(*window, u"mnu_toevoegen"_s)->trigger();
                 driveAdd = nullptr;
             } else {
                 // Not accepted: nothing was shown or counted and the window
@@ -614,8 +616,8 @@ private Q_SLOTS:
                 QCOMPARE(addFaultTitles, QStringList());
             }
             QCOMPARE(messenger->titles(), QStringList{title}); // the thank-you of the good submission
-            QCOMPARE(state->settings.AddedCount, u"3"_qs);
-            QCOMPARE(stored().AddedCount, u"3"_qs);
+            QCOMPARE(state->settings.AddedCount, u"3"_s);
+            QCOMPARE(stored().AddedCount, u"3"_s);
             verifyMainControls(true);
             break;
         }

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestFolders : public QObject
 {
     Q_OBJECT
@@ -25,13 +27,13 @@ private:
 
 void TestFolders::specialFolders()
 {
-    const QString home = m_dir.filePath(u"home"_qs);
+    const QString home = m_dir.filePath(u"home"_s);
     qputenv("HOME", home.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home + u"/cfg"_qs).toLocal8Bit());
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/cfg/"_qs);
-    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state.lang, m_messenger), home + u"/Documents/"_qs);
+    qputenv("XDG_CONFIG_HOME", (home + u"/cfg"_s).toLocal8Bit());
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/cfg/"_s);
+    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state.lang, m_messenger), home + u"/Documents/"_s);
     qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/.config/"_qs);
+    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/.config/"_s);
     QCOMPARE(GetSpecialFolder(7, m_state.lang, m_messenger), QString());
     QVERIFY(m_messenger.shown.isEmpty());
 }
@@ -39,10 +41,10 @@ void TestFolders::specialFolders()
 void TestFolders::ensureFolder_data()
 {
     QTest::addColumn<QString>("relative");
-    QTest::newRow("several levels") << u"a/b/c"_qs;
-    QTest::newRow("trailing separator") << u"d/e/"_qs;
-    QTest::newRow("blank in a name") << u"Dietlens/My Language"_qs;
-    QTest::newRow("existing") << u"a/b"_qs;
+    QTest::newRow("several levels") << u"a/b/c"_s;
+    QTest::newRow("trailing separator") << u"d/e/"_s;
+    QTest::newRow("blank in a name") << u"Dietlens/My Language"_s;
+    QTest::newRow("existing") << u"a/b"_s;
 }
 
 void TestFolders::ensureFolder()
@@ -56,9 +58,9 @@ void TestFolders::ensureFolder()
 void TestFolders::ensureFolderBlockedByFile()
 {
     // The caller names the folder; nothing failed unexpectedly, so no "Error #302".
-    QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_qs), "x"));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_qs), m_state.lang, m_messenger));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_qs), m_state.lang, m_messenger));
+    QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_s), "x"));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_s), m_state.lang, m_messenger));
+    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_s), m_state.lang, m_messenger));
     QVERIFY(m_messenger.shown.isEmpty());
 }
 

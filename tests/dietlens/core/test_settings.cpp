@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray le32(qint32 v)
@@ -132,18 +134,18 @@ void TestSettings::readsOneRecord()
     QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
     const Settings& s = m_state.settings;
     QCOMPARE(s.Reserved1, QString());
-    QCOMPARE(s.Reserved2, u"r2"_qs);
-    QCOMPARE(s.LanguageFile, u"Nederlands.lsf"_qs);
-    QCOMPARE(s.ServerChoice, u"1"_qs);
-    QCOMPARE(s.FirstName, u"J\u00e9r\u00f4me"_qs);
+    QCOMPARE(s.Reserved2, u"r2"_s);
+    QCOMPARE(s.LanguageFile, u"Nederlands.lsf"_s);
+    QCOMPARE(s.ServerChoice, u"1"_s);
+    QCOMPARE(s.FirstName, u"J\u00e9r\u00f4me"_s);
     QCOMPARE(s.LastName, QString());
-    QCOMPARE(s.SearchCount, u"17"_qs);
-    QCOMPARE(s.TrafficCount, u"123456"_qs);
-    QCOMPARE(s.AddedCount, u"2"_qs);
-    QCOMPARE(s.AlwaysOnTop, u"1"_qs);
-    QCOMPARE(s.WeightUnit, u"1"_qs);
-    QCOMPARE(s.Reserved3, u"v16"_qs);
-    QCOMPARE(s.Reserved8, u"v21"_qs);
+    QCOMPARE(s.SearchCount, u"17"_s);
+    QCOMPARE(s.TrafficCount, u"123456"_s);
+    QCOMPARE(s.AddedCount, u"2"_s);
+    QCOMPARE(s.AlwaysOnTop, u"1"_s);
+    QCOMPARE(s.WeightUnit, u"1"_s);
+    QCOMPARE(s.Reserved3, u"v16"_s);
+    QCOMPARE(s.Reserved8, u"v21"_s);
 }
 
 void TestSettings::readsAllRecordsUsesFirst()
@@ -167,9 +169,9 @@ void TestSettings::laterDamagedRecordIgnored()
 void TestSettings::savesExactBytes()
 {
     m_state.settings = numberedSettings();
-    m_state.settings.FirstName = u"Ren\u00e9e \u20ac"_qs; // Windows-1252: é = E9, € = 80
+    m_state.settings.FirstName = u"Ren\u00e9e \u20ac"_s; // Windows-1252: é = E9, € = 80
     m_state.settings.LastName.clear();
-    m_state.settings.Reserved8 = u"\u4e2d"_qs; // not in Windows-1252
+    m_state.settings.Reserved8 = u"\u4e2d"_s; // not in Windows-1252
     QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QVERIFY(m_messenger.shown.isEmpty());
     QList<QByteArray> texts;
@@ -196,38 +198,38 @@ void TestSettings::roundTripKeepsReservedFields()
     QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(testsupport::readAll(path()), original);
 
-    m_state.settings.SearchCount = u"1"_qs;
+    m_state.settings.SearchCount = u"1"_s;
     QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     AppState reread;
     reread.paths.SettingsPath = path();
     QCOMPARE(ReadSettingsFile(reread.paths.SettingsPath, reread.settings), SettingsLoad::Loaded);
     QCOMPARE(reread.settings, m_state.settings);
-    QCOMPARE(reread.settings.Reserved1, u"tool-1"_qs);
-    QCOMPARE(reread.settings.Reserved8, u"f"_qs);
+    QCOMPARE(reread.settings.Reserved1, u"tool-1"_s);
+    QCOMPARE(reread.settings.Reserved8, u"f"_s);
 }
 
 void TestSettings::failingWrites_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("folder missing") << u"missing/dl2set.dat"_qs;
-    QTest::newRow("target is a folder") << u"dl2set.dat"_qs;
+    QTest::newRow("folder missing") << u"missing/dl2set.dat"_s;
+    QTest::newRow("target is a folder") << u"dl2set.dat"_s;
 }
 
 void TestSettings::failingWrites()
 {
     QFETCH(QString, target);
-    QVERIFY(QDir(m_dir.path()).mkdir(u"dl2set.dat"_qs));
+    QVERIFY(QDir(m_dir.path()).mkdir(u"dl2set.dat"_s));
     m_state.paths.SettingsPath = m_dir.filePath(target);
     m_state.settings = numberedSettings();
     QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(m_messenger.shown.size(), 1);
     const auto& shown = m_messenger.shown.first();
-    QCOMPARE(shown.title, u"Error #201"_qs);
+    QCOMPARE(shown.title, u"Error #201"_s);
     QCOMPARE(shown.icon, MessageIcon::Critical);
     QCOMPARE(shown.text, u"Cannot create the file 'dl2set.dat'.\nIs the disk write protected?\n\n"
-                         u"Make sure the disk is not write protected."_qs);
+                         u"Make sure the disk is not write protected."_s);
     QCOMPARE(m_state.settings, numberedSettings()); // the values stay in memory
-    QVERIFY(QFileInfo(m_dir.filePath(u"dl2set.dat"_qs)).isDir());
+    QVERIFY(QFileInfo(m_dir.filePath(u"dl2set.dat"_s)).isDir());
 }
 
 void TestSettings::oversizedFieldKeepsOldFile()
@@ -241,7 +243,7 @@ void TestSettings::oversizedFieldKeepsOldFile()
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings.LastName += QLatin1Char('x');
     QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
-    QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_qs});
+    QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_s});
     QCOMPARE(testsupport::readAll(path()), old);
 }
 
@@ -250,7 +252,7 @@ void TestSettings::readOnlyFolderKeepsOldFile()
     const QByteArray old = le32(1) + record();
     QVERIFY(testsupport::writeAll(path(), old));
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(m_dir.filePath(u"probe"_qs));
+    QFile probe(m_dir.filePath(u"probe"_s));
     if (probe.open(QIODevice::WriteOnly)) {
         probe.close();
         probe.remove();
@@ -258,56 +260,56 @@ void TestSettings::readOnlyFolderKeepsOldFile()
         QSKIP("folder permissions do not apply to this user");
     }
     m_state.settings = numberedSettings();
-    m_state.settings.FirstName = u"new"_qs;
+    m_state.settings.FirstName = u"new"_s;
     const bool saved = SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger);
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
-    QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_qs});
+    QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_s});
     QCOMPARE(testsupport::readAll(path()), old);
 }
 
 void TestSettings::defaults()
 {
-    QVERIFY(testsupport::writeAll(m_dir.filePath(u"English.lsf"_qs), "x"));
+    QVERIFY(testsupport::writeAll(m_dir.filePath(u"English.lsf"_s), "x"));
     Settings& s = m_state.settings;
-    s.Reserved1 = u"r1"_qs;
-    s.LanguageFile = u"English.lsf"_qs;
-    s.EnergyUnit = u"0"_qs;
-    s.FirstName = u"Ann"_qs;
-    s.SearchCount = u"5"_qs;
+    s.Reserved1 = u"r1"_s;
+    s.LanguageFile = u"English.lsf"_s;
+    s.EnergyUnit = u"0"_s;
+    s.FirstName = u"Ann"_s;
+    s.SearchCount = u"5"_s;
     ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder);
     Settings expected;
-    expected.Reserved1 = u"r1"_qs;
-    expected.LanguageFile = u"English.lsf"_qs;
-    expected.ServerChoice = u"0"_qs;
-    expected.ShowTrayNotice = u"1"_qs;
-    expected.ShowConnectNotice = u"1"_qs;
-    expected.EnergyUnit = u"0"_qs;
-    expected.MailOptIn = u"1"_qs;
-    expected.FirstName = u"Ann"_qs;
-    expected.SearchCount = u"5"_qs;
-    expected.TrafficCount = u"0"_qs;
-    expected.AddedCount = u"0"_qs;
-    expected.AlwaysOnTop = u"0"_qs;
-    expected.WeightUnit = u"0"_qs;
+    expected.Reserved1 = u"r1"_s;
+    expected.LanguageFile = u"English.lsf"_s;
+    expected.ServerChoice = u"0"_s;
+    expected.ShowTrayNotice = u"1"_s;
+    expected.ShowConnectNotice = u"1"_s;
+    expected.EnergyUnit = u"0"_s;
+    expected.MailOptIn = u"1"_s;
+    expected.FirstName = u"Ann"_s;
+    expected.SearchCount = u"5"_s;
+    expected.TrafficCount = u"0"_s;
+    expected.AddedCount = u"0"_s;
+    expected.AlwaysOnTop = u"0"_s;
+    expected.WeightUnit = u"0"_s;
     QCOMPARE(s, expected);
 }
 
 void TestSettings::defaultLanguageFallback()
 {
-    m_state.settings.LanguageFile = u"Klingon.lsf"_qs;
+    m_state.settings.LanguageFile = u"Klingon.lsf"_s;
     ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder);
-    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_qs);
+    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_s);
     ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder); // even when default.lsf itself is missing
-    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_qs);
+    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_s);
 }
 
 void TestSettings::firstRunHandling()
 {
-    m_state.lang.set(7, 3, u"a3"_qs);
-    m_state.lang.set(7, 4, u"a4"_qs);
-    m_state.lang.set(7, 5, u"a5"_qs);
-    m_state.lang.set(7, 6, u"a6"_qs);
+    m_state.lang.set(7, 3, u"a3"_s);
+    m_state.lang.set(7, 4, u"a4"_s);
+    m_state.lang.set(7, 5, u"a5"_s);
+    m_state.lang.set(7, 6, u"a6"_s);
     int dialogs = 0;
     QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger, [&] {
                               ++dialogs;
@@ -316,12 +318,12 @@ void TestSettings::firstRunHandling()
              SettingsLoad::FirstRun);
     QCOMPARE(dialogs, 1);
     QCOMPARE(m_messenger.shown.size(), 1);
-    QCOMPARE(m_messenger.shown[0].title, u"Dietlens"_qs);
+    QCOMPARE(m_messenger.shown[0].title, u"Dietlens"_s);
     QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Information);
     QCOMPARE(m_messenger.shown[0].buttons, MessageButtons::Ok);
-    QCOMPARE(m_messenger.shown[0].text, u"a3\na4\n\na5\na6"_qs);
-    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_qs);
-    QCOMPARE(m_state.settings.ShowTrayNotice, u"1"_qs);
+    QCOMPARE(m_messenger.shown[0].text, u"a3\na4\n\na5\na6"_s);
+    QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_s);
+    QCOMPARE(m_state.settings.ShowTrayNotice, u"1"_s);
     QVERIFY(!QFile::exists(path())); // nothing is written until something changes
 
     // Without a dialog the program goes on with the defaults.

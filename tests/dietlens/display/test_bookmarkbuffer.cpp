@@ -14,18 +14,20 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A search result: name, status 1, kJ, kcal, unsaturated and saturated fat,
 // carbohydrates, protein, sodium and the checked mark.
 QStringList foodItem(const QString& name, const QString& kj, const QString& kcal)
 {
-    return {name, u"1"_qs, kj, kcal, u"1"_qs, u"2"_qs, u"50"_qs, u"5.5"_qs, u"0.5"_qs, u"j"_qs};
+    return {name, u"1"_s, kj, kcal, u"1"_s, u"2"_s, u"50"_s, u"5.5"_s, u"0.5"_s, u"j"_s};
 }
 
 QString bookmarkLine(const QString& name)
 {
-    return name + u"½Default½100½1½100½1½1½1½1½0.1½0½Exported with Dietlens½"_qs;
+    return name + u"½Default½100½1½100½1½1½1½1½0.1½0½Exported with Dietlens½"_s;
 }
 
 } // namespace
@@ -48,7 +50,7 @@ private Q_SLOTS:
     void init()
     {
         state.paths.DatabaseFolder = dir.path() + QLatin1Char('/');
-        state.paths.BookmarksPath = dir.filePath(u"bookmarks.dat"_qs);
+        state.paths.BookmarksPath = dir.filePath(u"bookmarks.dat"_s);
         QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
         buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
@@ -56,11 +58,11 @@ private Q_SLOTS:
 
     void addAndRemoveRewriteTheFile()
     {
-        QVERIFY(buffer->Add(foodItem(u"Rice"_qs, u"200"_qs, u"48"_qs), 150));
+        QVERIFY(buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 150));
         QCOMPARE(buffer->records().size(), 1);
-        QVERIFY(buffer->records().first().startsWith(u"Rice½Default½150½300½72½"_qs));
+        QVERIFY(buffer->records().first().startsWith(u"Rice½Default½150½300½72½"_s));
         QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes(buffer->records()));
-        QCOMPARE(messenger.shown.last().text, u"'Rice' is added to the bookmark list."_qs);
+        QCOMPARE(messenger.shown.last().text, u"'Rice' is added to the bookmark list."_s);
         QVERIFY(!buffer->Remove(1)); // no such row
         QVERIFY(buffer->Remove(0));
         QVERIFY(buffer->records().isEmpty());
@@ -69,14 +71,14 @@ private Q_SLOTS:
 
     void failedWritesUndoTheChange()
     {
-        state.paths.BookmarksPath = dir.filePath(u"missing/bookmarks.dat"_qs);
-        buffer->setRecords({bookmarkLine(u"A"_qs)});
-        QVERIFY(!buffer->Add(foodItem(u"Rice"_qs, u"200"_qs, u"48"_qs), 100));
-        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_qs)});
-        QCOMPARE(messenger.titles(), QStringList{u"Error #203"_qs});
+        state.paths.BookmarksPath = dir.filePath(u"missing/bookmarks.dat"_s);
+        buffer->setRecords({bookmarkLine(u"A"_s)});
+        QVERIFY(!buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 100));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
+        QCOMPARE(messenger.titles(), QStringList{u"Error #203"_s});
         QVERIFY(!buffer->Remove(0));
-        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_qs)});
-        QCOMPARE(messenger.titles(), (QStringList{u"Error #203"_qs, u"Error #203"_qs}));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
+        QCOMPARE(messenger.titles(), (QStringList{u"Error #203"_s, u"Error #203"_s}));
     }
 
     void exporting_data()
@@ -84,11 +86,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("records");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("written");
-        const QStringList one{bookmarkLine(u"A"_qs)};
-        QTest::newRow("no bookmarks: warning") << QStringList() << u"food.dat"_qs << false;
+        const QStringList one{bookmarkLine(u"A"_s)};
+        QTest::newRow("no bookmarks: warning") << QStringList() << u"food.dat"_s << false;
         QTest::newRow("cancel writes nothing") << one << QString() << false;
-        QTest::newRow("a star is a cancel") << one << u"*.dat"_qs << false;
-        QTest::newRow("chosen name, no extension added") << one << u"food"_qs << true;
+        QTest::newRow("a star is a cancel") << one << u"*.dat"_s << false;
+        QTest::newRow("chosen name, no extension added") << one << u"food"_s << true;
     }
     void exporting()
     {
@@ -103,18 +105,18 @@ private Q_SLOTS:
         buffer->Export();
         QCOMPARE(QFile::exists(target), written);
         if (records.isEmpty()) {
-            QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs});
+            QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
             QCOMPARE(messenger.shown[0].icon, MessageIcon::Exclamation);
             QCOMPARE(messenger.shown[0].text,
                      u"There are no food items in the bookmarks to export.\n"
-                     "Search a food item, bookmark and then export the bookmarks again."_qs);
+                     "Search a food item, bookmark and then export the bookmarks again."_s);
             QVERIFY(messenger.fileDialogs.isEmpty());
             return;
         }
         QCOMPARE(messenger.fileDialogs.size(), 1);
-        QCOMPARE(messenger.fileDialogs[0].title, u"Save bookmarks as a Menuvia FOOD database file."_qs);
+        QCOMPARE(messenger.fileDialogs[0].title, u"Save bookmarks as a Menuvia FOOD database file."_s);
         QCOMPARE(messenger.fileDialogs[0].startFolder, state.paths.DatabaseFolder);
-        QCOMPARE(messenger.fileDialogs[0].filter, u"Menuvia FOOD Database file (*.dat)"_qs);
+        QCOMPARE(messenger.fileDialogs[0].filter, u"Menuvia FOOD Database file (*.dat)"_s);
         QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
         if (written)
             QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
@@ -123,11 +125,11 @@ private Q_SLOTS:
 
     void dragTexts()
     {
-        QCOMPARE(buffer->ResultDragText(foodItem(u"Bread, white"_qs, u"1000"_qs, u"240"_qs), 133),
+        QCOMPARE(buffer->ResultDragText(foodItem(u"Bread, white"_s, u"1000"_s, u"240"_s), 133),
                  u"DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
-                 "Exported with Dietlens½"_qs);
-        buffer->setRecords({u"Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½"_qs});
-        QCOMPARE(buffer->DragText(0), u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_qs);
+                 "Exported with Dietlens½"_s);
+        buffer->setRecords({u"Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½"_s});
+        QCOMPARE(buffer->DragText(0), u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_s);
         QVERIFY(messenger.shown.isEmpty());
     }
 };

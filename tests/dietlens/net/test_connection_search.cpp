@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::ScriptedHttpServer;
 using Reply = ScriptedHttpServer::Reply;
 
@@ -86,7 +88,7 @@ private Q_SLOTS:
         messenger.clear();
         connection = std::make_unique<net::Connection>(state->settings, state->hosts, state->lang, messenger);
         connection->setMachineFacts(
-            {u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, u"jan@example.org"_qs});
+            {u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
         search = std::make_unique<net::FoodSearch>(state->settings, state->paths, state->food, state->lang,
                                                    messenger);
     }
@@ -106,13 +108,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("optIn");
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QString>("email");
-        QTest::newRow("names") << u"Jan"_qs << u"Jansen"_qs << u"0"_qs << u"Jan Jansen"_qs << QString();
+        QTest::newRow("names") << u"Jan"_s << u"Jansen"_s << u"0"_s << u"Jan Jansen"_s << QString();
         QTest::newRow("ampersand stays in its value")
-            << u"A &"_qs << u"B"_qs << u"0"_qs << u"A & B"_qs << QString();
+            << u"A &"_s << u"B"_s << u"0"_s << u"A & B"_s << QString();
         QTest::newRow("empty names give one blank")
-            << QString() << QString() << u"0"_qs << u" "_qs << QString();
+            << QString() << QString() << u"0"_s << u" "_s << QString();
         QTest::newRow("mail with opt-in")
-            << u"Jan"_qs << u"Jansen"_qs << u"1"_qs << u"Jan Jansen"_qs << u"jan@example.org"_qs;
+            << u"Jan"_s << u"Jansen"_s << u"1"_s << u"Jan Jansen"_s << u"jan@example.org"_s;
     }
     void checkinUrl()
     {
@@ -136,13 +138,13 @@ private Q_SLOTS:
         const auto q = lastQuery();
         QCOMPARE(q.value("naam"), naam);
         QCOMPARE(q.value("email"), email);
-        QCOMPARE(q.value("code"), u"6-2400-142"_qs);
-        QCOMPARE(q.value("opdrachten"), u"4"_qs);
-        QCOMPARE(q.value("traffic"), u"100"_qs);
-        QCOMPARE(q.value("appver"), u"2.12"_qs);
-        QCOMPARE(q.value("taal"), u"English.lsf"_qs);
-        QCOMPARE(q.value("toevoegingen"), u"2"_qs);
-        QCOMPARE(q.value("winver"), u"6.01"_qs);
+        QCOMPARE(q.value("code"), u"6-2400-142"_s);
+        QCOMPARE(q.value("opdrachten"), u"4"_s);
+        QCOMPARE(q.value("traffic"), u"100"_s);
+        QCOMPARE(q.value("appver"), u"2.12"_s);
+        QCOMPARE(q.value("taal"), u"English.lsf"_s);
+        QCOMPARE(q.value("toevoegingen"), u"2"_s);
+        QCOMPARE(q.value("winver"), u"6.01"_s);
     }
 
     void emptyCountersAreSentAsZero()
@@ -152,9 +154,9 @@ private Q_SLOTS:
         state->settings.AddedCount.clear();
         checkIn(ScriptedHttpServer::text("2.12"));
         const auto q = lastQuery();
-        QCOMPARE(q.value("opdrachten"), u"0"_qs);
-        QCOMPARE(q.value("traffic"), u"0"_qs);
-        QCOMPARE(q.value("toevoegingen"), u"0"_qs);
+        QCOMPARE(q.value("opdrachten"), u"0"_s);
+        QCOMPARE(q.value("traffic"), u"0"_s);
+        QCOMPARE(q.value("toevoegingen"), u"0"_s);
     }
 
     void checkinVersionGate_data()
@@ -165,7 +167,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("firstIcon");
         QTest::addColumn<bool>("connected");
         const QStringList none;
-        const auto program = u"Dietlens"_qs;
+        const auto program = u"Dietlens"_s;
         QTest::newRow("same version") << ScriptedHttpServer::text("2.12") << false << none << 0 << true;
         QTest::newRow("lower version") << ScriptedHttpServer::text("2,05") << false << none << 0 << true;
         QTest::newRow("reply with line break")
@@ -178,12 +180,12 @@ private Q_SLOTS:
             << int(MessageIcon::Information) << false;
         QTest::newRow("empty body") << ScriptedHttpServer::text("") << false << QStringList{program}
                                     << int(MessageIcon::Exclamation) << false;
-        QTest::newRow("letters") << ScriptedHttpServer::text("abc") << false << QStringList{u"Error #101"_qs}
+        QTest::newRow("letters") << ScriptedHttpServer::text("abc") << false << QStringList{u"Error #101"_s}
                                  << int(MessageIcon::Critical) << false;
         QTest::newRow("html error page")
-            << ScriptedHttpServer::htmlPage(500) << false << QStringList{u"Error #101"_qs}
+            << ScriptedHttpServer::htmlPage(500) << false << QStringList{u"Error #101"_s}
             << int(MessageIcon::Critical) << false;
-        QTest::newRow("refused") << Reply() << true << QStringList{u"Error #105"_qs, program}
+        QTest::newRow("refused") << Reply() << true << QStringList{u"Error #105"_s, program}
                                  << int(MessageIcon::Critical) << false;
     }
     void checkinVersionGate()
@@ -206,43 +208,43 @@ private Q_SLOTS:
     void checkinMessageTexts()
     {
         checkIn(ScriptedHttpServer::text(""));
-        QCOMPARE(messenger.shown.at(0).text, F(1, 33) + u'\n' + F(1, 34) + u"\n\n"_qs + F(1, 35));
+        QCOMPARE(messenger.shown.at(0).text, F(1, 33) + u'\n' + F(1, 34) + u"\n\n"_s + F(1, 35));
         messenger.clear();
         checkIn(ScriptedHttpServer::text("2,13"));
-        QCOMPARE(messenger.shown.at(0).text, F(1, 36) + u'\n' + F(1, 37) + u"\n\n"_qs + F(1, 38));
+        QCOMPARE(messenger.shown.at(0).text, F(1, 36) + u'\n' + F(1, 37) + u"\n\n"_s + F(1, 38));
         messenger.clear();
         checkIn(ScriptedHttpServer::text("x"));
-        QCOMPARE(messenger.shown.at(0).text, F(1, 39) + u'\n' + F(1, 40) + u"\n\n"_qs + F(1, 41));
+        QCOMPARE(messenger.shown.at(0).text, F(1, 39) + u'\n' + F(1, 40) + u"\n\n"_s + F(1, 41));
     }
 
     void searchRefusals()
     {
-        QVERIFY(!search->SearchAllowed(u"ap"_qs, false));
-        QCOMPARE(messenger.titles(), QStringList{u"Error #112"_qs});
+        QVERIFY(!search->SearchAllowed(u"ap"_s, false));
+        QCOMPARE(messenger.titles(), QStringList{u"Error #112"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Critical);
         QCOMPARE(messenger.shown.first().text, F(1, 61) + u'\n' + F(1, 62));
         messenger.clear();
-        QVERIFY(search->SearchAllowed(u"ap "_qs, false)); // blanks count
+        QVERIFY(search->SearchAllowed(u"ap "_s, false)); // blanks count
         QVERIFY(messenger.shown.isEmpty());
-        QVERIFY(!search->SearchAllowed(u"apple"_qs, true));
-        QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs});
+        QVERIFY(!search->SearchAllowed(u"apple"_s, true));
+        QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Exclamation);
         QCOMPARE(messenger.shown.first().text, F(1, 59) + u'\n' + F(1, 60));
         QCOMPARE(server->requestCount(), 0);
-        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QCOMPARE(state->settings.SearchCount, u"4"_s);
     }
 
     void noResultsStillCountsAndSaves()
     {
         const Reply page = ScriptedHttpServer::htmlPage(404);
         server->setReply(kSearchPath, page);
-        const std::optional<QStringList> records = search->SearchFoodItems(u"zzz"_qs);
+        const std::optional<QStringList> records = search->SearchFoodItems(u"zzz"_s);
         QVERIFY(records.has_value());
         QVERIFY(records->isEmpty());
-        QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs});
+        QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Information);
-        QCOMPARE(messenger.shown.first().text, F(1, 28) + u" 'zzz'\n"_qs + F(1, 29));
-        QCOMPARE(state->settings.SearchCount, u"5"_qs);
+        QCOMPARE(messenger.shown.first().text, F(1, 28) + u" 'zzz'\n"_s + F(1, 29));
+        QCOMPARE(state->settings.SearchCount, u"5"_s);
         QCOMPARE(state->settings.TrafficCount, QString::number(100 + page.body.size()));
         QCOMPARE(testsupport::readAll(state->paths.SettingsPath), settingsFileBytes(state->settings));
     }
@@ -250,24 +252,24 @@ private Q_SLOTS:
     void failedSearchTransferIsCounted()
     {
         state->food.SearchUrl =
-            u"http://"_qs + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_qs;
-        const std::optional<QStringList> records = search->SearchFoodItems(u"apple"_qs);
+            u"http://"_s + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_s;
+        const std::optional<QStringList> records = search->SearchFoodItems(u"apple"_s);
         QVERIFY(records.has_value() && records->isEmpty());
-        QCOMPARE(messenger.titles(), (QStringList{u"Error #102"_qs, u"Dietlens"_qs}));
-        QCOMPARE(state->settings.SearchCount, u"5"_qs);
-        QCOMPARE(state->settings.TrafficCount, u"100"_qs);
+        QCOMPARE(messenger.titles(), (QStringList{u"Error #102"_s, u"Dietlens"_s}));
+        QCOMPARE(state->settings.SearchCount, u"5"_s);
+        QCOMPARE(state->settings.TrafficCount, u"100"_s);
         QVERIFY(!search->isBusy());
     }
 
     void searchWithoutAddressFailsUncounted()
     {
         // A hand-edited server choice other than 0 or 1 leaves no search address.
-        state->settings.ServerChoice = u"5"_qs;
+        state->settings.ServerChoice = u"5"_s;
         state->food.SearchUrl.clear();
         net::SelectServer(state->settings, state->hosts, state->food);
-        QVERIFY(!search->SearchFoodItems(u"apple"_qs).has_value());
-        QCOMPARE(messenger.titles(), QStringList{u"Error #100"_qs});
-        QCOMPARE(state->settings.SearchCount, u"4"_qs);
+        QVERIFY(!search->SearchFoodItems(u"apple"_s).has_value());
+        QCOMPARE(messenger.titles(), QStringList{u"Error #100"_s});
+        QCOMPARE(state->settings.SearchCount, u"4"_s);
         QCOMPARE(server->requestCount(), 0);
     }
 };

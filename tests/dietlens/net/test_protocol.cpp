@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace net;
 using testsupport::ScriptedHttpServer;
 
@@ -130,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(state.settings.ServerChoice, storedChoice);
         QCOMPARE(state.food.SearchUrl, search);
         if (search != QLatin1String("old"))
-            QCOMPARE(state.food.SubmitUrl, QString(search).replace(u"swzoek"_qs, u"swadd"_qs));
+            QCOMPARE(state.food.SubmitUrl, QString(search).replace(u"swzoek"_s, u"swadd"_s));
     }
 
     void checkinUrlOrderAndValues()
@@ -142,7 +144,7 @@ private Q_SLOTS:
         state.settings.MailOptIn = QStringLiteral("1");
         state.settings.TrafficCount = QStringLiteral("1234");
         state.settings.LanguageFile = QStringLiteral("English.lsf");
-        MachineFacts facts{u"6-2400-142"_qs, u"pc 1"_qs, u"jan"_qs, u"6.01"_qs, u"a@b.c"_qs};
+        MachineFacts facts{u"6-2400-142"_s, u"pc 1"_s, u"jan"_s, u"6.01"_s, u"a@b.c"_s};
         QCOMPARE(BuildCheckinUrl(state.settings, state.hosts, facts),
                  QByteArray("http://host:81/modules/controle/dietlens_controle.php?&code=6-2400-142"
                             "&naam=A%20%26%20B&email=a%40b.c&comnaam=pc%201&winuser=jan&opdrachten=0"
@@ -156,9 +158,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QStringList>("records");
         QTest::newRow("none") << QStringLiteral("<html>no</html>") << QStringList();
-        QTest::newRow("two") << QStringLiteral("a½¼b½¼") << QStringList{u"a½"_qs, u"b½"_qs};
-        QTest::newRow("last without end dropped") << QStringLiteral("a½¼b½") << QStringList{u"a½"_qs};
-        QTest::newRow("empty records kept") << QStringLiteral("¼¼x¼") << QStringList{u""_qs, u""_qs, u"x"_qs};
+        QTest::newRow("two") << QStringLiteral("a½¼b½¼") << QStringList{u"a½"_s, u"b½"_s};
+        QTest::newRow("last without end dropped") << QStringLiteral("a½¼b½") << QStringList{u"a½"_s};
+        QTest::newRow("empty records kept") << QStringLiteral("¼¼x¼") << QStringList{u""_s, u""_s, u"x"_s};
     }
     void splitRecords()
     {
@@ -172,16 +174,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("maxRecords");
         QTest::addColumn<QStringList>("records");
-        QTest::newRow("no limit") << -1 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
-        QTest::newRow("more than there are") << 4 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
-        QTest::newRow("exactly as many") << 3 << QStringList{u""_qs, u"a½"_qs, u"b"_qs};
-        QTest::newRow("fewer: the first ones") << 2 << QStringList{u""_qs, u"a½"_qs};
+        QTest::newRow("no limit") << -1 << QStringList{u""_s, u"a½"_s, u"b"_s};
+        QTest::newRow("more than there are") << 4 << QStringList{u""_s, u"a½"_s, u"b"_s};
+        QTest::newRow("exactly as many") << 3 << QStringList{u""_s, u"a½"_s, u"b"_s};
+        QTest::newRow("fewer: the first ones") << 2 << QStringList{u""_s, u"a½"_s};
         QTest::newRow("none") << 0 << QStringList();
     }
     void splitRecordsUpTo()
     {
         QFETCH(int, maxRecords);
-        QTEST(SplitRecords(u"¼a½¼b¼tail"_qs, maxRecords), "records");
+        QTEST(SplitRecords(u"¼a½¼b¼tail"_s, maxRecords), "records");
     }
 
     void fieldsAndStatus_data()
@@ -210,7 +212,7 @@ private Q_SLOTS:
 
     void searchUrlEncodesTheTerm()
     {
-        QCOMPARE(BuildSearchUrl(u"http://h:1/modules/swzoek.php"_qs, u"rode kool & ui"_qs),
+        QCOMPARE(BuildSearchUrl(u"http://h:1/modules/swzoek.php"_s, u"rode kool & ui"_s),
                  QByteArray("http://h:1/modules/swzoek.php?item=rode%20kool%20%26%20ui"));
     }
 };

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::ScriptedHttpServer;
 using net::RequestCycle;
 using net::RequestFailure;
@@ -161,11 +163,11 @@ private Q_SLOTS:
         RequestCycle cycle;
         QStringList order;
         connect(&cycle, &RequestCycle::waitStarted, this,
-                [&] { order << QStringLiteral("begin") << (cycle.isBusy() ? u"busy"_qs : u"idle"_qs); });
+                [&] { order << QStringLiteral("begin") << (cycle.isBusy() ? u"busy"_s : u"idle"_s); });
         connect(&cycle, &RequestCycle::waitEnded, this, [&] { order << QStringLiteral("end"); });
         connect(&cycle, &RequestCycle::requestSent, this, [&] { order << QStringLiteral("started"); });
         cycle.get(url("/r"));
-        QCOMPARE(order, (QStringList{u"started"_qs, u"begin"_qs, u"busy"_qs, u"end"_qs}));
+        QCOMPARE(order, (QStringList{u"started"_s, u"begin"_s, u"busy"_s, u"end"_s}));
         QVERIFY(!cycle.isBusy());
     }
 

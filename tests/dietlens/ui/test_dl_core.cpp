@@ -30,6 +30,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::ScriptedHttpServer;
 using Reply = ScriptedHttpServer::Reply;
 
@@ -82,7 +84,7 @@ class TestDLCore : public QObject
     void makeWindow()
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
-        window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, u"jan@example.org"_qs});
+        window->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
         QObject::connect(window.get(), &DL_Core::documentRequested, [this](const QString& d) { opened << d; });
         QObject::connect(window.get(), &DL_Core::programEndRequested, [this] { ended = true; });
         window->setHelpDesktop(&help);
@@ -142,7 +144,7 @@ private Q_SLOTS:
         state = std::make_unique<AppState>();
         testsupport::prepareSetUpUser(*state, dir->path(), server->hostPort(),
                                       ScriptedHttpServer::refusingHostPort());
-        state->hosts.siteEn = u"http://site.example/"_qs;
+        state->hosts.siteEn = u"http://site.example/"_s;
         messenger = std::make_unique<ScriptedMessenger>();
         opened.clear();
         help.opened.clear();
@@ -163,12 +165,12 @@ private Q_SLOTS:
         QCOMPARE(window->connection().state(), 0.0f);
         verifyConnectedLook(false);
         QCOMPARE(server->requestCount(), 0);
-        QCOMPARE(testsupport::statusPanel(*window, 1)->text(), u"Dietlens 2.12"_qs);
+        QCOMPARE(testsupport::statusPanel(*window, 1)->text(), u"Dietlens 2.12"_s);
         QVERIFY(testsupport::LV_browse(*window)->isVisibleTo(window.get()));
         QVERIFY(!testsupport::LV_browse_bookmarks(*window)->isVisibleTo(window.get()));
         QCOMPARE(testsupport::LV_browse_bookmarks(*window)->geometry(), testsupport::LV_browse(*window)->geometry());
         QCOMPARE(testsupport::Pic_zoeken_bw(*window)->geometry(), testsupport::Pic_zoeken(*window)->geometry());
-        QCOMPARE(state->food.SearchUrl, u"http://"_qs + server->hostPort() + u"/modules/swzoek.php"_qs);
+        QCOMPARE(state->food.SearchUrl, u"http://"_s + server->hostPort() + u"/modules/swzoek.php"_s);
     }
 
     void controlsCarryTheirNames()
@@ -182,9 +184,9 @@ private Q_SLOTS:
         {
             const char* name;
             QKeySequence key;
-        } items[] = {{"mnu_settings", QKeySequence(u"Ctrl+S"_qs)}, {"mnu_connect", QKeySequence(u"Ctrl+C"_qs)},
-                     {"mnu_opslaan", {}},  {"mnu_exit", QKeySequence(u"Ctrl+X"_qs)},
-                     {"mnu_toevoegen", QKeySequence(u"Ctrl+N"_qs)}, {"mnu_addlijst", QKeySequence(u"Ctrl+B"_qs)},
+        } items[] = {{"mnu_settings", QKeySequence(u"Ctrl+S"_s)}, {"mnu_connect", QKeySequence(u"Ctrl+C"_s)},
+                     {"mnu_opslaan", {}},  {"mnu_exit", QKeySequence(u"Ctrl+X"_s)},
+                     {"mnu_toevoegen", QKeySequence(u"Ctrl+N"_s)}, {"mnu_addlijst", QKeySequence(u"Ctrl+B"_s)},
                      {"mnu_del", QKeySequence(Qt::Key_Delete)}, {"mnu_reset_taal", {}},
                      {"mnu_index", QKeySequence(Qt::Key_F1)}, {"mnu_informatie", {}}, {"mnu_website", {}},
                      {"mnu_mvfoodinfo", {}}, {"mnuShow", {}}};
@@ -195,8 +197,8 @@ private Q_SLOTS:
         }
         for (int position : {1, 4, 7, 10})
             QVERIFY(testsupport::toolbarButton(*window, position)->isSeparator());
-        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_qs)->title()), u"File"_qs);
-        QCOMPARE(testsupport::menu(*window, u"mnuPopup"_qs)->actions().first()->text(), u"Show"_qs);
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_s)->title()), u"File"_s);
+        QCOMPARE(testsupport::menu(*window, u"mnuPopup"_s)->actions().first()->text(), u"Show"_s);
     }
 
     // The version gate itself is tested on the connection; here the window
@@ -254,7 +256,7 @@ private Q_SLOTS:
     void disconnectAndConnectAgain()
     {
         connectOk();
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         window->mnu_connect_Click();
         QCOMPARE(window->connection().state(), 0.0f);
         verifyConnectedLook(false);
@@ -270,7 +272,7 @@ private Q_SLOTS:
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text("Apple\xBD" "1\xBD" "2\xBD" "3\xBD" "4\xBD"
                                                                "5\xBD" "6\xBD" "7\xBD" "8\xBDj\xBD\xBC"));
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         window->Pic_zoeken_Click();
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 1);
         window->mnu_connect_Click();
@@ -293,9 +295,9 @@ private Q_SLOTS:
     void shortSearchIsRefused()
     {
         connectOk();
-        testsupport::txt_item(*window)->setText(u"ap"_qs);
+        testsupport::txt_item(*window)->setText(u"ap"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
-        QCOMPARE(messenger->titles(), QStringList{u"Error #112"_qs});
+        QCOMPARE(messenger->titles(), QStringList{u"Error #112"_s});
         QCOMPARE(server->requestCount(), 0);
     }
 
@@ -307,25 +309,25 @@ private Q_SLOTS:
                                                   "11.4\xBD" "0.3\xBD" "0.001\xBDj\xBD\xBC"
                                                   "Appelmoes\xBD" "8\xBD" "300\xBD" "70\xBD" "0\xBD" "0\xBD"
                                                   "17\xBD" "0.2\xBD" "0\xBDn\xBD\xBC"));
-        testsupport::txt_item(*window)->setText(u"appel & peer"_qs);
+        testsupport::txt_item(*window)->setText(u"appel & peer"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Enter);
         QVERIFY(messenger->shown.isEmpty());
         QCOMPARE(server->lastTarget(), kSearchPath + "?item=appel%20%26%20peer");
         QTreeWidget* list = testsupport::LV_browse(*window);
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->columnCount(), 3);
-        QCOMPARE(list->headerItem()->text(1), u"ID"_qs);
-        QCOMPARE(list->headerItem()->text(2), u"NM"_qs);
-        QCOMPARE(list->topLevelItem(0)->text(2), u"Appel"_qs);
-        QCOMPARE(list->topLevelItem(1)->text(2), u"Appelmoes"_qs);
+        QCOMPARE(list->headerItem()->text(1), u"ID"_s);
+        QCOMPARE(list->headerItem()->text(2), u"NM"_s);
+        QCOMPARE(list->topLevelItem(0)->text(2), u"Appel"_s);
+        QCOMPARE(list->topLevelItem(1)->text(2), u"Appelmoes"_s);
         QCOMPARE(list->topLevelItem(0)->text(0), QString());
         QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->display().checkedIcon().cacheKey());
         QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->display().uncheckedIcon().cacheKey());
-        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), u"There are (2) results for 'appel & peer'."_qs);
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), u"There are (2) results for 'appel & peer'."_s);
         QCOMPARE(window->display().results().size(), 2);
         QVERIFY(testsupport::txt_item(*window)->isEnabled());
         QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
-        QCOMPARE(state->settings.SearchCount, u"5"_qs);
+        QCOMPARE(state->settings.SearchCount, u"5"_s);
     }
 
     void searchReplyShapes_data()
@@ -336,12 +338,12 @@ private Q_SLOTS:
         QTest::newRow("last record without terminator is dropped")
             << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
                           "B\xBD" "1\xBD")
-            << QStringList{u"A"_qs} << QList<bool>{true};
+            << QStringList{u"A"_s} << QList<bool>{true};
         QTest::newRow("short record and odd status get no icon")
             << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
                           "B\xBD" "1\xBD\xBC"
                           "C\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDx\xBD\xBC")
-            << QStringList{u"A"_qs, u"B"_qs, u"C"_qs} << QList<bool>{true, false, false};
+            << QStringList{u"A"_s, u"B"_s, u"C"_s} << QList<bool>{true, false, false};
         QTest::newRow("empty records give empty rows")
             << QByteArray("\xBC\xBC") << QStringList{QString(), QString()} << QList<bool>{false, false};
     }
@@ -352,7 +354,7 @@ private Q_SLOTS:
         QFETCH(QList<bool>, hasIcon);
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text(body));
-        testsupport::txt_item(*window)->setText(u"abc"_qs);
+        testsupport::txt_item(*window)->setText(u"abc"_s);
         window->Pic_zoeken_Click();
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), names.size());
         for (int i = 0; i < names.size(); ++i) {
@@ -365,9 +367,9 @@ private Q_SLOTS:
     {
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::htmlPage(404));
-        testsupport::txt_item(*window)->setText(u"zzz"_qs);
+        testsupport::txt_item(*window)->setText(u"zzz"_s);
         window->Pic_zoeken_Click();
-        QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_qs});
+        QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(testsupport::statusPanel(*window, 2)->text(), F(7, 17));
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
     }
@@ -375,10 +377,10 @@ private Q_SLOTS:
     void failedSearchGivesTheSearchBoxBack()
     {
         connectOk();
-        state->food.SearchUrl = u"http://"_qs + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_qs;
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        state->food.SearchUrl = u"http://"_s + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_s;
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         window->Pic_zoeken_Click();
-        QCOMPARE(messenger->titles(), (QStringList{u"Error #102"_qs, u"Dietlens"_qs}));
+        QCOMPARE(messenger->titles(), (QStringList{u"Error #102"_s, u"Dietlens"_s}));
         QVERIFY(testsupport::txt_item(*window)->isEnabled());
         QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
         QVERIFY(!testsupport::Pic_zoeken_bw(*window)->isVisibleTo(window.get()));
@@ -387,8 +389,8 @@ private Q_SLOTS:
     void searchInBookmarkListIsRefused()
     {
         connectOk();
-        window->display().setViewListMode(u"1"_qs);
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        window->display().setViewListMode(u"1"_s);
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(messenger->shown.size(), 1);
         QCOMPARE(messenger->shown.first().icon, MessageIcon::Exclamation);
@@ -399,9 +401,9 @@ private Q_SLOTS:
     {
         CreateDutchLanguage(state->lang, state->hosts);
         window->Set_Taal();
-        QVERIFY(F(1, 0) != u"File"_qs);
-        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_qs)->title()), F(1, 0));
-        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_extra"_qs)->title()), F(1, 67));
+        QVERIFY(F(1, 0) != u"File"_s);
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_bestand"_s)->title()), F(1, 0));
+        QCOMPARE(WithoutMnemonic(testsupport::menu(*window, u"mnu_extra"_s)->title()), F(1, 67));
         QCOMPARE(action("mnu_settings")->text(), F(1, 1));
         QCOMPARE(action("mnu_index")->text(), F(1, 71));
         QCOMPARE(action("mnuShow")->text(), F(1, 14));
@@ -424,7 +426,7 @@ private Q_SLOTS:
     {
         state->lang.clearTable(1);
         window->Set_Taal();
-        QCOMPARE(testsupport::menu(*window, u"mnu_bestand"_qs)->title(), QString());
+        QCOMPARE(testsupport::menu(*window, u"mnu_bestand"_s)->title(), QString());
         QCOMPARE(action("mnu_exit")->text(), QString());
     }
 
@@ -437,13 +439,13 @@ private Q_SLOTS:
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(window->connection().state(), 1.0f);
         QCOMPARE(QApplication::focusWidget(), testsupport::txt_item(*window)); // focus goes to the search box
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         testsupport::txt_item(*window)->selectAll();
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_C, Qt::ControlModifier); // disconnects, does not copy
         QCOMPARE(window->connection().state(), 0.0f);
         QVERIFY(!ended);
         window->Toolbar_ButtonClick(2);
-        testsupport::txt_item(*window)->setText(u"apple"_qs);
+        testsupport::txt_item(*window)->setText(u"apple"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(ended);
         QVERIFY(!window->isVisible());
@@ -455,7 +457,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         connectOk();
         server->setReply(kSearchPath, ScriptedHttpServer::text("A\xBD\xBC" "B\xBD\xBC"));
-        QTest::keyClicks(testsupport::txt_item(*window), u"abc"_qs);
+        QTest::keyClicks(testsupport::txt_item(*window), u"abc"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
         QWidget* next = testsupport::txt_item(*window)->nextInFocusChain();
@@ -487,9 +489,9 @@ private Q_SLOTS:
         window->Toolbar_ButtonClick(11);
         QVERIFY(help.opened.isEmpty()); // a missing help file shows nothing
         QVERIFY(messenger->shown.isEmpty());
-        QVERIFY(testsupport::writeAll(state->paths.ProgramFolder + u"help.chm"_qs, "x"));
+        QVERIFY(testsupport::writeAll(state->paths.ProgramFolder + u"help.chm"_s, "x"));
         window->mnu_index_Click();
-        QCOMPARE(help.opened, QList<QUrl>{QUrl::fromLocalFile(state->paths.ProgramFolder + u"help.chm"_qs)});
+        QCOMPARE(help.opened, QList<QUrl>{QUrl::fromLocalFile(state->paths.ProgramFolder + u"help.chm"_s)});
     }
 
     void webSiteCommandsOpenTheLanguagesAddress()
@@ -509,7 +511,7 @@ private Q_SLOTS:
         // Start-up shows the window, placed by the window manager, before it
         // reads the settings; making it topmost afterwards must not hide it
         // even for a moment: shown again, it is placed anew somewhere else.
-        state->settings.AlwaysOnTop = u"1"_qs;
+        state->settings.AlwaysOnTop = u"1"_s;
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -25,6 +25,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::ScriptedHttpServer;
 
 // The main window's dialogs and tray, with a window set up as after start-up.
@@ -44,10 +46,10 @@ class TestDLCoreDialogs : public QObject
     void makeWindow()
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
-        window->setMachineFacts({u"6-2400-142"_qs, u"pc"_qs, u"jan"_qs, u"6.01"_qs, QString()});
+        window->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, QString()});
         window->setTrayAvailability([this] { return trayAvailable; });
         window->setDialogRunner([this](QDialog& dialog) {
-            dialogs << dialog.objectName() + (dialog.parentWidget() == window.get() ? u" owned"_qs : u""_qs);
+            dialogs << dialog.objectName() + (dialog.parentWidget() == window.get() ? u" owned"_s : u""_s);
             if (driveDialog)
                 driveDialog(dialog);
         });
@@ -71,7 +73,7 @@ private Q_SLOTS:
         testsupport::prepareSetUpUser(*state, dir->path(), server->hostPort(),
                                       ScriptedHttpServer::refusingHostPort());
         Settings& s = state->settings;
-        s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_qs;
+        s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_s;
         messenger = std::make_unique<ScriptedMessenger>();
         QVERIFY(EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts, state->lang, *messenger));
         dialogs.clear();
@@ -105,23 +107,23 @@ private Q_SLOTS:
         state->settings.ShowConnectNotice = setting;
         dialogs.clear();
         makeWindow();
-        QCOMPARE(dialogs, shown ? QStringList{u"DL_Connectmelding owned"_qs} : QStringList{});
-        QCOMPARE(state->settings.ShowConnectNotice, shown ? u"1"_qs : u"0"_qs);
+        QCOMPARE(dialogs, shown ? QStringList{u"DL_Connectmelding owned"_s} : QStringList{});
+        QCOMPARE(state->settings.ShowConnectNotice, shown ? u"1"_s : u"0"_s);
     }
 
     void menusOpenTheirDialogs()
     {
-        testsupport::menuAction(*window, u"mnu_settings"_qs)->trigger();
-        testsupport::menuAction(*window, u"mnu_informatie"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnu_settings"_s)->trigger();
+        testsupport::menuAction(*window, u"mnu_informatie"_s)->trigger();
         window->Toolbar_ButtonClick(3);
-        QCOMPARE(dialogs, (QStringList{u"DL_Properties owned"_qs, u"DL_Informatie owned"_qs, u"DL_Properties owned"_qs}));
+        QCOMPARE(dialogs, (QStringList{u"DL_Properties owned"_s, u"DL_Informatie owned"_s, u"DL_Properties owned"_s}));
     }
 
     void languagePickRelabelsTheMainWindow()
     {
         driveDialog = [](QDialog& dialog) {
-            auto* combo = dialog.findChild<QComboBox*>(u"Combo_taal"_qs);
-            const int dutch = combo->findText(u"Nederlands.lsf"_qs);
+            auto* combo = dialog.findChild<QComboBox*>(u"Combo_taal"_s);
+            const int dutch = combo->findText(u"Nederlands.lsf"_s);
             combo->setCurrentIndex(dutch);
             Q_EMIT combo->activated(dutch);
             static_cast<DL_Properties&>(dialog).cmd_annuleer_Click();
@@ -129,23 +131,23 @@ private Q_SLOTS:
         window->mnu_settings_Click();
         LanguageTables dutch;
         CreateDutchLanguage(dutch, state->hosts);
-        QCOMPARE(testsupport::menuAction(*window, u"mnu_settings"_qs)->text(), dutch.at(1, 1));
-        QCOMPARE(state->settings.LanguageFile, u"English.lsf"_qs);
+        QCOMPARE(testsupport::menuAction(*window, u"mnu_settings"_s)->text(), dutch.at(1, 1));
+        QCOMPARE(state->settings.LanguageFile, u"English.lsf"_s);
     }
 
     void savedServerChoiceMovesTheAddresses()
     {
         driveDialog = [](QDialog& dialog) {
-            dialog.findChild<QWidget*>(u"opt_db(0)"_qs)->setProperty("checked", true);
+            dialog.findChild<QWidget*>(u"opt_db(0)"_s)->setProperty("checked", true);
             static_cast<DL_Properties&>(dialog).cmd_opslaan_Click();
         };
         window->mnu_settings_Click();
-        QCOMPARE(state->settings.ServerChoice, u"0"_qs);
+        QCOMPARE(state->settings.ServerChoice, u"0"_s);
         QVERIFY(state->food.SubmitUrl.contains(state->hosts.foodNl));
         AppState stored;
         stored.paths.SettingsPath = state->paths.SettingsPath;
         QCOMPARE(ReadSettingsFile(stored.paths.SettingsPath, stored.settings), SettingsLoad::Loaded);
-        QCOMPARE(stored.settings.ServerChoice, u"0"_qs);
+        QCOMPARE(stored.settings.ServerChoice, u"0"_s);
     }
 
     void newFoodItemReachesTheServer()
@@ -156,21 +158,21 @@ private Q_SLOTS:
         server->setReply("/modules/swadd.php", ScriptedHttpServer::text("OK"));
         driveDialog = [](QDialog& dialog) {
             auto box = [&](const QString& name) { return dialog.findChild<QLineEdit*>(name); };
-            box(u"txt_algemeen(1)"_qs)->setText(u"Rye bread"_qs);
-            QTest::keyClicks(box(u"txt_s(0)"_qs), u"900"_qs);
+            box(u"txt_algemeen(1)"_s)->setText(u"Rye bread"_s);
+            QTest::keyClicks(box(u"txt_s(0)"_s), u"900"_s);
             for (int i = 1; i < 7; ++i)
-                QTest::keyClicks(box(u"txt_s(%1)"_qs.arg(i)), u"1"_qs);
+                QTest::keyClicks(box(u"txt_s(%1)"_s.arg(i)), u"1"_s);
             static_cast<DL_Add&>(dialog).cmd_verzenden_Click();
         };
-        testsupport::menuAction(*window, u"mnu_toevoegen"_qs)->trigger();
-        QCOMPARE(dialogs, QStringList{u"DL_Add owned"_qs});
+        testsupport::menuAction(*window, u"mnu_toevoegen"_s)->trigger();
+        QCOMPARE(dialogs, QStringList{u"DL_Add owned"_s});
         QVERIFY(server->lastTarget().startsWith("/modules/swadd.php?naam=Rye%20bread&kj=900&"));
-        QCOMPARE(state->settings.AddedCount, u"1"_qs);
+        QCOMPARE(state->settings.AddedCount, u"1"_s);
     }
 
     void trayCycle()
     {
-        state->settings.ShowTrayNotice = u"1"_qs;
+        state->settings.ShowTrayNotice = u"1"_s;
         window->move(120, 80);
         const QPoint place = window->pos();
         const QString caption = window->windowTitle();
@@ -183,7 +185,7 @@ private Q_SLOTS:
         QVERIFY(notice);
         QVERIFY(notice->isVisible());
         QVERIFY(!notice->isModal());
-        QCOMPARE(notice->objectName(), u"DL_ToTray"_qs);
+        QCOMPARE(notice->objectName(), u"DL_ToTray"_s);
 
         Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
         QVERIFY(window->isVisible());
@@ -195,15 +197,15 @@ private Q_SLOTS:
         closeBox();
         QCOMPARE(window->trayNotice(), notice);
         QCOMPARE(window->findChildren<QSystemTrayIcon*>().size(), 1);
-        testsupport::menuAction(*window, u"mnuShow"_qs)->trigger();
+        testsupport::menuAction(*window, u"mnuShow"_s)->trigger();
         QVERIFY(window->isVisible());
         QVERIFY(!icon->isVisible());
 
         // The notice's OK with its box cleared: no notice at the next closing.
-        notice->findChild<QCheckBox*>(u"chk_totray"_qs)->setChecked(false);
-        QTest::mouseClick(notice->findChild<QPushButton*>(u"cmd_opslaan"_qs), Qt::LeftButton);
+        notice->findChild<QCheckBox*>(u"chk_totray"_s)->setChecked(false);
+        QTest::mouseClick(notice->findChild<QPushButton*>(u"cmd_opslaan"_s), Qt::LeftButton);
         QTRY_VERIFY(!window->trayNotice());
-        QCOMPARE(state->settings.ShowTrayNotice, u"0"_qs);
+        QCOMPARE(state->settings.ShowTrayNotice, u"0"_s);
         closeBox();
         QVERIFY(icon->isVisible());
         QVERIFY(!window->trayNotice());
@@ -212,7 +214,7 @@ private Q_SLOTS:
     void withoutTrayClosingMinimises()
     {
         trayAvailable = false;
-        state->settings.ShowTrayNotice = u"1"_qs;
+        state->settings.ShowTrayNotice = u"1"_s;
         closeBox();
         QVERIFY(window->isMinimized());
         QVERIFY(!window->tray().icon()->isVisible());

@@ -18,15 +18,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kFirstRunText =
     u"The file 'dl2set.dat' has not been found on this computer.\n"
     u"This is probably this is the first time that you have started up Dietlens.\n\n"
     u"Fill in all the required fields in the settings window.\n"
-    u"Press 'OK' to open the settings window."_qs;
+    u"Press 'OK' to open the settings window."_s;
 
-const QStringList kDefaultFiles = {u"English.lsf"_qs, u"Nederlands.lsf"_qs, u"default.lsf"_qs};
+const QStringList kDefaultFiles = {u"English.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s};
 
 // The whole sequence with the desktop's folders and no window parts.
 void runStartup(QWidget& window, AppState& state, Messenger& messenger)
@@ -54,8 +56,8 @@ private Q_SLOTS:
     void blockedFolderIsNamedOnceAndStartupGoesOn();
 
 private:
-    QString languageFolder() const { return m_home + u"/Documents/Dietlens/My Language/"_qs; }
-    QString settingsPath() const { return m_home + u"/.config/Quelmar/dl2set.dat"_qs; }
+    QString languageFolder() const { return m_home + u"/Documents/Dietlens/My Language/"_s; }
+    QString settingsPath() const { return m_home + u"/.config/Quelmar/dl2set.dat"_s; }
     QString m_home;
 };
 
@@ -77,34 +79,34 @@ void TestStartup::firstStartInEmptyHome()
         QCOMPARE(messenger.shown.size(), 1); // after the first-run message
     });
     window.Form_Load();
-    QCOMPARE(dialogs, (QStringList{u"DL_Properties"_qs, u"DL_Connectmelding"_qs}));
+    QCOMPARE(dialogs, (QStringList{u"DL_Properties"_s, u"DL_Connectmelding"_s}));
 
-    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_qs).isDir());
-    QVERIFY(QFileInfo(m_home + u"/Documents/Dietlens/My Database"_qs).isDir());
+    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_s).isDir());
+    QVERIFY(QFileInfo(m_home + u"/Documents/Dietlens/My Database"_s).isDir());
     for (const QString& name : kDefaultFiles)
         QVERIFY2(QFileInfo(languageFolder() + name).isFile(), qPrintable(name));
-    QCOMPARE(testsupport::readAll(languageFolder() + u"default.lsf"_qs),
-             testsupport::readAll(languageFolder() + u"English.lsf"_qs));
+    QCOMPARE(testsupport::readAll(languageFolder() + u"default.lsf"_s),
+             testsupport::readAll(languageFolder() + u"English.lsf"_s));
     QVERIFY(!QFile::exists(settingsPath()));
 
     QCOMPARE(messenger.shown.size(), 1);
-    QCOMPARE(messenger.shown[0].title, u"Dietlens"_qs);
+    QCOMPARE(messenger.shown[0].title, u"Dietlens"_s);
     QCOMPARE(messenger.shown[0].icon, MessageIcon::Information);
     QCOMPARE(messenger.shown[0].text, kFirstRunText);
 
-    QCOMPARE(state.paths.AppDataFolder, m_home + u"/.config/"_qs);
-    QCOMPARE(state.paths.DocumentsFolder, m_home + u"/Documents/"_qs);
+    QCOMPARE(state.paths.AppDataFolder, m_home + u"/.config/"_s);
+    QCOMPARE(state.paths.DocumentsFolder, m_home + u"/Documents/"_s);
     QCOMPARE(state.paths.LanguageFolder, languageFolder());
-    QCOMPARE(state.paths.DatabaseFolder, m_home + u"/Documents/Dietlens/My Database/"_qs);
+    QCOMPARE(state.paths.DatabaseFolder, m_home + u"/Documents/Dietlens/My Database/"_s);
     QCOMPARE(state.paths.SettingsPath, settingsPath());
-    QCOMPARE(state.paths.BookmarksPath, state.paths.DatabaseFolder + u"bookmarks.dat"_qs);
-    QCOMPARE(state.paths.ProgramFolder, QCoreApplication::applicationDirPath() + u"/"_qs);
-    QCOMPARE(state.paths.HelpFile, state.paths.ProgramFolder + u"help.chm"_qs);
-    QCOMPARE(ProgramName(), u"Dietlens"_qs);
-    QCOMPARE(ProgramVersion(), u"2.12"_qs);
-    QCOMPARE(state.settings.LanguageFile, u"default.lsf"_qs);
-    QCOMPARE(state.settings.ServerChoice, u"0"_qs);
-    QCOMPARE(state.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QCOMPARE(state.paths.BookmarksPath, state.paths.DatabaseFolder + u"bookmarks.dat"_s);
+    QCOMPARE(state.paths.ProgramFolder, QCoreApplication::applicationDirPath() + u"/"_s);
+    QCOMPARE(state.paths.HelpFile, state.paths.ProgramFolder + u"help.chm"_s);
+    QCOMPARE(ProgramName(), u"Dietlens"_s);
+    QCOMPARE(ProgramVersion(), u"2.12"_s);
+    QCOMPARE(state.settings.LanguageFile, u"default.lsf"_s);
+    QCOMPARE(state.settings.ServerChoice, u"0"_s);
+    QCOMPARE(state.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_s);
     QVERIFY(window.isVisible());
 }
 
@@ -121,8 +123,8 @@ void TestStartup::firstStartKeepsTheNamesSaved()
         settings->cmd_annuleer_Click();
         QCOMPARE(messenger.shown.size(), 2);
         QCOMPARE(messenger.shown[1].icon, MessageIcon::Exclamation);
-        settings->findChild<QLineEdit*>(u"txt_voornaam"_qs)->setText(u"Ann"_qs);
-        settings->findChild<QLineEdit*>(u"txt_achternaam"_qs)->setText(u"Lee"_qs);
+        settings->findChild<QLineEdit*>(u"txt_voornaam"_s)->setText(u"Ann"_s);
+        settings->findChild<QLineEdit*>(u"txt_achternaam"_s)->setText(u"Lee"_s);
         settings->cmd_opslaan_Click();
     });
     window.Form_Load();
@@ -130,11 +132,11 @@ void TestStartup::firstStartKeepsTheNamesSaved()
     AppState stored;
     stored.paths.SettingsPath = settingsPath();
     QCOMPARE(ReadSettingsFile(stored.paths.SettingsPath, stored.settings), SettingsLoad::Loaded);
-    QCOMPARE(stored.settings.FirstName, u"Ann"_qs);
-    QCOMPARE(stored.settings.LastName, u"Lee"_qs);
-    QCOMPARE(stored.settings.LanguageFile, u"default.lsf"_qs);
-    QCOMPARE(stored.settings.ServerChoice, u"0"_qs);
-    QCOMPARE(window.windowTitle(), u"Dietlens (not connected)"_qs);
+    QCOMPARE(stored.settings.FirstName, u"Ann"_s);
+    QCOMPARE(stored.settings.LastName, u"Lee"_s);
+    QCOMPARE(stored.settings.LanguageFile, u"default.lsf"_s);
+    QCOMPARE(stored.settings.ServerChoice, u"0"_s);
+    QCOMPARE(window.windowTitle(), u"Dietlens (not connected)"_s);
     QVERIFY(window.isVisible());
 }
 
@@ -156,7 +158,7 @@ void TestStartup::secondStartLeavesCurrentFilesAlone()
         QVERIFY(f.setFileTime(past, QFileDevice::FileModificationTime));
         bytes[name] = testsupport::readAll(languageFolder() + name);
     }
-    QVERIFY(testsupport::writeAll(languageFolder() + u"Mine.lsf"_qs, "my own"));
+    QVERIFY(testsupport::writeAll(languageFolder() + u"Mine.lsf"_s, "my own"));
 
     AppState state;
     ScriptedMessenger messenger;
@@ -167,17 +169,17 @@ void TestStartup::secondStartLeavesCurrentFilesAlone()
         QCOMPARE(QFileInfo(languageFolder() + name).lastModified(), past);
         QCOMPARE(testsupport::readAll(languageFolder() + name), bytes[name]);
     }
-    QCOMPARE(testsupport::readAll(languageFolder() + u"Mine.lsf"_qs), QByteArray("my own"));
-    QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_qs}); // still a first run
+    QCOMPARE(testsupport::readAll(languageFolder() + u"Mine.lsf"_s), QByteArray("my own"));
+    QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s}); // still a first run
     QVERIFY(!QFile::exists(settingsPath()));
 
     // An outdated file is written again.
-    QVERIFY(testsupport::writeAll(languageFolder() + u"Nederlands.lsf"_qs, "old"));
+    QVERIFY(testsupport::writeAll(languageFolder() + u"Nederlands.lsf"_s, "old"));
     AppState third;
     DL_Core thirdWindow(third, messenger);
     thirdWindow.setDialogRunner([](QDialog&) {});
     thirdWindow.Form_Load();
-    QCOMPARE(testsupport::readAll(languageFolder() + u"Nederlands.lsf"_qs), bytes[u"Nederlands.lsf"_qs]);
+    QCOMPARE(testsupport::readAll(languageFolder() + u"Nederlands.lsf"_s), bytes[u"Nederlands.lsf"_s]);
 }
 
 void TestStartup::savedSettingsChooseLanguage()
@@ -186,8 +188,8 @@ void TestStartup::savedSettingsChooseLanguage()
     AppState setup;
     ScriptedMessenger messenger;
     runStartup(first, setup, messenger);
-    setup.settings.LanguageFile = u"Nederlands.lsf"_qs;
-    setup.settings.FirstName = u"Ann"_qs;
+    setup.settings.LanguageFile = u"Nederlands.lsf"_s;
+    setup.settings.FirstName = u"Ann"_s;
     QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
     messenger.clear();
 
@@ -195,29 +197,29 @@ void TestStartup::savedSettingsChooseLanguage()
     AppState state;
     runStartup(window, state, messenger);
     QVERIFY(messenger.shown.isEmpty());
-    QCOMPARE(state.settings.FirstName, u"Ann"_qs);
-    QCOMPARE(state.settings.LanguageFile, u"Nederlands.lsf"_qs);
+    QCOMPARE(state.settings.FirstName, u"Ann"_s);
+    QCOMPARE(state.settings.LanguageFile, u"Nederlands.lsf"_s);
     LanguageTables dutch;
     CreateDutchLanguage(dutch, state.hosts);
     QCOMPARE(state.lang.at(7, 3), dutch.at(7, 3));
-    QVERIFY(state.lang.at(7, 3) != u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QVERIFY(state.lang.at(7, 3) != u"The file 'dl2set.dat' has not been found on this computer."_s);
 
     // A language file that is gone falls back to the default one.
-    setup.settings.LanguageFile = u"Gone.lsf"_qs;
+    setup.settings.LanguageFile = u"Gone.lsf"_s;
     QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
     AppState fallback;
     QWidget third;
     runStartup(third, fallback, messenger);
     QVERIFY(messenger.shown.isEmpty());
-    QCOMPARE(fallback.settings.LanguageFile, u"default.lsf"_qs);
-    QCOMPARE(fallback.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_qs);
+    QCOMPARE(fallback.settings.LanguageFile, u"default.lsf"_s);
+    QCOMPARE(fallback.lang.at(7, 3), u"The file 'dl2set.dat' has not been found on this computer."_s);
 }
 
 void TestStartup::hooksRunInOrder()
 {
-    const QString other = m_home + u"/elsewhere"_qs;
-    QVERIFY(QDir().mkpath(other + u"/docs/Dietlens/My Database"_qs));
-    QVERIFY(testsupport::writeAll(other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs, "x"));
+    const QString other = m_home + u"/elsewhere"_s;
+    QVERIFY(QDir().mkpath(other + u"/docs/Dietlens/My Database"_s));
+    QVERIFY(testsupport::writeAll(other + u"/docs/Dietlens/My Database/bookmarks.dat"_s, "x"));
 
     QWidget window;
     AppState state;
@@ -225,35 +227,35 @@ void TestStartup::hooksRunInOrder()
     QStringList calls;
     StartupServices services;
     services.specialFolder = [&](int number) {
-        return number == 26 ? other + u"/cfg/"_qs : other + u"/docs/"_qs;
+        return number == 26 ? other + u"/cfg/"_s : other + u"/docs/"_s;
     };
     services.firstRunSettingsDialog = [&] {
-        calls << u"settings dialog"_qs;
+        calls << u"settings dialog"_s;
         // Shown over the visible window, whose caption is still the fixed one.
         QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), u"Dietlens (niet verbonden)"_qs);
+        QCOMPARE(window.windowTitle(), u"Dietlens (niet verbonden)"_s);
         QCOMPARE(messenger.shown.size(), 1);
     };
     Startup startup(state.paths, state.settings, state.hosts, state.lang, messenger, services);
     QObject::connect(&startup, &Startup::bookmarksFileFound, [&] {
-        calls << u"bookmarks"_qs;
-        QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_qs);
+        calls << u"bookmarks"_s;
+        QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_s);
     });
     QObject::connect(&startup, &Startup::mainWindowDue, [&] {
-        calls << u"arrange"_qs;
+        calls << u"arrange"_s;
         QVERIFY(!window.isVisible());
     });
     startup.run(window);
-    QCOMPARE(calls, (QStringList{u"bookmarks"_qs, u"arrange"_qs, u"settings dialog"_qs}));
-    QVERIFY(QFileInfo(other + u"/cfg/Quelmar"_qs).isDir());
-    QVERIFY(QFileInfo(other + u"/docs/Dietlens/My Language/English.lsf"_qs).isFile());
-    QVERIFY(!QFileInfo::exists(m_home + u"/Documents"_qs));
+    QCOMPARE(calls, (QStringList{u"bookmarks"_s, u"arrange"_s, u"settings dialog"_s}));
+    QVERIFY(QFileInfo(other + u"/cfg/Quelmar"_s).isDir());
+    QVERIFY(QFileInfo(other + u"/docs/Dietlens/My Language/English.lsf"_s).isFile());
+    QVERIFY(!QFileInfo::exists(m_home + u"/Documents"_s));
 }
 
 void TestStartup::blockedFolderIsNamedOnceAndStartupGoesOn()
 {
-    QVERIFY(QDir().mkpath(m_home + u"/Documents"_qs));
-    QVERIFY(testsupport::writeAll(m_home + u"/Documents/Dietlens"_qs, "a file in the way"));
+    QVERIFY(QDir().mkpath(m_home + u"/Documents"_s));
+    QVERIFY(testsupport::writeAll(m_home + u"/Documents/Dietlens"_s, "a file in the way"));
     AppState state;
     ScriptedMessenger messenger;
     DL_Core window(state, messenger);
@@ -261,14 +263,14 @@ void TestStartup::blockedFolderIsNamedOnceAndStartupGoesOn()
     window.Form_Load();
     // No "Error #302" (nothing failed unexpectedly), no message from the
     // language files or the settings dialog about the missing folder.
-    QCOMPARE(messenger.titles(), (QStringList{u"Dietlens"_qs, u"Dietlens"_qs}));
+    QCOMPARE(messenger.titles(), (QStringList{u"Dietlens"_s, u"Dietlens"_s}));
     QCOMPARE(messenger.shown[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(messenger.shown[0].text, u"An error occurred while making a directory.\n"_qs + m_home +
-                                          u"/Documents/Dietlens/My Language/\n"_qs + m_home +
-                                          u"/Documents/Dietlens/My Database/"_qs);
+    QCOMPARE(messenger.shown[0].text, u"An error occurred while making a directory.\n"_s + m_home +
+                                          u"/Documents/Dietlens/My Language/\n"_s + m_home +
+                                          u"/Documents/Dietlens/My Database/"_s);
     QCOMPARE(messenger.shown[1].text, kFirstRunText);
     QVERIFY(window.isVisible());
-    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_qs).isDir());
+    QVERIFY(QFileInfo(m_home + u"/.config/Quelmar"_s).isDir());
 }
 
 int main(int argc, char* argv[])
@@ -276,9 +278,9 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    const QString home = dir.filePath(u"home"_qs);
+    const QString home = dir.filePath(u"home"_s);
     qputenv("HOME", home.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home + u"/.config"_qs).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + u"/.config"_s).toLocal8Bit());
     QApplication app(argc, argv);
     TestStartup test(home);
     return QTest::qExec(&test, argc, argv);
