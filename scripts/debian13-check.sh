@@ -12,6 +12,7 @@
 # low priority (nice, NICE=10) and compiles through ccache, whose cache stays in the tree.
 #   scripts/debian13-check.sh [tree]      tree defaults to /var/tmp/dietlens-trixie
 #   STEPS="resolve test package depends check"   the steps to run (default all)
+#   WERROR=ON                                   compiler warnings fail the test step
 # The tree is kept for the next run; delete it to start from a bare system again.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -57,7 +58,7 @@ nice -n "${NICE:-10}" chroot "$tree" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TER
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache \
   CCACHE_DIR=/root/.ccache CCACHE_BASEDIR=/root \
-  FUZZ_SECONDS="${FUZZ_SECONDS:-1}" STEPS="$steps" bash -euo pipefail -c '
+  FUZZ_SECONDS="${FUZZ_SECONDS:-1}" WERROR="${WERROR:-OFF}" STEPS="$steps" bash -euo pipefail -c '
   echo "== Debian $(cat /etc/debian_version) in the tree"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
