@@ -11,17 +11,19 @@ namespace fuzzsupport {
 
 namespace {
 
-QString& scratchFolder()
+// Never destroyed: the exit handler that removes the folder runs after the
+// destructors of statics made later, so a plain static string would be gone by then.
+const QString& scratchFolder()
 {
-    static QString folder = [] {
+    static const QString* folder = [] {
         const QString base =
             QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        const QString path = base + QStringLiteral("/dietlens-fuzz-%1").arg(::getpid());
-        QDir().mkpath(path);
+        auto* path = new QString(base + QStringLiteral("/dietlens-fuzz-%1").arg(::getpid()));
+        QDir().mkpath(*path);
         std::atexit([] { QDir(scratchFolder()).removeRecursively(); });
         return path;
     }();
-    return folder;
+    return *folder;
 }
 
 } // namespace
