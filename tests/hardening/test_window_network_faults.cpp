@@ -40,6 +40,8 @@ using namespace Qt::StringLiterals;
 
 using faults::RawHttpServer;
 using testsupport::ScriptedHttpServer;
+using testsupport::kCheckinPath;
+using testsupport::kSearchPath;
 using Steps = QList<RawHttpServer::Step>;
 
 namespace {
@@ -81,8 +83,6 @@ struct Fault
     bool redirectAway = false;      // the answer sends the client to another host
 };
 
-const QByteArray kCheckinPath = "/modules/controle/dietlens_controle.php";
-const QByteArray kSearchPath = "/modules/swzoek.php";
 const QByteArray kSubmitPath = "/modules/swadd.php";
 constexpr int kSlack = 2500; // for a busy machine or a sanitizer build
 constexpr int kMaxPaintMs = 1000;

@@ -72,4 +72,11 @@ private:
     QList<QByteArray> m_targets;
 };
 
+// The paths dietlens asks its servers for: the check-in and the food search.
+inline const QByteArray kCheckinPath = "/modules/controle/dietlens_controle.php";
+inline const QByteArray kSearchPath = "/modules/swzoek.php";
+
 } // namespace testsupport
+
+// Replies are data of data-driven tests.
+Q_DECLARE_METATYPE(testsupport::ScriptedHttpServer::Reply)

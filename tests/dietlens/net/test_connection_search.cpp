@@ -21,13 +21,10 @@ using namespace Qt::StringLiterals;
 
 using testsupport::ScriptedHttpServer;
 using Reply = ScriptedHttpServer::Reply;
-
-Q_DECLARE_METATYPE(Reply)
+using testsupport::kCheckinPath;
+using testsupport::kSearchPath;
 
 namespace {
-
-const QByteArray kCheckinPath = "/modules/controle/dietlens_controle.php";
-const QByteArray kSearchPath = "/modules/swzoek.php";
 
 // The settings file as the program writes it: count 1, then 21 fields of a
 // 16-bit length and Windows-1252 bytes.

@@ -34,13 +34,10 @@ using namespace Qt::StringLiterals;
 
 using testsupport::ScriptedHttpServer;
 using Reply = ScriptedHttpServer::Reply;
-
-Q_DECLARE_METATYPE(Reply)
+using testsupport::kCheckinPath;
+using testsupport::kSearchPath;
 
 namespace {
-
-const QByteArray kCheckinPath = "/modules/controle/dietlens_controle.php";
-const QByteArray kSearchPath = "/modules/swzoek.php";
 
 class FakeHelpDesktop : public HelpDesktop
 {

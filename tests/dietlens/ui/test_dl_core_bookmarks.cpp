@@ -80,7 +80,7 @@ private Q_SLOTS:
         testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(),
                                       ScriptedHttpServer::refusingHostPort());
         state.paths.BookmarksPath = dir.path() + QStringLiteral("/bookmarks.dat");
-        server.setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
+        server.setReply(testsupport::kCheckinPath, ScriptedHttpServer::text("2.12"));
         server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
     }
 

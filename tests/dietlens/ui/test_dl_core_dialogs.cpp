@@ -152,7 +152,7 @@ private Q_SLOTS:
 
     void newFoodItemReachesTheServer()
     {
-        server->setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
+        server->setReply(testsupport::kCheckinPath, ScriptedHttpServer::text("2.12"));
         window->mnu_connect_Click();
         QCOMPARE(window->connection().state(), 1.0f);
         server->setReply("/modules/swadd.php", ScriptedHttpServer::text("OK"));

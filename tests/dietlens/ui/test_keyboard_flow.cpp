@@ -63,7 +63,7 @@ private Q_SLOTS:
         AppState state;
         testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(), ScriptedHttpServer::refusingHostPort());
         state.paths.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
-        server.setReply("/modules/controle/dietlens_controle.php", ScriptedHttpServer::text("2.12"));
+        server.setReply(testsupport::kCheckinPath, ScriptedHttpServer::text("2.12"));
         server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
         ScriptedMessenger messenger;
         DL_Core window(state, messenger);
