@@ -124,7 +124,17 @@ RequestResult RequestCycle::get(const QUrl& url)
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.httpStatus = status.isValid() ? status.toInt() : 0;
     const QNetworkReply::NetworkError error = reply->error();
+    // A body that stopped short of its announced length is cut off, whatever Qt
+    // says: when the close arrives together with the last bytes, Qt sometimes
+    // finishes such a reply without an error. (A decoded body has another
+    // length than the one announced for its encoded form, so it is not checked.)
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool cutShort = announced.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
+                          body.size() < announced.toLongLong();
     reply->deleteLater();
+
+    if (failure == RequestFailure::None && error == QNetworkReply::NoError && cutShort)
+        failure = RequestFailure::Transport;
 
     if (failure == RequestFailure::None && error != QNetworkReply::NoError) {
         // Errors below 200 are network and proxy failures. The others count
