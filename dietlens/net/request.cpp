@@ -126,8 +126,9 @@ RequestResult RequestCycle::get(const QUrl& url)
     const QNetworkReply::NetworkError error = reply->error();
     // A body that stopped short of its announced length is cut off, whatever Qt
     // says: when the close arrives together with the last bytes, Qt sometimes
-    // finishes such a reply without an error. (A decoded body has another
-    // length than the one announced for its encoded form, so it is not checked.)
+    // finishes such a reply without an error. A body Qt unpacked (gzip,
+    // deflate) has another length than the packed one announced, so it is not
+    // compared; Qt drops that header then, and the encoding check makes sure.
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     const bool cutShort = announced.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
                           body.size() < announced.toLongLong();

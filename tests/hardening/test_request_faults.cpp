@@ -99,6 +99,15 @@ private Q_SLOTS:
                           "2.12, not packed",
                       0}}
             << false << 2000 << int(RequestFailure::Transport) << QByteArray();
+        // Packed by the server (a proxy may do so): Qt unpacks it, and the
+        // announced length is that of the packed bytes, here longer than the text.
+        const QByteArray packed = qCompress(QByteArray("2.12")).mid(4);
+        QTest::newRow("deflate body is unpacked")
+            << Steps{{header("200 OK", "Content-Encoding: deflate\r\nContent-Length: " +
+                                           QByteArray::number(packed.size()) + "\r\n") +
+                          packed,
+                      0}}
+            << false << 2000 << int(RequestFailure::None) << QByteArray("2.12");
         QTest::newRow("HTTP 404 page is a reply")
             << Steps{{header("404 Not Found", "Content-Length: 9\r\n") + "not found", 0}} << false << 2000
             << int(RequestFailure::None) << QByteArray("not found");
