@@ -3,61 +3,324 @@
 #include "text.h"
 
 #include <algorithm>
+#include <array>
 #include <mutex>
+#include <queue>
+#include <unordered_set>
 
 namespace foodserver {
 
 namespace {
 
-std::uint32_t trigramAt(std::string_view text, std::size_t pos)
+// Words that mark a row as a brand's, a restaurant's or baby food: what a person asking for
+// "apple sauce" means only when they say so.
+const std::unordered_set<std::string_view> kSpecialRowWords = {"babyfood", "restaurant", "infant", "fast"};
+
+// Names that start with a group of foods ("Fish, trout, raw", "Nuts, pecans") name the food in
+// their second part; for such a name the first two parts are the food's kind. Products named by
+// what they are made of ("Crackers, cheese", "Oil, mustard") are not such groups: a cracker is
+// not cheese.
+const std::unordered_set<std::string_view> kGroups = {
+    "fish",      "nuts",   "seeds", "crustaceans", "mollusks",           "melons",  "spices",
+    "game meat", "cheese", "milk",  "beverages",   "alcoholic beverage", "cereals", "cereals ready to eat",
+};
+
+// How far a word takes a row from the food as people eat it: forms to be prepared first, then
+// processed forms, flavours and parts few people mean.
+const std::unordered_map<std::string_view, int> kQualifierWeights = {
+    {"mix", 3},        {"powder", 3},        {"unprepared", 3}, {"dehydrated", 3}, {"concentrate", 3},
+    {"imitation", 3},  {"canned", 1},        {"frozen", 1},     {"sweetened", 1},  {"instant", 1},
+    {"microwaved", 1}, {"toasted", 1},       {"fried", 1},      {"breaded", 1},    {"battered", 1},
+    {"added", 1},      {"reconstituted", 1}, {"drained", 1},    {"syrup", 1},      {"flavored", 1},
+    {"candied", 1},    {"heated", 1},        {"chocolate", 1},  {"liver", 2},      {"giblets", 2},
+    {"heart", 2},      {"kidneys", 2},       {"gizzard", 2},    {"tongue", 2},     {"brain", 2},
+    {"skin", 1},       {"fat", 1},
+};
+
+// A part that is only one of these words marks the plain form ("Beets, raw", "Milk, whole").
+const std::unordered_set<std::string_view> kPlainParts = {"raw",   "plain",   "whole",
+                                                          "fresh", "regular", "ripe"};
+// Words of the generic row among several ("all areas", "mixed species").
+const std::unordered_set<std::string_view> kGenericWords = {"all", "mixed", "original"};
+
+// True when the name holds a brand: a word in capitals of two letters or more outside brackets
+// ("PEPPERIDGE FARM", but not "(includes USDA commodity ...)").
+bool namesABrand(std::string_view name)
 {
-    return std::uint32_t(static_cast<unsigned char>(text[pos])) << 16 |
-           std::uint32_t(static_cast<unsigned char>(text[pos + 1])) << 8 |
-           std::uint32_t(static_cast<unsigned char>(text[pos + 2]));
+    int depth = 0;
+    std::size_t capitals = 0;
+    bool lower = false;
+    auto wordEnds = [&] {
+        const bool brand = capitals >= 2 && !lower;
+        capitals = 0;
+        lower = false;
+        return brand;
+    };
+    for (char c : name) {
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            depth = std::max(0, depth - 1);
+        }
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            if (depth > 0)
+                continue;
+            if (std::isupper(static_cast<unsigned char>(c)))
+                ++capitals;
+            else
+                lower = true;
+        } else if (c != '\'' && wordEnds()) {
+            return true;
+        }
+    }
+    return wordEnds();
+}
+
+// The word and, for the English plurals in -ves that the stemmer leaves apart from their
+// singular (loaf, loaves; leaf, leaves; half, halves), the other number.
+std::vector<std::string> pluralForms(const std::string& word)
+{
+    std::vector<std::string> forms{word};
+    const std::size_t n = word.size();
+    if (n > 4 && word.ends_with("ves")) {
+        forms.push_back(word.substr(0, n - 3) + "f");
+        forms.push_back(word.substr(0, n - 3) + "fe");
+    } else if (n > 2 && word.ends_with("fe")) {
+        forms.push_back(word.substr(0, n - 2) + "ves");
+    } else if (n > 2 && word.ends_with('f')) {
+        forms.push_back(word.substr(0, n - 1) + "ves");
+    }
+    return forms;
+}
+
+unsigned editsAllowed(std::size_t letters)
+{
+    return letters >= 8 ? 2 : letters >= 5 ? 1 : 0;
 }
 
 } // namespace
 
-FoodIndex::Entry FoodIndex::makeEntry(const Food& food)
+// A word of the term, or a run of words that belong together ("spring onion", "soy milk"), with
+// every way it can be written in a name. A food matches the wanted when it matches one of them.
+struct FoodIndex::Concept
 {
-    return Entry{foldCase(food.name), food.name, food.id, formatRecord(food)};
+    struct Alternative
+    {
+        Alternative(std::vector<std::string> written, Level how, bool asTyped)
+            : words(std::move(written)), level(how), isTyped(asTyped)
+        {
+        }
+        std::vector<std::string> words;
+        Level level;
+        bool isTyped; // the words as typed, not another name for them
+        bool lastWordIsPrefix = false;
+        // Per word, the known words it matches, each with how well.
+        std::vector<std::vector<std::pair<std::uint32_t, Level>>> matches;
+        bool matchesSomething() const
+        {
+            return !matches.empty() &&
+                   std::all_of(matches.begin(), matches.end(), [](const auto& m) { return !m.empty(); });
+        }
+    };
+    std::vector<Alternative> alternatives;
+    bool matchesSomething() const
+    {
+        return std::any_of(alternatives.begin(), alternatives.end(),
+                           [](const Alternative& a) { return a.matchesSomething(); });
+    }
+};
+
+struct FoodIndex::Query
+{
+    std::vector<Concept> concepts;
+};
+
+// A list of postings whose matches all have the same level and part class; tier orders them.
+struct FoodIndex::Source
+{
+    const std::vector<Posting>* list;
+    std::uint8_t tier;
+};
+
+// How one entry matches one wanted.
+struct FoodIndex::Hit
+{
+    std::uint32_t entry;
+    std::uint8_t level;
+    std::uint8_t later; // 0: in the name's first part
+    std::uint8_t position;
+};
+
+FoodIndex::FoodIndex(OtherNames otherNames) : otherNames_(std::move(otherNames)) {}
+
+FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& words) const
+{
+    words = nameWords(food.name);
+    Entry entry{formatRecord(food), {}, food.id, 0, 0, 0, food.checked};
+    std::string firstPart;
+    std::vector<std::size_t> partSizes;
+    for (const NameWord& word : words) {
+        if (word.segment == 0)
+            firstPart += (firstPart.empty() ? "" : " ") + word.text;
+        if (partSizes.size() <= word.segment)
+            partSizes.resize(word.segment + 1u, 0);
+        ++partSizes[word.segment];
+    }
+    // A group's name and the part after it are the kind: "Fish, trout" is one kind of food, and
+    // "trout" its name.
+    const bool grouped = partSizes.size() > 1 && kGroups.contains(firstPart);
+    const std::uint8_t kindPart = grouped ? 1 : 0;
+    int qualifiers = 0, plainForm = 0;
+    std::size_t counted = 0;
+    bool special = namesABrand(food.name);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const NameWord& word = words[i];
+        if (i > 0)
+            entry.sortKey += word.segment != words[i - 1].segment ? '\x01' : '\x02';
+        entry.sortKey += word.text;
+        special = special || kSpecialRowWords.contains(word.text);
+        if (word.bracketed)
+            continue;
+        ++counted;
+        if (word.segment == kindPart)
+            ++entry.firstPartWords;
+        if (const auto weight = kQualifierWeights.find(word.text); weight != kQualifierWeights.end())
+            qualifiers += weight->second;
+        if (kGenericWords.contains(word.text))
+            qualifiers -= 1;
+        if (word.segment > kindPart && partSizes[word.segment] == 1 && kPlainParts.contains(word.text))
+            plainForm = 1;
+    }
+    if (grouped) {
+        for (NameWord& word : words)
+            word.segment = std::uint8_t(std::max(word.segment, std::uint8_t(1)) - 1);
+    }
+    entry.wordCount = std::uint8_t(std::min<std::size_t>(counted, 255));
+    entry.plainness =
+        std::uint16_t((special ? 1000 : 0) + std::clamp(qualifiers * 2 - plainForm * 3 + 100, 0, 999));
+    return entry;
 }
 
-bool FoodIndex::before(const Entry& a, const Entry& b)
+// The order of foods that match a term equally well: brands, restaurants and baby food last;
+// then the fewest words before the first comma (the plain kind: "Beets, raw" before "Beet
+// greens, raw"); the fewest prepared forms and the raw or plain form first; the fewest words;
+// checked foods before unchecked submissions; then by name, word by word ("Broccoli, raw" before
+// "Broccoli raab").
+bool FoodIndex::staticallyBefore(const Entry& a, const Entry& b)
 {
-    if (a.folded != b.folded)
-        return a.folded < b.folded;
-    if (a.name != b.name)
-        return a.name < b.name;
+    const bool aSpecial = a.plainness >= 1000, bSpecial = b.plainness >= 1000;
+    if (aSpecial != bSpecial)
+        return bSpecial;
+    if (a.firstPartWords != b.firstPartWords)
+        return a.firstPartWords < b.firstPartWords;
+    if (a.plainness != b.plainness)
+        return a.plainness < b.plainness;
+    if (a.wordCount != b.wordCount)
+        return a.wordCount < b.wordCount;
+    if (a.checked != b.checked)
+        return a.checked;
+    if (a.sortKey != b.sortKey)
+        return a.sortKey < b.sortKey;
     return a.id < b.id;
+}
+
+std::uint32_t FoodIndex::wordId(const std::string& text)
+{
+    const auto [at, added] = vocabulary_.try_emplace(text, std::uint32_t(words_.size()));
+    if (added) {
+        words_.push_back(Word{text, {}, {}});
+        stems_[englishStem(text)].push_back(at->second);
+    }
+    return at->second;
+}
+
+void FoodIndex::addPostings(std::uint32_t entry, const std::vector<NameWord>& words)
+{
+    for (const NameWord& word : words) {
+        Word& known = words_[wordId(word.text)];
+        std::vector<Posting>& list = word.segment == 0 ? known.first : known.later;
+        const Posting posting{entry, word.position, word.segment};
+        // Appended in rank order when filled at once; put in place for a single new food.
+        if (list.empty() || rankBefore(list.back(), posting)) {
+            list.push_back(posting);
+        } else {
+            list.insert(
+                std::upper_bound(list.begin(), list.end(), posting,
+                                 [this](const Posting& a, const Posting& b) { return rankBefore(a, b); }),
+                posting);
+        }
+    }
 }
 
 void FoodIndex::add(const Food& food)
 {
-    Entry entry = makeEntry(food);
-    std::unique_lock lock(mutex_);
-    const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, before);
-    const auto position = std::uint32_t(at - entries_.begin());
-    entries_.insert(at, std::move(entry));
-    // Every entry from the insertion point on moved one place up; the lists stay in entry order.
-    for (auto& [trigram, list] : trigrams_) {
-        for (auto it = std::lower_bound(list.begin(), list.end(), position); it != list.end(); ++it)
-            ++*it;
+    std::vector<NameWord> words;
+    Entry made = makeEntry(food, words);
+    std::vector<std::pair<std::string, unsigned>> spelling;
+    {
+        std::unique_lock lock(mutex_);
+        const auto entry = std::uint32_t(entries_.size());
+        entries_.push_back(std::move(made));
+        const auto place =
+            std::upper_bound(order_.begin(), order_.end(), entry, [this](std::uint32_t a, std::uint32_t b) {
+                return staticallyBefore(entries_[a], entries_[b]);
+            });
+        const auto from = std::size_t(place - order_.begin());
+        order_.insert(place, entry);
+        rank_.push_back(0);
+        // Every food after it moves one place on; their order among themselves stays.
+        for (std::size_t i = from; i < order_.size(); ++i)
+            rank_[order_[i]] = std::uint32_t(i);
+        addPostings(entry, words);
     }
-    addTrigramsOf(position);
+    for (const NameWord& word : words)
+        spelling.emplace_back(word.text, 1);
+    spelling_.add(spelling);
 }
 
 void FoodIndex::addAll(const std::vector<Food>& foods)
 {
+    std::vector<std::vector<NameWord>> words(foods.size());
     std::vector<Entry> made;
     made.reserve(foods.size());
-    for (const Food& food : foods)
-        made.push_back(makeEntry(food));
-    std::unique_lock lock(mutex_);
-    for (Entry& entry : made)
-        entries_.push_back(std::move(entry));
-    std::sort(entries_.begin(), entries_.end(), before);
-    rebuildTrigrams();
+    for (std::size_t i = 0; i < foods.size(); ++i)
+        made.push_back(makeEntry(foods[i], words[i]));
+    std::unordered_map<std::string, unsigned> counts;
+    {
+        std::unique_lock lock(mutex_);
+        const auto firstNew = std::uint32_t(entries_.size());
+        for (Entry& entry : made)
+            entries_.push_back(std::move(entry));
+        order_.resize(entries_.size());
+        for (std::uint32_t i = 0; i < order_.size(); ++i)
+            order_[i] = i;
+        std::sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return staticallyBefore(entries_[a], entries_[b]);
+        });
+        rank_.resize(entries_.size());
+        for (std::uint32_t i = 0; i < order_.size(); ++i)
+            rank_[order_[i]] = i;
+        // The new foods in rank order, so their postings append in order; lists that held
+        // foods before are sorted again.
+        for (std::uint32_t entry : order_) {
+            if (entry < firstNew)
+                continue;
+            for (const NameWord& word : words[entry - firstNew]) {
+                Word& known = words_[wordId(word.text)];
+                (word.segment == 0 ? known.first : known.later)
+                    .push_back(Posting{entry, word.position, word.segment});
+                ++counts[word.text];
+            }
+        }
+        const auto byRank = [this](const Posting& a, const Posting& b) { return rankBefore(a, b); };
+        for (Word& word : words_) {
+            for (auto* list : {&word.first, &word.later}) {
+                if (!std::is_sorted(list->begin(), list->end(), byRank))
+                    std::stable_sort(list->begin(), list->end(), byRank);
+            }
+        }
+    }
+    spelling_.add({counts.begin(), counts.end()});
 }
 
 std::size_t FoodIndex::size() const
@@ -66,65 +329,345 @@ std::size_t FoodIndex::size() const
     return entries_.size();
 }
 
-void FoodIndex::rebuildTrigrams()
+bool FoodIndex::known(const std::string& word) const
 {
-    trigrams_.clear();
-    for (std::uint32_t i = 0; i < entries_.size(); ++i)
-        addTrigramsOf(i);
+    return vocabulary_.contains(word) || stems_.contains(englishStem(word));
 }
 
-void FoodIndex::addTrigramsOf(std::uint32_t position)
+std::vector<std::pair<std::uint32_t, FoodIndex::Level>>
+FoodIndex::wordsMatching(const std::string& word, bool asPrefix, Level level) const
 {
-    const std::string& folded = entries_[position].folded;
-    for (std::size_t pos = 0; pos + 3 <= folded.size(); ++pos) {
-        std::vector<std::uint32_t>& list = trigrams_[trigramAt(folded, pos)];
-        const auto at = std::lower_bound(list.begin(), list.end(), position);
-        if (at == list.end() || *at != position)
-            list.insert(at, position);
+    std::vector<std::pair<std::uint32_t, Level>> found;
+    for (const std::string& form : pluralForms(word)) {
+        if (const auto forms = stems_.find(englishStem(form)); forms != stems_.end()) {
+            for (std::uint32_t id : forms->second) {
+                if (std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.first == id; }))
+                    found.emplace_back(id, level);
+            }
+        }
     }
+    if (const auto exact = vocabulary_.find(word); exact != vocabulary_.end()) {
+        if (std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.first == exact->second; }))
+            found.emplace_back(exact->second, level);
+    }
+    // The start of a word: at least two letters, or every short word would match.
+    if (asPrefix && word.size() >= 2) {
+        const std::size_t forms = found.size();
+        const Level prefixLevel = std::max(level, Prefix);
+        for (auto it = vocabulary_.lower_bound(word); it != vocabulary_.end() && it->first.starts_with(word);
+             ++it) {
+            if (std::none_of(found.begin(), found.begin() + std::ptrdiff_t(forms),
+                             [&](const auto& f) { return f.first == it->second; }))
+                found.emplace_back(it->second, prefixLevel);
+        }
+    }
+    return found;
+}
+
+FoodIndex::Query FoodIndex::parse(const std::vector<std::string>& words) const
+{
+    Query query;
+    const std::size_t n = words.size();
+    for (std::size_t i = 0; i < n;) {
+        Concept wanted;
+        std::size_t span = 1;
+        // Other names of two or three words ("spring onion", "icing sugar").
+        for (std::size_t length = std::min(OtherNames::kLongestKey, n - i); length >= 2; --length) {
+            std::vector<std::string> run(words.begin() + std::ptrdiff_t(i),
+                                         words.begin() + std::ptrdiff_t(i + length));
+            if (const auto* names = otherNames_.lookUp(run)) {
+                wanted.alternatives.push_back({run, Exact, true});
+                for (const auto& name : *names)
+                    wanted.alternatives.push_back({name, Exact, false});
+                span = length;
+                break;
+            }
+        }
+        // Two words that names write as one ("soy milk": "Soymilk").
+        if (span == 1 && i + 1 < n && known(words[i] + words[i + 1])) {
+            wanted.alternatives.push_back({{words[i], words[i + 1]}, Exact, true});
+            wanted.alternatives.push_back({{words[i] + words[i + 1]}, Exact, true});
+            span = 2;
+        }
+        if (span == 1) {
+            const std::string& word = words[i];
+            wanted.alternatives.push_back({{word}, Exact, true});
+            if (const auto* names = otherNames_.lookUp({word})) {
+                for (const auto& name : *names)
+                    wanted.alternatives.push_back({name, Exact, false});
+            }
+            // One word that names write as two ("peanut": "pea nut").
+            if (!known(word)) {
+                for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
+                    const std::string head = word.substr(0, cut), tail = word.substr(cut);
+                    if (known(head) && known(tail)) {
+                        wanted.alternatives.push_back({{head, tail}, Exact, false});
+                        break;
+                    }
+                }
+            }
+        }
+        const bool last = i + span == n;
+        // Only the typed words can be the start of a longer word, not the other names.
+        for (auto& alternative : wanted.alternatives)
+            alternative.lastWordIsPrefix = last && alternative.isTyped;
+        resolve(wanted);
+        query.concepts.push_back(std::move(wanted));
+        i += span;
+    }
+    return query;
+}
+
+void FoodIndex::resolve(Concept& wanted) const
+{
+    for (auto& alternative : wanted.alternatives) {
+        for (std::size_t j = 0; j < alternative.words.size(); ++j) {
+            const bool prefix = alternative.lastWordIsPrefix && j + 1 == alternative.words.size();
+            alternative.matches.push_back(wordsMatching(alternative.words[j], prefix, alternative.level));
+        }
+    }
+    // A typing error, looked for only where none of the word's forms matches anything.
+    const std::string& typed = wanted.alternatives.front().words.front();
+    if (wanted.matchesSomething() || wanted.alternatives.front().words.size() != 1)
+        return;
+    const std::string nearest = spelling_.suggest(typed, editsAllowed(typed.size()));
+    if (nearest.empty())
+        return;
+    Concept::Alternative corrected{{nearest}, Typo, false};
+    corrected.matches.push_back(wordsMatching(nearest, false, Typo));
+    wanted.alternatives.push_back(std::move(corrected));
+}
+
+std::vector<FoodIndex::Source> FoodIndex::sourcesOf(const Concept& wanted,
+                                                    std::deque<std::vector<Posting>>& storage) const
+{
+    std::vector<Source> sources;
+    const auto byRank = [this](const Hit& a, const Hit& b) {
+        if (rank_[a.entry] != rank_[b.entry])
+            return rank_[a.entry] < rank_[b.entry];
+        return std::tie(a.level, a.later, a.position) < std::tie(b.level, b.later, b.position);
+    };
+    for (const auto& alternative : wanted.alternatives) {
+        if (!alternative.matchesSomething())
+            continue;
+        if (alternative.words.size() == 1) {
+            for (const auto& [id, level] : alternative.matches.front()) {
+                sources.push_back({&words_[id].first, std::uint8_t(level * 2)});
+                sources.push_back({&words_[id].later, std::uint8_t(level * 2 + 1)});
+            }
+            continue;
+        }
+        // Several words: the entries that hold all of them, each at its worst word's level.
+        std::vector<Hit> common;
+        for (std::size_t j = 0; j < alternative.matches.size(); ++j) {
+            std::vector<Hit> hits;
+            for (const auto& [id, level] : alternative.matches[j]) {
+                for (const Posting& p : words_[id].first)
+                    hits.push_back({p.entry, level, 0, p.position});
+                for (const Posting& p : words_[id].later)
+                    hits.push_back({p.entry, level, 1, p.position});
+            }
+            std::sort(hits.begin(), hits.end(), byRank);
+            hits.erase(std::unique(hits.begin(), hits.end(),
+                                   [](const Hit& a, const Hit& b) { return a.entry == b.entry; }),
+                       hits.end());
+            if (j == 0) {
+                common = std::move(hits);
+                continue;
+            }
+            std::vector<Hit> both;
+            auto other = hits.begin();
+            for (const Hit& hit : common) {
+                other = std::lower_bound(other, hits.end(), hit, [this](const Hit& a, const Hit& b) {
+                    return rank_[a.entry] < rank_[b.entry];
+                });
+                if (other != hits.end() && other->entry == hit.entry) {
+                    both.push_back({hit.entry, std::max(hit.level, other->level),
+                                    std::max(hit.later, other->later), hit.position});
+                }
+            }
+            common = std::move(both);
+        }
+        std::array<std::vector<Posting>, 8> tiers;
+        for (const Hit& hit : common)
+            tiers[std::size_t(hit.level * 2 + hit.later)].push_back({hit.entry, hit.position, hit.later});
+        for (std::size_t tier = 0; tier < tiers.size(); ++tier) {
+            if (tiers[tier].empty())
+                continue;
+            storage.push_back(std::move(tiers[tier]));
+            sources.push_back({&storage.back(), std::uint8_t(tier)});
+        }
+    }
+    return sources;
+}
+
+// One wanted: the lists merged in the order of (tier, rank), so only as many postings are
+// looked at as the reply needs, however many foods hold a common word.
+std::vector<std::uint32_t> FoodIndex::bestOfOne(const Concept& wanted, std::size_t maxResults) const
+{
+    std::deque<std::vector<Posting>> storage;
+    const std::vector<Source> sources = sourcesOf(wanted, storage);
+    struct Cursor
+    {
+        std::size_t source;
+        std::size_t at;
+    };
+    // By level, then brands and the like after the others, then the name's first part before
+    // the rest, then rank. Every list is in that order already, as ranks put brands last.
+    const auto after = [&](const Cursor& a, const Cursor& b) {
+        const Source &sa = sources[a.source], &sb = sources[b.source];
+        const std::uint32_t ea = (*sa.list)[a.at].entry, eb = (*sb.list)[b.at].entry;
+        const auto key = [this](const Source& source, std::uint32_t entry) {
+            return std::tuple(source.tier / 2, entries_[entry].plainness >= 1000, source.tier % 2,
+                              rank_[entry]);
+        };
+        return key(sb, eb) < key(sa, ea);
+    };
+    std::priority_queue<Cursor, std::vector<Cursor>, decltype(after)> next(after);
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (!sources[i].list->empty())
+            next.push({i, 0});
+    }
+    std::vector<std::uint32_t> best;
+    std::unordered_set<std::uint32_t> taken;
+    while (!next.empty() && best.size() < maxResults) {
+        Cursor cursor = next.top();
+        next.pop();
+        const std::vector<Posting>& list = *sources[cursor.source].list;
+        if (taken.insert(list[cursor.at].entry).second)
+            best.push_back(list[cursor.at].entry);
+        if (++cursor.at < list.size())
+            next.push(cursor);
+    }
+    return best;
+}
+
+// Several concepts: the entries that match all of them, or else the most of them, ranked by
+// how many, how well, how many in the name's first part, then plainness, then whether the words
+// stand in the term's order.
+std::vector<std::uint32_t> FoodIndex::bestOfMany(const std::vector<Concept>& concepts,
+                                                 std::size_t maxResults) const
+{
+    const auto byEntry = [this](const Hit& a, const Hit& b) { return rank_[a.entry] < rank_[b.entry]; };
+    std::vector<std::vector<Hit>> hitsOf;
+    for (const Concept& wanted : concepts) {
+        std::deque<std::vector<Posting>> storage;
+        std::vector<Hit> hits;
+        for (const Source& source : sourcesOf(wanted, storage)) {
+            for (const Posting& p : *source.list)
+                hits.push_back(
+                    {p.entry, std::uint8_t(source.tier / 2), std::uint8_t(source.tier % 2), p.position});
+        }
+        std::sort(hits.begin(), hits.end(), [this](const Hit& a, const Hit& b) {
+            if (rank_[a.entry] != rank_[b.entry])
+                return rank_[a.entry] < rank_[b.entry];
+            return std::tie(a.level, a.later, a.position) < std::tie(b.level, b.later, b.position);
+        });
+        hits.erase(std::unique(hits.begin(), hits.end(),
+                               [](const Hit& a, const Hit& b) { return a.entry == b.entry; }),
+                   hits.end());
+        hitsOf.push_back(std::move(hits));
+    }
+
+    struct Scored
+    {
+        std::uint64_t key;
+        std::uint32_t entry;
+    };
+    std::vector<Scored> scored;
+    std::vector<const Hit*> matched(concepts.size());
+    const auto score = [&](std::uint32_t entry) {
+        unsigned coverage = 0, levels = 0, later = 0, outOfOrder = 0;
+        int lastPosition = -1;
+        for (const Hit* hit : matched) {
+            if (!hit)
+                continue;
+            ++coverage;
+            levels += hit->level;
+            later += hit->later;
+            if (hit->position < lastPosition)
+                ++outOfOrder;
+            lastPosition = hit->position;
+        }
+        const Entry& e = entries_[entry];
+        const std::uint64_t high = std::uint64_t(255 - std::min(coverage, 255u)) << 24 |
+                                   std::uint64_t(std::min(levels, 255u)) << 16 |
+                                   std::uint64_t(e.plainness >= 1000) << 12 |
+                                   std::uint64_t(std::min(later, 255u)) << 4 | std::min(outOfOrder, 15u);
+        scored.push_back({high << 32 | rank_[entry], entry});
+    };
+
+    // Every wanted: walk the rarest one's entries and look each up in the others.
+    std::size_t rarest = 0;
+    for (std::size_t i = 1; i < hitsOf.size(); ++i) {
+        if (hitsOf[i].size() < hitsOf[rarest].size())
+            rarest = i;
+    }
+    for (const Hit& hit : hitsOf[rarest]) {
+        bool all = true;
+        for (std::size_t i = 0; i < hitsOf.size() && all; ++i) {
+            const auto found = std::lower_bound(hitsOf[i].begin(), hitsOf[i].end(), hit, byEntry);
+            all = found != hitsOf[i].end() && found->entry == hit.entry;
+            matched[i] = all ? &*found : nullptr;
+        }
+        if (all)
+            score(hit.entry);
+    }
+    // None holds every word: those that hold the most.
+    if (scored.empty()) {
+        std::vector<std::size_t> at(hitsOf.size(), 0);
+        while (true) {
+            std::uint32_t lowest = UINT32_MAX, entry = 0;
+            for (std::size_t i = 0; i < hitsOf.size(); ++i) {
+                if (at[i] < hitsOf[i].size() && rank_[hitsOf[i][at[i]].entry] < lowest) {
+                    lowest = rank_[hitsOf[i][at[i]].entry];
+                    entry = hitsOf[i][at[i]].entry;
+                }
+            }
+            if (lowest == UINT32_MAX)
+                break;
+            for (std::size_t i = 0; i < hitsOf.size(); ++i) {
+                const bool here = at[i] < hitsOf[i].size() && hitsOf[i][at[i]].entry == entry;
+                matched[i] = here ? &hitsOf[i][at[i]++] : nullptr;
+            }
+            score(entry);
+        }
+    }
+
+    const std::size_t keep = std::min(maxResults, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + std::ptrdiff_t(keep), scored.end(),
+                      [](const Scored& a, const Scored& b) { return a.key < b.key; });
+    std::vector<std::uint32_t> best;
+    for (std::size_t i = 0; i < keep; ++i)
+        best.push_back(scored[i].entry);
+    return best;
 }
 
 std::string FoodIndex::search(std::string_view term, std::size_t maxResults) const
 {
     if (term.size() < 3 || maxResults == 0 || containsSeparator(term))
         return {};
-    const std::string needle = foldCase(term);
+    std::vector<std::string> words = termWords(term);
+    // A term of thousands of words is no food's name; the first few decide.
+    if (words.size() > 16)
+        words.resize(16);
+    if (words.empty())
+        return {};
 
     std::shared_lock lock(mutex_);
-    // Names that start with the term form one run in the sorted entries.
-    const auto first = std::lower_bound(entries_.begin(), entries_.end(), needle,
-                                        [](const Entry& e, const std::string& n) { return e.folded < n; });
-    // Found by halving too: walking it would cost a comparison per name, and in a large table a
-    // common word ("beef") starts tens of thousands of them.
-    const auto last = std::partition_point(
-        first, entries_.end(), [&needle](const Entry& e) { return std::string_view(e.folded).starts_with(needle); });
-    const std::size_t runBegin = std::size_t(first - entries_.begin());
-    const std::size_t runEnd = std::size_t(last - entries_.begin());
-
+    const Query query = parse(words);
+    if (std::none_of(query.concepts.begin(), query.concepts.end(),
+                     [](const Concept& c) { return c.matchesSomething(); }))
+        return {};
+    std::vector<std::uint32_t> best;
+    if (query.concepts.size() == 1) {
+        best = bestOfOne(query.concepts.front(), maxResults);
+    } else {
+        best = bestOfMany(query.concepts, maxResults);
+    }
     std::string body;
-    std::size_t count = 0;
-    for (std::size_t i = runBegin; i < runEnd && count < maxResults; ++i, ++count)
-        body += entries_[i].record;
-
-    // The other names that hold it, from the shortest list among the term's trigrams.
-    const std::vector<std::uint32_t>* candidates = nullptr;
-    for (std::size_t pos = 0; pos + 3 <= needle.size(); ++pos) {
-        const auto found = trigrams_.find(trigramAt(needle, pos));
-        if (found == trigrams_.end())
-            return body;
-        if (!candidates || found->second.size() < candidates->size())
-            candidates = &found->second;
-    }
-    for (std::uint32_t i : *candidates) {
-        if (count >= maxResults)
-            break;
-        if (i >= runBegin && i < runEnd)
-            continue;
-        if (entries_[i].folded.find(needle) != std::string::npos) {
-            body += entries_[i].record;
-            ++count;
-        }
-    }
+    for (std::uint32_t entry : best)
+        body += entries_[entry].record;
     return body;
 }
 

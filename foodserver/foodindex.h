@@ -1,9 +1,21 @@
 #pragma once
 // The searchable copy of every food, kept in memory beside the database so a search never
 // touches the disk. Safe to use from several threads.
+//
+// A search finds the foods whose names hold every word of the term, in any order: a word also
+// matches its other forms (cherry, cherries), a joined or split compound (soy milk, soymilk), an
+// other name from the list (kaas, cheese), the start of a name word when it is the term's last
+// word, and, where nothing else matches it, the nearest name word within one typing error (two
+// for words of eight letters or more). When no food holds every word, the foods holding the most
+// of them are the answer. The plain food comes first: see rank() in foodindex.cpp.
 #include "food.h"
+#include "othernames.h"
+#include "spelling.h"
+#include "words.h"
 
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
@@ -15,35 +27,76 @@ namespace foodserver {
 class FoodIndex
 {
 public:
+    explicit FoodIndex(OtherNames otherNames = {});
+
     void add(const Food& food);
     void addAll(const std::vector<Food>& foods);
     std::size_t size() const;
 
-    // The reply body of a search: the record of every food whose name holds the term,
-    // ignoring case; names that start with it first, then the others, each group in
-    // alphabetical order; at most maxResults records. Empty for a term of fewer than three
-    // characters or one holding a separator.
+    // The reply body of a search: the records of the best maxResults foods, best first. Empty
+    // for a term of fewer than three characters, one holding a separator, or one none of whose
+    // words matches anything.
     std::string search(std::string_view term, std::size_t maxResults) const;
 
+    // How well a word matches (lower is better): as typed, in another form or by another name;
+    // as the start of a longer word; within a typing error.
+    enum Level : std::uint8_t { Exact = 0, Prefix = 1, Typo = 2 };
+
 private:
+    // One occurrence of a word in a name.
+    struct Posting
+    {
+        std::uint32_t entry;
+        std::uint8_t position; // among the name's words
+        std::uint8_t segment;  // comma-separated part of the name
+    };
+    struct Word
+    {
+        std::string text;
+        // In the order of the entries' ranks; occurrences in the name's first part apart.
+        std::vector<Posting> first;
+        std::vector<Posting> later;
+    };
     struct Entry
     {
-        std::string folded;
-        std::string name;
-        std::int64_t id;
         std::string record;
+        std::string sortKey; // the folded words, parts apart, for the order by name
+        std::int64_t id;
+        std::uint16_t plainness; // lower: more like the plain food (see plainnessOf)
+        std::uint8_t firstPartWords;
+        std::uint8_t wordCount;
+        bool checked;
     };
-    static Entry makeEntry(const Food& food);
-    static bool before(const Entry& a, const Entry& b);
-    void rebuildTrigrams();
-    // Puts the entry at this position into the list of every trigram of its name.
-    void addTrigramsOf(std::uint32_t position);
+    struct Query;
+    struct Concept;
+    struct Source;
+    struct Hit;
+
+    Entry makeEntry(const Food& food, std::vector<NameWord>& words) const;
+    static bool staticallyBefore(const Entry& a, const Entry& b);
+    std::uint32_t wordId(const std::string& text);
+    void addPostings(std::uint32_t entry, const std::vector<NameWord>& words);
+    bool rankBefore(const Posting& a, const Posting& b) const { return rank_[a.entry] < rank_[b.entry]; }
+
+    Query parse(const std::vector<std::string>& words) const;
+    void resolve(Concept& wanted) const;
+    std::vector<std::pair<std::uint32_t, Level>> wordsMatching(const std::string& word, bool asPrefix,
+                                                               Level level) const;
+    bool known(const std::string& word) const;
+    std::vector<Source> sourcesOf(const Concept& wanted, std::deque<std::vector<Posting>>& storage) const;
+    std::vector<std::uint32_t> bestOfOne(const Concept& wanted, std::size_t maxResults) const;
+    std::vector<std::uint32_t> bestOfMany(const std::vector<Concept>& concepts, std::size_t maxResults) const;
+
+    const OtherNames otherNames_;
+    Spelling spelling_;
 
     mutable std::shared_mutex mutex_;
-    std::vector<Entry> entries_; // in alphabetical order of the folded names
-    // For every three-byte sequence of a folded name, the entries that hold it, in entry order.
-    // A search only looks at the entries of the rarest sequence of its term.
-    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> trigrams_;
+    std::vector<Entry> entries_;       // in the order they were added
+    std::vector<std::uint32_t> rank_;  // entry -> place in the order of plainness and name
+    std::vector<std::uint32_t> order_; // place -> entry
+    std::vector<Word> words_;
+    std::map<std::string, std::uint32_t, std::less<>> vocabulary_; // ordered, for word starts
+    std::unordered_map<std::string, std::vector<std::uint32_t>> stems_;
 };
 
 } // namespace foodserver

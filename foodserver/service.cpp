@@ -50,8 +50,8 @@ std::string describeDataset(std::string_view name)
 
 } // namespace
 
-FoodService::FoodService(ServiceOptions options, std::unique_ptr<Store> store)
-    : options_(std::move(options)), store_(std::move(store))
+FoodService::FoodService(ServiceOptions options, std::unique_ptr<Store> store, OtherNames otherNames)
+    : options_(std::move(options)), store_(std::move(store)), index_(std::move(otherNames))
 {
 }
 
@@ -68,6 +68,11 @@ FoodService::~FoodService()
 
 std::unique_ptr<FoodService> FoodService::open(const ServiceOptions& options, std::string& error)
 {
+    OtherNames otherNames;
+    if (!otherNames.read(OtherNames::bundled(), error)) {
+        error = "the list of other names: " + error;
+        return nullptr;
+    }
     std::unique_ptr<Store> store = Store::open(options.dbPath, error);
     if (!store)
         return nullptr;
@@ -88,7 +93,7 @@ std::unique_ptr<FoodService> FoodService::open(const ServiceOptions& options, st
         error = where + error;
         return nullptr;
     }
-    std::unique_ptr<FoodService> service(new FoodService(options, std::move(store)));
+    std::unique_ptr<FoodService> service(new FoodService(options, std::move(store), std::move(otherNames)));
     service->dataset_ = service->store_->dataset();
     if (!service->refresh(error) || !service->deleteOldCheckins(error)) {
         error = where + error;

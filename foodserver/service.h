@@ -58,7 +58,7 @@ public:
     void setWarningSink(std::function<void(const std::string&)> sink);
 
 private:
-    FoodService(ServiceOptions options, std::unique_ptr<Store> store);
+    FoodService(ServiceOptions options, std::unique_ptr<Store> store, OtherNames otherNames);
     // Adds the foods stored since the last look; false with a reason when the database failed.
     bool refresh(std::string& error);
     bool deleteOldCheckins(std::string& error);

@@ -10,13 +10,20 @@
 // - an accepted submission has a name of 1 to 100 bytes without separators
 //   or control bytes, and seven finite values of 0 or more within the
 //   limits; a refused one says why, starting with "ERROR".
+// - the input as a search term, whatever its bytes, gives a well-formed reply: at most 200
+//   distinct records of the table, each as the table holds it, and the same reply every time.
+#include "dataset.h"
+#include "foodindex.h"
 #include "fuzz/fuzzsupport.h"
 #include "query.h"
 #include "submission.h"
 
 #include <cmath>
+#include <memory>
+#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 using namespace foodserver;
 
@@ -43,11 +50,59 @@ bool withinLimits(const FoodValues& v)
     return std::isfinite(v.kj) && v.kj >= 0 && v.kj <= kMaxKj && std::isfinite(v.kcal) && v.kcal >= 0;
 }
 
+struct SearchTable
+{
+    std::unique_ptr<FoodIndex> index;
+    std::unordered_set<std::string> records;
+};
+
+const SearchTable& searchTable()
+{
+    static const SearchTable table = [] {
+        std::vector<Food> foods;
+        std::string error;
+        OtherNames otherNames;
+        if (!parseTable(bundledTable("ifct2017"), foods, error) ||
+            !otherNames.read(OtherNames::bundled(), error))
+            fuzzsupport::fail(__FILE__, __LINE__, error.c_str());
+        SearchTable made{std::make_unique<FoodIndex>(std::move(otherNames)), {}};
+        for (std::size_t i = 0; i < foods.size(); ++i) {
+            foods[i].id = std::int64_t(i + 1);
+            made.records.insert(formatRecord(foods[i]));
+        }
+        made.index->addAll(foods);
+        return made;
+    }();
+    return table;
+}
+
+void checkSearch(std::string_view term)
+{
+    const SearchTable& table = searchTable();
+    const std::string reply = table.index->search(term, 200);
+    FUZZ_CHECK(reply == table.index->search(term, 200));
+    std::set<std::string_view> seen;
+    std::string_view rest = reply;
+    while (!rest.empty()) {
+        const auto end = rest.find('\xBC');
+        FUZZ_CHECK(end != std::string_view::npos);
+        const std::string_view record = rest.substr(0, end + 1);
+        FUZZ_CHECK(table.records.contains(std::string(record)));
+        FUZZ_CHECK(seen.insert(record).second);
+        rest.remove_prefix(end + 1);
+    }
+    FUZZ_CHECK(seen.size() <= 200);
+    if (term.size() < 3)
+        FUZZ_CHECK(reply.empty());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view target(reinterpret_cast<const char*>(data), size);
+
+    checkSearch(target);
 
     const std::string decoded = percentDecode(target);
     FUZZ_CHECK(decoded.size() <= target.size());

@@ -113,6 +113,6 @@ nice -n "${NICE:-10}" chroot "$tree" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TER
   done
   echo "== installed versions"
   dpkg-query -W -f="\${Package} \${Version}\n" g++ clang cmake qt6-base-dev libcpp-httplib-dev \
-    libsqlite3-dev libpq-dev lintian debhelper 2>/dev/null || true
+    libsqlite3-dev libpq-dev libxapian-dev lintian debhelper 2>/dev/null || true
   ccache -s 2>/dev/null | sed -n "/Hits/p" || true
 '

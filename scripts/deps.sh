@@ -13,7 +13,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libcpp-httplib-dev libsqlite3-dev sqlite3 libpq-dev postgresql
+  libcpp-httplib-dev libsqlite3-dev sqlite3 libpq-dev postgresql libxapian-dev
   libbenchmark-dev
   xvfb xauth icewm imagemagick xdotool wrk curl python3
   dbus-daemon python3-pyatspi

@@ -41,11 +41,13 @@ QByteArray submitTarget(const QByteArray& name)
     return "/modules/swadd.php?naam=" + name + "&kj=1000&kcal=239&vvet=1&ovet=2&kdr=30&ew=5&nat=0.1&gepost=t";
 }
 
-// How many records of a search reply carry exactly this name.
-int timesFound(int port, const QByteArray& name)
+// How many records of the reply to a search for term carry exactly this name.
+int timesFound(int port, const QByteArray& name, const QByteArray& term = {})
 {
     int count = 0;
-    for (const QByteArray& record : rawhttp::get(port, "/modules/swzoek.php?item=" + name).body.split('\xBC')) {
+    const QByteArray item = term.isEmpty() ? name : term;
+    for (const QByteArray& record :
+         rawhttp::get(port, "/modules/swzoek.php?item=" + item).body.split('\xBC')) {
         if (record.split('\xBD').value(0) == name)
             ++count;
     }
@@ -69,12 +71,14 @@ private Q_SLOTS:
         QVERIFY(a > 0 && b > 0);
         QCOMPARE(timesFound(b, "Ricebean"), 1); // filled once although both started on a new database
 
-        QCOMPARE(rawhttp::get(a, submitTarget("Sharedsoup")).body, QByteArray("OK"));
-        QCOMPARE(timesFound(a, "Sharedsoup"), 1); // at once through the server that stored it
+        QCOMPARE(rawhttp::get(a, submitTarget("Sharedsoup%2C%20lentil")).body, QByteArray("OK"));
+        QCOMPARE(timesFound(a, "Sharedsoup, lentil", "sharedsoup"),
+                 1); // at once through the server that stored it
         QElapsedTimer waited;
         waited.start();
         // The servers look for new foods every 250 ms; the margin is for a busy test machine.
-        QTRY_COMPARE_WITH_TIMEOUT(timesFound(b, "Sharedsoup"), 1, 5000);
+        // Found by its words, in another order and form.
+        QTRY_COMPARE_WITH_TIMEOUT(timesFound(b, "Sharedsoup, lentil", "lentils%20sharedsoup"), 1, 5000);
         qInfo("found through the other server after %lld ms", waited.elapsed());
 
         QCOMPARE(rawhttp::get(b, submitTarget("Sharedstew")).body, QByteArray("OK"));
