@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <mutex>
 #include <queue>
 #include <unordered_set>
@@ -28,52 +29,74 @@ const std::unordered_set<std::string_view> kGroups = {
 // How far a word takes a row from the food as people eat it: forms to be prepared first, then
 // processed forms, flavours and parts few people mean.
 const std::unordered_map<std::string_view, int> kQualifierWeights = {
-    {"mix", 3},        {"powder", 3},        {"unprepared", 3}, {"dehydrated", 3}, {"concentrate", 3},
-    {"imitation", 3},  {"canned", 1},        {"frozen", 1},     {"sweetened", 1},  {"instant", 1},
-    {"microwaved", 1}, {"toasted", 1},       {"fried", 1},      {"breaded", 1},    {"battered", 1},
-    {"added", 1},      {"reconstituted", 1}, {"drained", 1},    {"syrup", 1},      {"flavored", 1},
-    {"candied", 1},    {"heated", 1},        {"chocolate", 1},  {"liver", 2},      {"giblets", 2},
-    {"heart", 2},      {"kidneys", 2},       {"gizzard", 2},    {"tongue", 2},     {"brain", 2},
-    {"skin", 1},       {"fat", 1},
+    {"mix", 3},        {"powder", 3},      {"dehydrated", 3},    {"concentrate", 3}, {"imitation", 3},
+    {"meatless", 3},   {"canned", 1},      {"frozen", 1},        {"sweetened", 1},   {"instant", 1},
+    {"microwaved", 1}, {"microwave", 1},   {"toasted", 1},       {"fried", 1},       {"breaded", 1},
+    {"battered", 1},   {"added", 1},       {"reconstituted", 1}, {"drained", 1},     {"syrup", 1},
+    {"flavored", 1},   {"flavor", 1},      {"candied", 1},       {"heated", 1},      {"chocolate", 1},
+    {"dried", 1},      {"prepackaged", 1}, {"deli", 1},          {"sliced", 1},      {"seasoned", 1},
+    {"baby", 1},       {"reduced", 1},     {"low", 1},           {"lowfat", 1},      {"nonfat", 1},
+    {"light", 1},      {"lite", 1},        {"diet", 1},          {"free", 1},        {"liver", 2},
+    {"giblets", 2},    {"heart", 2},       {"kidneys", 2},       {"gizzard", 2},     {"tongue", 2},
+    {"brain", 2},      {"skin", 1},        {"fat", 1},
 };
 
 // A part that is only one of these words marks the plain form ("Beets, raw", "Milk, whole").
-const std::unordered_set<std::string_view> kPlainParts = {"raw",   "plain",   "whole",
-                                                          "fresh", "regular", "ripe"};
-// Words of the generic row among several ("all areas", "mixed species").
-const std::unordered_set<std::string_view> kGenericWords = {"all", "mixed", "original"};
+const std::unordered_set<std::string_view> kPlainParts = {"raw", "plain", "whole", "fresh", "ripe"};
+// Words of the generic row among several ("all areas", "mixed species", "regular").
+const std::unordered_set<std::string_view> kGenericWords = {"all",     "mixed",   "original",
+                                                            "regular", "average", "ripe"};
 
-// True when the name holds a brand: a word in capitals of two letters or more outside brackets
-// ("PEPPERIDGE FARM", but not "(includes USDA commodity ...)").
-bool namesABrand(std::string_view name)
+struct NameStyle
 {
+    bool brand = false;    // "PEPPERIDGE FARM, ...", "Campbell's Brown Sugar And Bacon ..."
+    bool regional = false; // a people or place in brackets: "(Northern Plains Indians)"
+};
+
+// What the capitals of a name tell: a word in capitals outside brackets is a brand (but not
+// "(includes USDA commodity ...)"), and so is a name most of whose words are capitalised, as
+// product names are; a capitalised word in brackets names where the food comes from.
+NameStyle styleOf(std::string_view name)
+{
+    NameStyle style;
     int depth = 0;
-    std::size_t capitals = 0;
+    std::size_t letters = 0, capitals = 0, words = 0, capitalised = 0;
     bool lower = false;
-    auto wordEnds = [&] {
-        const bool brand = capitals >= 2 && !lower;
-        capitals = 0;
+    const auto wordEnds = [&] {
+        if (letters > 0) {
+            const bool initial = capitals > 0;
+            if (depth > 0) {
+                style.regional = style.regional || initial;
+            } else {
+                ++words;
+                capitalised += initial ? 1 : 0;
+                style.brand = style.brand || (capitals >= 2 && !lower);
+            }
+        }
+        letters = capitals = 0;
         lower = false;
-        return brand;
     };
     for (char c : name) {
-        if (c == '(') {
-            ++depth;
-        } else if (c == ')') {
-            depth = std::max(0, depth - 1);
-        }
-        if (std::isalpha(static_cast<unsigned char>(c))) {
-            if (depth > 0)
-                continue;
-            if (std::isupper(static_cast<unsigned char>(c)))
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalpha(byte)) {
+            if (std::isupper(byte) && (letters == 0 || capitals > 0))
                 ++capitals;
-            else
+            else if (!std::isupper(byte))
                 lower = true;
-        } else if (c != '\'' && wordEnds()) {
-            return true;
+            ++letters;
+            continue;
         }
+        if (c == '\'')
+            continue;
+        wordEnds();
+        if (c == '(')
+            ++depth;
+        else if (c == ')')
+            depth = std::max(0, depth - 1);
     }
-    return wordEnds();
+    wordEnds();
+    style.brand = style.brand || (capitalised >= 3 && capitalised * 5 >= words * 3);
+    return style;
 }
 
 // The word and, for the English plurals in -ves that the stemmer leaves apart from their
@@ -101,7 +124,7 @@ unsigned editsAllowed(std::size_t letters)
 } // namespace
 
 // A word of the term, or a run of words that belong together ("spring onion", "soy milk"), with
-// every way it can be written in a name. A food matches the wanted when it matches one of them.
+// every way it can be written in a name. A food matches the concept when it matches one of them.
 struct FoodIndex::Concept
 {
     struct Alternative
@@ -142,7 +165,7 @@ struct FoodIndex::Source
     std::uint8_t tier;
 };
 
-// How one entry matches one wanted.
+// How one entry matches one concept.
 struct FoodIndex::Hit
 {
     std::uint32_t entry;
@@ -151,7 +174,14 @@ struct FoodIndex::Hit
     std::uint8_t position;
 };
 
-FoodIndex::FoodIndex(OtherNames otherNames) : otherNames_(std::move(otherNames)) {}
+FoodIndex::FoodIndex(OtherNames otherNames) : otherNames_(std::move(otherNames))
+{
+    // A typing error in a word of the list ("komkomer") is corrected to it, too.
+    std::vector<std::pair<std::string, unsigned>> keys;
+    for (std::string& key : otherNames_.oneWordKeys())
+        keys.emplace_back(std::move(key), 1);
+    spelling_.add(keys);
+}
 
 FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& words) const
 {
@@ -172,7 +202,8 @@ FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& w
     const std::uint8_t kindPart = grouped ? 1 : 0;
     int qualifiers = 0, plainForm = 0;
     std::size_t counted = 0;
-    bool special = namesABrand(food.name);
+    const NameStyle style = styleOf(food.name);
+    bool special = style.brand;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const NameWord& word = words[i];
         if (i > 0)
@@ -195,6 +226,8 @@ FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& w
         for (NameWord& word : words)
             word.segment = std::uint8_t(std::max(word.segment, std::uint8_t(1)) - 1);
     }
+    if (style.regional)
+        qualifiers += 2;
     entry.wordCount = std::uint8_t(std::min<std::size_t>(counted, 255));
     entry.plainness =
         std::uint16_t((special ? 1000 : 0) + std::clamp(qualifiers * 2 - plainForm * 3 + 100, 0, 999));
@@ -369,53 +402,63 @@ FoodIndex::Query FoodIndex::parse(const std::vector<std::string>& words) const
     Query query;
     const std::size_t n = words.size();
     for (std::size_t i = 0; i < n;) {
-        Concept wanted;
-        std::size_t span = 1;
+        // The longest run of words from here that belongs together and matches something; else
+        // the word alone.
+        for (std::size_t longest = std::min(OtherNames::kLongestKey, n - i); longest >= 1; --longest) {
+            Concept wanted = conceptAt(words, i, longest);
+            if (wanted.alternatives.empty())
+                continue;
+            const std::size_t span = wanted.alternatives.front().words.size();
+            // Only the typed words can be the start of a longer word, not the other names.
+            for (auto& alternative : wanted.alternatives)
+                alternative.lastWordIsPrefix = i + span == n && alternative.isTyped;
+            resolve(wanted);
+            if (span > 1 && !wanted.matchesSomething())
+                continue;
+            query.concepts.push_back(std::move(wanted));
+            i += span;
+            break;
+        }
+    }
+    return query;
+}
+
+FoodIndex::Concept FoodIndex::conceptAt(const std::vector<std::string>& words, std::size_t i,
+                                        std::size_t length) const
+{
+    Concept wanted;
+    const std::vector<std::string> run(words.begin() + std::ptrdiff_t(i),
+                                       words.begin() + std::ptrdiff_t(i + length));
+    if (length > 1) {
         // Other names of two or three words ("spring onion", "icing sugar").
-        for (std::size_t length = std::min(OtherNames::kLongestKey, n - i); length >= 2; --length) {
-            std::vector<std::string> run(words.begin() + std::ptrdiff_t(i),
-                                         words.begin() + std::ptrdiff_t(i + length));
-            if (const auto* names = otherNames_.lookUp(run)) {
-                wanted.alternatives.push_back({run, Exact, true});
-                for (const auto& name : *names)
-                    wanted.alternatives.push_back({name, Exact, false});
-                span = length;
+        if (const auto* names = otherNames_.lookUp(run)) {
+            wanted.alternatives.push_back({run, Exact, true});
+            for (const auto& name : *names)
+                wanted.alternatives.push_back({name, Exact, false});
+        } else if (length == 2 && known(run[0] + run[1])) {
+            // Two words that names write as one ("soy milk": "Soymilk").
+            wanted.alternatives.push_back({run, Exact, true});
+            wanted.alternatives.push_back({{run[0] + run[1]}, Exact, true});
+        }
+        return wanted;
+    }
+    const std::string& word = run.front();
+    wanted.alternatives.push_back({run, Exact, true});
+    if (const auto* names = otherNames_.lookUp(run)) {
+        for (const auto& name : *names)
+            wanted.alternatives.push_back({name, Exact, false});
+    }
+    // One word that names write as two ("peanut": "pea nut").
+    if (!known(word)) {
+        for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
+            const std::string head = word.substr(0, cut), tail = word.substr(cut);
+            if (known(head) && known(tail)) {
+                wanted.alternatives.push_back({{head, tail}, Exact, false});
                 break;
             }
         }
-        // Two words that names write as one ("soy milk": "Soymilk").
-        if (span == 1 && i + 1 < n && known(words[i] + words[i + 1])) {
-            wanted.alternatives.push_back({{words[i], words[i + 1]}, Exact, true});
-            wanted.alternatives.push_back({{words[i] + words[i + 1]}, Exact, true});
-            span = 2;
-        }
-        if (span == 1) {
-            const std::string& word = words[i];
-            wanted.alternatives.push_back({{word}, Exact, true});
-            if (const auto* names = otherNames_.lookUp({word})) {
-                for (const auto& name : *names)
-                    wanted.alternatives.push_back({name, Exact, false});
-            }
-            // One word that names write as two ("peanut": "pea nut").
-            if (!known(word)) {
-                for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
-                    const std::string head = word.substr(0, cut), tail = word.substr(cut);
-                    if (known(head) && known(tail)) {
-                        wanted.alternatives.push_back({{head, tail}, Exact, false});
-                        break;
-                    }
-                }
-            }
-        }
-        const bool last = i + span == n;
-        // Only the typed words can be the start of a longer word, not the other names.
-        for (auto& alternative : wanted.alternatives)
-            alternative.lastWordIsPrefix = last && alternative.isTyped;
-        resolve(wanted);
-        query.concepts.push_back(std::move(wanted));
-        i += span;
     }
-    return query;
+    return wanted;
 }
 
 void FoodIndex::resolve(Concept& wanted) const
@@ -436,6 +479,14 @@ void FoodIndex::resolve(Concept& wanted) const
     Concept::Alternative corrected{{nearest}, Typo, false};
     corrected.matches.push_back(wordsMatching(nearest, false, Typo));
     wanted.alternatives.push_back(std::move(corrected));
+    if (const auto* names = otherNames_.lookUp({nearest})) {
+        for (const auto& name : *names) {
+            Concept::Alternative other{name, Typo, false};
+            for (const std::string& word : name)
+                other.matches.push_back(wordsMatching(word, false, Typo));
+            wanted.alternatives.push_back(std::move(other));
+        }
+    }
 }
 
 std::vector<FoodIndex::Source> FoodIndex::sourcesOf(const Concept& wanted,
@@ -501,7 +552,7 @@ std::vector<FoodIndex::Source> FoodIndex::sourcesOf(const Concept& wanted,
     return sources;
 }
 
-// One wanted: the lists merged in the order of (tier, rank), so only as many postings are
+// One concept: the lists merged in the order of (tier, rank), so only as many postings are
 // looked at as the reply needs, however many foods hold a common word.
 std::vector<std::uint32_t> FoodIndex::bestOfOne(const Concept& wanted, std::size_t maxResults) const
 {
@@ -577,27 +628,31 @@ std::vector<std::uint32_t> FoodIndex::bestOfMany(const std::vector<Concept>& con
     std::vector<Scored> scored;
     std::vector<const Hit*> matched(concepts.size());
     const auto score = [&](std::uint32_t entry) {
-        unsigned coverage = 0, levels = 0, later = 0, outOfOrder = 0;
+        unsigned coverage = 0, levels = 0, inFirstPart = 0, outOfOrder = 0, gaps = 0;
         int lastPosition = -1;
         for (const Hit* hit : matched) {
             if (!hit)
                 continue;
             ++coverage;
             levels += hit->level;
-            later += hit->later;
-            if (hit->position < lastPosition)
-                ++outOfOrder;
+            inFirstPart += hit->later ? 0 : 1;
+            if (lastPosition >= 0) {
+                outOfOrder += hit->position < lastPosition ? 1 : 0;
+                gaps += unsigned(std::abs(hit->position - lastPosition) - 1);
+            }
             lastPosition = hit->position;
         }
         const Entry& e = entries_[entry];
-        const std::uint64_t high = std::uint64_t(255 - std::min(coverage, 255u)) << 24 |
-                                   std::uint64_t(std::min(levels, 255u)) << 16 |
-                                   std::uint64_t(e.plainness >= 1000) << 12 |
-                                   std::uint64_t(std::min(later, 255u)) << 4 | std::min(outOfOrder, 15u);
-        scored.push_back({high << 32 | rank_[entry], entry});
+        const std::uint64_t high =
+            std::uint64_t(63 - std::min(coverage, 63u)) << 26 | std::uint64_t(std::min(levels, 63u)) << 20 |
+            std::uint64_t(e.plainness >= 1000) << 19 | std::uint64_t(inFirstPart == 0) << 18 |
+            std::uint64_t(std::min<unsigned>(e.firstPartWords, 63)) << 12 | std::uint64_t(e.plainness % 1000);
+        const std::uint64_t low = std::uint64_t(std::min(outOfOrder * 8 + std::min(gaps, 7u), 63u)) << 26 |
+                                  std::min<std::uint32_t>(rank_[entry], (1u << 26) - 1);
+        scored.push_back({high << 32 | low, entry});
     };
 
-    // Every wanted: walk the rarest one's entries and look each up in the others.
+    // Every concept: walk the rarest one's entries and look each up in the others.
     std::size_t rarest = 0;
     for (std::size_t i = 1; i < hitsOf.size(); ++i) {
         if (hitsOf[i].size() < hitsOf[rarest].size())

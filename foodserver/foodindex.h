@@ -79,6 +79,7 @@ private:
     bool rankBefore(const Posting& a, const Posting& b) const { return rank_[a.entry] < rank_[b.entry]; }
 
     Query parse(const std::vector<std::string>& words) const;
+    Concept conceptAt(const std::vector<std::string>& words, std::size_t i, std::size_t length) const;
     void resolve(Concept& wanted) const;
     std::vector<std::pair<std::uint32_t, Level>> wordsMatching(const std::string& word, bool asPrefix,
                                                                Level level) const;

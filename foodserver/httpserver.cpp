@@ -92,7 +92,8 @@ std::string bindFailure(const std::string& host, int port)
             reason.clear();
             break;
         }
-        reason = bindError == EADDRINUSE ? "port " + service + " is already in use" : std::strerror(bindError);
+        reason =
+            bindError == EADDRINUSE ? "port " + service + " is already in use" : std::strerror(bindError);
     }
     ::freeaddrinfo(found);
     return reason;
@@ -187,8 +188,8 @@ HttpServer::HttpServer(FoodService& service)
             return;
         log_(timestamp() + " " + (req.remote_addr.empty() ? "-" : req.remote_addr) + " " +
              printableTarget(req.method.empty() ? "-" : req.method) + " " +
-             printableTarget(req.target.empty() ? "-" : maskPersonalValues(req.target)) + " " + std::to_string(res.status) + " " +
-             std::to_string(res.body.size()));
+             printableTarget(req.target.empty() ? "-" : maskPersonalValues(req.target)) + " " +
+             std::to_string(res.status) + " " + std::to_string(res.body.size()));
     });
 }
 
@@ -205,7 +206,8 @@ bool HttpServer::bind(const std::string& host, int port, std::string& error)
     } else {
         if (!server_->bind_to_port(host, port)) {
             const std::string reason = bindFailure(host, port);
-            error = "cannot listen on " + host + ":" + std::to_string(port) + (reason.empty() ? "" : ": " + reason);
+            error = "cannot listen on " + host + ":" + std::to_string(port) +
+                    (reason.empty() ? "" : ": " + reason);
             return false;
         }
         port_ = port;

@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     }
     service->setWarningSink([](const std::string& line) { writeLogLine("foodserver: " + line); });
     if (!service->dataset().empty() && service->dataset() != options.service.dataset) {
-        writeLogLine("foodserver: " + Store::displayName(options.service.dbPath) + " already holds " + service->dataset() +
-                     "; --dataset only fills a new database");
+        writeLogLine("foodserver: " + Store::displayName(options.service.dbPath) + " already holds " +
+                     service->dataset() + "; --dataset only fills a new database");
     }
 
     HttpServer server(*service);
@@ -53,8 +53,8 @@ int main(int argc, char** argv)
         return 1;
     }
     writeLogLine("foodserver: serving " + std::to_string(service->foodCount()) + " foods (" +
-                 service->dataset() + ") from " + Store::displayName(options.service.dbPath) + " on http://" + options.host +
-                 ":" + std::to_string(server.port()) + "/");
+                 service->dataset() + ") from " + Store::displayName(options.service.dbPath) + " on http://" +
+                 options.host + ":" + std::to_string(server.port()) + "/");
 
     bool served = true;
     std::thread serving([&] { served = server.run(); });

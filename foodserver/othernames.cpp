@@ -85,6 +85,16 @@ bool OtherNames::read(std::string_view text, std::string& error)
     return true;
 }
 
+std::vector<std::string> OtherNames::oneWordKeys() const
+{
+    std::vector<std::string> keys;
+    for (const auto& [key, names] : byKey_) {
+        if (key.find(' ') == std::string::npos)
+            keys.push_back(key);
+    }
+    return keys;
+}
+
 const std::vector<OtherNames::Phrase>* OtherNames::lookUp(const std::vector<std::string>& words) const
 {
     auto found = byKey_.find(joined(words));

@@ -24,6 +24,8 @@ public:
     // word is also found by its English or Dutch stem ("aardbeien" finds "aardbei").
     const std::vector<Phrase>* lookUp(const std::vector<std::string>& words) const;
     std::size_t size() const { return byKey_.size(); }
+    // The keys of one word, for the list of words a typing error is corrected to.
+    std::vector<std::string> oneWordKeys() const;
 
     static constexpr std::size_t kLongestKey = 3;
 

@@ -12,7 +12,8 @@ bool Store::isPostgresAddress(std::string_view location)
 
 std::unique_ptr<Store> Store::open(const std::string& location, std::string& error)
 {
-    return isPostgresAddress(location) ? openPostgresStore(location, error) : openSqliteStore(location, error);
+    return isPostgresAddress(location) ? openPostgresStore(location, error)
+                                       : openSqliteStore(location, error);
 }
 
 std::string Store::displayName(const std::string& location)
@@ -42,7 +43,8 @@ std::string utcTime(std::int64_t secondsSinceEpoch)
 
 std::int64_t secondsNow()
 {
-    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 

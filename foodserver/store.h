@@ -36,8 +36,8 @@ using CheckinValues = std::vector<std::pair<std::string, std::string>>;
 using TableSource = std::function<bool(std::vector<Food>& foods, std::string& error)>;
 
 // The check-in keys in the order the client sends them; each gets a column.
-inline constexpr std::string_view kCheckinKeys[] = {"code",    "naam",       "email",   "comnaam",
-                                                    "winuser", "opdrachten", "traffic", "appver",
+inline constexpr std::string_view kCheckinKeys[] = {"code",    "naam",         "email",   "comnaam",
+                                                    "winuser", "opdrachten",   "traffic", "appver",
                                                     "taal",    "toevoegingen", "winver"};
 
 class Store

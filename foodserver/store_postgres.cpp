@@ -110,7 +110,8 @@ public:
     }
     void addValues(const FoodValues& v)
     {
-        for (float value : {v.kj, v.kcal, v.unsaturatedFat, v.saturatedFat, v.carbohydrates, v.protein, v.sodium})
+        for (float value :
+             {v.kj, v.kcal, v.unsaturatedFat, v.saturatedFat, v.carbohydrates, v.protein, v.sodium})
             add(valueText(value));
     }
     int count() const { return int(values_.size()); }
@@ -159,7 +160,8 @@ public:
     Result exec(const std::string& sql, const Params& params)
     {
         const std::vector<const char*> values = params.pointers();
-        return Result(PQexecParams(conn_, sql.c_str(), params.count(), nullptr, values.data(), nullptr, nullptr, 0));
+        return Result(
+            PQexecParams(conn_, sql.c_str(), params.count(), nullptr, values.data(), nullptr, nullptr, 0));
     }
 
     // Runs the statements as one transaction.
@@ -205,7 +207,10 @@ public:
             free_.push_back(c.get());
     }
 
-    bool connect(std::string& error) { return withConnection([](Connection&, std::string&) { return true; }, error); }
+    bool connect(std::string& error)
+    {
+        return withConnection([](Connection&, std::string&) { return true; }, error);
+    }
 
     bool prepare(std::string_view dataset, const TableSource& table, std::string& error) override
     {
@@ -228,8 +233,9 @@ public:
                                 "; this foodserver knows " + std::to_string(kSchemaVersion) + " and older";
                             return false;
                         }
-                        if (!execOk(c, "INSERT INTO meta (key, value) VALUES ('schema', '2') "
-                                       "ON CONFLICT (key) DO UPDATE SET value = excluded.value",
+                        if (!execOk(c,
+                                    "INSERT INTO meta (key, value) VALUES ('schema', '2') "
+                                    "ON CONFLICT (key) DO UPDATE SET value = excluded.value",
                                     e))
                             return false;
                         Result filled = c.exec("SELECT (SELECT value FROM meta WHERE key = 'dataset'), "
@@ -263,15 +269,17 @@ public:
         return value;
     }
 
-    bool foodsAfter(std::int64_t after, std::vector<Food>& foods, std::int64_t& latest, std::string& error) override
+    bool foodsAfter(std::int64_t after, std::vector<Food>& foods, std::int64_t& latest,
+                    std::string& error) override
     {
         return withConnection(
             [&](Connection& c, std::string& err) {
                 Params params;
                 params.add(std::to_string(after));
-                Result r = c.exec("SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, "
-                                  "sodium, checked, revision FROM foods WHERE revision > $1 ORDER BY revision, id",
-                                  params);
+                Result r = c.exec(
+                    "SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, "
+                    "sodium, checked, revision FROM foods WHERE revision > $1 ORDER BY revision, id",
+                    params);
                 if (!r.ok()) {
                     err = r.error();
                     return false;
@@ -281,8 +289,9 @@ public:
                     food.id = parseNumber<std::int64_t>(r.text(row, 0));
                     food.name = storedName(r.text(row, 1));
                     FoodValues& v = food.values;
-                    float* targets[] = {&v.kj,      &v.kcal,  &v.unsaturatedFat, &v.saturatedFat, &v.carbohydrates,
-                                        &v.protein, &v.sodium};
+                    float* targets[] = {&v.kj,           &v.kcal,          &v.unsaturatedFat,
+                                        &v.saturatedFat, &v.carbohydrates, &v.protein,
+                                        &v.sodium};
                     for (int i = 0; i < 7; ++i)
                         *targets[i] = parseNumber<float>(r.text(row, 2 + i));
                     food.checked = r.text(row, 9) == "t";
@@ -301,8 +310,10 @@ public:
         // until the commit, so the revisions of parallel submissions commit in their order.
         static const std::string sql =
             "WITH next AS (UPDATE food_revision SET value = value + 1 RETURNING value), "
-            "food AS (INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, "
-            "sodium, checked, revision) SELECT $1, $2, $3, $4, $5, $6, $7, $8, false, value FROM next RETURNING id) "
+            "food AS (INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, "
+            "protein, "
+            "sodium, checked, revision) SELECT $1, $2, $3, $4, $5, $6, $7, $8, false, value FROM next "
+            "RETURNING id) "
             "INSERT INTO submissions (food_id, remarks, sender, peer, received) "
             "SELECT id, $9, $10, $11, $12 FROM food";
         Params params;
@@ -325,7 +336,8 @@ public:
     bool recordCheckin(const CheckinValues& values, std::string_view peer, std::string& error) override
     {
         static const std::string sql =
-            "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, traffic, appver, "
+            "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, traffic, "
+            "appver, "
             "taal, toevoegingen, winver) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13)";
         Params params;
         params.add(utcTime(secondsNow()));
@@ -365,8 +377,9 @@ private:
     {
         for (std::size_t first = 0; first < foods.size(); first += kImportRows) {
             const std::size_t last = std::min(foods.size(), first + kImportRows);
-            std::string sql = "INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, "
-                              "protein, sodium, checked) VALUES ";
+            std::string sql =
+                "INSERT INTO foods (name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, "
+                "protein, sodium, checked) VALUES ";
             Params params;
             for (std::size_t i = first; i < last; ++i) {
                 params.add(toUtf8(foods[i].name));

@@ -165,11 +165,13 @@ public:
         return datasetLocked();
     }
 
-    bool foodsAfter(std::int64_t after, std::vector<Food>& foods, std::int64_t& latest, std::string& error) override
+    bool foodsAfter(std::int64_t after, std::vector<Food>& foods, std::int64_t& latest,
+                    std::string& error) override
     {
         std::lock_guard lock(mutex_);
-        Statement st(db_, "SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, "
-                          "sodium, checked, revision FROM foods WHERE revision > ?1 ORDER BY revision, id");
+        Statement st(db_,
+                     "SELECT id, name, kj, kcal, unsaturated_fat, saturated_fat, carbohydrates, protein, "
+                     "sodium, checked, revision FROM foods WHERE revision > ?1 ORDER BY revision, id");
         st.bind(1, after);
         int rc;
         while ((rc = st.step()) == SQLITE_ROW) {
@@ -233,10 +235,10 @@ public:
     bool recordCheckin(const CheckinValues& values, std::string_view peer, std::string& error) override
     {
         std::lock_guard lock(mutex_);
-        Statement insert(db_,
-                         "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, "
-                         "traffic, appver, taal, toevoegingen, winver) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
-                         "?9, ?10, ?11, ?12, ?13)");
+        Statement insert(
+            db_, "INSERT INTO checkins (received, peer, code, naam, email, comnaam, winuser, opdrachten, "
+                 "traffic, appver, taal, toevoegingen, winver) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+                 "?9, ?10, ?11, ?12, ?13)");
         insert.bind(1, utcTime(secondsNow()));
         insert.bind(2, peer);
         int index = 3;
@@ -330,8 +332,8 @@ std::string storedName(std::string_view utf8)
 std::unique_ptr<Store> openSqliteStore(const std::string& path, std::string& error)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(
+        path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         error = path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
