@@ -22,23 +22,26 @@ const std::unordered_set<std::string_view> kSpecialRowWords = {"babyfood", "rest
 // what they are made of ("Crackers, cheese", "Oil, mustard") are not such groups: a cracker is
 // not cheese.
 const std::unordered_set<std::string_view> kGroups = {
-    "fish",      "nuts",   "seeds", "crustaceans", "mollusks",           "melons",  "spices",
-    "game meat", "cheese", "milk",  "beverages",   "alcoholic beverage", "cereals", "cereals ready to eat",
+    "fish",      "nuts",    "seeds", "crustaceans", "mollusks",           "melons",  "spices",
+    "game meat", "cheese",  "milk",  "beverages",   "alcoholic beverage", "cereals", "cereals ready to eat",
+    "snacks",    "candies",
 };
 
 // How far a word takes a row from the food as people eat it: forms to be prepared first, then
 // processed forms, flavours and parts few people mean.
 const std::unordered_map<std::string_view, int> kQualifierWeights = {
-    {"mix", 3},        {"powder", 3},      {"dehydrated", 3},    {"concentrate", 3}, {"imitation", 3},
-    {"meatless", 3},   {"canned", 1},      {"frozen", 1},        {"sweetened", 1},   {"instant", 1},
-    {"microwaved", 1}, {"microwave", 1},   {"toasted", 1},       {"fried", 1},       {"breaded", 1},
-    {"battered", 1},   {"added", 1},       {"reconstituted", 1}, {"drained", 1},     {"syrup", 1},
-    {"flavored", 1},   {"flavor", 1},      {"candied", 1},       {"heated", 1},      {"chocolate", 1},
-    {"dried", 1},      {"prepackaged", 1}, {"deli", 1},          {"sliced", 1},      {"seasoned", 1},
-    {"baby", 1},       {"reduced", 1},     {"low", 1},           {"lowfat", 1},      {"nonfat", 1},
-    {"light", 1},      {"lite", 1},        {"diet", 1},          {"free", 1},        {"liver", 2},
-    {"giblets", 2},    {"heart", 2},       {"kidneys", 2},       {"gizzard", 2},     {"tongue", 2},
-    {"brain", 2},      {"skin", 1},        {"fat", 1},
+    {"mix", 3},         {"powder", 3},     {"dehydrated", 3},    {"concentrate", 3}, {"imitation", 3},
+    {"meatless", 3},    {"substitute", 3}, {"canned", 1},        {"frozen", 1},      {"sweetened", 1},
+    {"instant", 1},     {"microwaved", 1}, {"microwave", 1},     {"toasted", 1},     {"fried", 1},
+    {"breaded", 1},     {"battered", 1},   {"reconstituted", 1}, {"drained", 1},     {"syrup", 1},
+    {"flavored", 1},    {"flavor", 1},     {"candied", 1},       {"heated", 1},      {"chocolate", 1},
+    {"prepackaged", 1}, {"deli", 1},       {"sliced", 1},        {"seasoned", 1},    {"made", 1},
+    {"reduced", 1},     {"low", 1},        {"light", 1},         {"lite", 1},        {"diet", 1},
+    {"free", 1},        {"skin", 1},       {"baby", 2},          {"liver", 2},       {"giblets", 2},
+    {"heart", 2},       {"kidneys", 2},    {"gizzard", 2},       {"tongue", 2},      {"brain", 2},
+    {"yolk", 2},        {"nonfat", 1},     {"lowfat", 1},        {"brown", 1},       {"greens", 1},
+    {"oil", 1},         {"processed", 1},  {"solution", 1},      {"enhanced", 1},    {"vegetables", 1},
+    {"duck", 1},        {"buffalo", 1},
 };
 
 // A part that is only one of these words marks the plain form ("Beets, raw", "Milk, whole").
@@ -51,6 +54,7 @@ struct NameStyle
 {
     bool brand = false;    // "PEPPERIDGE FARM, ...", "Campbell's Brown Sugar And Bacon ..."
     bool regional = false; // a people or place in brackets: "(Northern Plains Indians)"
+    int varieties = 0;     // capitalised words after the first part: "Mushrooms, Chanterelle"
 };
 
 // What the capitals of a name tell: a word in capitals outside brackets is a brand (but not
@@ -59,7 +63,7 @@ struct NameStyle
 NameStyle styleOf(std::string_view name)
 {
     NameStyle style;
-    int depth = 0;
+    int depth = 0, part = 0;
     std::size_t letters = 0, capitals = 0, words = 0, capitalised = 0;
     bool lower = false;
     const auto wordEnds = [&] {
@@ -70,6 +74,7 @@ NameStyle styleOf(std::string_view name)
             } else {
                 ++words;
                 capitalised += initial ? 1 : 0;
+                style.varieties += initial && part > 0 ? 1 : 0;
                 style.brand = style.brand || (capitals >= 2 && !lower);
             }
         }
@@ -89,7 +94,9 @@ NameStyle styleOf(std::string_view name)
         if (c == '\'')
             continue;
         wordEnds();
-        if (c == '(')
+        if (c == ',' && depth == 0)
+            ++part;
+        else if (c == '(')
             ++depth;
         else if (c == ')')
             depth = std::max(0, depth - 1);
@@ -213,14 +220,16 @@ FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& w
         if (word.bracketed)
             continue;
         ++counted;
-        if (word.segment == kindPart)
+        // "Nuts, hazelnuts or filberts": the kind is hazelnuts, by another name filberts.
+        const bool otherName = i > 0 && words[i - 1].text == "or";
+        if (word.segment == kindPart && word.text != "or" && !otherName)
             ++entry.firstPartWords;
         if (const auto weight = kQualifierWeights.find(word.text); weight != kQualifierWeights.end())
             qualifiers += weight->second;
         if (kGenericWords.contains(word.text))
             qualifiers -= 1;
         if (word.segment > kindPart && partSizes[word.segment] == 1 && kPlainParts.contains(word.text))
-            plainForm = 1;
+            plainForm += word.text == "raw" ? 3 : 2;
     }
     if (grouped) {
         for (NameWord& word : words)
@@ -228,9 +237,10 @@ FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& w
     }
     if (style.regional)
         qualifiers += 2;
+    qualifiers += std::min(style.varieties, 3);
     entry.wordCount = std::uint8_t(std::min<std::size_t>(counted, 255));
     entry.plainness =
-        std::uint16_t((special ? 1000 : 0) + std::clamp(qualifiers * 2 - plainForm * 3 + 100, 0, 999));
+        std::uint16_t((special ? 1000 : 0) + std::clamp(qualifiers * 2 - plainForm + 100, 0, 999));
     return entry;
 }
 
@@ -533,8 +543,12 @@ std::vector<FoodIndex::Source> FoodIndex::sourcesOf(const Concept& wanted,
                     return rank_[a.entry] < rank_[b.entry];
                 });
                 if (other != hits.end() && other->entry == hit.entry) {
+                    // Words of a name that stand apart ("Oil, corn, peanut, and olive" for
+                    // "olive oil") count as found further on.
+                    const bool apart = std::abs(int(other->position) - int(hit.position)) > int(j);
                     both.push_back({hit.entry, std::max(hit.level, other->level),
-                                    std::max(hit.later, other->later), hit.position});
+                                    std::uint8_t(std::max(hit.later, other->later) | (apart ? 1 : 0)),
+                                    hit.position});
                 }
             }
             common = std::move(both);
