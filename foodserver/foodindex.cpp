@@ -315,6 +315,7 @@ void FoodIndex::add(const Food& food)
         for (std::size_t i = from; i < order_.size(); ++i)
             rank_[order_[i]] = std::uint32_t(i);
         addPostings(entry, words);
+        ++revision_;
     }
     for (const NameWord& word : words)
         spelling.emplace_back(word.text, 1);
@@ -362,6 +363,7 @@ void FoodIndex::addAll(const std::vector<Food>& foods)
                     std::stable_sort(list->begin(), list->end(), byRank);
             }
         }
+        ++revision_;
     }
     spelling_.add({counts.begin(), counts.end()});
 }
@@ -716,14 +718,52 @@ std::string FoodIndex::search(std::string_view term, std::size_t maxResults) con
 {
     if (term.size() < 3 || maxResults == 0 || containsSeparator(term))
         return {};
+    std::string key = std::to_string(maxResults) + '\n';
+    key += term;
+    if (std::optional<std::string> known = cachedReply(key))
+        return std::move(*known);
+    std::uint64_t revision = 0;
+    std::string body = answer(term, maxResults, revision);
+    remember(std::move(key), body, revision);
+    return body;
+}
+
+std::optional<std::string> FoodIndex::cachedReply(const std::string& key) const
+{
+    std::shared_lock lock(cacheMutex_);
+    if (cacheRevision_ != revision_.load())
+        return std::nullopt;
+    const auto found = cache_.find(key);
+    if (found == cache_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void FoodIndex::remember(std::string key, const std::string& body, std::uint64_t revision) const
+{
+    std::unique_lock lock(cacheMutex_);
+    if (revision < cacheRevision_)
+        return; // the index has changed since this reply was made
+    if (revision > cacheRevision_ || cacheBytes_ + key.size() + body.size() > kCacheBytes) {
+        cache_.clear();
+        cacheBytes_ = 0;
+        cacheRevision_ = revision;
+    }
+    cacheBytes_ += key.size() + body.size();
+    cache_.emplace(std::move(key), body);
+}
+
+std::string FoodIndex::answer(std::string_view term, std::size_t maxResults, std::uint64_t& revision) const
+{
     std::vector<std::string> words = termWords(term);
     // A term of thousands of words is no food's name; the first few decide.
     if (words.size() > 16)
         words.resize(16);
-    if (words.empty())
-        return {};
 
     std::shared_lock lock(mutex_);
+    revision = revision_.load();
+    if (words.empty())
+        return {};
     const Query query = parse(words);
     if (std::none_of(query.concepts.begin(), query.concepts.end(),
                      [](const Concept& c) { return c.matchesSomething(); }))

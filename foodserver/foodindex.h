@@ -13,7 +13,9 @@
 #include "spelling.h"
 #include "words.h"
 
+#include <atomic>
 #include <cstdint>
+#include <optional>
 #include <deque>
 #include <map>
 #include <shared_mutex>
@@ -86,6 +88,9 @@ private:
     bool known(const std::string& word) const;
     std::vector<Source> sourcesOf(const Concept& wanted, std::deque<std::vector<Posting>>& storage) const;
     std::vector<std::uint32_t> bestOfOne(const Concept& wanted, std::size_t maxResults) const;
+    std::string answer(std::string_view term, std::size_t maxResults, std::uint64_t& revision) const;
+    std::optional<std::string> cachedReply(const std::string& key) const;
+    void remember(std::string key, const std::string& body, std::uint64_t revision) const;
     std::vector<std::uint32_t> bestOfMany(const std::vector<Concept>& concepts, std::size_t maxResults) const;
 
     const OtherNames otherNames_;
@@ -98,6 +103,15 @@ private:
     std::vector<Word> words_;
     std::map<std::string, std::uint32_t, std::less<>> vocabulary_; // ordered, for word starts
     std::unordered_map<std::string, std::vector<std::uint32_t>> stems_;
+    std::atomic<std::uint64_t> revision_ = 0; // counts the changes, for the replies remembered
+
+    // The replies to recent terms, while the index stays as it was: people search the same
+    // foods over and over. At most kCacheBytes of them; all are forgotten when it is full.
+    static constexpr std::size_t kCacheBytes = 8 * 1024 * 1024;
+    mutable std::shared_mutex cacheMutex_;
+    mutable std::unordered_map<std::string, std::string> cache_;
+    mutable std::size_t cacheBytes_ = 0;
+    mutable std::uint64_t cacheRevision_ = 0;
 };
 
 } // namespace foodserver

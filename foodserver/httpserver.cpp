@@ -17,10 +17,10 @@ namespace {
 
 // Every open connection holds a worker for as long as it is kept alive, and connections beyond
 // the workers wait in a queue. The workers mostly wait on sockets, so there are enough for a
-// hundred clients at once; a kept-alive connection is closed after kKeepAliveRequests requests so
-// that waiting connections get their turn.
+// hundred clients at once; a kept-alive connection is closed after kKeepAliveRequests requests (as
+// many as nginx allows) so that waiting connections get their turn.
 constexpr std::size_t kWorkerThreads = 128;
-constexpr std::size_t kKeepAliveRequests = 100;
+constexpr std::size_t kKeepAliveRequests = 1000;
 
 std::string timestamp()
 {

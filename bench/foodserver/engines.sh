@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The food server on SQLite and on PostgreSQL, one and two processes on one database: wrk with
-# rotating search terms, CONNECTIONS (default 50) in all, split evenly over the processes; then
-# one process on a table grown to 1,000,000 foods (million.py). Prints searches per second and
-# the 99th percentile latency side by side (for two processes: the sum of the rates and the
-# higher of the two percentiles). A benchmark, not a test: it fails only when a server does not
-# start or wrk reports errors.
+# First the food server (SQLite, one process, the bundled table) beside nginx serving the very
+# same reply bytes as static files under the same wrk load: the ceiling for any server of ours
+# on this machine (skipped when nginx is not installed). Then the food server on SQLite and on
+# PostgreSQL, one and two processes on one database: wrk with rotating search terms, CONNECTIONS
+# (default 50) in all, split evenly over the processes; then one process on a table grown to
+# 1,000,000 foods (million.py). Prints searches per second and the 99th percentile latency side
+# by side (for two processes: the sum of the rates and the higher of the two percentiles). A
+# benchmark, not a test: it fails only when a server does not start, nginx's replies differ from
+# the food server's, or wrk reports errors.
 # Usage: bench/foodserver/engines.sh [build dir]   (default build/; DURATION default 10s;
-#        FOODS default 1000000)
+#        FOODS default 1000000; NGINX_ONLY=1 stops after the comparison with nginx)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -70,12 +73,102 @@ measure() {
     END {printf "%-12s %9d %14.0f %12.2f\n", name, n, rps, p99}' "${files[@]}"
 }
 
+# beside_nginx: one foodserver on the bundled table, and nginx serving each of the 18 terms'
+# replies from a file fetched from that foodserver; wrk on the one, then on the other. Fails
+# when nginx does not start or a body it sends differs from the foodserver's.
+beside_nginx() {
+  local nginx
+  nginx="$(command -v nginx || { [ -x /usr/sbin/nginx ] && echo /usr/sbin/nginx; } || true)"
+  if [ -z "$nginx" ]; then
+    echo "nginx: skipped (install the nginx package)"
+    return
+  fi
+  local dir="$work/nginx" terms term
+  mkdir -p "$dir/replies" "$dir/temp"
+  # The terms exactly as terms.lua sends them (Cr%E8me still percent-encoded), one a line.
+  terms="$(sed -n '/local terms = {/,/}/p' "$here/terms.lua" | grep -o '"[^"]*"' | tr -d '"')"
+  [ "$(wc -l <<<"$terms")" -eq 18 ] || { echo "FAIL: expected 18 terms in terms.lua"; exit 1; }
+
+  start_server "$work/nginx.db" "$work/nginx-foodserver.log"
+  local foodserver_port="$port"
+  # Each file is named by the raw query argument, which is what nginx's $arg_item holds.
+  while read -r term; do
+    curl -sf -o "$dir/replies/$term" "http://127.0.0.1:$foodserver_port/modules/swzoek.php?item=$term" ||
+      { echo "FAIL: foodserver did not answer '$term'"; exit 1; }
+  done <<<"$terms"
+  chmod -R a+rX "$dir" # run as root, nginx's workers read the files as an unprivileged user
+
+  local nginx_port
+  nginx_port="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+  cat >"$dir/nginx.conf" <<CONF
+worker_processes auto;
+pid $dir/nginx.pid;
+error_log $dir/error.log;
+events { worker_connections 1024; }
+http {
+  access_log off;
+  client_body_temp_path $dir/temp/body;
+  proxy_temp_path $dir/temp/proxy;
+  fastcgi_temp_path $dir/temp/fastcgi;
+  uwsgi_temp_path $dir/temp/uwsgi;
+  scgi_temp_path $dir/temp/scgi;
+  default_type "text/plain; charset=windows-1252";
+  server {
+    listen 127.0.0.1:$nginx_port;
+    location = /modules/swzoek.php {
+      root $dir/replies;
+      try_files /\$arg_item =404;
+    }
+  }
+}
+CONF
+  "$nginx" -p "$dir" -e "$dir/error.log" -c "$dir/nginx.conf" -g 'daemon off;' 2>>"$dir/error.log" &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    curl -s -o /dev/null "http://127.0.0.1:$nginx_port/" && break
+    kill -0 "${pids[-1]}" 2>/dev/null || break
+    sleep 0.1
+  done
+  curl -s -o /dev/null "http://127.0.0.1:$nginx_port/" || { echo "nginx did not start:"; cat "$dir/error.log"; exit 1; }
+
+  while read -r term; do
+    curl -sf -o "$dir/from-foodserver" "http://127.0.0.1:$foodserver_port/modules/swzoek.php?item=$term" &&
+      curl -sf -o "$dir/from-nginx" "http://127.0.0.1:$nginx_port/modules/swzoek.php?item=$term" &&
+      cmp -s "$dir/from-foodserver" "$dir/from-nginx" ||
+      { echo "FAIL: nginx's reply to '$term' is not the foodserver's"; exit 1; }
+  done <<<"$terms"
+  echo "(the 18 replies, $(cat "$dir"/replies/* | wc -c) bytes in all, byte for byte the same from both)"
+
+  local name target
+  for name in foodserver nginx; do
+    [ "$name" = foodserver ] && target="$foodserver_port" || target="$nginx_port"
+    wrk -t2 -c"$connections" -d"$duration" --latency -s "$here/terms.lua" "http://127.0.0.1:$target" \
+      >"$work/wrk-$name.txt"
+    grep -qE 'Socket errors|Non-2xx' "$work/wrk-$name.txt" && { echo "FAIL: wrk saw errors"; cat "$work/wrk-$name.txt"; exit 1; }
+  done
+  stop_servers
+  awk '
+    FNR == 1 {n++}
+    /Requests\/sec/ {rps[n] = $2}
+    /^ +99%/ {v = $2; u = v; sub(/[a-z]+$/, "", v); sub(/^[0-9.]+/, "", u);
+              p99[n] = (u == "us") ? v / 1000 : (u == "s") ? v * 1000 : v}
+    END {printf "%-18s %14s %12s\n", "server", "searches/s", "p99 (ms)"
+         printf "%-18s %14.0f %12.2f\n", "foodserver", rps[1], p99[1]
+         printf "%-18s %14.0f %12.2f\n", "nginx, same bytes", rps[2], p99[2]
+         printf "%-18s %14.2f %12.2f\n", "foodserver/nginx", rps[1] / rps[2], p99[1] / p99[2]}' \
+    "$work/wrk-foodserver.txt" "$work/wrk-nginx.txt"
+}
+
 "$root/scripts/pgcluster.sh" start "$work/pg.state" >/dev/null
 pg="$(sed -n 's/^uri=//p' "$work/pg.state")"
 pg_db() { psql -q "$pg" -c "CREATE DATABASE $1" >/dev/null; echo "${pg%/postgres}/$1"; }
 
 echo "== $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores ($(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)), load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "== wrk $connections connections, $duration, 18 rotating terms"
+echo "== foodserver (sqlite, one process) beside nginx serving the same reply bytes as static files"
+beside_nginx
+[ "${NGINX_ONLY:-0}" = 1 ] && exit 0
+echo "== the food server on each engine"
 printf '%-12s %9s %14s %12s\n' engine processes searches/s "p99 (ms)"
 sqlite_db="$work/shared.db"
 measure sqlite "$sqlite_db" 1

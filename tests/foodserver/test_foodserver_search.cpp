@@ -174,6 +174,17 @@ private Q_SLOTS:
         QCOMPARE(namesIn(usda_->search("cheese", 5)), names.mid(0, 5));
         QCOMPARE(usda_->search("cheese", 200), all);
     }
+
+    // Replies are remembered, but never past a change of the index.
+    void aFoodAddedIsFoundAtOnce()
+    {
+        QCOMPARE(small_->search("pears", 200), std::string());
+        Food pears;
+        pears.name = "Pears, raw";
+        pears.id = 1000;
+        small_->add(pears);
+        QCOMPARE(namesIn(small_->search("pears", 200)), QList<QByteArray>{"Pears, raw"});
+    }
 };
 
 QTEST_APPLESS_MAIN(TestFoodServerSearch)
