@@ -15,9 +15,9 @@
 
 #include <atomic>
 #include <cstdint>
-#include <optional>
 #include <deque>
 #include <map>
+#include <optional>
 #include <shared_mutex>
 #include <string>
 #include <string_view>

@@ -159,6 +159,12 @@ void serverQuerySeeds()
 {
     const QString harness = QStringLiteral("fuzz_serverquery");
     putSeed(harness, QStringLiteral("search"), "/modules/swzoek.php?item=appel%20rauw");
+    putSeed(harness, QStringLiteral("terms"), "rasberries goat chees soy milk kaas volkoren brood cr\xE8me");
+    // About 10 kB of words, blanks, commas and every byte value: the search must stay quick.
+    QByteArray longTerm;
+    for (int i = 0; longTerm.size() < 10000; ++i)
+        longTerm += QByteArray("rice chicken ") + char(i % 256) + " milk, beans%20";
+    putSeed(harness, QStringLiteral("terms-long"), longTerm);
     putSeed(harness, QStringLiteral("submit"),
             "/modules/"
             "swadd.php?naam=Appel%20%26%20peer&kj=218&kcal=52&vvet=0.1&ovet=0.2&kdr=11.4&ew=0.3&nat=0.001"
