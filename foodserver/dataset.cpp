@@ -52,12 +52,8 @@ bool parseTable(std::string_view tsv, std::vector<Food>& foods, std::string& err
 {
     int lineNumber = 0;
     while (!tsv.empty()) {
-        const auto newline = tsv.find('\n');
-        std::string_view line = tsv.substr(0, newline);
-        tsv = newline == std::string_view::npos ? std::string_view() : tsv.substr(newline + 1);
+        std::string_view line = takeLine(tsv);
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         if (lineNumber == 1 || line.empty())
             continue; // header
 

@@ -60,49 +60,21 @@ struct NameStyle
 // What the capitals of a name tell: a word in capitals outside brackets is a brand (but not
 // "(includes USDA commodity ...)"), and so is a name most of whose words are capitalised, as
 // product names are; a capitalised word in brackets names where the food comes from.
-NameStyle styleOf(std::string_view name)
+NameStyle styleOf(const std::vector<NameWord>& words)
 {
     NameStyle style;
-    int depth = 0, part = 0;
-    std::size_t letters = 0, capitals = 0, words = 0, capitalised = 0;
-    bool lower = false;
-    const auto wordEnds = [&] {
-        if (letters > 0) {
-            const bool initial = capitals > 0;
-            if (depth > 0) {
-                style.regional = style.regional || initial;
-            } else {
-                ++words;
-                capitalised += initial ? 1 : 0;
-                style.varieties += initial && part > 0 ? 1 : 0;
-                style.brand = style.brand || (capitals >= 2 && !lower);
-            }
-        }
-        letters = capitals = 0;
-        lower = false;
-    };
-    for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalpha(byte)) {
-            if (std::isupper(byte) && (letters == 0 || capitals > 0))
-                ++capitals;
-            else if (!std::isupper(byte))
-                lower = true;
-            ++letters;
+    std::size_t outside = 0, capitalised = 0;
+    for (const NameWord& word : words) {
+        if (word.bracketed) {
+            style.regional = style.regional || word.capitalised;
             continue;
         }
-        if (c == '\'')
-            continue;
-        wordEnds();
-        if (c == ',' && depth == 0)
-            ++part;
-        else if (c == '(')
-            ++depth;
-        else if (c == ')')
-            depth = std::max(0, depth - 1);
+        ++outside;
+        capitalised += word.capitalised ? 1 : 0;
+        style.brand = style.brand || word.inCapitals;
+        style.varieties += word.capitalised && word.segment > 0 ? 1 : 0;
     }
-    wordEnds();
-    style.brand = style.brand || (capitalised >= 3 && capitalised * 5 >= words * 3);
+    style.brand = style.brand || (capitalised >= 3 && capitalised * 5 >= outside * 3);
     return style;
 }
 
@@ -209,7 +181,7 @@ FoodIndex::Entry FoodIndex::makeEntry(const Food& food, std::vector<NameWord>& w
     const std::uint8_t kindPart = grouped ? 1 : 0;
     int qualifiers = 0, plainForm = 0;
     std::size_t counted = 0;
-    const NameStyle style = styleOf(food.name);
+    const NameStyle style = styleOf(words);
     bool special = style.brand;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const NameWord& word = words[i];

@@ -47,12 +47,8 @@ bool OtherNames::read(std::string_view text, std::string& error)
 {
     int lineNumber = 0;
     while (!text.empty()) {
-        const auto newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+        std::string_view line = takeLine(text);
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         if (line.empty() || line.front() == '#' || line.find_first_not_of(" \t") == std::string_view::npos)
             continue;
         std::vector<Phrase> columns;

@@ -153,6 +153,16 @@ std::string cleanField(std::string_view text)
     return kept.substr(first, last - first + 1);
 }
 
+std::string_view takeLine(std::string_view& text)
+{
+    const auto newline = text.find('\n');
+    std::string_view line = text.substr(0, newline);
+    text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
 std::string toUtf8(std::string_view cp1252Bytes)
 {
     std::string out;

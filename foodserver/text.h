@@ -21,6 +21,9 @@ std::string foldCase(std::string_view text);
 // trims blanks at both ends. What is left can be a field of a reply record.
 std::string cleanField(std::string_view text);
 
+// The first line of text without its line end (LF or CR LF); text keeps what follows it.
+std::string_view takeLine(std::string_view& text);
+
 // Windows-1252 bytes <-> UTF-8 (the database and the bundled tables hold UTF-8).
 std::string toUtf8(std::string_view cp1252Bytes);
 // False when the text holds a character Windows-1252 cannot represent.

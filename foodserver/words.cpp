@@ -2,6 +2,7 @@
 
 #include <xapian.h>
 
+#include <algorithm>
 #include <array>
 
 namespace foodserver {
@@ -46,40 +47,45 @@ const std::array<std::string_view, 256> kFolded = [] {
     return table;
 }();
 
+// Calls emit(folded word, the word's bytes, the byte after it) for every word, and with an empty
+// word for every byte between words that follows another such byte.
 template <typename Emit> void splitWords(std::string_view text, Emit emit)
 {
     std::string word;
-    for (char c : text) {
-        const std::string_view folded = kFolded[static_cast<unsigned char>(c)];
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view folded = kFolded[static_cast<unsigned char>(text[i])];
         if (!folded.empty()) {
+            if (word.empty())
+                start = i;
             word += folded;
             continue;
         }
-        if (!word.empty()) {
-            emit(word, c);
-            word.clear();
-        } else {
-            emit(std::string(), c);
-        }
+        emit(word, word.empty() ? std::string_view() : text.substr(start, i - start), text[i]);
+        word.clear();
     }
     if (!word.empty())
-        emit(word, '\0');
+        emit(word, text.substr(start), '\0');
+}
+
+bool isCapital(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+}
+
+bool isSmall(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'a' && byte <= 'z') || (byte >= 0xDF && byte != 0xF7);
 }
 
 } // namespace
 
-std::string foldWord(std::string_view cp1252Word)
-{
-    std::string out;
-    for (char c : cp1252Word)
-        out += kFolded[static_cast<unsigned char>(c)];
-    return out;
-}
-
 std::vector<std::string> termWords(std::string_view cp1252Term)
 {
     std::vector<std::string> words;
-    splitWords(cp1252Term, [&](const std::string& word, char) {
+    splitWords(cp1252Term, [&](const std::string& word, std::string_view, char) {
         if (!word.empty())
             words.push_back(word);
     });
@@ -91,10 +97,14 @@ std::vector<NameWord> nameWords(std::string_view cp1252Name)
     std::vector<NameWord> words;
     std::size_t segment = 0;
     int depth = 0;
-    splitWords(cp1252Name, [&](const std::string& word, char after) {
-        if (!word.empty())
+    splitWords(cp1252Name, [&](const std::string& word, std::string_view raw, char after) {
+        if (!word.empty()) {
+            const bool allCapitals = raw.size() >= 2 && std::none_of(raw.begin(), raw.end(), isSmall) &&
+                                     std::any_of(raw.begin(), raw.end(), isCapital);
             words.push_back({word, std::uint8_t(std::min<std::size_t>(words.size(), 255)),
-                             std::uint8_t(std::min<std::size_t>(segment, 255)), depth > 0});
+                             std::uint8_t(std::min<std::size_t>(segment, 255)), depth > 0,
+                             isCapital(raw.front()), allCapitals});
+        }
         if (after == ',' && depth == 0)
             ++segment;
         else if (after == '(')

@@ -14,11 +14,9 @@ struct NameWord
     std::uint8_t position; // index among the name's words (capped at 255)
     std::uint8_t segment;  // index of the comma-separated part it stands in (capped at 255)
     bool bracketed;        // inside brackets: a remark, "(includes USDA commodity ...)"
+    bool capitalised;      // written with a capital first letter
+    bool inCapitals;       // two letters or more, all capitals: "PEPPERIDGE"
 };
-
-// Lower case without accents for a Windows-1252 byte; 0 for a byte that separates words.
-// Two-letter foldings ("ß" -> "ss", "æ" -> "ae", "œ" -> "oe") come back through foldWord.
-std::string foldWord(std::string_view cp1252Word);
 
 // The words of a search term, in order.
 std::vector<std::string> termWords(std::string_view cp1252Term);
