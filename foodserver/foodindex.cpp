@@ -153,7 +153,8 @@ struct FoodIndex::Hit
     std::uint8_t position;
 };
 
-FoodIndex::FoodIndex(OtherNames otherNames) : otherNames_(std::move(otherNames))
+FoodIndex::FoodIndex(OtherNames otherNames, std::size_t replyCacheBytes)
+    : otherNames_(std::move(otherNames)), cacheLimit_(replyCacheBytes)
 {
     // A typing error in a word of the list ("komkomer") is corrected to it, too.
     std::vector<std::pair<std::string, unsigned>> keys;
@@ -587,12 +588,15 @@ std::vector<std::uint32_t> FoodIndex::bestOfOne(const Concept& wanted, std::size
 std::vector<std::uint32_t> FoodIndex::bestOfMany(const std::vector<Concept>& concepts,
                                                  std::size_t maxResults) const
 {
-    const auto byEntry = [this](const Hit& a, const Hit& b) { return rank_[a.entry] < rank_[b.entry]; };
-    std::vector<std::vector<Hit>> hitsOf;
-    for (const Concept& wanted : concepts) {
-        std::deque<std::vector<Posting>> storage;
+    // Each concept's lists; the foods of a concept in rank order, each with its best match, are
+    // made only where they are needed.
+    std::vector<std::deque<std::vector<Posting>>> storage(concepts.size());
+    std::vector<std::vector<Source>> sources;
+    for (std::size_t i = 0; i < concepts.size(); ++i)
+        sources.push_back(sourcesOf(concepts[i], storage[i]));
+    const auto hitsOf = [&](std::size_t i) {
         std::vector<Hit> hits;
-        for (const Source& source : sourcesOf(wanted, storage)) {
+        for (const Source& source : sources[i]) {
             for (const Posting& p : *source.list)
                 hits.push_back(
                     {p.entry, std::uint8_t(source.tier / 2), std::uint8_t(source.tier % 2), p.position});
@@ -605,8 +609,8 @@ std::vector<std::uint32_t> FoodIndex::bestOfMany(const std::vector<Concept>& con
         hits.erase(std::unique(hits.begin(), hits.end(),
                                [](const Hit& a, const Hit& b) { return a.entry == b.entry; }),
                    hits.end());
-        hitsOf.push_back(std::move(hits));
-    }
+        return hits;
+    };
 
     struct Scored
     {
@@ -640,38 +644,79 @@ std::vector<std::uint32_t> FoodIndex::bestOfMany(const std::vector<Concept>& con
         scored.push_back({high << 32 | low, entry});
     };
 
-    // Every concept: walk the rarest one's entries and look each up in the others.
+    // Every concept: walk the rarest one's foods in rank order, and the other concepts' lists
+    // along with them, each only as far as the food at hand.
+    const auto sizeOf = [&](std::size_t i) {
+        std::size_t size = 0;
+        for (const Source& source : sources[i])
+            size += source.list->size();
+        return size;
+    };
     std::size_t rarest = 0;
-    for (std::size_t i = 1; i < hitsOf.size(); ++i) {
-        if (hitsOf[i].size() < hitsOf[rarest].size())
+    for (std::size_t i = 1; i < concepts.size(); ++i) {
+        if (sizeOf(i) < sizeOf(rarest))
             rarest = i;
     }
-    for (const Hit& hit : hitsOf[rarest]) {
+    const std::vector<Hit> rarestHits = hitsOf(rarest);
+    std::vector<std::vector<std::size_t>> at(concepts.size());
+    for (std::size_t i = 0; i < concepts.size(); ++i)
+        at[i].assign(sources[i].size(), 0);
+    std::vector<Hit> found(concepts.size());
+    for (const Hit& hit : rarestHits) {
+        const std::uint32_t rank = rank_[hit.entry];
         bool all = true;
-        for (std::size_t i = 0; i < hitsOf.size() && all; ++i) {
-            const auto found = std::lower_bound(hitsOf[i].begin(), hitsOf[i].end(), hit, byEntry);
-            all = found != hitsOf[i].end() && found->entry == hit.entry;
-            matched[i] = all ? &*found : nullptr;
+        for (std::size_t i = 0; i < concepts.size() && all; ++i) {
+            if (i == rarest) {
+                found[i] = hit;
+                matched[i] = &found[i];
+                continue;
+            }
+            std::optional<Hit> best;
+            for (std::size_t s = 0; s < sources[i].size(); ++s) {
+                const std::vector<Posting>& list = *sources[i][s].list;
+                const auto from = list.begin() + std::ptrdiff_t(at[i][s]);
+                const auto next =
+                    std::lower_bound(from, list.end(), rank, [this](const Posting& p, std::uint32_t r) {
+                        return rank_[p.entry] < r;
+                    });
+                at[i][s] = std::size_t(next - list.begin());
+                if (next == list.end() || next->entry != hit.entry)
+                    continue;
+                const std::uint8_t tier = sources[i][s].tier;
+                const Hit candidate{hit.entry, std::uint8_t(tier / 2), std::uint8_t(tier % 2),
+                                    next->position};
+                if (!best || std::tie(candidate.level, candidate.later, candidate.position) <
+                                 std::tie(best->level, best->later, best->position))
+                    best = candidate;
+            }
+            all = best.has_value();
+            if (all) {
+                found[i] = *best;
+                matched[i] = &found[i];
+            }
         }
         if (all)
             score(hit.entry);
     }
     // None holds every word: those that hold the most.
     if (scored.empty()) {
-        std::vector<std::size_t> at(hitsOf.size(), 0);
+        std::vector<std::vector<Hit>> hits;
+        for (std::size_t i = 0; i < concepts.size(); ++i)
+            hits.push_back(hitsOf(i));
+        std::vector<std::size_t> next(concepts.size(), 0);
         while (true) {
             std::uint32_t lowest = UINT32_MAX, entry = 0;
-            for (std::size_t i = 0; i < hitsOf.size(); ++i) {
-                if (at[i] < hitsOf[i].size() && rank_[hitsOf[i][at[i]].entry] < lowest) {
-                    lowest = rank_[hitsOf[i][at[i]].entry];
-                    entry = hitsOf[i][at[i]].entry;
+            for (std::size_t i = 0; i < hits.size(); ++i) {
+                if (next[i] < hits[i].size() && rank_[hits[i][next[i]].entry] < lowest) {
+                    lowest = rank_[hits[i][next[i]].entry];
+                    entry = hits[i][next[i]].entry;
                 }
             }
             if (lowest == UINT32_MAX)
                 break;
-            for (std::size_t i = 0; i < hitsOf.size(); ++i) {
-                const bool here = at[i] < hitsOf[i].size() && hitsOf[i][at[i]].entry == entry;
-                matched[i] = here ? &hitsOf[i][at[i]++] : nullptr;
+            for (std::size_t i = 0; i < hits.size(); ++i) {
+                const bool here = next[i] < hits[i].size() && hits[i][next[i]].entry == entry;
+                matched[i] = here ? &hits[i][next[i]++] : nullptr;
             }
             score(entry);
         }
@@ -713,15 +758,18 @@ std::optional<std::string> FoodIndex::cachedReply(const std::string& key) const
 
 void FoodIndex::remember(std::string key, const std::string& body, std::uint64_t revision) const
 {
+    const std::size_t size = key.size() + body.size();
+    if (size > cacheLimit_)
+        return;
     std::unique_lock lock(cacheMutex_);
     if (revision < cacheRevision_)
         return; // the index has changed since this reply was made
-    if (revision > cacheRevision_ || cacheBytes_ + key.size() + body.size() > kCacheBytes) {
+    if (revision > cacheRevision_ || cacheBytes_ + size > cacheLimit_) {
         cache_.clear();
         cacheBytes_ = 0;
         cacheRevision_ = revision;
     }
-    cacheBytes_ += key.size() + body.size();
+    cacheBytes_ += size;
     cache_.emplace(std::move(key), body);
 }
 

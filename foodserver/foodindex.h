@@ -29,7 +29,8 @@ namespace foodserver {
 class FoodIndex
 {
 public:
-    explicit FoodIndex(OtherNames otherNames = {});
+    // replyCacheBytes: how many bytes of recent replies to keep (0: none, as for benchmarks).
+    explicit FoodIndex(OtherNames otherNames = {}, std::size_t replyCacheBytes = 8 * 1024 * 1024);
 
     void add(const Food& food);
     void addAll(const std::vector<Food>& foods);
@@ -106,8 +107,8 @@ private:
     std::atomic<std::uint64_t> revision_ = 0; // counts the changes, for the replies remembered
 
     // The replies to recent terms, while the index stays as it was: people search the same
-    // foods over and over. At most kCacheBytes of them; all are forgotten when it is full.
-    static constexpr std::size_t kCacheBytes = 8 * 1024 * 1024;
+    // foods over and over. At most cacheLimit_ bytes of them; all are forgotten when it is full.
+    const std::size_t cacheLimit_;
     mutable std::shared_mutex cacheMutex_;
     mutable std::unordered_map<std::string, std::string> cache_;
     mutable std::size_t cacheBytes_ = 0;
