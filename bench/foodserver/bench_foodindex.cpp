@@ -130,7 +130,7 @@ BENCHMARK_CAPTURE(searchTerm, word_start, "ing");
 BENCHMARK_CAPTURE(searchTerm, two_words, "pork tenderloin");
 BENCHMARK_CAPTURE(searchTerm, typing_error, "rasberries");
 BENCHMARK_CAPTURE(searchTerm, dutch, "volkoren brood");
-// 1,000,000 foods: "beef" is a word of about 110,000 names.
+// 1,000,000 foods: "beef" is a word of about 130,000 names, "breast" of 7,900.
 BENCHMARK_CAPTURE(searchMillion, beef, "beef")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(searchMillion, salmon, "salmon")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(searchMillion, nothing_found, "xyzq")->Unit(benchmark::kMicrosecond);
