@@ -73,6 +73,7 @@ void MainBars::createToolbar(QWidget* parent)
 {
     m_toolbar = new QToolBar(parent);
     m_toolbar->setObjectName(QStringLiteral("Toolbar"));
+    m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));

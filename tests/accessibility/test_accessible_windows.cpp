@@ -39,7 +39,8 @@ QString describe(QAccessibleInterface* iface)
              : QStringLiteral("(item) role %1").arg(int(iface->role()));
 }
 
-// Every shown control below the interface that takes the focus and has no name.
+// Every shown control below the interface that takes the focus, or tool bar that holds such
+// controls, and has no name.
 void collectNameless(QAccessibleInterface* iface, QStringList& nameless, int depth = 0)
 {
     if (!iface || depth > 40)
@@ -47,7 +48,8 @@ void collectNameless(QAccessibleInterface* iface, QStringList& nameless, int dep
     const QAccessible::State state = iface->state();
     if (state.invisible)
         return;
-    if (state.focusable && iface->text(QAccessible::Name).trimmed().isEmpty())
+    const bool named = !iface->text(QAccessible::Name).trimmed().isEmpty();
+    if ((state.focusable || iface->role() == QAccessible::ToolBar) && !named)
         nameless << describe(iface);
     for (int i = 0; i < iface->childCount(); ++i)
         collectNameless(iface->child(i), nameless, depth + 1);
