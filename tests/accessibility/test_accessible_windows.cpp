@@ -7,10 +7,10 @@
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_informatie.h"
-#include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/kit/openwith.h"
 #include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/nutritiondisplay.h"
 #include "lang/messenger.h"
 #include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedmessenger.h"
@@ -102,7 +102,8 @@ private Q_SLOTS:
                 // Both lists with rows, the bookmark list shown.
                 w->bookmarks().setRecords({QStringLiteral("Pear½Default½150½600½150½1½1½1½20½0.01½0½x½")});
                 w->display().Fill_BookmarkList();
-                new QTreeWidgetItem(testsupport::LV_browse(*w), {QString(), QString(), QStringLiteral("Apple")});
+                new QTreeWidgetItem(testsupport::LV_browse(*w),
+                                    {QString(), QString(), QStringLiteral("Apple")});
                 return w;
             },
             // As the first-start message and the settings dialog find it,
@@ -158,9 +159,9 @@ private Q_SLOTS:
             while (!(w->focusPolicy() & Qt::TabFocus));
             order << w->objectName();
         }
-        QCOMPARE(order, (QStringList{QStringLiteral("txt_app"), QStringLiteral("txt_versie"), QStringLiteral("txt_naam"),
-                                     QStringLiteral("txt_date"), QStringLiteral("txt_rev"),
-                                     QStringLiteral("txt_filetitle")}));
+        QCOMPARE(order, (QStringList{QStringLiteral("txt_app"), QStringLiteral("txt_versie"),
+                                     QStringLiteral("txt_naam"), QStringLiteral("txt_date"),
+                                     QStringLiteral("txt_rev"), QStringLiteral("txt_filetitle")}));
     }
 
     void theChartReadsItsSixValues()
@@ -184,7 +185,8 @@ private Q_SLOTS:
                                     QStringLiteral("Carbohydrates per 150 Gram: 45.00 Gr.")}));
         // A drawing that changes nothing (0 kJ) leaves what is read as it was.
         window.display().DrawNutritionChart({0, 0, 1, 1, 1, 1, 1});
-        QCOMPARE(chart->child(1)->text(QAccessible::Name), QStringLiteral("Saturated fat per 150 Gram: 22.50 Gr."));
+        QCOMPARE(chart->child(1)->text(QAccessible::Name),
+                 QStringLiteral("Saturated fat per 150 Gram: 22.50 Gr."));
     }
 };
 
