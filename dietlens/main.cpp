@@ -1,6 +1,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/kit/popupaccess.h"
 #include "dietlens/ui/kit/programicon.h"
 #include "dietlens/ui/kit/qtmessenger.h"
 
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ListOpenPopupMenus(); // the tray menu, for screen readers
     // Closing the main window sends it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("dietlens")));

@@ -2,9 +2,13 @@
 # Screen-reader check: runs dietlens and translator on a virtual screen with a D-Bus session
 # and the AT-SPI accessibility bus, drives them by the keyboard alone (xdotool) and walks
 # each window's accessibility tree as a screen reader does (scripts/atspi_walk.py). Fails
-# when a control that takes the focus has no name, or when the chart does not read its six
-# values after a search against a local food server.
-#   scripts/atspi-check.sh   (uses the build in ${BUILD_DIR:-build}, building what is missing)
+# when a control that takes the focus has no name, when the chart does not read its six
+# values after a search against a local food server, when a window stands elsewhere on the
+# screen than a screen reader is told, or when the open tray menu is not listed.
+#   scripts/atspi-check.sh [LOOK]   (uses the build in ${BUILD_DIR:-build}, building what is
+#                                    missing)
+# LOOK: plain (the default), dark, 13pt (a larger font), scale2 (QT_SCALE_FACTOR=2), or all
+# of them one after the other.
 # Food servers are started on the check-in and food server ports the build was
 # configured with. Works in a throw-away home folder. Exits 77 (skipped) when the
 # accessibility bus cannot be started.
@@ -16,10 +20,25 @@ bin="$build/bin"
 # shellcheck source=scripts/desktop-lib.sh
 . "$root/scripts/desktop-lib.sh"
 
+look="${1:-plain}"
+case "$look" in
+  plain | dark | 13pt | scale2 | all) ;;
+  *) echo "atspi-check: unknown look '$look' (plain, dark, 13pt, scale2, all)" >&2; exit 2 ;;
+esac
 if [ -z "${ATSPI_ON_DISPLAY:-}" ]; then
   "$root/scripts/deps.sh"
+  ensure_qt6ct
   build_programs
-  exec env ATSPI_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- "$0" "$@"
+  if [ "$look" = all ]; then
+    status=0
+    for one in plain dark 13pt scale2; do
+      echo "=== look: $one"
+      env ATSPI_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- "$0" "$one" || status=$?
+      [ "$status" -eq 0 ] || break
+    done
+    exit "$status"
+  fi
+  exec env ATSPI_ON_DISPLAY=1 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- "$0" "$look"
 fi
 
 work="$(mktemp -d)"
@@ -28,6 +47,12 @@ export XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+case "$look" in
+  dark) qt6ct_look "$work" 10 true; export QT_QPA_PLATFORMTHEME=qt6ct ;;
+  13pt) qt6ct_look "$work" 13 false; export QT_QPA_PLATFORMTHEME=qt6ct ;;
+  scale2) export QT_SCALE_FACTOR=2 ;;
+esac
+echo "-- look: $look"
 cleanup() {
   stop_started
   rm -rf "$work"
@@ -43,6 +68,10 @@ walk() { # walk PID WHAT [--chart]
   echo "== $what"
   if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$pid" "$@"; then
     echo "!! $what: a control without a name or a chart that does not read"
+    failures=$((failures + 1))
+  fi
+  if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$pid" --where; then
+    echo "!! $what: a screen reader is told the window stands elsewhere"
     failures=$((failures + 1))
   fi
 }
@@ -156,6 +185,38 @@ if chooser="$(wait_window "$dietlens" '^Open with$' 30)"; then
 else
   echo "-- dietlens: the web site opened without the chooser (a browser is registered)"
 fi
+# Closing the window puts dietlens in the tray; its menu is read and used by the keyboard.
+focus "$main"
+keys alt+F4
+if notice="$(wait_window "$dietlens" 'tray' 30)"; then
+  focus "$notice"
+  walk "$dietlens" "dietlens: tray notice"
+  keys Return
+fi
+# The tray icon: the program's window named "dietlens" that the tray holds (xdotool does
+# not find windows inside another program's), as "WIDTHxHEIGHT +X+Y".
+tray=""
+for _ in $(seq 1 30); do
+  tray="$(xwininfo -root -tree | sed -n 's/^ *0x[0-9a-f]* "dietlens": ("dietlens" "dietlens") *\([0-9]*x[0-9]*\)+[-0-9]*+[-0-9]* *+\([-0-9]*\)+\([-0-9]*\)$/\1 \2 \3/p' |
+    awk '$1 != "1x1"' | tail -n1)"
+  [ -n "$tray" ] && break
+  sleep 0.1
+done
+if [ -n "$tray" ]; then
+  read -r size x y <<<"$tray"
+  xdotool mousemove $((x + ${size%x*} / 2)) $((y + ${size#*x} / 2)) click 3
+  sleep 1
+  echo "== dietlens: tray menu"
+  if ! /usr/bin/python3 "$root/scripts/atspi_walk.py" "$dietlens" --menu Show; then
+    failures=$((failures + 1))
+  fi
+  keys Return # the first command is chosen as the menu opens: Show
+  main="$(wait_window "$dietlens" '^Dietlens \(' 30)" || fail "Show in the tray menu did not bring the window back"
+else
+  echo "!! dietlens: no tray icon"
+  failures=$((failures + 1))
+  kill -TERM "$dietlens" 2>/dev/null || true
+fi
 focus "$main"
 keys ctrl+x
 wait "$dietlens" 2>/dev/null || true
@@ -224,4 +285,4 @@ if [ "$failures" -gt 0 ]; then
   echo "atspi-check: $failures check(s) failed"
   exit 1
 fi
-echo "atspi-check: every focusable control has a name; the chart reads its six values"
+echo "atspi-check ($look): every focusable control has a name; the chart reads its six values; every window stands where a screen reader is told; the tray menu is read"

@@ -13,7 +13,14 @@
                                   (a group of option buttons counts as reached when
                                   one of them is: arrows move inside it).
     atspi_walk.py PID --focus-to NAME   presses Tab until the control NAME has the focus.
+    atspi_walk.py PID --where     compares where the active window stands on the screen
+                                  (xwininfo) with where the program tells a screen reader
+                                  it stands; exits 1 when they differ. Logical pixels are
+                                  multiplied by QT_SCALE_FACTOR.
+    atspi_walk.py PID --menu NAME exits 1 unless the program lists an open pop-up menu
+                                  with a command NAME among its windows.
 """
+import os
 import re
 import subprocess
 import sys
@@ -158,6 +165,52 @@ def tab_round(app):
     return 1 if missing else 0
 
 
+def x_window(xid):
+    """The X window's name and the screen position of its inside."""
+    name = subprocess.run(["xdotool", "getwindowname", xid], capture_output=True, text=True).stdout.strip()
+    info = subprocess.run(["xwininfo", "-id", xid], capture_output=True, text=True).stdout
+    values = dict(re.findall(r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", info, re.M))
+    return name, [int(values.get(k, 0)) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+
+
+def where(app):
+    xid = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    if not xid:
+        print("where: no active window")
+        return 1
+    name, on_screen = x_window(xid)
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1") or 1)
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is None or (window.name or "").strip() != name:
+            continue
+        e = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        told = [round(v * scale) for v in (e.x, e.y, e.width, e.height)]
+        # Scaled sizes may round a pixel either way.
+        if all(abs(a - b) <= 1 for a, b in zip(told, on_screen)):
+            print(f"where: '{name}' at {on_screen[0]},{on_screen[1]} on the screen and for a screen reader")
+            return 0
+        print(f"where: '{name}' is at {on_screen} on the screen, but a screen reader is told {told}")
+        return 1
+    print(f"where: the active window '{name}' is not one of the program's")
+    return 0
+
+
+def open_menu(app, command):
+    for i in range(app.childCount):
+        menu = app.getChildAtIndex(i)
+        if menu is None or menu.getRoleName() not in ("popup menu", "menu"):
+            continue
+        if not menu.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        names = [(menu.getChildAtIndex(j).name or "").strip() for j in range(menu.childCount)]
+        print(f"menu: {menu.getRoleName()} '{menu.name}' with {names}")
+        if command in names:
+            return 0
+    print(f"menu: no open menu with '{command}' among the program's windows")
+    return 1
+
+
 def main():
     pid = int(sys.argv[1])
     app = application(pid)
@@ -168,6 +221,10 @@ def main():
         return 0
     if "--tabs" in sys.argv:
         return tab_round(app)
+    if "--where" in sys.argv:
+        return where(app)
+    if "--menu" in sys.argv:
+        return open_menu(app, sys.argv[sys.argv.index("--menu") + 1])
     if "--focus-to" in sys.argv:
         wanted = sys.argv[sys.argv.index("--focus-to") + 1]
         for _ in range(60):

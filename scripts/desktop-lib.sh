@@ -24,6 +24,21 @@ build_programs() {
   cmake --build "$build" -j"$(nproc)" --target dietlens translator foodserver
 }
 
+# qt6ct_look HOME POINTS DARK: the desktop's Qt settings for one look.
+qt6ct_look() {
+  mkdir -p "$1/.config/qt6ct"
+  cat >"$1/.config/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+style=Fusion
+custom_palette=$3
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+
+[Fonts]
+general="DejaVu Sans,$2,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+fixed="DejaVu Sans Mono,$2,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+CONF
+}
+
 stop_started() {
   local pid
   for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done

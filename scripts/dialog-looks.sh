@@ -42,21 +42,6 @@ for port in "${ports[@]}"; do start_food_server "$port" usda-sr28 "$base"; done
 wait_for_servers "${ports[@]}"
 start_desktop
 
-# qt6ct_look HOME POINTS DARK: the desktop's Qt settings for one look.
-qt6ct_look() {
-  mkdir -p "$1/.config/qt6ct"
-  cat >"$1/.config/qt6ct/qt6ct.conf" <<CONF
-[Appearance]
-style=Fusion
-custom_palette=$3
-color_scheme_path=/usr/share/qt6ct/colors/darker.conf
-
-[Fonts]
-general="DejaVu Sans,$2,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-fixed="DejaVu Sans Mono,$2,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-CONF
-}
-
 # one_look NAME ENV...: every window of both programs in one look.
 one_look() {
   look="$1"

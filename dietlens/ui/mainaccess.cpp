@@ -1,6 +1,7 @@
 #include "dietlens/ui/mainaccess.h"
 
 #include "dietlens/ui/kit/keyboardaccess.h"
+#include "dietlens/ui/kit/popupaccess.h"
 #include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
@@ -89,7 +90,8 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
     // Switching the view by keyboard puts the keyboard into the list shown.
     for (int position : {5, 6}) {
         QObject::connect(bars.toolbarButton(position), &QAction::triggered, &window, [&window, c] {
-            QTreeWidget* shown = c.LV_browse_bookmarks->isVisibleTo(&window) ? c.LV_browse_bookmarks : c.LV_browse;
+            QTreeWidget* shown =
+                c.LV_browse_bookmarks->isVisibleTo(&window) ? c.LV_browse_bookmarks : c.LV_browse;
             if (shown->topLevelItemCount() > 0 || shown == c.LV_browse_bookmarks)
                 shown->setFocus(Qt::ShortcutFocusReason);
             else if (c.txt_item->isEnabled())
@@ -125,10 +127,12 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
             AssignMnemonicsWhenShown(m);
     }
     AssignMnemonicsWhenShown(bars.trayMenu());
+    OpenLikeAWindow(bars.trayMenu());
     c.txt_item->installEventFilter(new MenuShortcutsFirst(window));
 }
 
-void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c, const LanguageTables& lang)
+void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c,
+                           const LanguageTables& lang)
 {
     AssignMenuBarMnemonics(window.menuBar());
     for (const auto& [position, slot] : {std::pair{5, 18}, std::pair{6, 19}}) {
@@ -146,8 +150,8 @@ void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
 
 void FitToFont(QMainWindow& window, QWidget* client, const MainControls& c)
 {
-    QWidget* const below[] = {c.LV_browse, c.LV_browse_bookmarks, c.Slider, c.Pic_plus, c.Pic_min, c.Pic_grafiek,
-                              c.txt_item};
+    QWidget* const below[] = {c.LV_browse, c.LV_browse_bookmarks, c.Slider,  c.Pic_plus,
+                              c.Pic_min,   c.Pic_grafiek,         c.txt_item};
     for (QWidget* w : below) {
         if (!w->property(kDesignTop).isValid())
             w->setProperty(kDesignTop, w->y());

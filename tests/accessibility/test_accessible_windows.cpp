@@ -9,6 +9,7 @@
 #include "dietlens/ui/dl_informatie.h"
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/kit/openwith.h"
+#include "dietlens/ui/kit/popupaccess.h"
 #include "dietlens/ui/noticewindow.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "lang/messenger.h"
@@ -143,6 +144,33 @@ private Q_SLOTS:
         QCOMPARE(namelessIn(&form), QString());
         translator::TR_Replace replace(core.document(), messenger, &core);
         QCOMPARE(namelessIn(&replace), QString());
+    }
+
+    // Qt lists no pop-up among the application's children; the tray menu is, while it is open,
+    // with its first command chosen for the keyboard.
+    void theOpenTrayMenuIsListedWithTheWindows()
+    {
+        ListOpenPopupMenus();
+        CreateEnglishLanguage(state.lang, state.hosts);
+        DL_Core window(state, messenger);
+        window.FinishStartUp();
+        QMenu* trayMenu = testsupport::menu(window, QStringLiteral("mnuPopup"));
+        QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+        const auto listed = [&] {
+            for (int i = 0; i < application->childCount(); ++i) {
+                if (application->child(i)->object() == trayMenu)
+                    return application->indexOfChild(application->child(i)) == i;
+            }
+            return false;
+        };
+        QVERIFY(!listed());
+        trayMenu->popup(QPoint(10, 10));
+        QTRY_VERIFY(trayMenu->activeAction());
+        QCOMPARE(trayMenu->activeAction()->objectName(), QStringLiteral("mnuShow"));
+        QVERIFY(listed());
+        QCOMPARE(QAccessible::queryAccessibleInterface(trayMenu)->parent(), application);
+        trayMenu->hide();
+        QVERIFY(!listed());
     }
 
     void translatorTabOrderFollowsTheLayout()

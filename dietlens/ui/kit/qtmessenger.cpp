@@ -26,16 +26,32 @@ void SetUpMessageBox(QMessageBox& box, const QString& title, const QString& text
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case MessageIcon::NoIcon: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::NoIcon:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (buttons) {
-    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -62,10 +78,14 @@ MessageAnswer QtMessenger::message(const QString& title, const QString& text, Me
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     KeepOnScreen(&box);
     switch (box.exec()) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: break;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        break;
     }
     // Closing the box without a button: Ok for an Ok box, otherwise the
     // answer that changes nothing.
@@ -74,15 +94,35 @@ MessageAnswer QtMessenger::message(const QString& title, const QString& text, Me
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
 }
 
+namespace {
+
+// What QFileDialog's getSaveFileName and getOpenFileName do (the desktop's own dialog where it
+// has one; asking before a file is replaced), with the dialog kept where a screen reader is
+// told it stands.
+QString chosenFile(QWidget* parent, const QString& title, const QString& start, const QString& filter,
+                   QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title, start, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    KeepOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
 QString QtMessenger::saveFileName(const FileDialogRequest& request)
 {
     QString start = request.startFolder;
     if (!request.defaultName.isEmpty())
         start = start.isEmpty() ? request.defaultName : start + QLatin1Char('/') + request.defaultName;
-    return QFileDialog::getSaveFileName(parentWidget(), request.title, start, request.filter);
+    return chosenFile(parentWidget(), request.title, start, request.filter, QFileDialog::AcceptSave);
 }
 
 QString QtMessenger::openFileName(const FileDialogRequest& request)
 {
-    return QFileDialog::getOpenFileName(parentWidget(), request.title, request.startFolder, request.filter);
+    return chosenFile(parentWidget(), request.title, request.startFolder, request.filter,
+                      QFileDialog::AcceptOpen);
 }

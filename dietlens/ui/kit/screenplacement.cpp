@@ -36,6 +36,7 @@ public:
             // frame it chose is known a moment later.
             for (int delay : {0, 150, 400})
                 QTimer::singleShot(delay, this, [this] { place(false); });
+            QTimer::singleShot(200, this, [this] { confirmPosition(); });
         }
         return false;
     }
@@ -78,6 +79,21 @@ private:
         const QPoint fitted = FitInto(s->availableGeometry(), wanted, frameSize);
         if (showing || fitted != m_window->frameGeometry().topLeft())
             m_window->move(fitted); // a window's position is that of its frame
+    }
+
+    // Some window managers frame a window placed before it was shown a little away from where
+    // Qt then believes it stands (IceWM: a title bar's height higher), and say nothing, so
+    // everything that asks Qt where a control is (a screen reader, a magnifier following the
+    // focus) is told wrong. Asking for the position Qt believes once more, when the frame is
+    // there, puts the window where Qt says it is; where the two agreed, nothing moves.
+    void confirmPosition()
+    {
+        QWindow* native = m_window ? m_window->windowHandle() : nullptr;
+        if (!native || !m_window->isVisible() || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        const QPoint believed = native->position();
+        native->setPosition(believed + QPoint(0, 1)); // the same position again would be ignored
+        native->setPosition(believed);
     }
 
     QPointer<QWidget> m_window;
