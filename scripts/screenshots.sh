@@ -191,23 +191,10 @@ keyboard_look() {
   wait "$pid" 2>/dev/null || true
 }
 # The looks come from the desktop's Qt settings (qt6ct): a 13 pt font, a dark palette.
-qt6ct_look() {
-  mkdir -p "$XDG_CONFIG_HOME/qt6ct"
-  cat >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf" <<EOF
-[Appearance]
-style=Fusion
-custom_palette=$2
-color_scheme_path=/usr/share/qt6ct/colors/darker.conf
-
-[Fonts]
-general="DejaVu Sans,$1,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-fixed="DejaVu Sans Mono,$1,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-EOF
-}
-qt6ct_look 13 false
+qt6ct_look "$HOME" 13 false
 keyboard_look 13pt QT_QPA_PLATFORMTHEME=qt6ct
 keyboard_look scale2 QT_SCALE_FACTOR=2
-qt6ct_look 10 true
+qt6ct_look "$HOME" 10 true
 keyboard_look dark QT_QPA_PLATFORMTHEME=qt6ct
 
 step "translator"

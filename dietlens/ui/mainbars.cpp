@@ -102,7 +102,8 @@ void MainBars::createToolbar(QWidget* parent)
             a = m_toolbar->addAction(CoreIcon(buttons[next].image), QString());
             a->setCheckable(buttons[next].checkable);
             ++next;
-            connect(a, &QAction::triggered, this, [this, position] { Q_EMIT toolbarButtonClicked(position); });
+            connect(a, &QAction::triggered, this,
+                    [this, position] { Q_EMIT toolbarButtonClicked(position); });
         }
         a->setObjectName(QStringLiteral("Toolbar_Button%1").arg(position));
         m_toolbarButtons.append(a);
@@ -158,7 +159,11 @@ void MainBars::Set_Taal(const LanguageTables& lang)
     {
         const char* name;
         int slot;
-    } menus[] = {{"mnu_bestand", 0}, {"mnu_export", 3}, {"mnu_opties", 6}, {"mnu_info", 10}, {"mnu_extra", 67}},
+    } menus[] = {{"mnu_bestand", 0},
+                 {"mnu_export", 3},
+                 {"mnu_opties", 6},
+                 {"mnu_info", 10},
+                 {"mnu_extra", 67}},
       items[] = {{"mnu_settings", 1},  {"mnu_connect", 2},     {"mnu_opslaan", 4}, {"mnu_exit", 5},
                  {"mnu_toevoegen", 7}, {"mnu_addlijst", 8},    {"mnu_del", 9},     {"mnu_informatie", 11},
                  {"mnu_website", 12},  {"mnu_mvfoodinfo", 13}, {"mnuShow", 14},    {"mnu_reset_taal", 68},
@@ -179,8 +184,8 @@ void MainBars::UpdateStatusBar(const LanguageTables& lang, qsizetype results, co
     if (results == 0) {
         m_panels[1]->setText(lang.at(7, 17));
     } else {
-        m_panels[1]->setText(lang.at(7, 18) + QString::number(results) + lang.at(7, 19) + QStringLiteral(" '")
-                             + term + QStringLiteral("'."));
+        m_panels[1]->setText(lang.at(7, 18) + QString::number(results) + lang.at(7, 19) +
+                             QStringLiteral(" '") + term + QStringLiteral("'."));
     }
     m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
     FitStatusPanels();
