@@ -65,7 +65,8 @@ const SearchTable& searchTable()
         if (!parseTable(bundledTable("ifct2017"), foods, error) ||
             !otherNames.read(OtherNames::bundled(), error))
             fuzzsupport::fail(__FILE__, __LINE__, error.c_str());
-        SearchTable made{std::make_unique<FoodIndex>(std::move(otherNames)), {}};
+        // Replies are not remembered, so the second search of a term is searched again.
+        SearchTable made{std::make_unique<FoodIndex>(std::move(otherNames), 0), {}};
         for (std::size_t i = 0; i < foods.size(); ++i) {
             foods[i].id = std::int64_t(i + 1);
             made.records.insert(formatRecord(foods[i]));
