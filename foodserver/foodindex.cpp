@@ -132,11 +132,6 @@ struct FoodIndex::Concept
     }
 };
 
-struct FoodIndex::Query
-{
-    std::vector<Concept> concepts;
-};
-
 // A list of postings whose matches all have the same level and part class; tier orders them.
 struct FoodIndex::Source
 {
@@ -382,9 +377,9 @@ FoodIndex::wordsMatching(const std::string& word, bool asPrefix, Level level) co
     return found;
 }
 
-FoodIndex::Query FoodIndex::parse(const std::vector<std::string>& words) const
+std::vector<FoodIndex::Concept> FoodIndex::parse(const std::vector<std::string>& words) const
 {
-    Query query;
+    std::vector<Concept> concepts;
     const std::size_t n = words.size();
     for (std::size_t i = 0; i < n;) {
         // The longest run of words from here that belongs together and matches something; else
@@ -400,12 +395,12 @@ FoodIndex::Query FoodIndex::parse(const std::vector<std::string>& words) const
             resolve(wanted);
             if (span > 1 && !wanted.matchesSomething())
                 continue;
-            query.concepts.push_back(std::move(wanted));
+            concepts.push_back(std::move(wanted));
             i += span;
             break;
         }
     }
-    return query;
+    return concepts;
 }
 
 FoodIndex::Concept FoodIndex::conceptAt(const std::vector<std::string>& words, std::size_t i,
@@ -784,15 +779,14 @@ std::string FoodIndex::answer(std::string_view term, std::size_t maxResults, std
     revision = revision_.load();
     if (words.empty())
         return {};
-    const Query query = parse(words);
-    if (std::none_of(query.concepts.begin(), query.concepts.end(),
-                     [](const Concept& c) { return c.matchesSomething(); }))
+    const std::vector<Concept> concepts = parse(words);
+    if (std::none_of(concepts.begin(), concepts.end(), [](const Concept& c) { return c.matchesSomething(); }))
         return {};
     std::vector<std::uint32_t> best;
-    if (query.concepts.size() == 1) {
-        best = bestOfOne(query.concepts.front(), maxResults);
+    if (concepts.size() == 1) {
+        best = bestOfOne(concepts.front(), maxResults);
     } else {
-        best = bestOfMany(query.concepts, maxResults);
+        best = bestOfMany(concepts, maxResults);
     }
     std::string body;
     for (std::uint32_t entry : best)

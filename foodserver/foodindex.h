@@ -70,7 +70,6 @@ private:
         std::uint8_t wordCount;
         bool checked;
     };
-    struct Query;
     struct Concept;
     struct Source;
     struct Hit;
@@ -81,7 +80,8 @@ private:
     void addPostings(std::uint32_t entry, const std::vector<NameWord>& words);
     bool rankBefore(const Posting& a, const Posting& b) const { return rank_[a.entry] < rank_[b.entry]; }
 
-    Query parse(const std::vector<std::string>& words) const;
+    // The term's words as concepts, each with the known words it matches.
+    std::vector<Concept> parse(const std::vector<std::string>& words) const;
     Concept conceptAt(const std::vector<std::string>& words, std::size_t i, std::size_t length) const;
     void resolve(Concept& wanted) const;
     std::vector<std::pair<std::uint32_t, Level>> wordsMatching(const std::string& word, bool asPrefix,

@@ -23,7 +23,6 @@ public:
     // What the tables call the typed words (one to three folded words), or nullptr. A single
     // word is also found by its English or Dutch stem ("aardbeien" finds "aardbei").
     const std::vector<Phrase>* lookUp(const std::vector<std::string>& words) const;
-    std::size_t size() const { return byKey_.size(); }
     // The keys of one word, for the list of words a typing error is corrected to.
     std::vector<std::string> oneWordKeys() const;
 
