@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace translator {
 
 namespace {
@@ -74,6 +76,7 @@ void TranslatorDocument::ResetDocument()
     m_header[size_t(HeaderField::Author)].clear();
     m_formNames.clear();
     m_rows.clear();
+    m_rowIndices.clear();
     m_currentForm = 0;
     m_currentRow = -1;
 }
@@ -84,6 +87,8 @@ void TranslatorDocument::StartNew()
     for (int i = 0; i < kFormCount; ++i)
         m_formNames << newFormName();
     m_dirty = false;
+    m_opened = m_tables;
+    forgetHistory();
 }
 
 bool TranslatorDocument::Open(const QString& path, Messenger& messenger)
@@ -98,8 +103,11 @@ bool TranslatorDocument::Open(const QString& path, Messenger& messenger)
 void TranslatorDocument::AdoptLoaded(const LanguageTables& tables, const QString& path)
 {
     m_tables = tables;
+    m_opened = tables;
+    forgetHistory();
     m_filePath = path;
     m_rows.clear();
+    m_rowIndices.clear();
     m_currentForm = 0;
     m_currentRow = -1;
     m_formNames.clear();
@@ -128,6 +136,10 @@ void TranslatorDocument::CommitLists()
     if (m_currentForm >= 1 && m_currentForm <= kFormCount) {
         for (int i = 0; i <= LanguageTables::lastIndex(m_currentForm); ++i)
             m_tables.set(m_currentForm, i, m_rows.value(i));
+        // The gaps are closed: row i is now entry i.
+        m_rowIndices.clear();
+        for (int i = 0; i < m_rows.size(); ++i)
+            m_rowIndices << i;
     }
     for (int i = 0; i < kHeaderFieldCount; ++i)
         m_tables.set(LanguageTables::kHeaderTable, i, m_header[size_t(i)]);
@@ -136,6 +148,7 @@ void TranslatorDocument::CommitLists()
 void TranslatorDocument::ChooseForm(int form)
 {
     m_rows.clear();
+    m_rowIndices.clear();
     m_currentRow = -1;
     if (form < 1 || form > kFormCount) {
         m_currentForm = 0;
@@ -144,8 +157,10 @@ void TranslatorDocument::ChooseForm(int form)
     m_currentForm = form;
     for (int i = 0; i <= LanguageTables::lastIndex(form); ++i) {
         const QString& entry = m_tables.at(form, i);
-        if (entry.size() >= kShownEntryLength)
+        if (entry.size() >= kShownEntryLength) {
             m_rows << entry;
+            m_rowIndices << i;
+        }
     }
 }
 
@@ -186,6 +201,7 @@ TextCheck TranslatorDocument::AddRow(const QString& text)
     const TextCheck check = CheckRowText(true, text);
     if (check != TextCheck::Ok)
         return check;
+    beginChange(QStringLiteral("New text"));
     m_rows << text;
     changed();
     return TextCheck::Ok;
@@ -198,6 +214,7 @@ TextCheck TranslatorDocument::EditRow(int row, const QString& text)
     const TextCheck check = CheckRowText(false, text);
     if (check != TextCheck::Ok)
         return check;
+    beginChange(QStringLiteral("Edit text"));
     m_rows[row] = text;
     changed();
     return TextCheck::Ok;
@@ -209,6 +226,7 @@ TextCheck TranslatorDocument::InsertRow()
         return TextCheck::NoRow;
     if (m_rows.size() >= kMaxRows)
         return TextCheck::MaxRowsReached;
+    beginChange(QStringLiteral("Insert text"));
     m_rows.insert(m_currentRow, kNewRowText);
     changed();
     return TextCheck::Ok;
@@ -218,6 +236,7 @@ bool TranslatorDocument::DeleteRow()
 {
     if (!hasChosenRow())
         return false;
+    beginChange(QStringLiteral("Delete text"));
     m_rows.removeAt(m_currentRow);
     m_currentRow = -1;
     changed();
@@ -233,6 +252,7 @@ ReplaceResult TranslatorDocument::ReplaceInRows(const QString& search, const QSt
     if (result.check != TextCheck::Ok)
         return result;
     result.ran = true;
+    beginChange(QStringLiteral("Search and replace"));
     for (QString& row : m_rows) {
         if (row.contains(search, Qt::CaseSensitive)) {
             row.replace(search, replacement, Qt::CaseSensitive);
@@ -241,6 +261,8 @@ ReplaceResult TranslatorDocument::ReplaceInRows(const QString& search, const QSt
     }
     if (result.changedRows > 0)
         changed();
+    else
+        m_pending.reset();
     return result;
 }
 
@@ -251,6 +273,7 @@ TextCheck TranslatorDocument::RenameForm(int form, const QString& name)
     const TextCheck check = checkStoredText(name);
     if (check != TextCheck::Ok)
         return check;
+    beginChange(QStringLiteral("Edit form"));
     m_formNames[form - 1] = name;
     changed();
     return TextCheck::Ok;
@@ -263,14 +286,150 @@ TextCheck TranslatorDocument::CheckHeaderText(const QString& text) const
 
 void TranslatorDocument::SetHeader(HeaderField field, const QString& text)
 {
+    static const char* const names[] = {"Application", "Version", "Author", "Date", "Revision"};
+    beginChange(QLatin1String(names[size_t(field)]), 1 + int(field));
     m_header[size_t(field)] = text;
     m_dirty = true;
+    endChange();
 }
 
 void TranslatorDocument::changed()
 {
     m_dirty = true;
     CommitLists();
+    endChange();
+}
+
+std::vector<FormRow> TranslatorDocument::formRows(int form) const
+{
+    std::vector<FormRow> out;
+    if (form < 1 || form > kFormCount)
+        return out;
+    if (form == m_currentForm) {
+        for (int i = 0; i < m_rows.size(); ++i)
+            out.push_back({m_rowIndices.value(i, i), m_rows[i]});
+        return out;
+    }
+    for (int i = 0; i <= LanguageTables::lastIndex(form); ++i) {
+        const QString& entry = m_tables.at(form, i);
+        if (entry.size() >= kShownEntryLength)
+            out.push_back({i, entry});
+    }
+    return out;
+}
+
+int TranslatorDocument::formTextLength(int form) const
+{
+    if (form != m_currentForm)
+        return int(m_tables.tableText(form).size());
+    // The chosen form is written as its rows stand.
+    qsizetype length = LanguageTables::entryCount(form);
+    for (const QString& row : m_rows)
+        length += row.size();
+    for (int i = int(m_rows.size()) + 1; i <= LanguageTables::lastIndex(form); ++i)
+        length += m_tables.at(form, i).size();
+    return int(length);
+}
+
+QString TranslatorDocument::undoName() const
+{
+    return canUndo() ? m_history[size_t(m_undoPosition - 1)].name : QString();
+}
+
+QString TranslatorDocument::redoName() const
+{
+    return canRedo() ? m_history[size_t(m_undoPosition)].name : QString();
+}
+
+bool TranslatorDocument::Undo()
+{
+    if (!canUndo())
+        return false;
+    const UndoStep& step = m_history[size_t(--m_undoPosition)];
+    for (const EntryChange& entry : step.entries)
+        m_tables.set(entry.table, entry.index, entry.before);
+    showView(step.before);
+    m_dirty = true;
+    return true;
+}
+
+bool TranslatorDocument::Redo()
+{
+    if (!canRedo())
+        return false;
+    const UndoStep& step = m_history[size_t(m_undoPosition++)];
+    for (const EntryChange& entry : step.entries)
+        m_tables.set(entry.table, entry.index, entry.after);
+    showView(step.after);
+    m_dirty = true;
+    return true;
+}
+
+TranslatorDocument::ViewState TranslatorDocument::viewState() const
+{
+    return {m_formNames, m_rows, m_rowIndices, m_header, m_currentForm, m_currentRow};
+}
+
+void TranslatorDocument::showView(const ViewState& state)
+{
+    m_formNames = state.formNames;
+    m_rows = state.rows;
+    m_rowIndices = state.rowIndices;
+    m_header = state.header;
+    m_currentForm = state.currentForm;
+    m_currentRow = state.currentRow;
+}
+
+void TranslatorDocument::beginChange(const QString& name, int mergeKey)
+{
+    m_pending = UndoStep{name, mergeKey, viewState(), {}, {}};
+    m_pendingTables = m_tables;
+}
+
+void TranslatorDocument::endChange()
+{
+    if (!m_pending)
+        return;
+    UndoStep step = std::move(*m_pending);
+    m_pending.reset();
+    step.after = viewState();
+    for (int table = 0; table < LanguageTables::kTableCount; ++table) {
+        for (int i = LanguageTables::firstIndex(table); i <= LanguageTables::lastIndex(table); ++i) {
+            const QString& before = m_pendingTables.at(table, i);
+            const QString& after = m_tables.at(table, i);
+            if (before != after)
+                step.entries.push_back({table, i, before, after});
+        }
+    }
+    m_pendingTables = LanguageTables();
+    if (step.entries.empty() && step.before == step.after)
+        return; // saved unchanged: nothing to undo
+    // Later changes cannot be redone once something new is done.
+    m_history.resize(size_t(m_undoPosition));
+    UndoStep* last = m_history.empty() ? nullptr : &m_history.back();
+    if (last && step.mergeKey != 0 && last->mergeKey == step.mergeKey) {
+        // Another key typed in the same box: one step with the first state before it.
+        for (const EntryChange& entry : step.entries) {
+            auto same = std::find_if(last->entries.begin(), last->entries.end(), [&](const EntryChange& e) {
+                return e.table == entry.table && e.index == entry.index;
+            });
+            if (same != last->entries.end())
+                same->after = entry.after;
+            else
+                last->entries.push_back(entry);
+        }
+        last->after = step.after;
+        return;
+    }
+    m_history.push_back(std::move(step));
+    m_undoPosition = int(m_history.size());
+}
+
+void TranslatorDocument::forgetHistory()
+{
+    m_history.clear();
+    m_undoPosition = 0;
+    m_pending.reset();
 }
 
 } // namespace translator

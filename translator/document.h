@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class Messenger;
 
@@ -20,7 +22,8 @@ inline constexpr int kMaxRows = 200;      // rows a form may get through New tex
 inline constexpr int kMinRowLength = 3;   // characters a row text needs at least
 inline constexpr int kMaxRowLength = 400; // characters the row box takes
 inline constexpr int kMaxFormNameLength = 50;
-inline constexpr int kShownEntryLength = 2; // entries shorter than this are not listed as rows
+inline constexpr int kShownEntryLength = 2;       // entries shorter than this are not listed as rows
+inline constexpr int kMaxTableCharacters = 32767; // what a language file may hold of one table
 
 // Header boxes in the order of header entries 0 to 4, with their typing limits.
 enum class HeaderField { Application = 0, Version, Author, Date, Revision };
@@ -67,6 +70,13 @@ struct ReplaceResult
     TextCheck check = TextCheck::Ok;
     int changedRows = 0;
     bool ran = false; // false when there was nothing to search
+};
+
+// One shown row of a form: where it sits in the form's table and its text.
+struct FormRow
+{
+    int index = 0;
+    QString text;
 };
 
 class TranslatorDocument
@@ -116,6 +126,28 @@ public:
 
     CommandState commandState() const;
 
+    // The table index of shown row 0 to rows-1 (-1 outside): rows skip the
+    // entries too short to show until a change writes the form back.
+    int rowTableIndex(int row) const { return m_rowIndices.value(row, -1); }
+    // The shown row at a table index of the chosen form, or -1.
+    int rowAtTableIndex(int index) const { return int(m_rowIndices.indexOf(index)); }
+    // The rows of any form as they stand now (the chosen one as shown).
+    std::vector<FormRow> formRows(int form) const;
+    // The text at a table index as it stood when the document was opened or started.
+    const QString& openedText(int table, int index) const { return m_opened.at(table, index); }
+    // Characters the form's table takes in the file, separators included;
+    // a table may take at most kMaxTableCharacters.
+    int formTextLength(int form) const;
+
+    // Undo and redo of every change to the document. An undone or redone change
+    // shows its form again and leaves the document unsaved. New and Open forget them.
+    bool canUndo() const { return m_undoPosition > 0; }
+    bool canRedo() const { return m_undoPosition < int(m_history.size()); }
+    QString undoName() const; // the command the next undo takes back, "" when none
+    QString redoName() const;
+    bool Undo();
+    bool Redo();
+
     // Checks a row text for New text (newRow) or Edit text.
     TextCheck CheckRowText(bool newRow, const QString& text) const;
     // Each change below writes back at once and sets Dirty; a refusal changes nothing.
@@ -130,7 +162,47 @@ public:
     void SetHeader(HeaderField field, const QString& text);
 
 private:
+    // What the window shows besides the tables; an undo step brings it back.
+    struct ViewState
+    {
+        QStringList formNames;
+        QStringList rows;
+        QList<int> rowIndices;
+        std::array<QString, kHeaderFieldCount> header;
+        int currentForm = 0;
+        int currentRow = -1;
+        bool operator==(const ViewState&) const = default;
+    };
+    struct EntryChange
+    {
+        int table = 0;
+        int index = 0;
+        QString before;
+        QString after;
+    };
+    // One change: the entries it rewrote and the view before and after it.
+    struct UndoStep
+    {
+        QString name;
+        int mergeKey = 0; // typing in one header box is one step
+        ViewState before;
+        ViewState after;
+        std::vector<EntryChange> entries;
+    };
+
+    ViewState viewState() const;
+    void showView(const ViewState& state);
+    void beginChange(const QString& name, int mergeKey = 0);
+    void endChange();
+    void forgetHistory();
+
     LanguageTables m_tables;
+    LanguageTables m_opened;
+    QList<int> m_rowIndices;
+    std::vector<UndoStep> m_history;
+    int m_undoPosition = 0;
+    std::optional<UndoStep> m_pending;
+    LanguageTables m_pendingTables; // the tables when the pending change began
     QString m_filePath;
     bool m_dirty = false;
     int m_currentForm = 0;

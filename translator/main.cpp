@@ -3,6 +3,7 @@
 #include "translator/tr_core.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +16,9 @@ int main(int argc, char* argv[])
     QtMessenger messenger;
     translator::TranslatorSettings settings;
     settings.documentsFolder = translator::GetSpecialFolder(messenger);
+    if (const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        !config.isEmpty())
+        settings.notesFile = config + QStringLiteral("/Quelmar/translator-notes.json");
     settings.siteEn = QStringLiteral(TRANSLATOR_SITE_EN);
     settings.siteNl = QStringLiteral(TRANSLATOR_SITE_NL);
     settings.developerSwitch = QStringLiteral(TRANSLATOR_DEVELOPER_SWITCH_VALUE);

@@ -6,6 +6,8 @@
 #include "dietlens/ui/kit/twips.h"
 #include "lang/messenger.h"
 #include "translator/codelisting.h"
+#include "translator/findinforms.h"
+#include "translator/reviewdelegates.h"
 #include "translator/tr_edit.h"
 #include "translator/tr_form.h"
 #include "translator/tr_replace.h"
@@ -24,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -89,7 +92,7 @@ QIcon withFadedDisabledImage(const QIcon& icon, QStyle* style)
 } // namespace
 
 TR_Core::TR_Core(const TranslatorSettings& settings, Messenger& messenger, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_messenger(messenger)
+    : QMainWindow(parent), m_settings(settings), m_messenger(messenger), m_notesStore(settings.notesFile)
 {
     setObjectName(QStringLiteral("TR_Core"));
     setWindowTitle(programCaption());
@@ -97,6 +100,7 @@ TR_Core::TR_Core(const TranslatorSettings& settings, Messenger& messenger, QWidg
     buildToolbar();
     buildCentral();
     buildStatusBar();
+    buildTranslationAids();
     resize(860, 600);
 
     // Search and replace is reached through its toolbar button only; code
@@ -234,7 +238,8 @@ void TR_Core::buildCentral()
     txt_rev = box("txt_rev", kHeaderMaxLength[4], true);
     txt_filetitle = box("txt_filetitle", 0, false);
     txt_filetitle->installEventFilter(this);
-    txt_versie->setAccessibleName(QStringLiteral("Version")); // the box beside "Application:" has no label of its own
+    txt_versie->setAccessibleName(
+        QStringLiteral("Version")); // the box beside "Application:" has no label of its own
     txt_versie->setMaximumWidth(txt_versie->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     // The application and version boxes keep room for a short name and a version whatever
     // the font: with a large desktop font the left column would otherwise squeeze them to a
@@ -267,14 +272,56 @@ void TR_Core::buildCentral()
     auto* left = new QVBoxLayout;
     left->addWidget(lst_forms, 1);
     left->addWidget(Frame_settings);
+    // Under the rows, while a reference file is chosen: the chosen row against the reference.
+    referencePane = new QGroupBox(QStringLiteral("Reference"), central);
+    referencePane->setObjectName(QStringLiteral("referencePane"));
+    rowState = new QLabel(referencePane);
+    rowReference = new QLabel(referencePane);
+    rowWarnings = new QLabel(referencePane);
+    formState = new QLabel(referencePane);
+    for (QLabel* paneLabel : {rowState, rowReference, rowWarnings, formState}) {
+        paneLabel->setTextFormat(Qt::PlainText);
+        paneLabel->setWordWrap(true);
+        paneLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    rowState->setObjectName(QStringLiteral("rowState"));
+    rowReference->setObjectName(QStringLiteral("rowReference"));
+    rowReference->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rowWarnings->setObjectName(QStringLiteral("rowWarnings"));
+    formState->setObjectName(QStringLiteral("formState"));
+    markDoneButton = new QPushButton(QStringLiteral("Translated as it is"), referencePane);
+    markDoneButton->setObjectName(QStringLiteral("markDoneButton"));
+    markDoneButton->setCheckable(true);
+    markDoneButton->setToolTip(QStringLiteral("The row reads as the reference on purpose (Ctrl+M)"));
+    dismissButton = new QPushButton(QStringLiteral("Dismiss warnings"), referencePane);
+    dismissButton->setObjectName(QStringLiteral("dismissButton"));
+    dismissButton->setToolTip(
+        QStringLiteral("Hide these warnings for this row while its text stays as it is"));
+    auto* paneButtons = new QHBoxLayout;
+    paneButtons->addWidget(markDoneButton);
+    paneButtons->addWidget(dismissButton);
+    paneButtons->addStretch(1);
+    auto* pane = new QVBoxLayout(referencePane);
+    pane->addWidget(rowState);
+    pane->addWidget(rowReference);
+    pane->addWidget(rowWarnings);
+    pane->addLayout(paneButtons);
+    pane->addWidget(formState);
+    referencePane->hide();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(lst_lang, 1);
+    right->addWidget(referencePane);
     auto* layout = new QHBoxLayout(central);
     layout->addLayout(left, 2);
-    layout->addWidget(lst_lang, 5);
+    layout->addLayout(right, 5);
     setCentralWidget(central);
 
     // Tab reads the boxes as they stand, top to bottom.
     setTabOrder(lst_forms, lst_lang);
-    setTabOrder(lst_lang, txt_app);
+    setTabOrder(lst_lang, markDoneButton);
+    setTabOrder(markDoneButton, dismissButton);
+    setTabOrder(dismissButton, txt_app);
     setTabOrder(txt_app, txt_versie);
     setTabOrder(txt_versie, txt_naam);
     setTabOrder(txt_naam, txt_date);
@@ -385,7 +432,14 @@ void TR_Core::UpdateCommands()
         m_buttons[7]->setEnabled(s.textDelete);
         mnu_text_replace->setEnabled(s.textReplace);
         m_buttons[9]->setEnabled(s.textReplace);
+        undoAction->setEnabled(m_document.canUndo());
+        undoAction->setText(m_document.canUndo() ? QStringLiteral("Undo ") + m_document.undoName()
+                                                 : QStringLiteral("Undo"));
+        redoAction->setEnabled(m_document.canRedo());
+        redoAction->setText(m_document.canRedo() ? QStringLiteral("Redo ") + m_document.redoName()
+                                                 : QStringLiteral("Redo"));
         showStatus();
+        showReview();
     });
 }
 
@@ -413,6 +467,7 @@ void TR_Core::mnu_new_Click()
                                  QStringLiteral("Are you sure that you want to start a new file?")})))
             return;
         m_document.StartNew();
+        documentReplaced();
         showDocument();
     });
 }
@@ -431,6 +486,7 @@ void TR_Core::mnu_open_Click()
     // A file that cannot be read leaves the shown document as it was.
     if (!m_document.Open(path, m_messenger))
         return;
+    documentReplaced();
     showDocument();
 }
 
@@ -457,9 +513,26 @@ void TR_Core::mnu_save_Click()
         const bool saved = m_document.SaveTo(m_document.filePath(), m_messenger,
                                              LanguageSaveFailure::translator(programTitle()));
         UpdateCommands();
-        if (saved)
+        if (saved) {
+            rememberNotes(); // under the file's new name after Save as
             m_messenger.message(programTitle(), QStringLiteral("The language file has been saved."),
                                 MessageIcon::Information);
+            return;
+        }
+        // The writer's message names the file; say which form does not fit.
+        for (int form = 1; form <= kFormCount; ++form) {
+            const int length = m_document.formTextLength(form);
+            if (length > kMaxTableCharacters)
+                m_messenger.message(
+                    programTitle(),
+                    QStringLiteral("Form %1 (%2) takes %L3 characters in the file; a form can take at most "
+                                   "%L4. Shorten or delete rows of this form and save again.")
+                        .arg(form)
+                        .arg(m_document.formNames().value(form - 1).trimmed())
+                        .arg(length)
+                        .arg(kMaxTableCharacters),
+                    MessageIcon::Exclamation);
+        }
     });
 }
 
@@ -485,12 +558,7 @@ void TR_Core::mnu_text_new_Click()
 {
     if (m_document.currentForm() < 1)
         return;
-    TR_Edit dialog(m_document, m_messenger, this);
-    if (dialog.New_Row()) {
-        showRows();
-        lst_lang->scrollToBottom();
-        UpdateCommands();
-    }
+    editRows(-1);
 }
 
 void TR_Core::mnu_text_edit_Click()
@@ -498,12 +566,40 @@ void TR_Core::mnu_text_edit_Click()
     RunCommand(m_messenger, QStringLiteral("ERROR CODE #10.5"), [this] {
         if (!m_document.hasChosenRow())
             return;
-        TR_Edit dialog(m_document, m_messenger, this);
-        if (dialog.Edit_Row(m_document.currentRow())) {
-            showRows();
-            UpdateCommands();
-        }
+        editRows(m_document.currentRow());
     });
+}
+
+void TR_Core::editRows(int row)
+{
+    bool newRow = row < 0;
+    for (;;) {
+        TR_Edit dialog(m_document, m_messenger, this);
+        if (m_reference) {
+            const int index = newRow ? int(m_document.rows().size()) : m_document.rowTableIndex(row);
+            dialog.ShowReference(m_reference->at(m_document.currentForm(), index));
+        }
+        if (!(newRow ? dialog.New_Row() : dialog.Edit_Row(row)))
+            return;
+        const int stored = newRow ? int(m_document.rows().size()) - 1 : row;
+        showRows();
+        if (newRow)
+            lst_lang->scrollToBottom();
+        UpdateCommands();
+        if (!dialog.wantsNextRow())
+            return;
+        const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes);
+        const std::optional<RowPlace> next = review.nextToDo(m_document.currentForm(), stored);
+        if (!next) {
+            if (m_reference)
+                m_messenger.message(programTitle(), QStringLiteral("No rows are left to do."),
+                                    MessageIcon::Information);
+            return;
+        }
+        goToRow(next->form, next->row);
+        row = next->row;
+        newRow = false;
+    }
 }
 
 void TR_Core::mnu_text_insert_Click()
@@ -697,6 +793,352 @@ void TR_Core::headerEdited(HeaderField field, QLineEdit* box, const QString& tex
     }
     m_document.SetHeader(field, text);
     UpdateCommands();
+}
+
+void TR_Core::buildTranslationAids()
+{
+    const auto action = [this](const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                               void (TR_Core::*handler)()) {
+        auto* made = new QAction(caption, this);
+        made->setObjectName(QLatin1String(name));
+        made->setShortcuts(keys);
+        connect(made, &QAction::triggered, this, handler);
+        return made;
+    };
+    // Undo and redo head the Edit menu, as in every editor.
+    undoAction =
+        action("undoAction", QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &TR_Core::undo);
+    redoAction = action("redoAction", QStringLiteral("Redo"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                        &TR_Core::redo);
+    mnu_edit->insertAction(mnu_text_new, undoAction);
+    mnu_edit->insertAction(mnu_text_new, redoAction);
+    mnu_edit->insertSeparator(mnu_text_new);
+
+    viewMenu = new QMenu(QStringLiteral("&View"), this);
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    menuBar()->insertMenu(mnu_extra->menuAction(), viewMenu);
+    chooseReferenceAction =
+        action("chooseReferenceAction", QStringLiteral("Reference file ..."), {}, &TR_Core::chooseReference);
+    chooseReferenceAction->setStatusTip(
+        QStringLiteral("Show a second language file beside each row, read-only"));
+    closeReferenceAction = action("closeReferenceAction", QStringLiteral("Close the reference file"), {},
+                                  &TR_Core::closeReference);
+    onlyLeftToDoAction = action("onlyLeftToDoAction", QStringLiteral("Only rows left to do"),
+                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, &TR_Core::UpdateCommands);
+    onlyProblemsAction = action("onlyProblemsAction", QStringLiteral("Only rows with warnings"),
+                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)}, &TR_Core::UpdateCommands);
+    onlyLeftToDoAction->setCheckable(true);
+    onlyProblemsAction->setCheckable(true);
+    nextToDoAction = action("nextToDoAction", QStringLiteral("Next row to do"), {QKeySequence(Qt::Key_F8)},
+                            &TR_Core::goToNextRowToDo);
+    markDoneAction = action("markDoneAction", QStringLiteral("Row is translated as it is"),
+                            {QKeySequence(Qt::CTRL | Qt::Key_M)}, &TR_Core::toggleMarkedDone);
+    markDoneAction->setCheckable(true);
+    findInAllFormsAction = action("findInAllFormsAction", QStringLiteral("Find in all forms ..."),
+                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &TR_Core::findInAllForms);
+    viewMenu->addAction(chooseReferenceAction);
+    viewMenu->addAction(closeReferenceAction);
+    viewMenu->addSeparator();
+    viewMenu->addAction(onlyLeftToDoAction);
+    viewMenu->addAction(onlyProblemsAction);
+    viewMenu->addSeparator();
+    viewMenu->addAction(nextToDoAction);
+    viewMenu->addAction(markDoneAction);
+    viewMenu->addSeparator();
+    viewMenu->addAction(findInAllFormsAction);
+
+    connect(markDoneButton, &QPushButton::clicked, this, &TR_Core::toggleMarkedDone);
+    connect(dismissButton, &QPushButton::clicked, this, &TR_Core::dismissWarnings);
+    m_plainRows = qobject_cast<QStyledItemDelegate*>(lst_lang->itemDelegate());
+    m_plainForms = qobject_cast<QStyledItemDelegate*>(lst_forms->itemDelegate());
+}
+
+void TR_Core::documentReplaced()
+{
+    // The reference and marks belong to a file: a new document has none, an
+    // opened one those remembered for it.
+    m_notes = m_notesStore.notesFor(m_document.filePath());
+    m_reference.reset();
+    m_referencePath.clear();
+    if (!m_notes.referencePath.isEmpty() && FileExists(m_notes.referencePath)) {
+        LanguageTables reference;
+        if (LoadLanguageFile(reference, m_notes.referencePath, m_messenger)) {
+            m_reference = reference;
+            m_referencePath = m_notes.referencePath;
+        }
+    }
+    const bool on = m_reference.has_value();
+    lst_lang->setItemDelegate(on ? new ReviewedRowDelegate(lst_lang) : m_plainRows);
+    lst_forms->setItemDelegate(on ? new ReviewedFormDelegate(lst_forms) : m_plainForms);
+    referencePane->setVisible(on);
+    if (!on) {
+        m_panels[3]->clear();
+        onlyLeftToDoAction->setChecked(false);
+        onlyProblemsAction->setChecked(false);
+    }
+}
+
+bool TR_Core::useReference(const QString& path)
+{
+    LanguageTables reference;
+    if (!LoadLanguageFile(reference, path, m_messenger))
+        return false;
+    m_notes.referencePath = path;
+    rememberNotes();
+    m_reference = reference;
+    m_referencePath = path;
+    lst_lang->setItemDelegate(new ReviewedRowDelegate(lst_lang));
+    lst_forms->setItemDelegate(new ReviewedFormDelegate(lst_forms));
+    referencePane->show();
+    showRows();
+    UpdateCommands();
+    return true;
+}
+
+void TR_Core::chooseReference()
+{
+    const QString start =
+        m_referencePath.isEmpty() ? m_settings.documentsFolder : QFileInfo(m_referencePath).path();
+    const QString path =
+        m_messenger.openFileName({QStringLiteral("Reference file"), start, kLsfFilter, QString()});
+    if (path.isEmpty() || !FileExists(path))
+        return;
+    useReference(path);
+}
+
+void TR_Core::closeReference()
+{
+    m_notes.referencePath.clear();
+    rememberNotes();
+    m_reference.reset();
+    m_referencePath.clear();
+    lst_lang->setItemDelegate(m_plainRows);
+    lst_forms->setItemDelegate(m_plainForms);
+    referencePane->hide();
+    m_panels[3]->clear();
+    onlyLeftToDoAction->setChecked(false);
+    onlyProblemsAction->setChecked(false);
+    showForms();
+    showRows();
+    UpdateCommands();
+}
+
+void TR_Core::rememberNotes()
+{
+    m_notesStore.save(m_document.filePath(), m_notes);
+}
+
+void TR_Core::showReview()
+{
+    const bool on = m_reference.has_value();
+    chooseReferenceAction->setEnabled(true);
+    closeReferenceAction->setEnabled(on);
+    onlyLeftToDoAction->setEnabled(on);
+    onlyProblemsAction->setEnabled(on);
+    findInAllFormsAction->setEnabled(true);
+    nextToDoAction->setEnabled(m_document.currentForm() > 0 || on);
+
+    const ReferenceReview review(m_document, on ? &*m_reference : nullptr, m_notes);
+    const int form = m_document.currentForm();
+    const auto formCount = [](const FormReview& f) {
+        return QStringLiteral("%L1 of %L2 rows changed, %L3 left").arg(f.changed).arg(f.paired).arg(f.left());
+    };
+
+    for (int line = 0; line < lst_forms->count(); ++line) {
+        QListWidgetItem* item = lst_forms->item(line);
+        if (!on) {
+            item->setData(FormCountRole, QVariant());
+            item->setData(Qt::AccessibleTextRole, QVariant());
+            continue;
+        }
+        const FormReview f = review.form(line + 1);
+        const QString count = f.paired == 0   ? QString()
+                              : f.left() == 0 ? QStringLiteral("\u2713")
+                                              : QStringLiteral("%L1 left").arg(f.left());
+        item->setData(FormCountRole, count);
+        const QString words =
+            f.paired == 0 ? item->text() : item->text() + QStringLiteral(", ") + formCount(f);
+        item->setData(Qt::AccessibleTextRole, words);
+        item->setToolTip(words);
+    }
+
+    const std::vector<RowReview> rows = review.rows(form);
+    const bool onlyLeft = on && onlyLeftToDoAction->isChecked();
+    const bool onlyProblems = on && onlyProblemsAction->isChecked();
+    for (int r = 0; r < lst_lang->count() && r < int(rows.size()); ++r) {
+        QListWidgetItem* item = lst_lang->item(r);
+        const RowReview& row = rows[size_t(r)];
+        if (!on) {
+            for (const int role :
+                 {int(RowIndexRole), int(RowMarkRole), int(RowChangedRole), int(RowProblemRole),
+                  int(ReferenceTextRole), int(Qt::AccessibleTextRole), int(Qt::ToolTipRole)})
+                item->setData(role, QVariant());
+            lst_lang->setRowHidden(r, false);
+            continue;
+        }
+        item->setData(RowIndexRole, row.index);
+        item->setData(RowMarkRole, int(row.mark));
+        item->setData(RowChangedRole, row.changedSinceOpened);
+        item->setData(RowProblemRole, row.hasProblems());
+        item->setData(ReferenceTextRole, row.referenceText);
+        QStringList about{QStringLiteral("Row %1, %2").arg(row.index).arg(MarkWords(int(row.mark)))};
+        if (row.changedSinceOpened)
+            about << QStringLiteral("changed since the file was opened");
+        QString words = about.join(QStringLiteral(", ")) + QStringLiteral(": ") + row.text;
+        if (!row.referenceText.isEmpty())
+            words += QStringLiteral(". Reference: ") + WithVisibleBlanks(row.referenceText);
+        for (const RowProblem& problem : row.problems)
+            words += QLatin1Char('\n') + problem.message;
+        item->setData(Qt::AccessibleTextRole, words);
+        item->setToolTip(words);
+        // The chosen row stays in sight even when it no longer matches the filter.
+        const bool shown = (!onlyLeft || row.leftToDo()) && (!onlyProblems || row.hasProblems());
+        lst_lang->setRowHidden(r, !shown && r != m_document.currentRow());
+    }
+
+    if (!on) {
+        // Near the table limit a form says so even without a reference.
+        const int length = form > 0 ? m_document.formTextLength(form) : 0;
+        m_panels[3]->setText(
+            length * 10 > kMaxTableCharacters * 9
+                ? QStringLiteral("Form size: %L1 of %L2 characters").arg(length).arg(kMaxTableCharacters)
+                : QString());
+        markDoneAction->setEnabled(false);
+        markDoneAction->setChecked(false);
+        return;
+    }
+
+    const FormReview total = review.total();
+    m_panels[3]->setText(QStringLiteral("Reference %1: %L2 of %L3 rows left")
+                             .arg(QFileInfo(m_referencePath).fileName())
+                             .arg(total.left())
+                             .arg(total.paired));
+    const RowReview* chosen = m_document.hasChosenRow() && m_document.currentRow() < int(rows.size())
+                                  ? &rows[size_t(m_document.currentRow())]
+                                  : nullptr;
+    if (chosen) {
+        QString state = QStringLiteral("Row %1: %2").arg(chosen->index).arg(MarkWords(int(chosen->mark)));
+        if (chosen->changedSinceOpened)
+            state += QStringLiteral(", changed since the file was opened");
+        rowState->setText(state + QLatin1Char('.'));
+        rowReference->setText(chosen->referenceText.isEmpty()
+                                  ? QStringLiteral("The reference has no text at this index.")
+                                  : QStringLiteral("Reference: ") + WithVisibleBlanks(chosen->referenceText));
+        QStringList warnings;
+        for (const RowProblem& problem : chosen->problems)
+            warnings << (problem.isInformation() ? QStringLiteral("\u2139 ") : QStringLiteral("\u26A0 ")) +
+                            problem.message;
+        rowWarnings->setText(warnings.join(QLatin1Char('\n')));
+    } else {
+        rowState->setText(QStringLiteral("Choose a row to see it beside the reference."));
+        rowReference->clear();
+        rowWarnings->clear();
+    }
+    rowWarnings->setVisible(!rowWarnings->text().isEmpty());
+    rowReference->setVisible(!rowReference->text().isEmpty());
+    const bool canMark = chosen && (chosen->mark == RowMark::Same || chosen->mark == RowMark::DoneByHand);
+    markDoneButton->setEnabled(canMark);
+    markDoneButton->setChecked(chosen && chosen->mark == RowMark::DoneByHand);
+    markDoneAction->setEnabled(canMark);
+    markDoneAction->setChecked(chosen && chosen->mark == RowMark::DoneByHand);
+    dismissButton->setEnabled(chosen && !chosen->problems.isEmpty());
+
+    if (form > 0) {
+        const FormReview f = review.form(form);
+        QString text = QStringLiteral("Form %1: %2. Size %L3 of %L4 characters.")
+                           .arg(form)
+                           .arg(formCount(f))
+                           .arg(f.textLength)
+                           .arg(kMaxTableCharacters);
+        if (!f.rowCountWarning.isEmpty())
+            text += QStringLiteral("\n\u26A0 ") + f.rowCountWarning;
+        formState->setText(text);
+    } else {
+        formState->setText(QStringLiteral("Choose a form."));
+    }
+}
+
+void TR_Core::undo()
+{
+    if (!m_document.Undo())
+        return;
+    showDocument();
+    if (QListWidgetItem* item = lst_lang->currentItem())
+        lst_lang->scrollToItem(item);
+}
+
+void TR_Core::redo()
+{
+    if (!m_document.Redo())
+        return;
+    showDocument();
+    if (QListWidgetItem* item = lst_lang->currentItem())
+        lst_lang->scrollToItem(item);
+}
+
+void TR_Core::goToRow(int form, int row)
+{
+    if (form != m_document.currentForm())
+        lst_forms->setCurrentRow(form - 1);
+    if (row < 0 || row >= lst_lang->count())
+        return;
+    lst_lang->setRowHidden(row, false);
+    lst_lang->setCurrentRow(row);
+    lst_lang->scrollToItem(lst_lang->item(row));
+}
+
+void TR_Core::goToNextRowToDo()
+{
+    const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes);
+    const int form = std::max(m_document.currentForm(), 1);
+    const int row = m_document.currentForm() > 0 && m_document.hasChosenRow() ? m_document.currentRow() : -1;
+    const std::optional<RowPlace> next = review.nextToDo(form, row);
+    if (!next) {
+        if (m_reference)
+            m_messenger.message(programTitle(), QStringLiteral("No rows are left to do."),
+                                MessageIcon::Information);
+        return;
+    }
+    goToRow(next->form, next->row);
+    lst_lang->setFocus();
+}
+
+void TR_Core::toggleMarkedDone()
+{
+    if (!m_reference || !m_document.hasChosenRow())
+        return;
+    const int form = m_document.currentForm();
+    const int index = m_document.rowTableIndex(m_document.currentRow());
+    const QString& text = m_document.rows().at(m_document.currentRow());
+    if (text != m_reference->at(form, index))
+        return; // a translated row needs no mark
+    m_notes.setMarkedDone(form, index, text, !m_notes.isMarkedDone(form, index, text));
+    rememberNotes();
+    UpdateCommands();
+}
+
+void TR_Core::dismissWarnings()
+{
+    if (!m_reference || !m_document.hasChosenRow())
+        return;
+    const ReferenceReview review(m_document, &*m_reference, m_notes);
+    const std::vector<RowReview> rows = review.rows(m_document.currentForm());
+    const RowReview& row = rows.at(size_t(m_document.currentRow()));
+    for (const RowProblem& problem : row.problems)
+        m_notes.dismiss(m_document.currentForm(), row.index, problem.kind, row.text);
+    rememberNotes();
+    UpdateCommands();
+}
+
+void TR_Core::findInAllForms()
+{
+    FindInFormsDialog dialog(m_document, m_reference ? &*m_reference : nullptr, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
+        return;
+    const FoundRow hit = *dialog.chosen();
+    goToRow(hit.form, hit.row);
+    lst_lang->setFocus();
 }
 
 } // namespace translator

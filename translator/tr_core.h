@@ -2,11 +2,13 @@
 // translator's main window: the forms of the document on the left, the rows
 // of the chosen form on the right, the file header below the forms.
 #include "translator/document.h"
+#include "translator/review.h"
 #include "translator/trcommon.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class Messenger;
 class QAction;
@@ -15,6 +17,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPushButton;
+class QStyledItemDelegate;
 class QToolBar;
 
 namespace translator {
@@ -52,6 +56,22 @@ public:
     // Enables the commands that may run now.
     void UpdateCommands();
 
+    // Aids for translating, beside the described commands.
+    void undo();
+    void redo();
+    void chooseReference();
+    void closeReference();
+    // Reads a reference file; false (after the loader's message) when it cannot be read.
+    bool useReference(const QString& path);
+    bool hasReference() const { return m_reference.has_value(); }
+    const TranslationNotes& notes() const { return m_notes; }
+    void goToNextRowToDo();
+    void toggleMarkedDone();
+    void dismissWarnings();
+    void findInAllForms();
+    // Shows the form and chooses the row, as a click would.
+    void goToRow(int form, int row);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +92,12 @@ private:
     void showDocument();
 
     void headerEdited(HeaderField field, QLineEdit* box, const QString& text);
+    void buildTranslationAids();
+    void documentReplaced(); // after New and Open: the notes and reference of this file
+    void showReview();
+    void rememberNotes();
+    // Opens the row dialog for a new row (row -1) or a row, and with Ctrl+Enter the next rows to do.
+    void editRows(int row);
     bool askYesNo(const QString& title, const QString& text);
     bool confirmClosing();
 
@@ -111,6 +137,31 @@ private:
     QLineEdit* txt_rev = nullptr;
     QLineEdit* txt_filetitle = nullptr;
     std::array<QLabel*, 4> m_panels{};
+
+    NotesStore m_notesStore;
+    TranslationNotes m_notes;
+    std::optional<LanguageTables> m_reference;
+    QString m_referencePath;
+
+    QMenu* viewMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* chooseReferenceAction = nullptr;
+    QAction* closeReferenceAction = nullptr;
+    QAction* onlyLeftToDoAction = nullptr;
+    QAction* onlyProblemsAction = nullptr;
+    QAction* nextToDoAction = nullptr;
+    QAction* markDoneAction = nullptr;
+    QAction* findInAllFormsAction = nullptr;
+    QGroupBox* referencePane = nullptr;
+    QLabel* rowState = nullptr;
+    QLabel* rowReference = nullptr;
+    QLabel* rowWarnings = nullptr;
+    QLabel* formState = nullptr;
+    QPushButton* markDoneButton = nullptr;
+    QPushButton* dismissButton = nullptr;
+    QStyledItemDelegate* m_plainRows = nullptr;
+    QStyledItemDelegate* m_plainForms = nullptr;
 };
 
 } // namespace translator

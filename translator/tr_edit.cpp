@@ -2,6 +2,7 @@
 
 #include "lang/messenger.h"
 #include "translator/document.h"
+#include "translator/review.h"
 #include "translator/trcommon.h"
 
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace translator {
@@ -23,6 +25,24 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
                    this);
     lbl_info->setObjectName(QStringLiteral("lbl_info"));
     lbl_info->setWordWrap(true);
+
+    // The reference text, read-only, with its blanks drawn: there only while a reference is chosen.
+    referenceFrame = new QGroupBox(QStringLiteral("Reference:"), this);
+    referenceFrame->setObjectName(QStringLiteral("referenceFrame"));
+    referenceText = new QLabel(referenceFrame);
+    referenceText->setObjectName(QStringLiteral("referenceText"));
+    referenceText->setTextFormat(Qt::PlainText);
+    referenceText->setWordWrap(true);
+    referenceText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    referenceText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    (new QVBoxLayout(referenceFrame))->addWidget(referenceText);
+    referenceFrame->hide();
+    warnings = new QLabel(this);
+    warnings->setObjectName(QStringLiteral("warnings"));
+    warnings->setTextFormat(Qt::PlainText);
+    warnings->setWordWrap(true);
+    warnings->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    warnings->hide();
 
     Frame_text = new QGroupBox(QStringLiteral("Text:"), this);
     Frame_text->setObjectName(QStringLiteral("Frame_text"));
@@ -43,13 +63,51 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     lbl_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(Frame_preview))->addWidget(lbl_text);
 
-    const DialogButtons buttons = LayOutDialog(this, {lbl_info, Frame_text, Frame_preview},
-                                               QStringLiteral("cmd_save"), QStringLiteral("Save"), 460);
+    const DialogButtons buttons =
+        LayOutDialog(this, {lbl_info, referenceFrame, Frame_text, Frame_preview, warnings},
+                     QStringLiteral("cmd_save"), QStringLiteral("Save"), 460);
     cmd_save = buttons.accept;
     cmd_annuleer = buttons.cancel;
 
     connect(txt_newtxt, &QLineEdit::textChanged, lbl_text, &QLabel::setText);
     connect(cmd_save, &QPushButton::clicked, this, &TR_Edit::cmd_save_Click);
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* next = new QShortcut(keys, this);
+        connect(next, &QShortcut::activated, this, &TR_Edit::saveAndGoToNextRow);
+    }
+    cmd_save->setToolTip(QStringLiteral("Save (Enter); save and edit the next row to do (Ctrl+Enter)"));
+}
+
+void TR_Edit::ShowReference(const QString& reference)
+{
+    m_reference = reference;
+    referenceText->setText(reference.isEmpty() ? QStringLiteral("(not in the reference)")
+                                               : WithVisibleBlanks(reference));
+    referenceText->setAccessibleName(QStringLiteral("Reference text"));
+    referenceFrame->show();
+    connect(txt_newtxt, &QLineEdit::textChanged, this, &TR_Edit::showWarnings, Qt::UniqueConnection);
+    showWarnings(txt_newtxt->text());
+}
+
+void TR_Edit::showWarnings(const QString& text)
+{
+    QStringList lines;
+    if (text != m_reference) {
+        for (const RowProblem& problem : TextProblems(text, m_reference))
+            lines << QStringLiteral("\u26A0 ") + problem.message;
+    }
+    warnings->setText(lines.join(QLatin1Char('\n')));
+    warnings->setVisible(!lines.isEmpty());
+}
+
+void TR_Edit::saveAndGoToNextRow()
+{
+    m_nextRow = true;
+    cmd_save_Click();
+    if (result() != QDialog::Accepted)
+        m_nextRow = false;
 }
 
 void TR_Edit::PrepareNewRow()

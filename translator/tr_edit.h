@@ -27,13 +27,27 @@ public:
 
     void cmd_save_Click();
 
+    // Shows the reference text of the row above the box, and warnings about
+    // the typed text against it. Without this call the dialog has neither.
+    void ShowReference(const QString& referenceText);
+    // Ctrl+Enter: Save, and when it stored the text, ask for the next row to do.
+    void saveAndGoToNextRow();
+    bool wantsNextRow() const { return m_nextRow; }
+
 private:
+    void showWarnings(const QString& text);
+
     TranslatorDocument& m_document;
     Messenger& m_messenger;
     bool m_newRow = true;
     int m_row = -1;
+    bool m_nextRow = false;
+    QString m_reference;
 
     QLabel* lbl_info;
+    QGroupBox* referenceFrame;
+    QLabel* referenceText;
+    QLabel* warnings;
     QGroupBox* Frame_text;
     QLineEdit* txt_newtxt;
     QGroupBox* Frame_preview;

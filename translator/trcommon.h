@@ -26,6 +26,7 @@ QString programCaption(); // title, a blank and the version
 struct TranslatorSettings
 {
     QString documentsFolder; // ends in "/", or "" when unknown
+    QString notesFile;       // the user's notes per language file (reference, marks); "" keeps none
     QString siteEn;
     QString siteNl;
     QString developerSwitch = QStringLiteral("0");
