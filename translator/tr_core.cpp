@@ -319,14 +319,15 @@ void TR_Core::buildCentral()
 
     // Tab reads the boxes as they stand, top to bottom.
     setTabOrder(lst_forms, lst_lang);
-    setTabOrder(lst_lang, markDoneButton);
-    setTabOrder(markDoneButton, dismissButton);
-    setTabOrder(dismissButton, txt_app);
+    setTabOrder(lst_lang, txt_app);
     setTabOrder(txt_app, txt_versie);
     setTabOrder(txt_versie, txt_naam);
     setTabOrder(txt_naam, txt_date);
     setTabOrder(txt_date, txt_rev);
     setTabOrder(txt_rev, txt_filetitle);
+    // The reference pane's buttons, when it is shown, come last.
+    setTabOrder(txt_filetitle, markDoneButton);
+    setTabOrder(markDoneButton, dismissButton);
 
     // The highlighted line is the chosen one, whether the mouse or the keyboard moved it.
     const auto selectedRow = [](QListWidget* list) {

@@ -112,6 +112,23 @@ void typeText(QWidget* widget, const QString& text)
     QApplication::sendEvent(widget, &press);
 }
 
+// Runs 'step' on the modal dialog for which 'ready' holds, once it is shown;
+// for dialogs that open one after another without a pause between them.
+void whenModal(std::function<bool(QWidget*)> ready, std::function<void(QWidget*)> step)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, ready, step] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || !ready(w))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        step(w);
+    });
+    timer->start();
+}
+
 void clickButton(QWidget* dialog, const char* name)
 {
     auto* button = dialog->findChild<QPushButton*>(QLatin1String(name));
@@ -332,6 +349,64 @@ private Q_SLOTS:
         QVERIFY(f.action("mnu_save")->isEnabled());
     }
 
+    void translatingRowAfterRowByKeyboard()
+    {
+        Fixture f;
+        LanguageTables translated = sampleTables();
+        translated.set(1, 0, QStringLiteral("Eins"));
+        QVERIFY(writeTables(sampleTables(), f.path("ref.lsf")));
+        QVERIFY(writeTables(translated, f.path("de.lsf")));
+        f.openFile(f.path("de.lsf"));
+        f.messenger.fileNames.push_back(f.path("ref.lsf"));
+        f.window->chooseReference();
+        QVERIFY(f.window->hasReference());
+        f.chooseForm(0);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.rows()->setFocus();
+
+        QTest::keyClick(f.rows(), Qt::Key_F8); // the first row still to do
+        QCOMPARE(f.window->document().currentRow(), 1);
+        const auto editing = [](int form, int row) {
+            return [=](QWidget* w) {
+                auto* reference = w->findChild<QLabel*>(QStringLiteral("referenceText"));
+                return reference &&
+                       reference->text() == QStringLiteral("Text %1.%2 \u00E9\u20AC").arg(form).arg(row);
+            };
+        };
+        const auto translate = [](const QString& text, Qt::KeyboardModifiers modifiers) {
+            return [=](QWidget* w) {
+                auto* box = w->findChild<QLineEdit*>(QStringLiteral("txt_newtxt"));
+                box->selectAll();
+                QTest::keyClicks(box, text);
+                QTest::keyClick(box, Qt::Key_Return, modifiers);
+            };
+        };
+        whenModal(editing(1, 1), translate(QStringLiteral("Zwei"), Qt::ControlModifier));
+        whenModal(editing(1, 2), translate(QStringLiteral("x"), Qt::ControlModifier)); // refused, stays open
+        whenModal(
+            [](QWidget* w) {
+                auto* box = w->findChild<QLineEdit*>(QStringLiteral("txt_newtxt"));
+                return box && box->text() == QStringLiteral("x");
+            },
+            translate(QStringLiteral("Drei"), Qt::NoModifier)); // Enter saves and stops
+        QTest::keyClick(f.rows(), Qt::Key_Return);
+
+        QCOMPARE(f.window->document().rows().mid(0, 4),
+                 (QStringList{QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Drei"),
+                              QStringLiteral("Text 1.3 \u00E9\u20AC")}));
+        QCOMPARE(f.messenger.shown.last().text, QStringLiteral("Type at least 3 characters"));
+        QCOMPARE(f.window->document().currentRow(), 2);
+
+        // Undo by keyboard takes the last row back; the document stays unsaved.
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keyClick(f.rows(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.window->document().rows().at(2), QStringLiteral("Text 1.2 \u00E9\u20AC"));
+        QCOMPARE(f.rows()->item(2)->text(), QStringLiteral("Text 1.2 \u00E9\u20AC"));
+        QVERIFY(f.action("mnu_save")->isEnabled());
+    }
+
     void escapeCancelsTheRowDialog()
     {
         Fixture f;
@@ -534,7 +609,8 @@ private Q_SLOTS:
     void messageBoxesLeaveRoomForTheirTitle()
     {
         QMessageBox box;
-        SetUpMessageBox(box, programTitle(), QStringLiteral("1.6"), MessageIcon::Information, MessageButtons::Ok);
+        SetUpMessageBox(box, programTitle(), QStringLiteral("1.6"), MessageIcon::Information,
+                        MessageButtons::Ok);
         box.show();
         QFont bold = box.font();
         bold.setBold(true);
