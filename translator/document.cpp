@@ -422,6 +422,8 @@ void TranslatorDocument::endChange()
         return;
     }
     m_history.push_back(std::move(step));
+    if (m_history.size() > size_t(kMaxUndoSteps))
+        m_history.erase(m_history.begin());
     m_undoPosition = int(m_history.size());
 }
 

@@ -24,6 +24,7 @@ inline constexpr int kMaxRowLength = 400; // characters the row box takes
 inline constexpr int kMaxFormNameLength = 50;
 inline constexpr int kShownEntryLength = 2;       // entries shorter than this are not listed as rows
 inline constexpr int kMaxTableCharacters = 32767; // what a language file may hold of one table
+inline constexpr int kMaxUndoSteps = 1000;        // the oldest changes are forgotten past this
 
 // Header boxes in the order of header entries 0 to 4, with their typing limits.
 enum class HeaderField { Application = 0, Version, Author, Date, Revision };

@@ -850,7 +850,23 @@ void TR_Core::buildTranslationAids()
     viewMenu->addAction(findInAllFormsAction);
 
     connect(markDoneButton, &QPushButton::clicked, this, &TR_Core::toggleMarkedDone);
-    connect(dismissButton, &QPushButton::clicked, this, &TR_Core::dismissWarnings);
+    connect(dismissButton, &QPushButton::clicked, this, [this] { dismissWarnings(); });
+    // With several warnings the button offers each one apart.
+    auto* dismissMenu = new QMenu(dismissButton);
+    dismissMenu->setObjectName(QStringLiteral("dismissMenu"));
+    connect(dismissMenu, &QMenu::aboutToShow, this, [this, dismissMenu] {
+        dismissMenu->clear();
+        if (!m_reference || !m_document.hasChosenRow())
+            return;
+        const ReferenceReview review(m_document, &*m_reference, m_notes);
+        const RowReview row = review.rows(m_document.currentForm()).at(size_t(m_document.currentRow()));
+        for (const RowProblem& problem : row.problems) {
+            const Problem kind = problem.kind;
+            dismissMenu->addAction(problem.message, this, [this, kind] { dismissWarnings(kind); });
+        }
+        dismissMenu->addSeparator();
+        dismissMenu->addAction(QStringLiteral("All of them"), this, [this] { dismissWarnings(); });
+    });
     m_plainRows = qobject_cast<QStyledItemDelegate*>(lst_lang->itemDelegate());
     m_plainForms = qobject_cast<QStyledItemDelegate*>(lst_forms->itemDelegate());
 }
@@ -1044,6 +1060,9 @@ void TR_Core::showReview()
     markDoneAction->setEnabled(canMark);
     markDoneAction->setChecked(chosen && chosen->mark == RowMark::DoneByHand);
     dismissButton->setEnabled(chosen && !chosen->problems.isEmpty());
+    const bool several = chosen && chosen->problems.size() > 1;
+    dismissButton->setMenu(several ? dismissButton->findChild<QMenu*>(QStringLiteral("dismissMenu"))
+                                   : nullptr);
 
     if (form > 0) {
         const FormReview f = review.form(form);
@@ -1119,15 +1138,17 @@ void TR_Core::toggleMarkedDone()
     UpdateCommands();
 }
 
-void TR_Core::dismissWarnings()
+void TR_Core::dismissWarnings(std::optional<Problem> kind)
 {
     if (!m_reference || !m_document.hasChosenRow())
         return;
     const ReferenceReview review(m_document, &*m_reference, m_notes);
     const std::vector<RowReview> rows = review.rows(m_document.currentForm());
     const RowReview& row = rows.at(size_t(m_document.currentRow()));
-    for (const RowProblem& problem : row.problems)
-        m_notes.dismiss(m_document.currentForm(), row.index, problem.kind, row.text);
+    for (const RowProblem& problem : row.problems) {
+        if (!kind || problem.kind == *kind)
+            m_notes.dismiss(m_document.currentForm(), row.index, problem.kind, row.text);
+    }
     rememberNotes();
     UpdateCommands();
 }

@@ -67,7 +67,9 @@ public:
     const TranslationNotes& notes() const { return m_notes; }
     void goToNextRowToDo();
     void toggleMarkedDone();
-    void dismissWarnings();
+    // Hides the chosen row's warnings of one kind (all of them when none is
+    // given) while the row's text stays as it is.
+    void dismissWarnings(std::optional<Problem> kind = std::nullopt);
     void findInAllForms();
     // Shows the form and chooses the row, as a click would.
     void goToRow(int form, int row);

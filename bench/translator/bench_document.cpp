@@ -3,6 +3,7 @@
 #include "tests/support/scriptedmessenger.h"
 #include "translator/codelisting.h"
 #include "translator/document.h"
+#include "translator/review.h"
 
 #include <QTemporaryDir>
 
@@ -58,6 +59,28 @@ void BM_ChooseFormAndEditRow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChooseFormAndEditRow)->Unit(benchmark::kMicrosecond);
+
+// What the window works out after every click and change while a reference
+// file is chosen: every form's counts, the shown form's rows and warnings.
+void BM_ReviewAgainstReference(benchmark::State& state)
+{
+    const LanguageTables reference = fullTables();
+    LanguageTables translated = reference;
+    for (int form = 1; form <= translator::kFormCount; form += 2)
+        for (int i = 0; i < 100; ++i)
+            translated.set(form, i,
+                           QStringLiteral("Vertaald %1 ").arg(i).leftJustified(150, QLatin1Char('y')));
+    translator::TranslatorDocument doc;
+    doc.AdoptLoaded(translated, {});
+    doc.ChooseForm(1);
+    const translator::TranslationNotes notes;
+    for (auto _ : state) {
+        const translator::ReferenceReview review(doc, &reference, notes);
+        benchmark::DoNotOptimize(review.total());
+        benchmark::DoNotOptimize(review.rows(1));
+    }
+}
+BENCHMARK(BM_ReviewAgainstReference)->Unit(benchmark::kMillisecond);
 
 void BM_Save(benchmark::State& state)
 {

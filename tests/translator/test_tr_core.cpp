@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +38,7 @@ struct Fixture
     {
         TranslatorSettings s;
         s.documentsFolder = dir.path() + QLatin1Char('/');
+        s.notesFile = dir.path() + QStringLiteral("/notes.json");
         s.siteEn = QStringLiteral("http://127.0.0.1:8080/");
         s.siteNl = QStringLiteral("http://127.0.0.1:8081/");
         s.developerSwitch = developerSwitch;
@@ -325,6 +327,20 @@ private Q_SLOTS:
         QVERIFY(f.action("mnu_save")->isEnabled());
     }
 
+    void saveRefusedForTheTableLimitNamesTheForm()
+    {
+        Fixture f;
+        LanguageTables big = sampleTables();
+        for (int i = 0; i < 100; ++i)
+            big.set(2, i, QString(400, QLatin1Char('a')));
+        f.window->document().AdoptLoaded(big, f.path("big.lsf"));
+        f.window->mnu_save_Click();
+        QVERIFY(!QFile::exists(f.path("big.lsf")));
+        QVERIFY(f.messenger.shown.size() >= 2);
+        QVERIFY2(f.messenger.shown.last().text.startsWith(QStringLiteral("Form 2 (Form 2) takes 40")),
+                 qPrintable(f.messenger.shown.last().text));
+    }
+
     void newRowThroughTheDialog()
     {
         Fixture f;
@@ -361,6 +377,9 @@ private Q_SLOTS:
         f.window->chooseReference();
         QVERIFY(f.window->hasReference());
         f.chooseForm(0);
+        f.action("onlyLeftToDoAction")->trigger(); // row 0 is translated already
+        QCOMPARE(f.rows()->isRowHidden(0), true);
+        QCOMPARE(f.rows()->isRowHidden(1), false);
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.rows()->setFocus();
@@ -405,6 +424,12 @@ private Q_SLOTS:
         QCOMPARE(f.window->document().rows().at(2), QStringLiteral("Text 1.2 \u00E9\u20AC"));
         QCOMPARE(f.rows()->item(2)->text(), QStringLiteral("Text 1.2 \u00E9\u20AC"));
         QVERIFY(f.action("mnu_save")->isEnabled());
+
+        // The reference is remembered for the file, not written into it.
+        f.window->document().setDirty(false);
+        f.openFile(f.path("de.lsf"));
+        QVERIFY(f.window->hasReference());
+        QCOMPARE(loadTables(f.path("de.lsf")), translated);
     }
 
     void escapeCancelsTheRowDialog()
