@@ -269,6 +269,31 @@ if /usr/bin/python3 "$root/scripts/atspi_walk.py" "$translator" --focus-to "Form
 else
   failures=$((failures + 1))
 fi
+# The translation aids: Nederlands.lsf as the reference of English.lsf.
+focus "$window"
+keys alt+v Return
+sleep 1
+typed "$HOME/Documents/Dietlens/My Language/Nederlands.lsf"
+keys Return
+sleep 1
+focus "$window"
+keys F8
+sleep 0.5
+walk "$translator" "translator: main window with a reference"
+tabs "$translator" "translator: main window with a reference"
+keys F6
+sleep 0.8
+walk "$translator" "translator: edit text beside the reference"
+tabs "$translator" "translator: edit text beside the reference"
+keys Escape
+focus "$window"
+keys ctrl+shift+f
+sleep 0.8
+typed "gram"
+sleep 0.5
+walk "$translator" "translator: find in all forms"
+tabs "$translator" "translator: find in all forms"
+keys Escape
 focus "$window"
 keys ctrl+a
 sleep 0.8

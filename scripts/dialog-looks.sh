@@ -124,6 +124,26 @@ one_look() {
     keys space
     if w="$(wait_window "$pid" '^Search and replace$' 30)"; then shot "$w" translator-replace; keys Escape; fi
   fi
+  # The translation aids: Nederlands.lsf as the reference of the open English.lsf.
+  focus "$main"
+  keys alt+v Return
+  if w="$(wait_window "$pid" '^Reference file$' 30)"; then
+    typed "$home/Documents/Dietlens/My Language/Nederlands.lsf"
+    keys Return
+    sleep 1
+  fi
+  focus "$main"
+  keys F8
+  shot "$main" translator-reference
+  keys F6
+  if w="$(wait_window "$pid" '^Edit text$' 30)"; then shot "$w" translator-edit-reference; keys Escape; fi
+  focus "$main"
+  keys ctrl+shift+f
+  if w="$(wait_window "$pid" '^Find in all forms$' 30)"; then
+    typed "gram"
+    shot "$w" translator-find
+    keys Escape
+  fi
   focus "$main"
   keys ctrl+a
   if w="$(wait_window "$pid" '^Quelmar Translator$' 30)"; then shot "$w" translator-about; keys Escape; fi

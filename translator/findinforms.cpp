@@ -65,11 +65,15 @@ void FindInFormsDialog::search(const QString& term)
     for (const FoundRow& hit : m_hits) {
         if (m_list->count() == kMaxHitsShown)
             break;
-        QString line = QStringLiteral("Form %1, row %2: %3").arg(hit.form).arg(hit.index).arg(hit.text);
+        QString line = QStringLiteral("%1 (form %2), row %3: %4")
+                           .arg(m_document.formNames().value(hit.form - 1).trimmed())
+                           .arg(hit.form)
+                           .arg(hit.index)
+                           .arg(hit.text);
         if (hit.inReference)
             line += QStringLiteral("    (reference: %1)").arg(hit.referenceText);
         auto* item = new QListWidgetItem(line, m_list);
-        item->setToolTip(m_document.formNames().value(hit.form - 1));
+        item->setToolTip(line);
     }
     if (term.trimmed().isEmpty())
         m_count->setText(QString());

@@ -125,10 +125,11 @@ void ReviewedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
 QSize ReviewedRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    Q_UNUSED(index);
+    // Texts are elided to the list's width, so the list never needs to scroll sideways.
     const QFontMetrics metrics(option.font);
-    size.setHeight(2 * metrics.lineSpacing() + 4);
-    return size;
+    return {metrics.horizontalAdvance(QStringLiteral("000 \u2713\u2713\u2713 ")),
+            2 * metrics.lineSpacing() + 4};
 }
 
 void ReviewedFormDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

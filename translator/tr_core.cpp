@@ -972,7 +972,7 @@ void TR_Core::showReview()
         const FormReview f = review.form(line + 1);
         const QString count = f.paired == 0   ? QString()
                               : f.left() == 0 ? QStringLiteral("\u2713")
-                                              : QStringLiteral("%L1 left").arg(f.left());
+                                              : QStringLiteral("%L1 of %L2 left").arg(f.left()).arg(f.paired);
         item->setData(FormCountRole, count);
         const QString words =
             f.paired == 0 ? item->text() : item->text() + QStringLiteral(", ") + formCount(f);
