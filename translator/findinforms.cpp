@@ -2,7 +2,9 @@
 
 #include "translator/document.h"
 
-#include <QDialogButtonBox>
+#include "dietlens/ui/kit/screenplacement.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,29 +34,29 @@ FindInFormsDialog::FindInFormsDialog(const TranslatorDocument& document, const L
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("findHits"));
     m_list->setAccessibleName(QStringLiteral("Rows found"));
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* go = buttons->addButton(QStringLiteral("Show the row"), QDialogButtonBox::AcceptRole);
+    auto* go = new QPushButton(QStringLiteral("Show the row"), this);
     go->setObjectName(QStringLiteral("showFoundRow"));
-    buttons->addButton(QDialogButtonBox::Close);
-
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeFind"));
+    close->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(go);
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_term);
     layout->addWidget(m_count);
     layout->addWidget(m_list, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     resize(560, 420);
+    KeepOnScreen(this);
 
     connect(m_term, &QLineEdit::textChanged, this, &FindInFormsDialog::search);
     connect(m_list, &QListWidget::itemActivated, this, &FindInFormsDialog::choose);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FindInFormsDialog::choose);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Enter in the box shows the highlighted hit, the first one unless another was chosen.
-    connect(m_term, &QLineEdit::returnPressed, this, [this] {
-        if (m_list->currentRow() < 0 && m_list->count() > 0)
-            m_list->setCurrentRow(0);
-        choose();
-    });
+    connect(go, &QPushButton::clicked, this, &FindInFormsDialog::choose);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter (the default button) shows the highlighted hit, the first one unless another was chosen.
     search(QString());
 }
 
