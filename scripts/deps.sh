@@ -18,7 +18,7 @@ packages=(
   xvfb xauth icewm imagemagick xdotool wrk curl python3
   dbus-daemon python3-pyatspi
   desktop-file-utils appstream
-  clang
+  clang clang-format
 )
 list=0
 if [ "${1:-}" = "--list" ]; then
