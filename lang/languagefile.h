@@ -13,7 +13,7 @@ struct LanguageSaveFailure
 {
     QString title;
     QString textPrefix;
-    static LanguageSaveFailure dietlens();                                 // "Error #401"
+    static LanguageSaveFailure dietlens();                              // "Error #401"
     static LanguageSaveFailure translator(const QString& programTitle); // program's own title
 };
 

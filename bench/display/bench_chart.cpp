@@ -97,7 +97,8 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     net::Connection connection(settings, hosts, lang, messenger);
     NutritionDisplay display(settings, lang, messenger, bookmarks, connection, c);
     QString status;
-    QObject::connect(&display, &NutritionDisplay::statusText, [&status](const QString& text) { status = text; });
+    QObject::connect(&display, &NutritionDisplay::statusText,
+                     [&status](const QString& text) { status = text; });
     display.ShowSearchResults({QStringLiteral(
         "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD")});
     c.LV_browse->setCurrentItem(c.LV_browse->topLevelItem(0));

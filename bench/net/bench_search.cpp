@@ -53,7 +53,8 @@ void splitAndList(benchmark::State& run, bool shown)
         window.display().ShowSearchResults(net::SplitRecords(reply));
         if (shown)
             QApplication::processEvents(); // the list's layout and first paint
-        benchmark::DoNotOptimize(window.findChild<QTreeWidget*>(QStringLiteral("LV_browse"))->topLevelItemCount());
+        benchmark::DoNotOptimize(
+            window.findChild<QTreeWidget*>(QStringLiteral("LV_browse"))->topLevelItemCount());
     }
     run.SetComplexityN(run.range(0));
 }
@@ -72,7 +73,12 @@ void BM_SplitAndListShown(benchmark::State& run)
 
 BENCHMARK(BM_SplitReply)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_SplitAndList)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_SplitAndListShown)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_SplitAndListShown)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 int main(int argc, char** argv)
 {

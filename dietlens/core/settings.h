@@ -15,9 +15,9 @@ struct Settings
 {
     static constexpr int kFieldCount = 21;
 
-    QString Reserved1, Reserved2, LanguageFile, ServerChoice, ShowTrayNotice, ShowConnectNotice,
-        EnergyUnit, MailOptIn, FirstName, LastName, SearchCount, TrafficCount, AddedCount, AlwaysOnTop,
-        WeightUnit, Reserved3, Reserved4, Reserved5, Reserved6, Reserved7, Reserved8;
+    QString Reserved1, Reserved2, LanguageFile, ServerChoice, ShowTrayNotice, ShowConnectNotice, EnergyUnit,
+        MailOptIn, FirstName, LastName, SearchCount, TrafficCount, AddedCount, AlwaysOnTop, WeightUnit,
+        Reserved3, Reserved4, Reserved5, Reserved6, Reserved7, Reserved8;
 
     QString& field(int n);             // 1-based; out of range aborts
     const QString& field(int n) const; // 1-based
@@ -52,4 +52,5 @@ using FirstRunSettingsDialog = std::function<void()>;
 // handling: defaults, the default language, the first-run message and then
 // the settings dialog. Nothing is written here.
 SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
-                          LanguageTables& lang, Messenger& messenger, const FirstRunSettingsDialog& dialog = {});
+                          LanguageTables& lang, Messenger& messenger,
+                          const FirstRunSettingsDialog& dialog = {});

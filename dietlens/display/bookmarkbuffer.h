@@ -15,7 +15,8 @@ class Bookmarks : public QObject
 {
     Q_OBJECT
 public:
-    Bookmarks(const Paths& paths, const LanguageTables& lang, Messenger& messenger, QObject* parent = nullptr);
+    Bookmarks(const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+              QObject* parent = nullptr);
 
     // One bookmark record a line, in the order of the file and the list.
     const QStringList& records() const { return m_records; }

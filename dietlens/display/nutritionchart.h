@@ -70,7 +70,8 @@ enum class ChartDrawing {
 // of the settings and the texts of the tables. Shows nothing; see
 // DrawNutritionChart.
 ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                   const Settings& settings, const LanguageTables& lang, Messenger& messenger);
+                                   const Settings& settings, const LanguageTables& lang,
+                                   Messenger& messenger);
 
 // The same, showing "Error #304" when the drawing fails.
 ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,

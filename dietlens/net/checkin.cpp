@@ -74,8 +74,8 @@ QByteArray BuildCheckinUrl(const Settings& s, const ServerHosts& hosts, const Ma
     auto orZero = [](const QString& v) { return v.isEmpty() ? QStringLiteral("0") : v; };
     const QString mail = s.MailOptIn == QLatin1String("1") ? facts.mailAddress : QString();
 
-    QByteArray url = "http://" + cp1252::encode(hosts.checkin)
-                     + "/modules/controle/dietlens_controle.php?&code=";
+    QByteArray url =
+        "http://" + cp1252::encode(hosts.checkin) + "/modules/controle/dietlens_controle.php?&code=";
     url += EncodeQueryValue(facts.machineCode);
     url += "&naam=" + EncodeQueryValue(s.FirstName + QLatin1Char(' ') + s.LastName);
     url += "&email=" + EncodeQueryValue(mail);
@@ -94,8 +94,7 @@ std::optional<float> ParseVersionReply(const QString& reply)
 {
     QString text = reply.trimmed();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;

@@ -20,11 +20,11 @@ QByteArray EncodeQueryValue(const QString& value);
 // Facts about the machine and its user that the check-in reports.
 struct MachineFacts
 {
-    QString machineCode;    // "family-MHz-model", e.g. "6-2400-142"
+    QString machineCode; // "family-MHz-model", e.g. "6-2400-142"
     QString computerName;
     QString userName;
-    QString systemVersion;  // two-decimal version number, e.g. "6.01"
-    QString mailAddress;    // "" where no mail account can be read
+    QString systemVersion; // two-decimal version number, e.g. "6.01"
+    QString mailAddress;   // "" where no mail account can be read
 };
 
 MachineFacts CollectMachineFacts();

@@ -88,7 +88,8 @@ void Connection::ConnectToServer()
             Q_EMIT stateChanged();
     };
     if (result.body.isEmpty()) {
-        m_messenger.message(ProgramName(), joinLines({F(33), F(34), QString(), F(35)}), MessageIcon::Exclamation);
+        m_messenger.message(ProgramName(), joinLines({F(33), F(34), QString(), F(35)}),
+                            MessageIcon::Exclamation);
         restoreNotConnected();
         return;
     }

@@ -21,7 +21,7 @@ class RequestCycle;
 // What the main window shows in a connection state (ApplyConnectionState).
 struct ConnectionLook
 {
-    bool connected = false; // also: add-item commands enabled, toolbar button 2's image
+    bool connected = false;  // also: add-item commands enabled, toolbar button 2's image
     QString caption;         // window caption
     QString connectMenuText; // mnu_connect
     QString connectToolTip;  // toolbar button 2
@@ -36,8 +36,8 @@ class Connection : public QObject
 {
     Q_OBJECT
 public:
-    Connection(const Settings& settings, const ServerHosts& hosts, const LanguageTables& lang, Messenger& messenger,
-               QObject* parent = nullptr);
+    Connection(const Settings& settings, const ServerHosts& hosts, const LanguageTables& lang,
+               Messenger& messenger, QObject* parent = nullptr);
 
     // ConnectionState: 0 not connected, 1 connected. Any other value is kept
     // and changes nothing.

@@ -18,8 +18,8 @@ namespace net {
 
 FoodSearch::FoodSearch(Settings& settings, const Paths& paths, const FoodServerUrls& urls,
                        const LanguageTables& lang, Messenger& messenger, QObject* parent)
-    : QObject(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang), m_messenger(messenger),
-      m_requests(new RequestCycle(this))
+    : QObject(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang),
+      m_messenger(messenger), m_requests(new RequestCycle(this))
 {
     m_requests->setObjectName(QStringLiteral("Inet1"));
 }

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QUrl>
 
-
 class QNetworkAccessManager;
 
 namespace net {
@@ -26,8 +25,8 @@ struct RequestResult
 {
     QString body; // Windows-1252 decoded reply body; "" after any failure
     RequestFailure failure = RequestFailure::None;
-    int httpStatus = 0;     // 0 when no status line arrived
-    qint64 byteCount = 0;   // bytes of the body as received
+    int httpStatus = 0;   // 0 when no status line arrived
+    qint64 byteCount = 0; // bytes of the body as received
 
     bool failed() const { return failure != RequestFailure::None; }
     // A failure the user should hear about; an abandoned wait is not one.

@@ -15,7 +15,8 @@ QString numberText(QString value)
 
 QString CleanSubmissionText(QString text)
 {
-    for (const QChar c : {QChar(0x00BE), QChar(0x00BC), QChar(0x00BD), QChar(u'&'), QChar(u'='), QChar(u'\'')})
+    for (const QChar c :
+         {QChar(0x00BE), QChar(0x00BC), QChar(0x00BD), QChar(u'&'), QChar(u'='), QChar(u'\'')})
         text.remove(c);
     return text;
 }

@@ -100,8 +100,12 @@ QIcon CoreIcon(CoreImage image)
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     switch (image) {
-    case CoreImage::Connect: drawPlug(p, QColor(70, 170, 70), false); break;
-    case CoreImage::Disconnect: drawPlug(p, QColor(160, 160, 160), true); break;
+    case CoreImage::Connect:
+        drawPlug(p, QColor(70, 170, 70), false);
+        break;
+    case CoreImage::Disconnect:
+        drawPlug(p, QColor(160, 160, 160), true);
+        break;
     case CoreImage::Settings: {
         p.setPen(QPen(QColor(80, 80, 80), 5, Qt::SolidLine, Qt::RoundCap));
         for (int i = 0; i < 8; ++i) {
@@ -116,7 +120,9 @@ QIcon CoreIcon(CoreImage image)
         p.drawEllipse(QPointF(16, 16), 3.5, 3.5);
         break;
     }
-    case CoreImage::ResultsList: drawLines(p, QColor(60, 120, 200)); break;
+    case CoreImage::ResultsList:
+        drawLines(p, QColor(60, 120, 200));
+        break;
     case CoreImage::Bookmarks:
         p.setPen(QPen(QColor(170, 120, 0), 1.5));
         p.setBrush(QColor(250, 200, 40));
@@ -150,10 +156,18 @@ QIcon CoreIcon(CoreImage image)
         p.drawText(QRectF(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case CoreImage::Search: drawMagnifier(p, QColor(60, 120, 200)); break;
-    case CoreImage::SearchGrey: drawMagnifier(p, QColor(170, 170, 170)); break;
-    case CoreImage::ArrowUp: drawArrow(p, true); break;
-    case CoreImage::ArrowDown: drawArrow(p, false); break;
+    case CoreImage::Search:
+        drawMagnifier(p, QColor(60, 120, 200));
+        break;
+    case CoreImage::SearchGrey:
+        drawMagnifier(p, QColor(170, 170, 170));
+        break;
+    case CoreImage::ArrowUp:
+        drawArrow(p, true);
+        break;
+    case CoreImage::ArrowDown:
+        drawArrow(p, false);
+        break;
     case CoreImage::Program:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 150, 60));

@@ -4,19 +4,19 @@
 #include <QIcon>
 
 enum class CoreImage {
-    Connect,      // toolbar image 1
-    Disconnect,   // toolbar image 8
+    Connect,    // toolbar image 1
+    Disconnect, // toolbar image 8
     Settings,
     ResultsList,
     Bookmarks,
     AddFoodItem,
     BookmarkItem,
     Help,
-    Search,       // Pic_zoeken
-    SearchGrey,   // Pic_zoeken_bw
-    ArrowUp,      // Pic_plus
-    ArrowDown,    // Pic_min
-    Program,      // window and tray icon
+    Search,     // Pic_zoeken
+    SearchGrey, // Pic_zoeken_bw
+    ArrowUp,    // Pic_plus
+    ArrowDown,  // Pic_min
+    Program,    // window and tray icon
 };
 
 QIcon CoreIcon(CoreImage image);

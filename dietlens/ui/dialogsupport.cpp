@@ -41,21 +41,23 @@ void RefuseUnstorableCharacters(QLineEdit* box, const QString& programName, Mess
         if (text == box->text()) // not a refused text whose signal comes after it was put back
             *accepted = text;
     });
-    QObject::connect(box, &QLineEdit::textEdited, box, [box, accepted, programName, &messenger](const QString& text) {
-        QString refused;
-        for (const QChar c : text) {
-            if (!cp1252::canEncode(c) && !refused.contains(c))
-                refused += c;
-        }
-        if (refused.isEmpty())
-            return;
-        const QString before = *accepted;
-        const int cursor = box->cursorPosition() - int(text.size() - before.size());
-        box->setText(before);
-        box->setCursorPosition(std::clamp(cursor, 0, int(before.size())));
-        messenger.message(programName, programName + QStringLiteral(" cannot store these characters: ") + refused,
-                          MessageIcon::Exclamation);
-    });
+    QObject::connect(
+        box, &QLineEdit::textEdited, box, [box, accepted, programName, &messenger](const QString& text) {
+            QString refused;
+            for (const QChar c : text) {
+                if (!cp1252::canEncode(c) && !refused.contains(c))
+                    refused += c;
+            }
+            if (refused.isEmpty())
+                return;
+            const QString before = *accepted;
+            const int cursor = box->cursorPosition() - int(text.size() - before.size());
+            box->setText(before);
+            box->setCursorPosition(std::clamp(cursor, 0, int(before.size())));
+            messenger.message(programName,
+                              programName + QStringLiteral(" cannot store these characters: ") + refused,
+                              MessageIcon::Exclamation);
+        });
 }
 
 QIcon DietlensIcon()

@@ -9,8 +9,8 @@
 #include "dietlens/net/request.h"
 #include "dietlens/net/submission.h"
 #include "dietlens/ui/dialogsupport.h"
-#include "lang/languagetables.h"
 #include "dietlens/ui/kit/screenplacement.h"
+#include "lang/languagetables.h"
 #include "lang/messenger.h"
 
 #include <QCloseEvent>
@@ -66,8 +66,8 @@ DL_Add::FetchFunction DL_Add::fetchWith(net::RequestCycle& cycle)
 
 DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& urls, const LanguageTables& lang,
                Messenger& messenger, FetchFunction fetch, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang), m_messenger(messenger),
-      m_fetch(std::move(fetch))
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang),
+      m_messenger(messenger), m_fetch(std::move(fetch))
 {
     setObjectName(QStringLiteral("DL_Add"));
     setWindowIcon(DietlensIcon());
@@ -293,7 +293,8 @@ void DL_Add::CalculatePer100Gram()
     };
     auto fail = [this, &clearResults] {
         clearResults();
-        m_messenger.message(kTitle501, joinLines({m_lang.at(2, 19), m_lang.at(2, 20)}), MessageIcon::Critical);
+        m_messenger.message(kTitle501, joinLines({m_lang.at(2, 19), m_lang.at(2, 20)}),
+                            MessageIcon::Critical);
     };
 
     // Without a usable weight the old results would be wrong for the new
@@ -359,7 +360,8 @@ void DL_Add::CheckFoodItem()
     } catch (const std::exception&) {
         // A check that could not finish has not passed: nothing is sent.
         CheckPassed = 0.0f;
-        m_messenger.message(kTitle502, joinLines({m_lang.at(2, 23), m_lang.at(2, 24)}), MessageIcon::Critical);
+        m_messenger.message(kTitle502, joinLines({m_lang.at(2, 23), m_lang.at(2, 24)}),
+                            MessageIcon::Critical);
     }
 }
 
@@ -373,8 +375,10 @@ void DL_Add::SubmitFoodItem()
         item.per100Gram[i] = txt_d[i]->text();
     const QByteArray url = net::BuildSubmissionUrl(m_urls.SubmitUrl, item);
     const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
-    if (!m_fetch || !parsed.isValid() || parsed.host().isEmpty() || parsed.scheme() != QLatin1String("http")) {
-        m_messenger.message(kTitle503, joinLines({m_lang.at(2, 25), m_lang.at(2, 24)}), MessageIcon::Critical);
+    if (!m_fetch || !parsed.isValid() || parsed.host().isEmpty() ||
+        parsed.scheme() != QLatin1String("http")) {
+        m_messenger.message(kTitle503, joinLines({m_lang.at(2, 25), m_lang.at(2, 24)}),
+                            MessageIcon::Critical);
         return;
     }
 
@@ -387,7 +391,8 @@ void DL_Add::SubmitFoodItem()
 void DL_Add::handleReply(const std::optional<QString>& reply)
 {
     if (!reply) {
-        m_messenger.message(kTitle504, joinLines({m_lang.at(2, 30), m_lang.at(2, 31)}), MessageIcon::Critical);
+        m_messenger.message(kTitle504, joinLines({m_lang.at(2, 30), m_lang.at(2, 31)}),
+                            MessageIcon::Critical);
         done(QDialog::Rejected);
         return;
     }
@@ -395,9 +400,10 @@ void DL_Add::handleReply(const std::optional<QString>& reply)
         return;
     m_settings.AddedCount = AddToCounter(m_settings.AddedCount, 1);
     SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
-    m_messenger.message(ProgramName(),
-                        joinLines({m_lang.at(2, 26), m_lang.at(2, 27), m_lang.at(2, 28), QString(), m_lang.at(2, 29)}),
-                        MessageIcon::Information);
+    m_messenger.message(
+        ProgramName(),
+        joinLines({m_lang.at(2, 26), m_lang.at(2, 27), m_lang.at(2, 28), QString(), m_lang.at(2, 29)}),
+        MessageIcon::Information);
     done(QDialog::Accepted);
 }
 

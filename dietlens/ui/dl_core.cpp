@@ -40,8 +40,8 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
 
     CreateControls();
     m_bars = new MainBars(*this, m_client);
-    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, *this,
-                                m_bars->trayMenu());
+    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                                *this, m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
     SetUpKeyboardAndNames(*this, *m_bars, m_c);
@@ -82,7 +82,8 @@ void DL_Core::ConnectParts()
     const auto waitCursor = [this](net::RequestCycle& requests) {
         connect(&requests, &net::RequestCycle::waitStarted, this,
                 [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
-        connect(&requests, &net::RequestCycle::waitEnded, this, [] { QApplication::restoreOverrideCursor(); });
+        connect(&requests, &net::RequestCycle::waitEnded, this,
+                [] { QApplication::restoreOverrideCursor(); });
     };
     waitCursor(m_connection->requests());
     waitCursor(m_search->requests());
@@ -105,23 +106,41 @@ void DL_Core::ConnectParts()
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
     const MainBars& b = *m_bars;
-    const DisplayControls c{this, m_c.LV_browse, m_c.LV_browse_bookmarks, m_c.Slider, m_c.Pic_plus, m_c.Pic_min,
-                            m_c.Pic_grafiek, m_c.txt_item, m_c.Pic_zoeken, m_c.Pic_zoeken_bw,
-                            b.menu(QStringLiteral("mnu_opties")), b.action(QStringLiteral("mnu_addlijst")),
-                            b.action(QStringLiteral("mnu_toevoegen")), b.action(QStringLiteral("mnu_del")),
-                            b.toolbarButton(5), b.toolbarButton(6), b.toolbarButton(8), b.toolbarButton(9)};
-    m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection, c,
-                                     this);
+    const DisplayControls c{this,
+                            m_c.LV_browse,
+                            m_c.LV_browse_bookmarks,
+                            m_c.Slider,
+                            m_c.Pic_plus,
+                            m_c.Pic_min,
+                            m_c.Pic_grafiek,
+                            m_c.txt_item,
+                            m_c.Pic_zoeken,
+                            m_c.Pic_zoeken_bw,
+                            b.menu(QStringLiteral("mnu_opties")),
+                            b.action(QStringLiteral("mnu_addlijst")),
+                            b.action(QStringLiteral("mnu_toevoegen")),
+                            b.action(QStringLiteral("mnu_del")),
+                            b.toolbarButton(5),
+                            b.toolbarButton(6),
+                            b.toolbarButton(8),
+                            b.toolbarButton(9)};
+    m_display = new NutritionDisplay(m_state.settings, m_state.lang, m_messenger, *m_bookmarks, *m_connection,
+                                     c, this);
     connect(m_display, &NutritionDisplay::statusText, this,
             [this](const QString& text) { m_bars->statusPanel(2)->setText(text); });
 
     // The commands of the menus and the toolbar.
     const std::pair<const char*, void (DL_Core::*)()> commands[] = {
-        {"mnu_settings", &DL_Core::mnu_settings_Click},     {"mnu_connect", &DL_Core::mnu_connect_Click},
-        {"mnu_exit", &DL_Core::mnu_exit_Click},             {"mnu_toevoegen", &DL_Core::mnu_toevoegen_Click},
-        {"mnu_reset_taal", &DL_Core::mnu_reset_taal_Click}, {"mnu_index", &DL_Core::mnu_index_Click},
-        {"mnu_informatie", &DL_Core::mnu_informatie_Click}, {"mnu_website", &DL_Core::mnu_website_Click},
-        {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click}, {"mnuShow", &DL_Core::mnuShow_Click}};
+        {"mnu_settings", &DL_Core::mnu_settings_Click},
+        {"mnu_connect", &DL_Core::mnu_connect_Click},
+        {"mnu_exit", &DL_Core::mnu_exit_Click},
+        {"mnu_toevoegen", &DL_Core::mnu_toevoegen_Click},
+        {"mnu_reset_taal", &DL_Core::mnu_reset_taal_Click},
+        {"mnu_index", &DL_Core::mnu_index_Click},
+        {"mnu_informatie", &DL_Core::mnu_informatie_Click},
+        {"mnu_website", &DL_Core::mnu_website_Click},
+        {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click},
+        {"mnuShow", &DL_Core::mnuShow_Click}};
     for (const auto& [name, handler] : commands)
         connect(m_bars->action(QLatin1String(name)), &QAction::triggered, this, handler);
     const std::pair<const char*, void (NutritionDisplay::*)()> listCommands[] = {
@@ -144,7 +163,7 @@ void DL_Core::ConnectParts()
 void DL_Core::ArrangeMainWindow()
 {
     const QRect chart = m_c.Pic_grafiek->geometry();
-    const int chartLeft = PixelsToTwips(chart.left()) , chartTop = PixelsToTwips(chart.top());
+    const int chartLeft = PixelsToTwips(chart.left()), chartTop = PixelsToTwips(chart.top());
     const int chartWidth = PixelsToTwips(chart.width()), chartHeight = PixelsToTwips(chart.height());
 
     // The client area ends a small margin right of and below the chart; the
@@ -216,7 +235,8 @@ void DL_Core::Set_ViewList()
 
 void DL_Core::ApplyConnectionState()
 {
-    const std::optional<net::ConnectionLook> look = net::ConnectionLookFor(m_connection->state(), m_state.lang);
+    const std::optional<net::ConnectionLook> look =
+        net::ConnectionLookFor(m_connection->state(), m_state.lang);
     if (!look)
         return;
     setWindowTitle(look->caption);
@@ -251,7 +271,8 @@ void DL_Core::Form_Load()
 {
     StartupServices services;
     services.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
-    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger, std::move(services));
+    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger,
+                    std::move(services));
     connect(&startup, &Startup::bookmarksFileFound, this, &DL_Core::LoadBookmarks);
     connect(&startup, &Startup::mainWindowDue, this, &DL_Core::ArrangeMainWindow);
     startup.run(*this);

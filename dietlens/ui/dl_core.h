@@ -92,7 +92,10 @@ public:
     // Runs a modal dialog of the main window (exec by default); tests drive the dialog here.
     void setDialogRunner(MainDialogs::DialogRunner runner) { m_dialogs->setDialogRunner(std::move(runner)); }
     // Whether the desktop offers a tray; Qt decides when unset.
-    void setTrayAvailability(std::function<bool()> available) { m_dialogs->setTrayAvailability(std::move(available)); }
+    void setTrayAvailability(std::function<bool()> available)
+    {
+        m_dialogs->setTrayAvailability(std::move(available));
+    }
     // Time-out and size cap of every request the window sends, those of the
     // new-food-item window included.
     void setRequestLimits(const net::RequestLimits& limits);

@@ -74,14 +74,29 @@ void DL_Core::SearchFoodItems()
 void DL_Core::Toolbar_ButtonClick(int position)
 {
     switch (position) {
-    case 2: mnu_connect_Click(); break;
-    case 3: mnu_settings_Click(); break;
-    case 5: m_display->Toolbar_ResultsList(); break;
-    case 6: m_display->Toolbar_BookmarkList(); break;
-    case 8: mnu_toevoegen_Click(); break;
-    case 9: m_display->mnu_addlijst_Click(); break;
-    case 11: mnu_index_Click(); break;
-    default: break;
+    case 2:
+        mnu_connect_Click();
+        break;
+    case 3:
+        mnu_settings_Click();
+        break;
+    case 5:
+        m_display->Toolbar_ResultsList();
+        break;
+    case 6:
+        m_display->Toolbar_BookmarkList();
+        break;
+    case 8:
+        mnu_toevoegen_Click();
+        break;
+    case 9:
+        m_display->mnu_addlijst_Click();
+        break;
+    case 11:
+        mnu_index_Click();
+        break;
+    default:
+        break;
     }
 }
 
@@ -111,8 +126,8 @@ void DL_Core::mnu_mvfoodinfo_Click()
 
 void DL_Core::mnu_reset_taal_Click()
 {
-    ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts, m_state.lang,
-                       m_messenger);
+    ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
+                       m_state.lang, m_messenger);
 }
 
 void DL_Core::mnu_settings_Click()

@@ -2,8 +2,8 @@
 
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
-#include "lang/languagetables.h"
 #include "dietlens/ui/kit/screenplacement.h"
+#include "lang/languagetables.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -112,7 +112,8 @@ void DL_Informatie::Set_Taal()
 bool DL_Informatie::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lbl_3 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && lbl_3->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        lbl_3->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         lbl_3_Click();
         return true;
     }

@@ -70,8 +70,8 @@ void storeChoice(const std::array<QRadioButton*, 2>& group, QString& value)
 
 } // namespace
 
-DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang, Messenger& messenger,
-                             QWidget* parent)
+DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang,
+                             Messenger& messenger, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_paths(paths), m_lang(lang), m_messenger(messenger)
 {
     setObjectName(QStringLiteral("DL_Properties"));
@@ -213,7 +213,8 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     connect(TabStrip1, &QTabBar::currentChanged, this, &DL_Properties::TabStrip1_Click);
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the dialog.
     const auto turn = [this](int step) {
-        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) % TabStrip1->count());
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
+                                   TabStrip1->count());
     };
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
             [turn] { turn(1); });
@@ -329,8 +330,8 @@ void DL_Properties::FillLanguageList()
         // A folder start-up could not make has been named to the user already;
         // advice to reset the files would not help with it.
         if (!m_paths.FoldersNotMade.contains(m_paths.LanguageFolder))
-            m_messenger.message(QStringLiteral("Error #601"),
-                                joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}), MessageIcon::Critical);
+            m_messenger.message(QStringLiteral("Error #601"), joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}),
+                                MessageIcon::Critical);
         return;
     }
     Combo_taal->clear();

@@ -15,7 +15,8 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
 
 // The parts that come from the language texts, each time they change (after
 // the bars have their captions and tips).
-void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c, const LanguageTables& lang);
+void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainControls& c,
+                           const LanguageTables& lang);
 
 // After the window has been laid out in twips: at the desktop's default font
 // the layout stands as designed; a larger font needs a taller search box, and

@@ -11,10 +11,10 @@
 
 #include <QApplication>
 
-MainDialogs::MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food, LanguageTables& lang,
-                         Messenger& messenger, QWidget& window, QMenu* trayMenu)
-    : QObject(&window), m_settings(settings), m_paths(paths), m_food(food), m_lang(lang), m_messenger(messenger),
-      m_window(window), m_trayMenu(trayMenu)
+MainDialogs::MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food,
+                         LanguageTables& lang, Messenger& messenger, QWidget& window, QMenu* trayMenu)
+    : QObject(&window), m_settings(settings), m_paths(paths), m_food(food), m_lang(lang),
+      m_messenger(messenger), m_window(window), m_trayMenu(trayMenu)
 {
 }
 
@@ -43,10 +43,10 @@ void MainDialogs::AddFoodItem(const net::RequestLimits& limits)
     net::RequestCycle cycle;
     cycle.setObjectName(QStringLiteral("Inet1"));
     cycle.setLimits(limits);
-    connect(&cycle, &net::RequestCycle::waitStarted, this, [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
+    connect(&cycle, &net::RequestCycle::waitStarted, this,
+            [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
     connect(&cycle, &net::RequestCycle::waitEnded, this, [] { QApplication::restoreOverrideCursor(); });
-    DL_Add dialog(m_settings, m_paths, m_food, m_lang, m_messenger, DL_Add::fetchWith(cycle),
-                  &m_window);
+    DL_Add dialog(m_settings, m_paths, m_food, m_lang, m_messenger, DL_Add::fetchWith(cycle), &m_window);
     run(dialog);
 }
 

@@ -3,8 +3,8 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/ui/dialogsupport.h"
-#include "lang/languagetables.h"
 #include "dietlens/ui/kit/screenplacement.h"
+#include "lang/languagetables.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -71,7 +71,8 @@ void NoticeWindow::cmd_opslaan_Click()
 
 DL_ToTray::DL_ToTray(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
                      QWidget* parent)
-    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowTrayNotice, QStringLiteral("chk_totray"), parent)
+    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowTrayNotice, QStringLiteral("chk_totray"),
+                   parent)
 {
     setObjectName(QStringLiteral("DL_ToTray"));
     finishLayout();
@@ -88,7 +89,8 @@ void DL_ToTray::Set_Taal()
 
 DL_Connectmelding::DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang,
                                      Messenger& messenger, QWidget* parent)
-    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowConnectNotice, QStringLiteral("chk_connect"), parent)
+    : NoticeWindow(settings, paths, lang, messenger, &Settings::ShowConnectNotice,
+                   QStringLiteral("chk_connect"), parent)
 {
     setObjectName(QStringLiteral("DL_Connectmelding"));
     lbl_2 = new QLabel(this);

@@ -54,7 +54,7 @@ class DL_Connectmelding : public NoticeWindow
 {
     Q_OBJECT
 public:
-    DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang, Messenger& messenger,
-                      QWidget* parent = nullptr);
+    DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang,
+                      Messenger& messenger, QWidget* parent = nullptr);
     void Set_Taal();
 };

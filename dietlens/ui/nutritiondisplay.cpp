@@ -18,11 +18,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -193,8 +193,9 @@ void NutritionDisplay::Slider_Scroll()
     if (m_chartLayout == Layout::None) {
         // Nothing chosen yet: only the weight texts follow the slider.
         if (m_c.Slider && WeightUnitOf(m_settings.WeightUnit) != WeightUnitKind::Other)
-            m_c.Slider->setToolTip(WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger) +
-                                   QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
+            m_c.Slider->setToolTip(
+                WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger) +
+                QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
         return;
     }
     NutritionValues per100g;
@@ -238,8 +239,9 @@ void NutritionDisplay::Pic_min_Click()
 
 void NutritionDisplay::Set_ViewList()
 {
-    const std::optional<ViewListLook> look = ViewListLookFor(
-        m_connection.isConnected(), m_viewListMode, rowCount(m_c.LV_browse), rowCount(m_c.LV_browse_bookmarks));
+    const std::optional<ViewListLook> look =
+        ViewListLookFor(m_connection.isConnected(), m_viewListMode, rowCount(m_c.LV_browse),
+                        rowCount(m_c.LV_browse_bookmarks));
     if (!look)
         return;
     if (m_c.LV_browse)
@@ -348,7 +350,8 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     m_chosenBookmarkRow = row;
     m_chartRecord = fields;
     m_chartLayout = Layout::Bookmark;
-    setStatus(BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_settings, m_lang, m_messenger));
+    setStatus(
+        BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_settings, m_lang, m_messenger));
 
     const std::optional<NutritionValues> per100g = ValuesFromBookmark(fields);
     const float weight = std::nearbyint(BookmarkWeight(fields)); // halves to even
@@ -452,9 +455,14 @@ void NutritionDisplay::ShowSearchResults(const QStringList& records)
             fields = net::SplitFieldViews(record);
             auto* row = new QTreeWidgetItem;
             switch (net::StatusOf(fields)) {
-            case net::RecordStatus::Checked: row->setIcon(0, m_checkedIcon); break;
-            case net::RecordStatus::Unchecked: row->setIcon(0, m_uncheckedIcon); break;
-            case net::RecordStatus::Unknown: break; // no icon rather than a neighbour's
+            case net::RecordStatus::Checked:
+                row->setIcon(0, m_checkedIcon);
+                break;
+            case net::RecordStatus::Unchecked:
+                row->setIcon(0, m_uncheckedIcon);
+                break;
+            case net::RecordStatus::Unknown:
+                break; // no icon rather than a neighbour's
             }
             if (!fields.isEmpty())
                 row->setText(2, fields.first().left(kMaxShownText).toString());
@@ -527,8 +535,8 @@ bool NutritionDisplay::eventFilter(QObject* watched, QEvent* event)
         const QModelIndex current = list->currentIndex();
         if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
             !list->selectionModel()->isSelected(current)) {
-            list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
+            list->selectionModel()->select(current,
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             list == m_c.LV_browse ? LV_browse_Click() : LV_browse_bookmarks_Click();
             return true;
         }

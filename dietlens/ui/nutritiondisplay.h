@@ -49,9 +49,9 @@ struct DisplayControls
     QAction* mnu_addlijst = nullptr;
     QAction* mnu_toevoegen = nullptr;
     QAction* mnu_del = nullptr;
-    QAction* toolbarResults = nullptr;                 // toolbar button 5
-    QAction* toolbarBookmarks = nullptr;               // toolbar button 6
-    QAction* toolbarAddFood = nullptr;                 // toolbar button 8
+    QAction* toolbarResults = nullptr;   // toolbar button 5
+    QAction* toolbarBookmarks = nullptr; // toolbar button 6
+    QAction* toolbarAddFood = nullptr;   // toolbar button 8
     QAction* toolbarBookmark = nullptr;  // toolbar button 9
 };
 

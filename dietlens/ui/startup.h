@@ -28,8 +28,8 @@ class Startup : public QObject
 {
     Q_OBJECT
 public:
-    Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang, Messenger& messenger,
-            StartupServices services = {});
+    Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang,
+            Messenger& messenger, StartupServices services = {});
 
     // Runs the steps in order; a step that fails reports its own error and the
     // sequence goes on. The language tables hold the built-in English texts

@@ -4,8 +4,8 @@
 
 #include <QMenu>
 #include <QSystemTrayIcon>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 SystemTray::SystemTray(QWidget* window, QMenu* popup, Availability available, QObject* parent)
     : QObject(parent), m_window(window), m_icon(new QSystemTrayIcon(this)), m_available(std::move(available))

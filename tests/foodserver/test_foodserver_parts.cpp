@@ -75,16 +75,19 @@ private Q_SLOTS:
         for (int b = 0; b < 256; ++b)
             all.push_back(char(b));
         const std::string utf8 = toUtf8(all);
-        QCOMPARE(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), cp1252::decode(QByteArray::fromStdString(all)));
+        QCOMPARE(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())),
+                 cp1252::decode(QByteArray::fromStdString(all)));
         std::string back;
         QVERIFY(fromUtf8(utf8, back));
         QCOMPARE(back, all);
-        for (const char* refused : {"\xE4\xB8\xAD", "\xF0\x9F\x8D\x8E", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xFF"})
+        for (const char* refused :
+             {"\xE4\xB8\xAD", "\xF0\x9F\x8D\x8E", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xFF"})
             QVERIFY2(!fromUtf8(refused, back), refused);
 
-        for (float value : {0.0f, 1.0f, -2.5f, 302.342f, 0.01062f, 1e-5f, 0.00001234567f, 2.5e7f, 1e28f,
-                            123456789.0f, 1.0f / 3.0f, 4000.0f, std::numeric_limits<float>::infinity(),
-                            std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min()})
+        for (float value :
+             {0.0f, 1.0f, -2.5f, 302.342f, 0.01062f, 1e-5f, 0.00001234567f, 2.5e7f, 1e28f, 123456789.0f,
+              1.0f / 3.0f, 4000.0f, std::numeric_limits<float>::infinity(),
+              std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min()})
             QCOMPARE(QString::fromStdString(generalNumber(value)), GeneralNumber(value));
     }
 
@@ -92,15 +95,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("target");
         QTest::addColumn<QByteArray>("masked");
-        QTest::newRow("check-in") << QByteArray("/modules/controle/dietlens_controle.php?&code=1-2-3&naam=Jan%20J"
-                                                "&email=j@x.nl&comnaam=pc&winuser=jan&appver=2.12")
+        QTest::newRow("check-in") << QByteArray(
+                                         "/modules/controle/dietlens_controle.php?&code=1-2-3&naam=Jan%20J"
+                                         "&email=j@x.nl&comnaam=pc&winuser=jan&appver=2.12")
                                   << QByteArray("/modules/controle/dietlens_controle.php?&code=1-2-3&naam=***"
                                                 "&email=***&comnaam=***&winuser=***&appver=2.12");
         QTest::newRow("escaped key, repeated key, empty value")
             << QByteArray("/modules/controle/dietlens_controle.php?%6Eaam=Jan&naam=&winuser&x=1")
             << QByteArray("/modules/controle/dietlens_controle.php?%6Eaam=***&naam=***&winuser&x=1");
-        QTest::newRow("submission keeps the food name") << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=Jan")
-                                                        << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=***");
+        QTest::newRow("submission keeps the food name")
+            << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=Jan")
+            << QByteArray("/modules/swadd.php?naam=Tea&kj=4&gepost=***");
         QTest::newRow("search untouched") << QByteArray("/modules/swzoek.php?item=naam&naam=x")
                                           << QByteArray("/modules/swzoek.php?item=naam&naam=x");
         QTest::newRow("no query") << QByteArray("/modules/controle/dietlens_controle.php")

@@ -87,8 +87,9 @@ private Q_SLOTS:
         QCOMPARE(server.exitStatus(), QProcess::NormalExit);
         QCOMPARE(server.exitCode(), 0);
         const QByteArray log = server.readAllStandardError();
-        QVERIFY2(log.contains(" 127.0.0.1 GET /modules/controle/dietlens_controle.php?&code=1&naam=*** 200 4\n"),
-                 log.constData());
+        QVERIFY2(
+            log.contains(" 127.0.0.1 GET /modules/controle/dietlens_controle.php?&code=1&naam=*** 200 4\n"),
+            log.constData());
         QVERIFY(log.contains("/modules/swadd.php?naam=Tea"));
 
         // The submission is in the database the next run opens.

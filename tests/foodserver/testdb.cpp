@@ -71,8 +71,10 @@ QString freshLocation(const QTemporaryDir& folder, const QString& name)
     static std::atomic<int> counter = 0;
     QString reason;
     const QString address = postgresAddress(reason);
-    const QString database =
-        QStringLiteral("t%1_%2_%3").arg(::getpid()).arg(++counter).arg(name.toLower().remove(QLatin1Char('-')));
+    const QString database = QStringLiteral("t%1_%2_%3")
+                                 .arg(::getpid())
+                                 .arg(++counter)
+                                 .arg(name.toLower().remove(QLatin1Char('-')));
     if (!exec(address, "CREATE DATABASE " + database.toUtf8()))
         return {};
     return withDatabase(address, database);

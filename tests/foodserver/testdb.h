@@ -29,14 +29,14 @@ constexpr int kSkipped = 77;
 } // namespace testdb
 
 // A Qt Test main that reports "skipped" with the reason when the engine cannot be used.
-#define FOODSERVER_ENGINE_TEST_MAIN(TestObject)                                                                \
-    int main(int argc, char** argv)                                                                            \
-    {                                                                                                          \
-        QString reason;                                                                                        \
-        if (!testdb::available(reason)) {                                                                      \
-            std::printf("skipped: %s\n", qPrintable(reason));                                                  \
-            return testdb::kSkipped;                                                                           \
-        }                                                                                                      \
-        TestObject test;                                                                                       \
-        return QTest::qExec(&test, argc, argv);                                                                \
+#define FOODSERVER_ENGINE_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        QString reason;                                                                                      \
+        if (!testdb::available(reason)) {                                                                    \
+            std::printf("skipped: %s\n", qPrintable(reason));                                                \
+            return testdb::kSkipped;                                                                         \
+        }                                                                                                    \
+        TestObject test;                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

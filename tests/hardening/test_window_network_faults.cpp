@@ -39,9 +39,9 @@
 using namespace Qt::StringLiterals;
 
 using faults::RawHttpServer;
-using testsupport::ScriptedHttpServer;
 using testsupport::kCheckinPath;
 using testsupport::kSearchPath;
+using testsupport::ScriptedHttpServer;
 using Steps = QList<RawHttpServer::Step>;
 
 namespace {
@@ -300,8 +300,10 @@ class TestWindowNetworkFaults : public QObject
     bool mainCommandsLocked() const
     {
         return !action("mnu_connect")->isEnabled() && !action("mnu_settings")->isEnabled() &&
-               !action("mnu_toevoegen")->isEnabled() && !testsupport::toolbarButton(*window, 2)->isEnabled() &&
-               !testsupport::txt_item(*window)->isEnabled() && !testsupport::toolbarButton(*window, 5)->isEnabled();
+               !action("mnu_toevoegen")->isEnabled() &&
+               !testsupport::toolbarButton(*window, 2)->isEnabled() &&
+               !testsupport::txt_item(*window)->isEnabled() &&
+               !testsupport::toolbarButton(*window, 5)->isEnabled();
     }
 
     void verifyMainControls(bool connected)

@@ -128,8 +128,8 @@ QList<Writer> allWriters()
              return WriteBookmarks(path, records, englishState().lang, m);
          },
          [](const QString&) {
-             return ScriptedMessenger::Shown{u"Error #203"_s, englishState().lang.at(7, 8), MessageIcon::Critical,
-                                             MessageButtons::Ok};
+             return ScriptedMessenger::Shown{u"Error #203"_s, englishState().lang.at(7, 8),
+                                             MessageIcon::Critical, MessageButtons::Ok};
          }});
     writers.append({u"settings"_s,
                     [](const QString& path, Messenger& m, int generation) {
@@ -142,10 +142,10 @@ QList<Writer> allWriters()
                     },
                     [](const QString&) {
                         const AppState& state = englishState();
-                        return ScriptedMessenger::Shown{
-                            u"Error #201"_s,
-                            joinLines({state.lang.at(7, 0), state.lang.at(7, 1), QString(), state.lang.at(7, 2)}),
-                            MessageIcon::Critical, MessageButtons::Ok};
+                        return ScriptedMessenger::Shown{u"Error #201"_s,
+                                                        joinLines({state.lang.at(7, 0), state.lang.at(7, 1),
+                                                                   QString(), state.lang.at(7, 2)}),
+                                                        MessageIcon::Critical, MessageButtons::Ok};
                     }});
     return writers;
 }

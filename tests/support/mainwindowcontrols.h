@@ -3,8 +3,8 @@
 // that drive the window. Header only, like the window it serves.
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
@@ -12,8 +12,7 @@
 
 namespace testsupport {
 
-template <typename T>
-T* control(const QObject& window, const char* name)
+template <typename T> T* control(const QObject& window, const char* name)
 {
     auto* c = window.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -21,16 +20,46 @@ T* control(const QObject& window, const char* name)
     return c;
 }
 
-inline QLineEdit* txt_item(const QWidget& w) { return control<QLineEdit>(w, "txt_item"); }
-inline QToolButton* Pic_zoeken(const QWidget& w) { return control<QToolButton>(w, "Pic_zoeken"); }
-inline QLabel* Pic_zoeken_bw(const QWidget& w) { return control<QLabel>(w, "Pic_zoeken_bw"); }
-inline QTreeWidget* LV_browse(const QWidget& w) { return control<QTreeWidget>(w, "LV_browse"); }
-inline QTreeWidget* LV_browse_bookmarks(const QWidget& w) { return control<QTreeWidget>(w, "LV_browse_bookmarks"); }
-inline QSlider* Slider(const QWidget& w) { return control<QSlider>(w, "Slider"); }
-inline QToolButton* Pic_plus(const QWidget& w) { return control<QToolButton>(w, "Pic_plus"); }
-inline QToolButton* Pic_min(const QWidget& w) { return control<QToolButton>(w, "Pic_min"); }
-inline QToolBar* Toolbar(const QWidget& w) { return control<QToolBar>(w, "Toolbar"); }
-inline QWidget* Pic_grafiek(const QWidget& w) { return control<QWidget>(w, "Pic_grafiek"); }
+inline QLineEdit* txt_item(const QWidget& w)
+{
+    return control<QLineEdit>(w, "txt_item");
+}
+inline QToolButton* Pic_zoeken(const QWidget& w)
+{
+    return control<QToolButton>(w, "Pic_zoeken");
+}
+inline QLabel* Pic_zoeken_bw(const QWidget& w)
+{
+    return control<QLabel>(w, "Pic_zoeken_bw");
+}
+inline QTreeWidget* LV_browse(const QWidget& w)
+{
+    return control<QTreeWidget>(w, "LV_browse");
+}
+inline QTreeWidget* LV_browse_bookmarks(const QWidget& w)
+{
+    return control<QTreeWidget>(w, "LV_browse_bookmarks");
+}
+inline QSlider* Slider(const QWidget& w)
+{
+    return control<QSlider>(w, "Slider");
+}
+inline QToolButton* Pic_plus(const QWidget& w)
+{
+    return control<QToolButton>(w, "Pic_plus");
+}
+inline QToolButton* Pic_min(const QWidget& w)
+{
+    return control<QToolButton>(w, "Pic_min");
+}
+inline QToolBar* Toolbar(const QWidget& w)
+{
+    return control<QToolBar>(w, "Toolbar");
+}
+inline QWidget* Pic_grafiek(const QWidget& w)
+{
+    return control<QWidget>(w, "Pic_grafiek");
+}
 
 // Toolbar positions 1 to 11 (1, 4, 7 and 10 are separators), status panels 1 to 3.
 inline QAction* toolbarButton(const QWidget& w, int position)

@@ -22,8 +22,9 @@ ScriptedHttpServer::Reply ScriptedHttpServer::htmlPage(int status)
 {
     Reply r;
     r.status = status;
-    r.body = "<!DOCTYPE html>\r\n<html><head><title>Not Found</title></head>\r\n"
-             "<body><h1>Not Found</h1><p>The requested URL was not found on this server.</p></body></html>\r\n";
+    r.body =
+        "<!DOCTYPE html>\r\n<html><head><title>Not Found</title></head>\r\n"
+        "<body><h1>Not Found</h1><p>The requested URL was not found on this server.</p></body></html>\r\n";
     r.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("text/html; charset=iso-8859-1")));
     return r;
 }

@@ -26,8 +26,8 @@ public:
         int status = 200;
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers; // extra header lines
-        int delayMs = 0;        // wait this long before answering
-        bool hangUp = false;    // close the connection without any answer
+        int delayMs = 0;                              // wait this long before answering
+        bool hangUp = false;                          // close the connection without any answer
     };
 
     static Reply text(const QByteArray& body, int status = 200);

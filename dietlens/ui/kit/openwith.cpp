@@ -209,10 +209,12 @@ bool DesktopHasHandler(const QString& mimeType)
     const QList<OpenWithProgram> programs = OpenWithPrograms(mimeType);
     if (!programs.isEmpty() && programs.first().handlesType)
         return true;
-    if (!firstLineOf(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType})
+    if (!firstLineOf(QStringLiteral("xdg-mime"),
+                     {QStringLiteral("query"), QStringLiteral("default"), mimeType})
              .isEmpty())
         return true;
-    if (mimeType == QLatin1String("x-scheme-handler/http") || mimeType == QLatin1String("x-scheme-handler/https")) {
+    if (mimeType == QLatin1String("x-scheme-handler/http") ||
+        mimeType == QLatin1String("x-scheme-handler/https")) {
         if (!qEnvironmentVariableIsEmpty("BROWSER"))
             return true;
         return !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty();

@@ -46,7 +46,7 @@ QStringList OpenWithCommandLine(const QString& command, const QString& target);
 struct OpenWithProgram
 {
     QString name;
-    QString command;         // the desktop entry's Exec line
+    QString command;          // the desktop entry's Exec line
     bool handlesType = false; // the entry declares the target's type (or a type it derives from)
 };
 

@@ -20,7 +20,8 @@ public:
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override
     {
-        if (!view || event->type() != QEvent::ToolTip || !index.isValid() || index.data(Qt::ToolTipRole).isValid())
+        if (!view || event->type() != QEvent::ToolTip || !index.isValid() ||
+            index.data(Qt::ToolTipRole).isValid())
             return QStyledItemDelegate::helpEvent(event, view, option, index);
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
@@ -39,8 +40,8 @@ public:
         }
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
-        const QModelIndex last = index.model()->index(index.model()->rowCount(index.parent()) - 1, index.column(),
-                                                      index.parent());
+        const QModelIndex last =
+            index.model()->index(index.model()->rowCount(index.parent()) - 1, index.column(), index.parent());
         const QString lastText = last.data(Qt::DisplayRole).toString();
         if (!fits(opt, opt.text, opt.widget) || !fits(opt, lastText, opt.widget))
             opt.text.clear();

@@ -238,7 +238,8 @@ void TestSettings::oversizedFieldKeepsOldFile()
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings = numberedSettings();
     m_state.settings.LastName = QString(65535, QLatin1Char('x'));
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger)); // exactly the limit fits
+    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang,
+                         m_messenger)); // exactly the limit fits
     QCOMPARE(testsupport::readAll(path()).size(), old.size() - 3 + 65535);
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings.LastName += QLatin1Char('x');
@@ -300,7 +301,8 @@ void TestSettings::defaultLanguageFallback()
     m_state.settings.LanguageFile = u"Klingon.lsf"_s;
     ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder);
     QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_s);
-    ApplySettingDefaults(m_state.settings, m_state.paths.LanguageFolder); // even when default.lsf itself is missing
+    ApplySettingDefaults(m_state.settings,
+                         m_state.paths.LanguageFolder); // even when default.lsf itself is missing
     QCOMPARE(m_state.settings.LanguageFile, u"default.lsf"_s);
 }
 
@@ -311,7 +313,9 @@ void TestSettings::firstRunHandling()
     m_state.lang.set(7, 5, u"a5"_s);
     m_state.lang.set(7, 6, u"a6"_s);
     int dialogs = 0;
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger, [&] {
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
+                          m_state.lang, m_messenger,
+                          [&] {
                               ++dialogs;
                               QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
                           }),
@@ -329,7 +333,9 @@ void TestSettings::firstRunHandling()
     // Without a dialog the program goes on with the defaults.
     m_messenger.clear();
     QVERIFY(testsupport::writeAll(path(), le32(0)));
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger), SettingsLoad::FirstRun);
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
+                          m_state.lang, m_messenger),
+             SettingsLoad::FirstRun);
     QCOMPARE(m_messenger.shown.size(), 1);
     QCOMPARE(testsupport::readAll(path()), le32(0));
 }
@@ -338,7 +344,9 @@ void TestSettings::loadedFileSkipsFirstRun()
 {
     QVERIFY(testsupport::writeAll(path(), le32(1) + record()));
     bool dialog = false;
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder, m_state.lang, m_messenger, [&] { dialog = true; }), SettingsLoad::Loaded);
+    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
+                          m_state.lang, m_messenger, [&] { dialog = true; }),
+             SettingsLoad::Loaded);
     QVERIFY(!dialog);
     QVERIFY(m_messenger.shown.isEmpty());
     QCOMPARE(m_state.settings, numberedSettings());

@@ -203,10 +203,12 @@ private Q_SLOTS:
 
     void bookmarkLabel()
     {
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang, messenger),
+        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang,
+                               messenger),
                  QStringLiteral("Apple (150 Gram)"));
         state.settings.WeightUnit = QStringLiteral("1");
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang, messenger),
+        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang,
+                               messenger),
                  QStringLiteral("Apple (5.3 oz )"));
     }
 };

@@ -195,7 +195,8 @@ private Q_SLOTS:
         const NutritionChart before = chart;
         state.settings.EnergyUnit = energyUnit;
         state.settings.WeightUnit = weightUnit;
-        QCOMPARE(DrawNutritionChart(chart, values(input), weight, state.settings, state.lang, messenger), result);
+        QCOMPARE(DrawNutritionChart(chart, values(input), weight, state.settings, state.lang, messenger),
+                 result);
 
         if (result == ChartDrawing::Skipped)
             QVERIFY(chart == before);
@@ -219,7 +220,8 @@ private Q_SLOTS:
     {
         NutritionChart chart = startChart();
         const NutritionChart before = chart;
-        QCOMPARE(DrawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state.settings, state.lang, messenger),
+        QCOMPARE(DrawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state.settings,
+                                    state.lang, messenger),
                  ChartDrawing::Failed);
         QVERIFY(chart == before);
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #304")});

@@ -201,7 +201,8 @@ private Q_SLOTS:
     {
         Fixture f;
         const LanguageTables before = f.state.lang;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         QVERIFY(f.messenger.shown.isEmpty());
         QCOMPARE(f.files(), (QStringList{u"English.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
         QCOMPARE(f.bytes(u"default.lsf"_s), f.bytes(u"English.lsf"_s));
@@ -222,14 +223,16 @@ private Q_SLOTS:
     void onlyOutdatedOrMissingFilesAreRewritten()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         f.edit(u"English.lsf"_s, 1, 0, u"Edited in the translator"_s);                      // current: kept
         f.edit(u"Nederlands.lsf"_s, 25, 1, u"2.11"_s);                                      // outdated
         QVERIFY(writeAll(f.path(u"default.lsf"_s), QByteArray("\x01\x00\x00\x00\x19", 5))); // unreadable
         const QByteArray own = f.writeOwnFile(u"Mine.lsf"_s, u"My own"_s);
         const QByteArray edited = f.bytes(u"English.lsf"_s);
 
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         QCOMPARE(f.bytes(u"English.lsf"_s), edited);
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
         QVERIFY(f.load(u"default.lsf"_s) == english());
@@ -240,7 +243,8 @@ private Q_SLOTS:
         // A deleted file comes back; the others stay as they are.
         QVERIFY(QFile::remove(f.path(u"Nederlands.lsf"_s)));
         f.messenger.clear();
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         QVERIFY(f.messenger.shown.isEmpty());
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
         QCOMPARE(f.bytes(u"English.lsf"_s), edited);
@@ -250,7 +254,8 @@ private Q_SLOTS:
     {
         Fixture f;
         f.state.paths.LanguageFolder = f.dir.filePath(u"gone/"_s);
-        QVERIFY(!EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(!EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                            f.messenger));
         QCOMPARE(f.messenger.shown.size(), 1);
         QCOMPARE(f.messenger.shown[0].title, u"Error #305"_s);
         QCOMPARE(f.messenger.shown[0].icon, MessageIcon::Critical);
@@ -262,14 +267,16 @@ private Q_SLOTS:
     void resetAnsweredNoChangesNothing()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         f.edit(u"English.lsf"_s, 1, 5, u"Edited"_s);
         const QByteArray edited = f.bytes(u"English.lsf"_s);
         f.state.lang.set(1, 0, u"live text"_s);
         const LanguageTables before = f.state.lang;
         f.messenger.answers = {MessageAnswer::No};
 
-        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
+                                    f.state.hosts, f.state.lang, f.messenger));
         QCOMPARE(f.messenger.shown.size(), 1);
         const auto& q = f.messenger.shown[0];
         QCOMPARE(q.title, u"Dietlens"_s);
@@ -300,14 +307,16 @@ private Q_SLOTS:
         QFETCH(QString, firstText);
         QFETCH(QString, confirmation);
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         f.edit(u"English.lsf"_s, 1, 5, u"Edited"_s);
         f.edit(u"Nederlands.lsf"_s, 1, 5, u"Bewerkt"_s);
         const QByteArray own = f.writeOwnFile(u"Mine.lsf"_s, u"My own"_s);
         f.state.settings.LanguageFile = languageFile;
         f.messenger.answers = {MessageAnswer::Yes};
 
-        QVERIFY(ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts,
+                                   f.state.lang, f.messenger));
         QVERIFY(f.load(u"English.lsf"_s) == english());
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
         QCOMPARE(f.bytes(u"default.lsf"_s), f.bytes(u"English.lsf"_s));
@@ -322,7 +331,8 @@ private Q_SLOTS:
     void aFailedResetIsNotReportedAsDone()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+                                           f.messenger));
         // A folder in the way of one file: that write fails, the others go on.
         QVERIFY(QFile::remove(f.path(u"Nederlands.lsf"_s)));
         QVERIFY(QDir(f.dir.path()).mkdir(u"Nederlands.lsf"_s));
@@ -330,7 +340,8 @@ private Q_SLOTS:
         f.messenger.clear();
         f.messenger.answers = {MessageAnswer::Yes};
 
-        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts, f.state.lang, f.messenger));
+        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
+                                    f.state.hosts, f.state.lang, f.messenger));
         QCOMPARE(f.messenger.titles(), (QStringList{u"Dietlens"_s, u"Error #401"_s}));
         QCOMPARE(f.messenger.shown[1].text,
                  u"An error occured while saving the languagefile"_s + f.path(u"Nederlands.lsf"_s));

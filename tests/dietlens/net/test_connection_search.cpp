@@ -84,8 +84,7 @@ private Q_SLOTS:
         net::SelectServer(state->settings, state->hosts, state->food);
         messenger.clear();
         connection = std::make_unique<net::Connection>(state->settings, state->hosts, state->lang, messenger);
-        connection->setMachineFacts(
-            {u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
+        connection->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
         search = std::make_unique<net::FoodSearch>(state->settings, state->paths, state->food, state->lang,
                                                    messenger);
     }

@@ -38,14 +38,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("cpuinfo");
         QTest::addColumn<QString>("code");
-        QTest::newRow("x86") << QStringLiteral("processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\n"
-                                              "model\t\t: 142\nmodel name\t: Some CPU\ncpu MHz\t\t: 2400.001\n\n"
-                                              "processor\t: 1\ncpu family\t: 7\nmodel\t\t: 1\ncpu MHz\t\t: 800.0\n")
+        QTest::newRow("x86") << QStringLiteral(
+                                    "processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\n"
+                                    "model\t\t: 142\nmodel name\t: Some CPU\ncpu MHz\t\t: 2400.001\n\n"
+                                    "processor\t: 1\ncpu family\t: 7\nmodel\t\t: 1\ncpu MHz\t\t: 800.0\n")
                              << QStringLiteral("6-2400-142");
         QTest::newRow("nothing readable") << QString() << QStringLiteral("0-0-0");
-        QTest::newRow("no clock") << QStringLiteral("cpu family : 23\nmodel : 49\n") << QStringLiteral("23-0-49");
-        QTest::newRow("garbage values") << QStringLiteral("cpu family : x\nmodel : -\ncpu MHz : ?\n")
-                                        << QStringLiteral("0-0-0");
+        QTest::newRow("no clock") << QStringLiteral("cpu family : 23\nmodel : 49\n")
+                                  << QStringLiteral("23-0-49");
+        QTest::newRow("garbage values")
+            << QStringLiteral("cpu family : x\nmodel : -\ncpu MHz : ?\n") << QStringLiteral("0-0-0");
     }
     void machineCode()
     {
@@ -110,13 +112,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("storedChoice");
         QTest::addColumn<QString>("search");
-        QTest::newRow("empty becomes English") << QString() << QStringLiteral("1")
-                                               << QStringLiteral("http://en:1/modules/swzoek.php");
+        QTest::newRow("empty becomes English")
+            << QString() << QStringLiteral("1") << QStringLiteral("http://en:1/modules/swzoek.php");
         QTest::newRow("0 Dutch") << QStringLiteral("0") << QStringLiteral("0")
                                  << QStringLiteral("http://nl:2/modules/swzoek.php");
         QTest::newRow("1 English") << QStringLiteral("1") << QStringLiteral("1")
                                    << QStringLiteral("http://en:1/modules/swzoek.php");
-        QTest::newRow("other unchanged") << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("old");
+        QTest::newRow("other unchanged")
+            << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("old");
     }
     void selectServer()
     {

@@ -7,9 +7,9 @@
 
 using namespace Qt::StringLiterals;
 
-using testsupport::ScriptedHttpServer;
 using net::RequestCycle;
 using net::RequestFailure;
+using testsupport::ScriptedHttpServer;
 
 class TestRequest : public QObject
 {
@@ -40,8 +40,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
 
         QTest::newRow("plain") << ScriptedHttpServer::text("2.12") << QStringLiteral("2.12") << 200;
-        QTest::newRow("windows-1252 bytes")
-            << ScriptedHttpServer::text("Appel\xBD" "7\xBD\xBC\x80") << QStringLiteral("Appel½7½¼€") << 200;
+        QTest::newRow("windows-1252 bytes") << ScriptedHttpServer::text("Appel\xBD"
+                                                                        "7\xBD\xBC\x80")
+                                            << QStringLiteral("Appel½7½¼€") << 200;
         QTest::newRow("empty body") << ScriptedHttpServer::text("") << QString() << 200;
         QTest::newRow("error status with body is a reply")
             << ScriptedHttpServer::text("oops", 500) << QStringLiteral("oops") << 500;
@@ -64,8 +65,7 @@ private Q_SLOTS:
     void refusedConnectionFails()
     {
         RequestCycle cycle;
-        const auto result
-            = cycle.get("http://" + ScriptedHttpServer::refusingHostPort().toLatin1() + "/x");
+        const auto result = cycle.get("http://" + ScriptedHttpServer::refusingHostPort().toLatin1() + "/x");
         QCOMPARE(result.failure, RequestFailure::Transport);
         QVERIFY(result.body.isEmpty());
         QVERIFY(result.transferError());
@@ -140,7 +140,8 @@ private Q_SLOTS:
         ScriptedHttpServer other;
         QVERIFY(other.start());
         other.setReply("/new", ScriptedHttpServer::text("elsewhere"));
-        server->setReply("/old", ScriptedHttpServer::redirect("http://" + other.hostPort().toLatin1() + "/new"));
+        server->setReply("/old",
+                         ScriptedHttpServer::redirect("http://" + other.hostPort().toLatin1() + "/new"));
         RequestCycle cycle;
         const auto result = cycle.get(url("/old"));
         QCOMPARE(result.failure, RequestFailure::Redirected);

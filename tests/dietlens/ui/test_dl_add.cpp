@@ -109,10 +109,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sodium");
         QTest::addColumn<QString>("expectedKj");
         QTest::addColumn<QString>("expectedSodium");
-        QTest::newRow("200 g") << "200" << "500" << "0.3" << "250" << "0.1500";
-        QTest::newRow("100 g") << "100" << "1" << "1" << "1" << "1.0000";
-        QTest::newRow("3 g rounds") << "3" << "2" << "0.001" << "67" << "0.0333";
-        QTest::newRow("empty values count 0") << "50" << "" << "" << "0" << "0.0000";
+        QTest::newRow("200 g") << "200"
+                               << "500"
+                               << "0.3"
+                               << "250"
+                               << "0.1500";
+        QTest::newRow("100 g") << "100"
+                               << "1"
+                               << "1"
+                               << "1"
+                               << "1.0000";
+        QTest::newRow("3 g rounds") << "3"
+                                    << "2"
+                                    << "0.001"
+                                    << "67"
+                                    << "0.0333";
+        QTest::newRow("empty values count 0") << "50"
+                                              << ""
+                                              << ""
+                                              << "0"
+                                              << "0.0000";
     }
     void calculatePer100Gram()
     {
@@ -168,11 +184,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("gram digits only") << "txt_gram" << "1,5.x-2" << "152";
-        QTest::newRow("ounce comma and period") << "txt_oz" << "1,5.a" << "1,5.";
-        QTest::newRow("value comma as period") << "txt_s(3)" << "1,5" << "1.5";
-        QTest::newRow("value letters swallowed") << "txt_s(0)" << "a-b 7e" << "7";
-        QTest::newRow("name takes anything") << "txt_algemeen(1)" << "A&B, 5" << "A&B, 5";
+        QTest::newRow("gram digits only") << "txt_gram"
+                                          << "1,5.x-2"
+                                          << "152";
+        QTest::newRow("ounce comma and period") << "txt_oz"
+                                                << "1,5.a"
+                                                << "1,5.";
+        QTest::newRow("value comma as period") << "txt_s(3)"
+                                               << "1,5"
+                                               << "1.5";
+        QTest::newRow("value letters swallowed") << "txt_s(0)"
+                                                 << "a-b 7e"
+                                                 << "7";
+        QTest::newRow("name takes anything") << "txt_algemeen(1)"
+                                             << "A&B, 5"
+                                             << "A&B, 5";
     }
     void keyFilters()
     {
@@ -230,19 +256,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("passes");
-        QTest::newRow("all filled") << "" << "" << true;
-        QTest::newRow("remarks may be empty") << "txt_algemeen(2)" << "" << true;
-        QTest::newRow("no sender") << "txt_algemeen(0)" << "" << false;
-        QTest::newRow("no item name") << "txt_algemeen(1)" << "" << false;
-        QTest::newRow("no weight") << "txt_sGewicht" << "" << false;
-        QTest::newRow("weight with period") << "txt_sGewicht" << "99.5" << false;
-        QTest::newRow("weight with comma") << "txt_sGewicht" << "99,5" << false;
-        QTest::newRow("empty result") << "txt_d(6)" << "" << false;
-        QTest::newRow("ends in period") << "txt_d(2)" << "3." << false;
-        QTest::newRow("starts with comma") << "txt_d(3)" << ",5" << false;
-        QTest::newRow("double period") << "txt_d(4)" << "1..5" << false;
-        QTest::newRow("double comma") << "txt_d(5)" << "1,,5" << false;
-        QTest::newRow("comma decimal passes") << "txt_d(5)" << "1,50" << true;
+        QTest::newRow("all filled") << ""
+                                    << "" << true;
+        QTest::newRow("remarks may be empty") << "txt_algemeen(2)"
+                                              << "" << true;
+        QTest::newRow("no sender") << "txt_algemeen(0)"
+                                   << "" << false;
+        QTest::newRow("no item name") << "txt_algemeen(1)"
+                                      << "" << false;
+        QTest::newRow("no weight") << "txt_sGewicht"
+                                   << "" << false;
+        QTest::newRow("weight with period") << "txt_sGewicht"
+                                            << "99.5" << false;
+        QTest::newRow("weight with comma") << "txt_sGewicht"
+                                           << "99,5" << false;
+        QTest::newRow("empty result") << "txt_d(6)"
+                                      << "" << false;
+        QTest::newRow("ends in period") << "txt_d(2)"
+                                        << "3." << false;
+        QTest::newRow("starts with comma") << "txt_d(3)"
+                                           << ",5" << false;
+        QTest::newRow("double period") << "txt_d(4)"
+                                       << "1..5" << false;
+        QTest::newRow("double comma") << "txt_d(5)"
+                                      << "1,,5" << false;
+        QTest::newRow("comma decimal passes") << "txt_d(5)"
+                                              << "1,50" << true;
     }
     void checkRules()
     {
@@ -276,7 +315,8 @@ private Q_SLOTS:
 
     void checkThatCannotFinishSendsNothing()
     {
-        FailingCheckAdd w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, fetcher());
+        FailingCheckAdd w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                          fetcher());
         fillValid(w);
         w.cmd_verzenden_Click();
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #502")});
@@ -324,8 +364,8 @@ private Q_SLOTS:
             QCOMPARE(storedSettings(m_state).AddedCount, QStringLiteral("5"));
             QCOMPARE(m_messenger.shown.size(), 1);
             QCOMPARE(m_messenger.shown[0].icon, MessageIcon::Information);
-            QCOMPARE(m_messenger.shown[0].text, slot(2, 26) + u'\n' + slot(2, 27) + u'\n' + slot(2, 28) + u'\n' +
-                                                    u'\n' + slot(2, 29));
+            QCOMPARE(m_messenger.shown[0].text,
+                     slot(2, 26) + u'\n' + slot(2, 27) + u'\n' + slot(2, 28) + u'\n' + u'\n' + slot(2, 29));
             QVERIFY(!w.isVisible());
             QCOMPARE(w.result(), int(QDialog::Accepted));
         } else {
@@ -366,7 +406,8 @@ private Q_SLOTS:
         server.setReply("/modules/swadd.php", testsupport::ScriptedHttpServer::text("OK"));
         m_state.food.SubmitUrl = QStringLiteral("http://%1/modules/swadd.php").arg(server.hostPort());
         net::RequestCycle cycle;
-        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::fetchWith(cycle));
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                 DL_Add::fetchWith(cycle));
         w.show();
         fillValid(w);
         box(w, QStringLiteral("txt_algemeen(1)"))->setText(QStringLiteral("Fish & chips"));
@@ -382,10 +423,11 @@ private Q_SLOTS:
 
     void refusedConnectionShows504()
     {
-        m_state.food.SubmitUrl =
-            QStringLiteral("http://%1/modules/swadd.php").arg(testsupport::ScriptedHttpServer::refusingHostPort());
+        m_state.food.SubmitUrl = QStringLiteral("http://%1/modules/swadd.php")
+                                     .arg(testsupport::ScriptedHttpServer::refusingHostPort());
         net::RequestCycle cycle;
-        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::fetchWith(cycle));
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                 DL_Add::fetchWith(cycle));
         w.show();
         fillValid(w);
         w.cmd_verzenden_Click();
@@ -398,14 +440,16 @@ private Q_SLOTS:
         DL_Add* window = nullptr;
         bool buttonsLocked = false;
         bool stayedOpen = false;
-        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, [&](const QByteArray&) -> std::optional<QString> {
-            buttonsLocked = !window->findChild<QPushButton*>(QStringLiteral("cmd_annuleer"))->isEnabled() &&
-                            !window->findChild<QPushButton*>(QStringLiteral("cmd_verzenden"))->isEnabled();
-            window->close();
-            window->reject();
-            stayedOpen = window->isVisible();
-            return QStringLiteral("nope");
-        });
+        DL_Add w(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                 [&](const QByteArray&) -> std::optional<QString> {
+                     buttonsLocked =
+                         !window->findChild<QPushButton*>(QStringLiteral("cmd_annuleer"))->isEnabled() &&
+                         !window->findChild<QPushButton*>(QStringLiteral("cmd_verzenden"))->isEnabled();
+                     window->close();
+                     window->reject();
+                     stayedOpen = window->isVisible();
+                     return QStringLiteral("nope");
+                 });
         window = &w;
         w.show();
         fillValid(w);

@@ -23,10 +23,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QtTest/qtestspontaneevent.h>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <memory>
 
@@ -82,7 +82,8 @@ class TestDLCore : public QObject
     {
         window = std::make_unique<DL_Core>(*state, *messenger);
         window->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
-        QObject::connect(window.get(), &DL_Core::documentRequested, [this](const QString& d) { opened << d; });
+        QObject::connect(window.get(), &DL_Core::documentRequested,
+                         [this](const QString& d) { opened << d; });
         QObject::connect(window.get(), &DL_Core::programEndRequested, [this] { ended = true; });
         window->setHelpDesktop(&help);
         window->FinishStartUp();
@@ -165,28 +166,39 @@ private Q_SLOTS:
         QCOMPARE(testsupport::statusPanel(*window, 1)->text(), u"Dietlens 2.12"_s);
         QVERIFY(testsupport::LV_browse(*window)->isVisibleTo(window.get()));
         QVERIFY(!testsupport::LV_browse_bookmarks(*window)->isVisibleTo(window.get()));
-        QCOMPARE(testsupport::LV_browse_bookmarks(*window)->geometry(), testsupport::LV_browse(*window)->geometry());
-        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->geometry(), testsupport::Pic_zoeken(*window)->geometry());
+        QCOMPARE(testsupport::LV_browse_bookmarks(*window)->geometry(),
+                 testsupport::LV_browse(*window)->geometry());
+        QCOMPARE(testsupport::Pic_zoeken_bw(*window)->geometry(),
+                 testsupport::Pic_zoeken(*window)->geometry());
         QCOMPARE(state->food.SearchUrl, u"http://"_s + server->hostPort() + u"/modules/swzoek.php"_s);
     }
 
     void controlsCarryTheirNames()
     {
-        for (const char* name : {"txt_item", "Pic_zoeken", "Pic_zoeken_bw", "LV_browse", "LV_browse_bookmarks",
-                                 "Slider", "Pic_plus", "Pic_min", "Pic_grafiek", "Toolbar", "StatusBar"})
+        for (const char* name :
+             {"txt_item", "Pic_zoeken", "Pic_zoeken_bw", "LV_browse", "LV_browse_bookmarks", "Slider",
+              "Pic_plus", "Pic_min", "Pic_grafiek", "Toolbar", "StatusBar"})
             QVERIFY2(window->findChild<QWidget*>(QLatin1String(name)), name);
-        for (const char* name : {"mnu_bestand", "mnu_export", "mnu_opties", "mnu_extra", "mnu_info", "mnuPopup"})
+        for (const char* name :
+             {"mnu_bestand", "mnu_export", "mnu_opties", "mnu_extra", "mnu_info", "mnuPopup"})
             QVERIFY2(testsupport::menu(*window, QLatin1String(name)), name);
         const struct
         {
             const char* name;
             QKeySequence key;
-        } items[] = {{"mnu_settings", QKeySequence(u"Ctrl+S"_s)}, {"mnu_connect", QKeySequence(u"Ctrl+C"_s)},
-                     {"mnu_opslaan", {}},  {"mnu_exit", QKeySequence(u"Ctrl+X"_s)},
-                     {"mnu_toevoegen", QKeySequence(u"Ctrl+N"_s)}, {"mnu_addlijst", QKeySequence(u"Ctrl+B"_s)},
-                     {"mnu_del", QKeySequence(Qt::Key_Delete)}, {"mnu_reset_taal", {}},
-                     {"mnu_index", QKeySequence(Qt::Key_F1)}, {"mnu_informatie", {}}, {"mnu_website", {}},
-                     {"mnu_mvfoodinfo", {}}, {"mnuShow", {}}};
+        } items[] = {{"mnu_settings", QKeySequence(u"Ctrl+S"_s)},
+                     {"mnu_connect", QKeySequence(u"Ctrl+C"_s)},
+                     {"mnu_opslaan", {}},
+                     {"mnu_exit", QKeySequence(u"Ctrl+X"_s)},
+                     {"mnu_toevoegen", QKeySequence(u"Ctrl+N"_s)},
+                     {"mnu_addlijst", QKeySequence(u"Ctrl+B"_s)},
+                     {"mnu_del", QKeySequence(Qt::Key_Delete)},
+                     {"mnu_reset_taal", {}},
+                     {"mnu_index", QKeySequence(Qt::Key_F1)},
+                     {"mnu_informatie", {}},
+                     {"mnu_website", {}},
+                     {"mnu_mvfoodinfo", {}},
+                     {"mnuShow", {}}};
         for (const auto& item : items) {
             QAction* a = action(item.name);
             QVERIFY2(a, item.name);
@@ -235,7 +247,8 @@ private Q_SLOTS:
             panel = testsupport::statusPanel(*window, 2)->text();
             connectEnabled = action("mnu_connect")->isEnabled();
             settingsEnabled = testsupport::toolbarButton(*window, 3)->isEnabled();
-            cursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            cursor =
+                QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             window->mnu_connect_Click(); // a second connect during the wait does nothing
         });
         window->mnu_connect_Click();
@@ -267,8 +280,15 @@ private Q_SLOTS:
     void disconnectClearsTheListButKeepsRecords()
     {
         connectOk();
-        server->setReply(kSearchPath, ScriptedHttpServer::text("Apple\xBD" "1\xBD" "2\xBD" "3\xBD" "4\xBD"
-                                                               "5\xBD" "6\xBD" "7\xBD" "8\xBDj\xBD\xBC"));
+        server->setReply(kSearchPath, ScriptedHttpServer::text("Apple\xBD"
+                                                               "1\xBD"
+                                                               "2\xBD"
+                                                               "3\xBD"
+                                                               "4\xBD"
+                                                               "5\xBD"
+                                                               "6\xBD"
+                                                               "7\xBD"
+                                                               "8\xBDj\xBD\xBC"));
         testsupport::txt_item(*window)->setText(u"apple"_s);
         window->Pic_zoeken_Click();
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 1);
@@ -301,11 +321,24 @@ private Q_SLOTS:
     void searchListsRecords()
     {
         connectOk();
-        server->setReply(kSearchPath,
-                         ScriptedHttpServer::text("Appel\xBD" "7\xBD" "218\xBD" "52\xBD" "0.2\xBD" "0.1\xBD"
-                                                  "11.4\xBD" "0.3\xBD" "0.001\xBDj\xBD\xBC"
-                                                  "Appelmoes\xBD" "8\xBD" "300\xBD" "70\xBD" "0\xBD" "0\xBD"
-                                                  "17\xBD" "0.2\xBD" "0\xBDn\xBD\xBC"));
+        server->setReply(kSearchPath, ScriptedHttpServer::text("Appel\xBD"
+                                                               "7\xBD"
+                                                               "218\xBD"
+                                                               "52\xBD"
+                                                               "0.2\xBD"
+                                                               "0.1\xBD"
+                                                               "11.4\xBD"
+                                                               "0.3\xBD"
+                                                               "0.001\xBDj\xBD\xBC"
+                                                               "Appelmoes\xBD"
+                                                               "8\xBD"
+                                                               "300\xBD"
+                                                               "70\xBD"
+                                                               "0\xBD"
+                                                               "0\xBD"
+                                                               "17\xBD"
+                                                               "0.2\xBD"
+                                                               "0\xBDn\xBD\xBC"));
         testsupport::txt_item(*window)->setText(u"appel & peer"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Enter);
         QVERIFY(messenger->shown.isEmpty());
@@ -320,7 +353,8 @@ private Q_SLOTS:
         QCOMPARE(list->topLevelItem(0)->text(0), QString());
         QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->display().checkedIcon().cacheKey());
         QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->display().uncheckedIcon().cacheKey());
-        QCOMPARE(testsupport::statusPanel(*window, 2)->text(), u"There are (2) results for 'appel & peer'."_s);
+        QCOMPARE(testsupport::statusPanel(*window, 2)->text(),
+                 u"There are (2) results for 'appel & peer'."_s);
         QCOMPARE(window->display().results().size(), 2);
         QVERIFY(testsupport::txt_item(*window)->isEnabled());
         QVERIFY(testsupport::Pic_zoeken(*window)->isVisibleTo(window.get()));
@@ -333,13 +367,39 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<bool>>("hasIcon");
         QTest::newRow("last record without terminator is dropped")
-            << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
-                          "B\xBD" "1\xBD")
+            << QByteArray("A\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBDj\xBD\xBC"
+                          "B\xBD"
+                          "1\xBD")
             << QStringList{u"A"_s} << QList<bool>{true};
         QTest::newRow("short record and odd status get no icon")
-            << QByteArray("A\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDj\xBD\xBC"
-                          "B\xBD" "1\xBD\xBC"
-                          "C\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBD" "1\xBDx\xBD\xBC")
+            << QByteArray("A\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBDj\xBD\xBC"
+                          "B\xBD"
+                          "1\xBD\xBC"
+                          "C\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBD"
+                          "1\xBDx\xBD\xBC")
             << QStringList{u"A"_s, u"B"_s, u"C"_s} << QList<bool>{true, false, false};
         QTest::newRow("empty records give empty rows")
             << QByteArray("\xBC\xBC") << QStringList{QString(), QString()} << QList<bool>{false, false};
@@ -374,7 +434,8 @@ private Q_SLOTS:
     void failedSearchGivesTheSearchBoxBack()
     {
         connectOk();
-        state->food.SearchUrl = u"http://"_s + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_s;
+        state->food.SearchUrl =
+            u"http://"_s + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_s;
         testsupport::txt_item(*window)->setText(u"apple"_s);
         window->Pic_zoeken_Click();
         QCOMPARE(messenger->titles(), (QStringList{u"Error #102"_s, u"Dietlens"_s}));
@@ -438,7 +499,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), testsupport::txt_item(*window)); // focus goes to the search box
         testsupport::txt_item(*window)->setText(u"apple"_s);
         testsupport::txt_item(*window)->selectAll();
-        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_C, Qt::ControlModifier); // disconnects, does not copy
+        QTest::keyClick(testsupport::txt_item(*window), Qt::Key_C,
+                        Qt::ControlModifier); // disconnects, does not copy
         QCOMPARE(window->connection().state(), 0.0f);
         QVERIFY(!ended);
         window->Toolbar_ButtonClick(2);
@@ -453,7 +515,8 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         connectOk();
-        server->setReply(kSearchPath, ScriptedHttpServer::text("A\xBD\xBC" "B\xBD\xBC"));
+        server->setReply(kSearchPath, ScriptedHttpServer::text("A\xBD\xBC"
+                                                               "B\xBD\xBC"));
         QTest::keyClicks(testsupport::txt_item(*window), u"abc"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
@@ -461,23 +524,27 @@ private Q_SLOTS:
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
         QCOMPARE(next, testsupport::LV_browse(*window)); // Tab leads from the search box to the results
-        QCOMPARE(QApplication::focusWidget(), testsupport::txt_item(*window)); // the search gave the focus back
+        QCOMPARE(QApplication::focusWidget(),
+                 testsupport::txt_item(*window)); // the search gave the focus back
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(1));
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
+                 testsupport::LV_browse(*window)->topLevelItem(1));
 
         // Down from the search box enters the list; with no row chosen yet it
         // chooses the first one, otherwise it keeps the chosen row.
         testsupport::txt_item(*window)->setFocus();
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(1));
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
+                 testsupport::LV_browse(*window)->topLevelItem(1));
         testsupport::LV_browse(*window)->setCurrentItem(nullptr);
         testsupport::txt_item(*window)->setFocus();
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(), testsupport::LV_browse(*window)->topLevelItem(0));
+        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
+                 testsupport::LV_browse(*window)->topLevelItem(0));
         QVERIFY(testsupport::LV_browse(*window)->topLevelItem(0)->isSelected());
     }
 

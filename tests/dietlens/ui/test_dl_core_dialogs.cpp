@@ -8,8 +8,8 @@
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/systemtray.h"
-#include "tests/support/scriptedhttpserver.h"
 #include "tests/support/mainwindowcontrols.h"
+#include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
 
@@ -75,7 +75,8 @@ private Q_SLOTS:
         Settings& s = state->settings;
         s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_s;
         messenger = std::make_unique<ScriptedMessenger>();
-        QVERIFY(EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts, state->lang, *messenger));
+        QVERIFY(
+            EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts, state->lang, *messenger));
         dialogs.clear();
         driveDialog = {};
         trayAvailable = true;
@@ -116,7 +117,8 @@ private Q_SLOTS:
         testsupport::menuAction(*window, u"mnu_settings"_s)->trigger();
         testsupport::menuAction(*window, u"mnu_informatie"_s)->trigger();
         window->Toolbar_ButtonClick(3);
-        QCOMPARE(dialogs, (QStringList{u"DL_Properties owned"_s, u"DL_Informatie owned"_s, u"DL_Properties owned"_s}));
+        QCOMPARE(dialogs,
+                 (QStringList{u"DL_Properties owned"_s, u"DL_Informatie owned"_s, u"DL_Properties owned"_s}));
     }
 
     void languagePickRelabelsTheMainWindow()

@@ -31,8 +31,7 @@ class TestDlProperties : public QObject
     int m_mainRelabelled = 0;
     QStringList m_events;
 
-    template <typename T>
-    static T* child(const QWidget& w, const QString& name)
+    template <typename T> static T* child(const QWidget& w, const QString& name)
     {
         auto* c = w.findChild<T*>(name);
         if (!c)
@@ -48,7 +47,8 @@ class TestDlProperties : public QObject
         fillMarkers(tables);
         tables.set(5, 0, word + QStringLiteral(" settings"));
         tables.set(1, 0, word + QStringLiteral(" file"));
-        QVERIFY(SaveLanguageFile(tables, m_state.paths.LanguageFolder + name, m_messenger, LanguageSaveFailure::dietlens()));
+        QVERIFY(SaveLanguageFile(tables, m_state.paths.LanguageFolder + name, m_messenger,
+                                 LanguageSaveFailure::dietlens()));
     }
     // The main window's side of the dialog's signals.
     void watch(DL_Properties& w)
@@ -59,7 +59,8 @@ class TestDlProperties : public QObject
         });
         connect(&w, &DL_Properties::serverChoiceStored, this, [this] {
             m_events << QStringLiteral("select:") + m_state.settings.ServerChoice +
-                            (QFile::exists(m_state.paths.SettingsPath) ? QStringLiteral(" saved") : QString());
+                            (QFile::exists(m_state.paths.SettingsPath) ? QStringLiteral(" saved")
+                                                                       : QString());
         });
         connect(&w, &DL_Properties::resetRequested, this, [this] {
             if (m_reset)
@@ -171,10 +172,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("warning");
-        QTest::newRow("all empty: first name only") << "" << "" << "" << 32;
-        QTest::newRow("no last name") << "Bo" << "" << "" << 34;
-        QTest::newRow("no language") << "Bo" << "Bay" << "" << 36;
-        QTest::newRow("blanks pass") << " " << " " << "English.lsf" << 0;
+        QTest::newRow("all empty: first name only") << ""
+                                                    << ""
+                                                    << "" << 32;
+        QTest::newRow("no last name") << "Bo"
+                                      << ""
+                                      << "" << 34;
+        QTest::newRow("no language") << "Bo"
+                                     << "Bay"
+                                     << "" << 36;
+        QTest::newRow("blanks pass") << " "
+                                     << " "
+                                     << "English.lsf" << 0;
     }
     void saveChecksInOrder()
     {
@@ -311,7 +320,8 @@ private Q_SLOTS:
         int resets = 0;
         m_reset = [&] {
             ++resets;
-            ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts, m_state.lang, m_messenger);
+            ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
+                               m_state.lang, m_messenger);
         };
         m_messenger.answers = {MessageAnswer::Yes};
         m_state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
@@ -325,7 +335,8 @@ private Q_SLOTS:
         QStringList listed;
         for (int i = 0; i < combo(w)->count(); ++i)
             listed << combo(w)->itemText(i);
-        QCOMPARE(listed, (QStringList{u"English.lsf"_s, u"Mine.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
+        QCOMPARE(listed,
+                 (QStringList{u"English.lsf"_s, u"Mine.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
         QCOMPARE(combo(w)->currentText(), QStringLiteral("Mine.lsf"));
         QCOMPARE(m_mainRelabelled, 0);
         QVERIFY(FileExists(m_state.paths.LanguageFolder + QStringLiteral("Nederlands.lsf")));

@@ -27,10 +27,26 @@ using testsupport::ScriptedHttpServer;
 
 namespace {
 
-const QByteArray kReply = "Rice, white, boiled\xBD" "1\xBD" "200\xBD" "48\xBD" "0.6\xBD" "0.2\xBD" "28\xBD"
-                          "2.7\xBD" "0.001\xBD" "j\xBD\xBC"
-                          "Rice, brown\xBD" "2\xBD" "470\xBD" "112\xBD" "0.5\xBD" "0.2\xBD" "23\xBD" "2.6\xBD"
-                          "0.005\xBD" "j\xBD\xBC";
+const QByteArray kReply = "Rice, white, boiled\xBD"
+                          "1\xBD"
+                          "200\xBD"
+                          "48\xBD"
+                          "0.6\xBD"
+                          "0.2\xBD"
+                          "28\xBD"
+                          "2.7\xBD"
+                          "0.001\xBD"
+                          "j\xBD\xBC"
+                          "Rice, brown\xBD"
+                          "2\xBD"
+                          "470\xBD"
+                          "112\xBD"
+                          "0.5\xBD"
+                          "0.2\xBD"
+                          "23\xBD"
+                          "2.6\xBD"
+                          "0.005\xBD"
+                          "j\xBD\xBC";
 
 // A key as the user presses it: to the open menu, else to the focused control.
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -61,7 +77,8 @@ private Q_SLOTS:
         ScriptedHttpServer server;
         QVERIFY(server.start());
         AppState state;
-        testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(), ScriptedHttpServer::refusingHostPort());
+        testsupport::prepareSetUpUser(state, dir.path(), server.hostPort(),
+                                      ScriptedHttpServer::refusingHostPort());
         state.paths.BookmarksPath = dir.filePath(QStringLiteral("bookmarks.dat"));
         server.setReply(testsupport::kCheckinPath, ScriptedHttpServer::text("2.12"));
         server.setReply("/modules/swzoek.php", ScriptedHttpServer::text(kReply));
@@ -85,7 +102,8 @@ private Q_SLOTS:
         // Down from the search box chooses and draws the first result.
         press(Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(window));
-        QCOMPARE(testsupport::statusPanel(window, 2)->text(), QStringLiteral("Rice, white, boiled (100 Gram)"));
+        QCOMPARE(testsupport::statusPanel(window, 2)->text(),
+                 QStringLiteral("Rice, white, boiled (100 Gram)"));
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("200 Kj "));
         press(Qt::Key_Down);
         QCOMPARE(chart->chart().bars[0].labelText, QStringLiteral("470 Kj "));

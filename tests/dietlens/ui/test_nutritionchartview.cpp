@@ -19,7 +19,8 @@ private Q_SLOTS:
         NutritionChartView view;
         QCOMPARE(view.objectName(), QStringLiteral("Pic_grafiek"));
         QCOMPARE(view.sizeHint(), QSize(241, 247));
-        QCOMPARE(view.draw({540, 540, 1, 1, 1, 1, 1}, 100, state.settings, state.lang, messenger), ChartDrawing::Drawn);
+        QCOMPARE(view.draw({540, 540, 1, 1, 1, 1, 1}, 100, state.settings, state.lang, messenger),
+                 ChartDrawing::Drawn);
         view.resize(view.sizeHint());
 
         const QPixmap shot = view.grab();

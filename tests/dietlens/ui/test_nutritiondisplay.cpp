@@ -68,24 +68,9 @@ struct Window
             layout->addWidget(w);
         results->setObjectName(QStringLiteral("LV_browse"));
         bookmarks->setObjectName(QStringLiteral("LV_browse_bookmarks"));
-        return {&window,
-                results,
-                bookmarks,
-                slider,
-                plus,
-                min,
-                chart,
-                search,
-                searchPicture,
-                searchPictureGrey,
-                options,
-                bookmark,
-                add,
-                remove,
-                button5,
-                button6,
-                button8,
-                button9};
+        return {&window, results,       bookmarks,         slider,  plus,     min, chart,
+                search,  searchPicture, searchPictureGrey, options, bookmark, add, remove,
+                button5, button6,       button8,           button9};
     }
 };
 
@@ -137,9 +122,10 @@ private Q_SLOTS:
         w = std::make_unique<Window>();
         buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
         connection = std::make_unique<net::Connection>(state.settings, state.hosts, state.lang, messenger);
-        display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *buffer, *connection,
-                                                     w->controls());
-        connect(display.get(), &NutritionDisplay::statusText, this, [this](const QString& text) { w->status = text; });
+        display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *buffer,
+                                                     *connection, w->controls());
+        connect(display.get(), &NutritionDisplay::statusText, this,
+                [this](const QString& text) { w->status = text; });
         // The window connects the commands.
         NutritionDisplay* d = display.get();
         connect(w->bookmark, &QAction::triggered, d, &NutritionDisplay::mnu_addlijst_Click);
@@ -238,8 +224,8 @@ private Q_SLOTS:
         QCOMPARE(chartLabel(0), QStringLiteral("220 Kj "));
 
         // A bookmark sets the slider by code: its tooltip stays.
-        buffer->setRecords({
-            BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))});
+        buffer->setRecords(
+            {BookmarkLine(QStringLiteral("Pear"), QStringLiteral("250"), QStringLiteral("500"))});
         display->Fill_BookmarkList();
         clickRow(w->bookmarks, 0);
         QCOMPARE(w->slider->value(), 250);
@@ -298,9 +284,8 @@ private Q_SLOTS:
 
     void removingBookmarks()
     {
-        buffer->setRecords({
-            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-            BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))});
+        buffer->setRecords({BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+                            BookmarkLine(QStringLiteral("B"), QStringLiteral("100"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
         QVERIFY(w->remove->isEnabled());
@@ -324,8 +309,7 @@ private Q_SLOTS:
     void failedRemoveKeepsTheRowListed()
     {
         state.paths.BookmarksPath = dir.filePath(QStringLiteral("missing/bookmarks.dat"));
-        buffer->setRecords({
-            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
+        buffer->setRecords({BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
         connectAndShow();
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
@@ -371,8 +355,8 @@ private Q_SLOTS:
             showResults({foodItem(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("1"), {}, {}, {},
                                   {}, {})});
         if (bookmarkRows) {
-            buffer->setRecords({
-                BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
+            buffer->setRecords(
+                {BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
             display->Fill_BookmarkList();
         }
         connection->setState(connectionState);
@@ -384,16 +368,16 @@ private Q_SLOTS:
             w->button5->isChecked(),  w->button6->isChecked(),   w->button9->isEnabled()};
         QCOMPARE(actual, expected);
         QCOMPARE(w->button8->isEnabled(), expected[8]);
-        QCOMPARE(w->searchPicture->isVisibleTo(&w->window), mode == QLatin1String("0") || connectionState != 1);
+        QCOMPARE(w->searchPicture->isVisibleTo(&w->window),
+                 mode == QLatin1String("0") || connectionState != 1);
         if (connectionState == 1 && mode == QLatin1String("1"))
             QCOMPARE(w->search->palette().color(QPalette::Base), QColor(224, 224, 224));
     }
 
     void rightClickChoosesTheRowAndOpensOptions()
     {
-        buffer->setRecords({
-            BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
-            BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))});
+        buffer->setRecords({BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1")),
+                            BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
         display->setViewListMode(QStringLiteral("1"));
@@ -410,7 +394,8 @@ private Q_SLOTS:
         buffer->setRecords({BookmarkLine(QStringLiteral("A"), QStringLiteral("100"), QStringLiteral("1"))});
         messenger.fileNames = {dir.filePath(QStringLiteral("food"))};
         display->mnu_opslaan_Click();
-        QCOMPARE(testsupport::readAll(dir.filePath(QStringLiteral("food"))), *BookmarksFileBytes(buffer->records()));
+        QCOMPARE(testsupport::readAll(dir.filePath(QStringLiteral("food"))),
+                 *BookmarksFileBytes(buffer->records()));
     }
 
     // A drag carries the text of the current row, at the slider's weight.
@@ -419,12 +404,14 @@ private Q_SLOTS:
         showResults({foodItem(QStringLiteral("Bread, white"), QStringLiteral("1000"), QStringLiteral("240"),
                               QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("50"),
                               QStringLiteral("5.5"), QStringLiteral("0.5"))});
-        buffer->setRecords({BookmarkLine(QStringLiteral("Bread"), QStringLiteral("100"), QStringLiteral("1"))});
+        buffer->setRecords(
+            {BookmarkLine(QStringLiteral("Bread"), QStringLiteral("100"), QStringLiteral("1"))});
         QCOMPARE(display->LV_browse_OLEStartDrag(), QString()); // no current row
         connectAndShow();
         w->slider->setValue(133);
         clickRow(w->results, 0);
-        QVERIFY(display->LV_browse_OLEStartDrag().startsWith(QStringLiteral("DLITEM-Bread. white½Default½133½1330½")));
+        QVERIFY(display->LV_browse_OLEStartDrag().startsWith(
+            QStringLiteral("DLITEM-Bread. white½Default½133½1330½")));
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
         QCOMPARE(display->LV_browse_bookmarks_OLEStartDrag(), u"DLITEM-"_s + buffer->records().first());
@@ -464,7 +451,8 @@ private Q_SLOTS:
             << QStringLiteral("Error #108");
         QTest::newRow("result beyond single precision")
             << false
-            << foodItem(QStringLiteral("Huge"), QStringLiteral("1E+999"), QStringLiteral("1"), {}, {}, {}, {}, {})
+            << foodItem(QStringLiteral("Huge"), QStringLiteral("1E+999"), QStringLiteral("1"), {}, {}, {}, {},
+                        {})
             << QStringLiteral("Error #109");
     }
     void sliderStaysWithAChoiceThatCannotBeDrawn()
@@ -472,10 +460,10 @@ private Q_SLOTS:
         QFETCH(bool, bookmarks);
         QFETCH(QString, unusable);
         QFETCH(QString, error);
-        const QString good = bookmarks ? BookmarkLine(QStringLiteral("Pear"), QStringLiteral("150"),
-                                                      QStringLiteral("600"))
-                                       : foodItem(QStringLiteral("Pear"), QStringLiteral("400"),
-                                                  QStringLiteral("96"), {}, {}, {}, {}, {});
+        const QString good =
+            bookmarks ? BookmarkLine(QStringLiteral("Pear"), QStringLiteral("150"), QStringLiteral("600"))
+                      : foodItem(QStringLiteral("Pear"), QStringLiteral("400"), QStringLiteral("96"), {}, {},
+                                 {}, {}, {});
         QTreeWidget* list = bookmarks ? w->bookmarks : w->results;
         if (bookmarks)
             buffer->setRecords({good, unusable});

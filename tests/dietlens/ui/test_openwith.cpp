@@ -131,9 +131,10 @@ private Q_SLOTS:
         QTemporaryDir data;
         QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("applications"))));
         const auto entry = [&](const char* file, const char* name, const char* exec, const char* types) {
-            QVERIFY(testsupport::writeAll(data.filePath(QStringLiteral("applications/") + QLatin1String(file)),
-                                          QByteArray("[Desktop Entry]\nType=Application\nName=") + name +
-                                              "\nExec=" + exec + "\nMimeType=" + types + "\n"));
+            QVERIFY(
+                testsupport::writeAll(data.filePath(QStringLiteral("applications/") + QLatin1String(file)),
+                                      QByteArray("[Desktop Entry]\nType=Application\nName=") + name +
+                                          "\nExec=" + exec + "\nMimeType=" + types + "\n"));
         };
         entry("viewer.desktop", "A viewer", "viewer %f", "image/png;");
         entry("dietlens.desktop", "Dietlens", "dietlens", "");

@@ -38,8 +38,11 @@ private Q_SLOTS:
         QTest::qWait(500); // the check once the frame is known
         QVERIFY(dialog.height() > owner.height());
         QVERIFY2(area.contains(dialog.frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(dialog.x()).arg(dialog.y())
-                                .arg(dialog.frameGeometry().width()).arg(dialog.frameGeometry().height())));
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(dialog.x())
+                                .arg(dialog.y())
+                                .arg(dialog.frameGeometry().width())
+                                .arg(dialog.frameGeometry().height())));
     }
 
     void aFrameLargerThanTheAreaKeepsItsTitleBarInside()

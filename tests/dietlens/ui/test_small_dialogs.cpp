@@ -22,8 +22,7 @@ class TestSmallDialogs : public QObject
     AppState m_state;
     ScriptedMessenger m_messenger;
 
-    template <typename T>
-    static T* child(const QWidget& w, const QString& name)
+    template <typename T> static T* child(const QWidget& w, const QString& name)
     {
         auto* c = w.findChild<T*>(name);
         if (!c)
@@ -36,7 +35,8 @@ class TestSmallDialogs : public QObject
     {
         if (tray)
             return std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-        return std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        return std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang,
+                                                   m_messenger);
     }
     QString& noticeSetting(Settings& s, bool tray) { return tray ? s.ShowTrayNotice : s.ShowConnectNotice; }
 
@@ -94,7 +94,8 @@ private Q_SLOTS:
         DL_Informatie info(m_state.settings, m_state.lang);
         DL_ToTray tray(m_state.settings, m_state.paths, m_state.lang, m_messenger);
         DL_Connectmelding connect(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-        for (QWidget* w : {static_cast<QWidget*>(&info), static_cast<QWidget*>(&tray), static_cast<QWidget*>(&connect)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(&info), static_cast<QWidget*>(&tray), static_cast<QWidget*>(&connect)})
             QCOMPARE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
     }
 
@@ -130,7 +131,8 @@ private Q_SLOTS:
         noticeSetting(m_state.settings, tray) = QStringLiteral("1");
         auto notice = makeNotice(tray);
         notice->show();
-        auto* box = child<QCheckBox>(*notice, tray ? QStringLiteral("chk_totray") : QStringLiteral("chk_connect"));
+        auto* box =
+            child<QCheckBox>(*notice, tray ? QStringLiteral("chk_totray") : QStringLiteral("chk_connect"));
         QVERIFY(box->isChecked());
         if (uncheck)
             QTest::mouseClick(box, Qt::LeftButton);
@@ -157,7 +159,8 @@ private Q_SLOTS:
         QFETCH(bool, escape);
         auto notice = makeNotice(tray);
         notice->show();
-        child<QCheckBox>(*notice, tray ? QStringLiteral("chk_totray") : QStringLiteral("chk_connect"))->setChecked(false);
+        child<QCheckBox>(*notice, tray ? QStringLiteral("chk_totray") : QStringLiteral("chk_connect"))
+            ->setChecked(false);
         if (escape)
             QTest::keyClick(notice.get(), Qt::Key_Escape);
         else

@@ -9,12 +9,12 @@
 #include "tests/support/testsupport.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 

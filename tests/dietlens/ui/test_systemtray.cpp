@@ -42,7 +42,8 @@ private Q_SLOTS:
         window.setWindowTitle(QStringLiteral("Dietlens (connected)"));
         QVERIFY(tray.SendToTray());
         QCOMPARE(tray.icon()->toolTip(), QStringLiteral("Dietlens (connected)"));
-        QCOMPARE(window.findChildren<QSystemTrayIcon*>().size() + tray.findChildren<QSystemTrayIcon*>().size(), 1);
+        QCOMPARE(
+            window.findChildren<QSystemTrayIcon*>().size() + tray.findChildren<QSystemTrayIcon*>().size(), 1);
         tray.ShowFromTray(); // the menu's "Show"
         QVERIFY(window.isVisible());
         QVERIFY(!tray.icon()->isVisible());
