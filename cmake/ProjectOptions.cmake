@@ -9,7 +9,7 @@ option(DIETLENS_WERROR "Treat compiler warnings as errors" OFF)
 if(DIETLENS_WERROR)
   target_compile_options(project_options INTERFACE -Werror)
 endif()
-# Includes name their folder from the top of the tree ("lang/cp1252.h",
+# Includes name their folder from the top of the tree ("files/cp1252.h",
 # "dietlens/core/settings.h"); generated headers live in the same places
 # under the build folder.
 target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})

@@ -1,9 +1,9 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/kit/openwith.h"
-#include "dietlens/ui/kit/popupaccess.h"
-#include "dietlens/ui/kit/programicon.h"
-#include "dietlens/ui/kit/qtmessenger.h"
+#include "widgets/openwith.h"
+#include "widgets/popupaccess.h"
+#include "widgets/programicon.h"
+#include "widgets/qtmessenger.h"
 
 #include <QApplication>
 #include <QPointer>

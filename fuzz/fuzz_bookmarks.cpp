@@ -9,8 +9,8 @@
 //   then keeps a byte-identical copy beside it as ".unreadable";
 // - the records written again and parsed give the same records, complete.
 #include "dietlens/display/bookmarks.h"
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 #include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
 

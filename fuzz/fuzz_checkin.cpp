@@ -7,8 +7,8 @@
 // - a number of that grammar is refused only when it does not fit a float;
 // - the version gate never sees NaN: the program's own version compares.
 #include "dietlens/net/checkin.h"
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 
 #include <cerrno>
 #include <cmath>

@@ -12,8 +12,8 @@
 // - writing the loaded tables and loading them again gives the same tables,
 //   or, when a table text would pass 32,767 bytes, the writer refuses with its
 //   message and writes nothing.
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
 

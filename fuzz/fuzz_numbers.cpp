@@ -16,8 +16,8 @@
 // - a counter plus an amount is the saturated 64-bit sum, as text, and reads
 //   back as that sum.
 #include "dietlens/core/numbers.h"
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 
 #include <cmath>
 #include <cstring>

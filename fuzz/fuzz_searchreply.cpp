@@ -19,8 +19,8 @@
 #include "dietlens/core/numbers.h"
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/net/search.h"
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 
 #include <cmath>
 

@@ -10,8 +10,8 @@
 // - SaveSettings writes the same bytes, and reading them back gives the same
 //   settings.
 #include "dietlens/core/settings.h"
+#include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/cp1252.h"
 #include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
 

@@ -1,9 +1,9 @@
 #include "lang/languagefile.h"
 
-#include "lang/atomicfile.h"
-#include "lang/boundedread.h"
-#include "lang/countedtexts.h"
-#include "lang/cp1252.h"
+#include "files/atomicfile.h"
+#include "files/boundedread.h"
+#include "files/countedtexts.h"
+#include "files/cp1252.h"
 #include "lang/messenger.h"
 
 #include <QFile>

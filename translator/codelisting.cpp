@@ -1,7 +1,7 @@
 #include "translator/codelisting.h"
 
-#include "lang/atomicfile.h"
-#include "lang/cp1252.h"
+#include "files/atomicfile.h"
+#include "files/cp1252.h"
 
 namespace translator {
 

@@ -1,6 +1,6 @@
 #include "translator/document.h"
 
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QFileInfo>
 

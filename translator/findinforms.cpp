@@ -2,7 +2,7 @@
 
 #include "translator/document.h"
 
-#include "dietlens/ui/kit/screenplacement.h"
+#include "widgets/screenplacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "dietlens/ui/kit/programicon.h"
-#include "dietlens/ui/kit/qtmessenger.h"
 #include "translator/tr_core.h"
+#include "widgets/programicon.h"
+#include "widgets/qtmessenger.h"
 
 #include <QApplication>
 #include <QStandardPaths>

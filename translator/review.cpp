@@ -1,7 +1,7 @@
 #include "translator/review.h"
 
-#include "lang/atomicfile.h"
-#include "lang/boundedread.h"
+#include "files/atomicfile.h"
+#include "files/boundedread.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,5 @@
 #include "translator/tr_core.h"
 
-#include "dietlens/ui/kit/keyboardaccess.h"
-#include "dietlens/ui/kit/openwith.h"
-#include "dietlens/ui/kit/rowtips.h"
-#include "dietlens/ui/kit/twips.h"
 #include "lang/messenger.h"
 #include "translator/codelisting.h"
 #include "translator/findinforms.h"
@@ -11,6 +7,10 @@
 #include "translator/tr_edit.h"
 #include "translator/tr_form.h"
 #include "translator/tr_replace.h"
+#include "widgets/keyboardaccess.h"
+#include "widgets/openwith.h"
+#include "widgets/rowtips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

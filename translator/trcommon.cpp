@@ -1,7 +1,7 @@
 #include "translator/trcommon.h"
 
-#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/messenger.h"
+#include "widgets/screenplacement.h"
 
 #include <QBoxLayout>
 #include <QDialog>

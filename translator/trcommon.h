@@ -1,7 +1,7 @@
 #pragma once
 // What translator's windows share: the program's fixed values, the general
 // error message, the documents folder and typing limits for text boxes.
-#include "dietlens/ui/kit/openwith.h"
+#include "widgets/openwith.h"
 
 #include <QString>
 #include <QValidator>

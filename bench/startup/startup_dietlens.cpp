@@ -2,7 +2,7 @@
 // for the first time with the main window shown.
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/kit/qtmessenger.h"
+#include "widgets/qtmessenger.h"
 
 #include <QApplication>
 #include <QTimer>

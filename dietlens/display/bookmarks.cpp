@@ -1,10 +1,10 @@
 #include "dietlens/display/bookmarks.h"
 
 #include "dietlens/display/foodrecord.h"
-#include "lang/atomicfile.h"
-#include "lang/boundedread.h"
-#include "lang/countedtexts.h"
-#include "lang/cp1252.h"
+#include "files/atomicfile.h"
+#include "files/boundedread.h"
+#include "files/countedtexts.h"
+#include "files/cp1252.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 

@@ -4,7 +4,7 @@
 #include "dietlens/core/program.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QFile>
 #include <QRegularExpression>

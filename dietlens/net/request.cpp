@@ -1,6 +1,6 @@
 #include "dietlens/net/request.h"
 
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

@@ -1,7 +1,7 @@
 #include "dietlens/net/search.h"
 
 #include "dietlens/net/checkin.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 namespace net {
 namespace {

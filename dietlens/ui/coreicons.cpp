@@ -1,6 +1,6 @@
 #include "dietlens/ui/coreicons.h"
 
-#include "dietlens/ui/kit/programicon.h"
+#include "widgets/programicon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 #include "dietlens/ui/dialogsupport.h"
 
-#include "dietlens/ui/kit/programicon.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "lang/messenger.h"
+#include "widgets/programicon.h"
 
 #include <QLineEdit>
 #include <QWidget>

@@ -9,9 +9,9 @@
 #include "dietlens/net/request.h"
 #include "dietlens/net/submission.h"
 #include "dietlens/ui/dialogsupport.h"
-#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
+#include "widgets/screenplacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -9,13 +9,13 @@
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/dialogsupport.h"
-#include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/mainaccess.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/startup.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QApplication>

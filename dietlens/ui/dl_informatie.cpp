@@ -2,8 +2,8 @@
 
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/languagetables.h"
+#include "widgets/screenplacement.h"
 
 #include <QEvent>
 #include <QGroupBox>

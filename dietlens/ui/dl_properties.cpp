@@ -4,11 +4,11 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/ui/kit/keyboardaccess.h"
-#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
+#include "widgets/keyboardaccess.h"
+#include "widgets/screenplacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>

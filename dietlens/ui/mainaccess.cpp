@@ -1,12 +1,12 @@
 #include "dietlens/ui/mainaccess.h"
 
-#include "dietlens/ui/kit/keyboardaccess.h"
-#include "dietlens/ui/kit/popupaccess.h"
-#include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "lang/languagetables.h"
+#include "widgets/keyboardaccess.h"
+#include "widgets/popupaccess.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QKeyEvent>

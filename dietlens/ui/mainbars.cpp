@@ -2,9 +2,9 @@
 
 #include "dietlens/core/program.h"
 #include "dietlens/ui/coreicons.h"
-#include "dietlens/ui/kit/statuspanel.h"
-#include "dietlens/ui/kit/twips.h"
 #include "lang/languagetables.h"
+#include "widgets/statuspanel.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QHBoxLayout>

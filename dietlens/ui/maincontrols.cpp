@@ -1,9 +1,9 @@
 #include "dietlens/ui/maincontrols.h"
 
 #include "dietlens/ui/coreicons.h"
-#include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/searchboxlook.h"
+#include "widgets/twips.h"
 
 #include <QHeaderView>
 #include <QLabel>

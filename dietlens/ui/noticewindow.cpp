@@ -3,8 +3,8 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/ui/dialogsupport.h"
-#include "dietlens/ui/kit/screenplacement.h"
 #include "lang/languagetables.h"
+#include "widgets/screenplacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

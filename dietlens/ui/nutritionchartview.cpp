@@ -1,6 +1,6 @@
 #include "dietlens/ui/nutritionchartview.h"
 
-#include "dietlens/ui/kit/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPainter>

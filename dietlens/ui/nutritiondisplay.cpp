@@ -8,13 +8,13 @@
 #include "dietlens/net/connection.h"
 #include "dietlens/net/search.h"
 #include "dietlens/ui/coreicons.h"
-#include "dietlens/ui/kit/rowtips.h"
-#include "dietlens/ui/kit/twips.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/searchboxlook.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
+#include "widgets/rowtips.h"
+#include "widgets/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "dietlens/ui/systemtray.h"
 
-#include "dietlens/ui/kit/programicon.h"
+#include "widgets/programicon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

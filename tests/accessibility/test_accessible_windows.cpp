@@ -8,8 +8,6 @@
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_informatie.h"
 #include "dietlens/ui/dl_properties.h"
-#include "dietlens/ui/kit/openwith.h"
-#include "dietlens/ui/kit/popupaccess.h"
 #include "dietlens/ui/noticewindow.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "lang/messenger.h"
@@ -20,6 +18,8 @@
 #include "translator/tr_edit.h"
 #include "translator/tr_form.h"
 #include "translator/tr_replace.h"
+#include "widgets/openwith.h"
+#include "widgets/popupaccess.h"
 
 #include <QAccessible>
 #include <QMenu>

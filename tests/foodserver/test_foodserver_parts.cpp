@@ -8,7 +8,7 @@
 #include "text.h"
 
 #include "dietlens/core/numbers.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarks.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"

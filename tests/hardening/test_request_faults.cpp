@@ -3,7 +3,7 @@
 // reply or in a failure with an empty body. The cycle is used again after
 // each case to show that nothing was left behind.
 #include "dietlens/net/request.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "tests/hardening/rawhttpserver.h"
 
 #include <QElapsedTimer>

@@ -14,7 +14,7 @@
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritiondisplay.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "tests/hardening/rawhttpserver.h"
 #include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedhttpserver.h"

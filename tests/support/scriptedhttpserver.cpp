@@ -1,6 +1,6 @@
 #include "tests/support/scriptedhttpserver.h"
 
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QHostAddress>
 #include <QPointer>

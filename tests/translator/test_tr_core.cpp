@@ -1,4 +1,3 @@
-#include "dietlens/ui/kit/qtmessenger.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
@@ -6,6 +5,7 @@
 #include "translator/tr_edit.h"
 #include "translator/tr_form.h"
 #include "translator/tr_replace.h"
+#include "widgets/qtmessenger.h"
 
 #include <QAction>
 #include <QApplication>

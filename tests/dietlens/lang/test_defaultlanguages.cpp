@@ -1,6 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/lang/defaultlanguages.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"

@@ -4,7 +4,7 @@
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"

@@ -5,13 +5,13 @@
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/kit/keyboardaccess.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/setupuser.h"
 #include "tests/support/testsupport.h"
+#include "widgets/keyboardaccess.h"
 
 #include <QAction>
 #include <QApplication>

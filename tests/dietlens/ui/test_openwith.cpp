@@ -1,6 +1,6 @@
 
-#include "dietlens/ui/kit/openwith.h"
 #include "tests/support/testsupport.h"
+#include "widgets/openwith.h"
 
 #include <QDir>
 #include <QLineEdit>

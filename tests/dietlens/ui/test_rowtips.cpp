@@ -1,6 +1,6 @@
 // The icon column of the lists: its text (a bookmark's position) is painted
 // whole or not at all, whatever the font.
-#include "dietlens/ui/kit/rowtips.h"
+#include "widgets/rowtips.h"
 
 #include <QHeaderView>
 #include <QPixmap>

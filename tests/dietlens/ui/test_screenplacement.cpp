@@ -1,8 +1,8 @@
 // Dialogs open fully on the screen that holds their owner, wherever the owner stands.
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_informatie.h"
-#include "dietlens/ui/kit/screenplacement.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
+#include "widgets/screenplacement.h"
 
 #include <QScreen>
 #include <QTest>

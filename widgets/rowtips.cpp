@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/rowtips.h"
+#include "widgets/rowtips.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

@@ -1,6 +1,6 @@
-#include "dietlens/ui/kit/openwith.h"
+#include "widgets/openwith.h"
 
-#include "dietlens/ui/kit/screenplacement.h"
+#include "widgets/screenplacement.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 // Reading at most a given number of bytes: the bytes are the same as reading the whole file
 // and cutting, whatever the file's size, the starting position and the limit.
-#include "lang/boundedread.h"
+#include "files/boundedread.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "lang/countedtexts.h"
+#include "files/countedtexts.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/statuspanel.h"
+#include "widgets/statuspanel.h"
 
 #include <QHelpEvent>
 #include <QPainter>

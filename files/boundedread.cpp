@@ -1,4 +1,4 @@
-#include "lang/boundedread.h"
+#include "files/boundedread.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/popupaccess.h"
+#include "widgets/popupaccess.h"
 
 #include <QAccessibleObject>
 #include <QApplication>

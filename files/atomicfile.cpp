@@ -1,4 +1,4 @@
-#include "lang/atomicfile.h"
+#include "files/atomicfile.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/screenplacement.h"
+#include "widgets/screenplacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/programicon.h"
+#include "widgets/programicon.h"
 
 #include <QFile>
 

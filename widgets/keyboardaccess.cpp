@@ -1,4 +1,4 @@
-#include "dietlens/ui/kit/keyboardaccess.h"
+#include "widgets/keyboardaccess.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "dietlens/ui/kit/qtmessenger.h"
+#include "widgets/qtmessenger.h"
 
-#include "dietlens/ui/kit/screenplacement.h"
+#include "widgets/screenplacement.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "lang/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QTest>
 
