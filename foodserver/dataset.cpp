@@ -1,6 +1,6 @@
-#include "dataset.h"
+#include "foodserver/dataset.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <charconv>
 

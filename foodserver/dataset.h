@@ -1,6 +1,6 @@
 #pragma once
 // The bundled food tables (built into the program) and their reader.
-#include "food.h"
+#include "foodserver/food.h"
 
 #include <string>
 #include <string_view>

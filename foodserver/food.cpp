@@ -1,6 +1,6 @@
-#include "food.h"
+#include "foodserver/food.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "foodindex.h"
+#include "foodserver/foodindex.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <algorithm>
 #include <array>

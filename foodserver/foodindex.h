@@ -8,10 +8,10 @@
 // word, and, where nothing else matches it, the nearest name word within one typing error (two
 // for words of eight letters or more). When no food holds every word, the foods holding the most
 // of them are the answer. The plain food comes first: see rank() in foodindex.cpp.
-#include "food.h"
-#include "othernames.h"
-#include "spelling.h"
-#include "words.h"
+#include "foodserver/food.h"
+#include "foodserver/othernames.h"
+#include "foodserver/spelling.h"
+#include "foodserver/words.h"
 
 #include <atomic>
 #include <cstdint>

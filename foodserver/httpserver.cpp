@@ -1,4 +1,4 @@
-#include "httpserver.h"
+#include "foodserver/httpserver.h"
 
 #include <httplib.h>
 

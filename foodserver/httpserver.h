@@ -1,6 +1,6 @@
 #pragma once
 // Serves a FoodService over HTTP/1.1 with cpp-httplib.
-#include "service.h"
+#include "foodserver/service.h"
 
 #include <atomic>
 #include <functional>

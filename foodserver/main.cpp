@@ -1,6 +1,6 @@
 // foodserver: the reference food server of Dietlens.
-#include "httpserver.h"
-#include "options.h"
+#include "foodserver/httpserver.h"
+#include "foodserver/options.h"
 
 #include <csignal>
 #include <cstdio>

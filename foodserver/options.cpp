@@ -1,6 +1,6 @@
-#include "options.h"
+#include "foodserver/options.h"
 
-#include "dataset.h"
+#include "foodserver/dataset.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of foodserver.
-#include "service.h"
+#include "foodserver/service.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "othernames.h"
+#include "foodserver/othernames.h"
 
-#include "text.h"
-#include "words.h"
+#include "foodserver/text.h"
+#include "foodserver/words.h"
 
 // The list is linked in as it is, like the bundled food tables.
 __asm__(".section .rodata\n"

@@ -1,4 +1,4 @@
-#include "query.h"
+#include "foodserver/query.h"
 
 #include <algorithm>
 #include <array>

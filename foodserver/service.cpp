@@ -1,8 +1,8 @@
-#include "service.h"
+#include "foodserver/service.h"
 
-#include "dataset.h"
-#include "query.h"
-#include "submission.h"
+#include "foodserver/dataset.h"
+#include "foodserver/query.h"
+#include "foodserver/submission.h"
 
 namespace foodserver {
 

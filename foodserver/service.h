@@ -1,8 +1,8 @@
 #pragma once
 // The food service: answers a request target with a reply, independent of the HTTP library.
-#include "foodindex.h"
-#include "query.h"
-#include "store.h"
+#include "foodserver/foodindex.h"
+#include "foodserver/query.h"
+#include "foodserver/store.h"
 
 #include <chrono>
 #include <condition_variable>

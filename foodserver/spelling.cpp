@@ -1,4 +1,4 @@
-#include "spelling.h"
+#include "foodserver/spelling.h"
 
 #include <xapian.h>
 

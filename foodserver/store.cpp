@@ -1,4 +1,4 @@
-#include "store.h"
+#include "foodserver/store.h"
 
 #include <chrono>
 #include <ctime>

@@ -8,7 +8,7 @@
 // gaps; a server that has read every food up to revision N finds all newer ones, from any
 // process, as "revision > N". Every statement is prepared with bound values. Safe to use from
 // several threads.
-#include "food.h"
+#include "foodserver/food.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
 // The PostgreSQL engine, through libpq. A few connections serve the requests, each used by one
 // thread at a time; a connection that broke is opened again for the next request, so the
 // server outlives a restart of the database. Names and texts are held as UTF-8.
-#include "store.h"
+#include "foodserver/store.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <libpq-fe.h>
 

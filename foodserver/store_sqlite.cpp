@@ -1,8 +1,8 @@
 // The SQLite engine: one file in WAL mode, one connection behind a mutex. Writers take the
 // file's write lock at BEGIN IMMEDIATE, so they also follow each other across processes.
-#include "store.h"
+#include "foodserver/store.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <sqlite3.h>
 

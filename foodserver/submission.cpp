@@ -1,6 +1,6 @@
-#include "submission.h"
+#include "foodserver/submission.h"
 
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 // Checking a submitted food before it is stored.
-#include "query.h"
-#include "store.h"
+#include "foodserver/query.h"
+#include "foodserver/store.h"
 
 #include <string>
 

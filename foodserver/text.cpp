@@ -1,4 +1,4 @@
-#include "text.h"
+#include "foodserver/text.h"
 
 #include <array>
 

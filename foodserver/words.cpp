@@ -1,4 +1,4 @@
-#include "words.h"
+#include "foodserver/words.h"
 
 #include <xapian.h>
 

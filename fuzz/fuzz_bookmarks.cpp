@@ -8,7 +8,7 @@
 // - reading the file shows "Error #202" exactly when it is not complete, and
 //   then keeps a byte-identical copy beside it as ".unreadable";
 // - the records written again and parsed give the same records, complete.
-#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
 #include "lang/languagetables.h"

@@ -3,7 +3,7 @@
 // Usage: fuzz_make_seeds <folder>; writes <folder>/<harness>/<seed>.
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "dietlens/display/foodrecord.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"

@@ -4,7 +4,7 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"

@@ -1,8 +1,8 @@
 // Cost of one search over the bundled USDA table, and over one grown to 1,000,000 foods as
 // bench/foodserver/million.py grows it (each food again with ", batch N" after its name),
 // without HTTP.
-#include "dataset.h"
-#include "foodindex.h"
+#include "foodserver/dataset.h"
+#include "foodserver/foodindex.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,115 +1,119 @@
 #include "dietlens/display/bookmarks.h"
 
+#include "dietlens/core/paths.h"
+#include "dietlens/core/program.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "dietlens/display/foodrecord.h"
-#include "files/atomicfile.h"
-#include "files/boundedread.h"
-#include "files/countedtexts.h"
-#include "files/cp1252.h"
+#include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 
-#include <QFile>
-
-std::optional<QByteArray> BookmarksFileBytes(const QStringList& records)
+Bookmarks::Bookmarks(const Paths& paths, const LanguageTables& lang, Messenger& messenger, QObject* parent)
+    : QObject(parent), m_paths(paths), m_lang(lang), m_messenger(messenger)
 {
-    QString text;
-    for (const QString& r : records) {
-        text += r;
-        text += record::kBookmarkEnd;
-    }
-    return OneRecordFile({cp1252::encode(text)}, kMaxBookmarkTextBytes);
 }
 
-bool WriteBookmarksFile(const QString& path, const QStringList& records)
+void Bookmarks::ReadBookmarks()
 {
-    const std::optional<QByteArray> bytes = BookmarksFileBytes(records);
-    return bytes && WriteFileAtomically(path, *bytes);
+    if (!FileExists(m_paths.BookmarksPath))
+        return;
+    Q_EMIT fileWorkStarted();
+    const BookmarksRead read = ReadBookmarksFile(m_paths.BookmarksPath);
+    Q_EMIT fileWorkEnded();
+    m_records = read.records;
+    if (!read.complete)
+        m_messenger.message(QStringLiteral("Error #202"), m_lang.at(7, 7), MessageIcon::Critical);
 }
 
-bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
-                    Messenger& messenger)
+bool Bookmarks::write(const QString& path)
 {
-    const bool written = WriteBookmarksFile(path, records);
+    Q_EMIT fileWorkStarted();
+    const bool written = WriteBookmarksFile(path, m_records);
+    Q_EMIT fileWorkEnded();
     if (!written)
-        messenger.message(QStringLiteral("Error #203"), lang.at(7, 8), MessageIcon::Critical);
+        m_messenger.message(QStringLiteral("Error #203"), m_lang.at(7, 8), MessageIcon::Critical);
     return written;
 }
 
-BookmarksRead ParseBookmarksFile(QByteArrayView bytes)
+void Bookmarks::showAnalysisError(const QString& code)
 {
-    BookmarksRead result;
-    CountedTextsReader reader(bytes);
-    const std::optional<qint32> count = reader.count();
-    if (!count || *count <= 0)
-        return result;
-
-    // Every record of the file must be there for it to be complete; only the
-    // first one's text is used, as far as it is there.
-    QByteArrayView firstText;
-    bool firstWhole = false;
-    bool allWhole = true;
-    for (qint32 k = 0; k < *count; ++k) {
-        const std::optional<QByteArrayView> text = reader.text();
-        if (k == 0) {
-            firstText = text ? *text : reader.cutText();
-            firstWhole = text.has_value();
-        }
-        if (!text) {
-            allWhole = false;
-            break;
-        }
-    }
-
-    const QString text = cp1252::decode(firstText);
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype end = text.indexOf(record::kBookmarkEnd, start);
-        if (end < 0)
-            break;
-        result.records.append(text.mid(start, end - start));
-        start = end + 1;
-    }
-    result.complete = firstWhole && allWhole;
-    return result;
+    m_messenger.message(code, joinLines({m_lang.at(1, 46), m_lang.at(1, 47)}), MessageIcon::Critical);
 }
 
-namespace {
-
-// A bookmarks file is at most a few records of 64 KiB; past this size the
-// rest of a file is not read.
-constexpr qint64 kReadLimit = 16 * 1024 * 1024;
-
-// Keeps a copy of a file that could not be read, replacing an older copy.
-void keepUnreadableCopy(const QString& path)
+void Bookmarks::showDragError(const QString& code)
 {
-    const QString copy = path + QStringLiteral(".unreadable");
-    QFile::remove(copy);
-    QFile::copy(path, copy);
+    m_messenger.message(code, joinLines({m_lang.at(1, 53), m_lang.at(1, 54)}), MessageIcon::Critical);
 }
 
-} // namespace
-
-BookmarksRead ReadBookmarksFile(const QString& path)
+bool Bookmarks::Add(const QStringList& foodItem, int weightGrams)
 {
-    QFile file(path);
-    BookmarksRead read;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = ReadAtMost(file, kReadLimit);
-        const bool readFailed = file.error() != QFileDevice::NoError;
-        file.close();
-        read = ParseBookmarksFile(bytes);
-        if (readFailed)
-            read.complete = false;
-        if (!read.complete)
-            keepUnreadableCopy(path);
+    const QString name = record::field(foodItem, 0);
+    if (name.isEmpty())
+        return false;
+    const float weight = float(weightGrams);
+    const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(foodItem), weight);
+    const QString bookmark = BookmarkRecord(name, m_lang.at(1, 51), weight, atWeight, m_lang.at(1, 52));
+    if (bookmark.isEmpty()) {
+        showAnalysisError(QStringLiteral("Error #110"));
+        return false;
     }
-    return read;
+    m_records.append(bookmark);
+    if (!write(m_paths.BookmarksPath)) {
+        m_records.removeLast(); // the file still holds the list without it
+        return false;
+    }
+    m_messenger.message(ProgramName(), QLatin1Char('\'') + name + QStringLiteral("' ") + m_lang.at(1, 77),
+                        MessageIcon::NoIcon);
+    return true;
 }
 
-QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger)
+bool Bookmarks::Remove(int row)
 {
-    const BookmarksRead read = ReadBookmarksFile(path);
-    if (!read.complete)
-        messenger.message(QStringLiteral("Error #202"), lang.at(7, 7), MessageIcon::Critical);
-    return read.records;
+    if (row < 0 || row >= m_records.size())
+        return false;
+    const QString removed = m_records.takeAt(row);
+    if (!write(m_paths.BookmarksPath)) {
+        m_records.insert(row, removed);
+        return false;
+    }
+    return true;
+}
+
+void Bookmarks::Export()
+{
+    if (m_records.isEmpty()) {
+        m_messenger.message(ProgramName(), joinLines({m_lang.at(1, 55), m_lang.at(1, 56)}),
+                            MessageIcon::Exclamation);
+        return;
+    }
+    FileDialogRequest request;
+    request.title = m_lang.at(1, 57);
+    request.startFolder = m_paths.DatabaseFolder;
+    request.filter = QStringLiteral("Menuvia FOOD Database file (*.dat)");
+    const QString path = m_messenger.saveFileName(request);
+    if (path.isEmpty() || path.contains(QLatin1Char('*')))
+        return;
+    write(path);
+}
+
+QString Bookmarks::DragText(int row)
+{
+    if (row < 0 || row >= m_records.size())
+        return {};
+    const QStringList f = record::splitFields(m_records.at(row));
+    const QString text = ::DragText(record::field(f, 0), record::field(f, 1), BookmarkWeight(f),
+                                    StoredBookmarkValues(f), record::field(f, 11));
+    if (text.isEmpty())
+        showDragError(QStringLiteral("Error #106"));
+    return text;
+}
+
+QString Bookmarks::ResultDragText(const QStringList& foodItem, int weightGrams)
+{
+    const float weight = float(weightGrams);
+    const QString text = ::DragText(record::field(foodItem, 0), m_lang.at(1, 51), weight,
+                                    ScaledToWeight(ValuesFromFoodItem(foodItem), weight), m_lang.at(1, 52));
+    if (text.isEmpty())
+        showDragError(QStringLiteral("Error #107"));
+    return text;
 }

@@ -1,46 +1,59 @@
 #pragma once
-// The bookmarks file "bookmarks.dat" and the food database export, one format:
-// a 32-bit record count (written 1), a 16-bit byte length and that many
-// Windows-1252 bytes holding every bookmark record followed by "¾".
-#include <QByteArray>
+// The user's bookmarks while the program runs: the records in file order,
+// read from the bookmarks file at start-up and written back after every
+// change; adding the chosen search result, removing one, the export as a food
+// database file and the drag texts of food items.
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class LanguageTables;
 class Messenger;
+struct Paths;
 
-// Most text bytes the 16-bit length can describe.
-inline constexpr qsizetype kMaxBookmarkTextBytes = 65535;
-
-// The file's bytes for these records; empty optional when the text is too long.
-std::optional<QByteArray> BookmarksFileBytes(const QStringList& records);
-
-// Replaces the file at path with the records, atomically. False, with the
-// old file as it was, when the text is too long for the format or the write
-// fails.
-bool WriteBookmarksFile(const QString& path, const QStringList& records);
-
-// The same, showing "Error #203" on failure.
-bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
-                    Messenger& messenger);
-
-struct BookmarksRead
+class Bookmarks : public QObject
 {
-    QStringList records; // what could be read; empty lines are kept
-    bool complete = false;
+    Q_OBJECT
+public:
+    Bookmarks(const Paths& paths, const LanguageTables& lang, Messenger& messenger,
+              QObject* parent = nullptr);
+
+    // One bookmark record a line, in the order of the file and the list.
+    const QStringList& records() const { return m_records; }
+    void setRecords(const QStringList& records) { m_records = records; }
+
+    // Start-up: the bookmarks file, when there is one.
+    void ReadBookmarks();
+
+    // Bookmarks a search result (its fields) at a weight: the values for that
+    // weight are stored, the file is rewritten and the user is told. A failed
+    // write takes the bookmark back. False when nothing was added.
+    bool Add(const QStringList& foodItem, int weightGrams);
+
+    // Removes bookmark `row` and rewrites the file; a failed write puts it
+    // back. False when nothing was removed.
+    bool Remove(int row);
+
+    // Writes every bookmark to a food database file the user names.
+    void Export();
+
+    // The text a drag of bookmark `row` carries, or of a search result at a
+    // weight; "" (after the drag error message) when a value cannot be written.
+    QString DragText(int row);
+    QString ResultDragText(const QStringList& foodItem, int weightGrams);
+
+Q_SIGNALS:
+    // A file is being read or written (the window shows the wait cursor).
+    void fileWorkStarted();
+    void fileWorkEnded();
+
+private:
+    bool write(const QString& path);
+    void showAnalysisError(const QString& code);
+    void showDragError(const QString& code);
+
+    const Paths& m_paths;
+    const LanguageTables& m_lang;
+    Messenger& m_messenger;
+    QStringList m_records;
 };
-
-// Parses the bytes of a bookmarks file. An incomplete file keeps the whole
-// records ("¾"-ended) of its first text.
-BookmarksRead ParseBookmarksFile(QByteArrayView bytes);
-
-// Reads the file at path: what could be read, and whether that was all. A
-// damaged file is copied beside itself as path + ".unreadable", so nothing
-// written later loses it.
-BookmarksRead ReadBookmarksFile(const QString& path);
-
-// The same, showing "Error #202" when the file is missing, unreadable or
-// damaged.
-QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger);

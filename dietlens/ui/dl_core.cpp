@@ -3,7 +3,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/program.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"

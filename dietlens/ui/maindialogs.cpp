@@ -6,7 +6,7 @@
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_informatie.h"
 #include "dietlens/ui/dl_properties.h"
-#include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/notices.h"
 #include "dietlens/ui/systemtray.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/display/units.h"
 #include "dietlens/display/viewlist.h"
 #include "dietlens/net/connection.h"

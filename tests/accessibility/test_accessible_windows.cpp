@@ -2,13 +2,13 @@
 // a screen reader sees it, and fails on any control that takes the focus but
 // has no name. Also reads the chart's six values after a drawing.
 #include "dietlens/core/appstate.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/ui/dl_add.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_informatie.h"
 #include "dietlens/ui/dl_properties.h"
-#include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/notices.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "lang/messenger.h"
 #include "tests/support/mainwindowcontrols.h"

@@ -1,4 +1,4 @@
-#include "rawhttp.h"
+#include "tests/foodserver/rawhttp.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

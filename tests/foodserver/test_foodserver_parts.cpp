@@ -1,11 +1,11 @@
 // The parts of the food server that need no network: query decoding, text helpers, the
 // command line, the table reader and the search index.
-#include "dataset.h"
-#include "food.h"
-#include "foodindex.h"
-#include "options.h"
-#include "query.h"
-#include "text.h"
+#include "foodserver/dataset.h"
+#include "foodserver/food.h"
+#include "foodserver/foodindex.h"
+#include "foodserver/options.h"
+#include "foodserver/query.h"
+#include "foodserver/text.h"
 
 #include "dietlens/core/numbers.h"
 #include "files/cp1252.h"

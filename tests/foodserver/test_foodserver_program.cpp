@@ -1,5 +1,5 @@
 // The foodserver program as a deployer runs it: options, log lines, stopping on a signal.
-#include "rawhttp.h"
+#include "tests/foodserver/rawhttp.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
 // The food server's protocol over real HTTP: a server runs in this process on a free
 // loopback port with a fresh database filled from the Indian table (542 foods). The suite runs
 // once per database engine (testdb.h).
-#include "httpserver.h"
-#include "rawhttp.h"
-#include "service.h"
-#include "testdb.h"
+#include "foodserver/httpserver.h"
+#include "foodserver/service.h"
+#include "tests/foodserver/rawhttp.h"
+#include "tests/foodserver/testdb.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The food search: which words match, and that the food people mean comes first.
-#include "dataset.h"
-#include "foodindex.h"
-#include "othernames.h"
+#include "foodserver/dataset.h"
+#include "foodserver/foodindex.h"
+#include "foodserver/othernames.h"
 
 #include <QRegularExpression>
 #include <QTest>

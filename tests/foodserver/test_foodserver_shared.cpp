@@ -1,8 +1,8 @@
 // Several foodserver processes on one database, as behind a load balancer: what one stores
 // the others find, and a process killed in the middle of a burst of submissions loses none
 // that it answered "OK" and stores none twice. Runs once per database engine (testdb.h).
-#include "rawhttp.h"
-#include "testdb.h"
+#include "tests/foodserver/rawhttp.h"
+#include "tests/foodserver/testdb.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

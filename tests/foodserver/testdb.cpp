@@ -1,4 +1,4 @@
-#include "testdb.h"
+#include "tests/foodserver/testdb.h"
 
 #include <QFile>
 #include <QProcessEnvironment>

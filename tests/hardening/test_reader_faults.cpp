@@ -4,7 +4,7 @@
 // in memory is lost or half-replaced.
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "files/cp1252.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"

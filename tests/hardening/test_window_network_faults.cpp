@@ -7,7 +7,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/request.h"
 #include "dietlens/net/search.h"

@@ -4,7 +4,7 @@
 // nothing may be left beside it and the writer's message must be shown.
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"
 #include "tests/hardening/faultinjection.h"

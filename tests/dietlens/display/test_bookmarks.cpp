@@ -1,177 +1,138 @@
+// The bookmarks while the program runs, without a window: adding and removing
+// with the file rewritten (and the change taken back when that fails), the
+// export as a food database file, and the drag texts.
+#include "dietlens/core/appstate.h"
 #include "dietlens/display/bookmarks.h"
-#include "tests/dietlens/display/displaytexts.h"
+#include "dietlens/display/bookmarksfile.h"
+#include "dietlens/lang/defaultlanguages.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QByteArray header(qint32 count)
+// A search result: name, status 1, kJ, kcal, unsaturated and saturated fat,
+// carbohydrates, protein, sodium and the checked mark.
+QStringList foodItem(const QString& name, const QString& kj, const QString& kcal)
 {
-    QByteArray b(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((quint32(count) >> (8 * i)) & 0xFF);
-    return b;
+    return {name, u"1"_s, kj, kcal, u"1"_s, u"2"_s, u"50"_s, u"5.5"_s, u"0.5"_s, u"j"_s};
 }
 
-QByteArray text16(const QByteArray& bytes)
+QString bookmarkLine(const QString& name)
 {
-    QByteArray b;
-    b.append(char(bytes.size() & 0xFF));
-    b.append(char((bytes.size() >> 8) & 0xFF));
-    return b + bytes;
+    return name + u"½Default½100½1½100½1½1½1½1½0.1½0½Exported with Dietlens½"_s;
 }
-
-const QString kApple = QStringLiteral("Apple\u00BDDefault\u00BD150\u00BD300\u00BD");
-const QByteArray kAppleBytes = QByteArrayLiteral("Apple\xBD"
-                                                 "Default\xBD"
-                                                 "150\xBD"
-                                                 "300\xBD");
 
 } // namespace
 
-class TestBookmarks : public QObject
+class TestBookmarkBuffer : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
-    LanguageTables lang;
+    AppState state;
     ScriptedMessenger messenger;
-
-    QString path() const { return dir.filePath(QStringLiteral("bookmarks.dat")); }
+    std::unique_ptr<Bookmarks> buffer;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        setDisplayTexts(lang);
+        CreateEnglishLanguage(state.lang, state.hosts);
     }
     void init()
     {
+        state.paths.DatabaseFolder = dir.path() + QLatin1Char('/');
+        state.paths.BookmarksPath = dir.filePath(u"bookmarks.dat"_s);
+        QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
-        QFile::remove(path());
-        QFile::remove(path() + QStringLiteral(".unreadable"));
+        buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
     }
 
-    void writtenBytes_data()
+    void addAndRemoveRewriteTheFile()
+    {
+        QVERIFY(buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 150));
+        QCOMPARE(buffer->records().size(), 1);
+        QVERIFY(buffer->records().first().startsWith(u"Rice½Default½150½300½72½"_s));
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes(buffer->records()));
+        QCOMPARE(messenger.shown.last().text, u"'Rice' is added to the bookmark list."_s);
+        QVERIFY(!buffer->Remove(1)); // no such row
+        QVERIFY(buffer->Remove(0));
+        QVERIFY(buffer->records().isEmpty());
+        QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes({}));
+    }
+
+    void failedWritesUndoTheChange()
+    {
+        state.paths.BookmarksPath = dir.filePath(u"missing/bookmarks.dat"_s);
+        buffer->setRecords({bookmarkLine(u"A"_s)});
+        QVERIFY(!buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 100));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
+        QCOMPARE(messenger.titles(), QStringList{u"Error #203"_s});
+        QVERIFY(!buffer->Remove(0));
+        QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
+        QCOMPARE(messenger.titles(), (QStringList{u"Error #203"_s, u"Error #203"_s}));
+    }
+
+    void exporting_data()
     {
         QTest::addColumn<QStringList>("records");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty buffer: count 1, length 0") << QStringList() << header(1) + text16({});
-        QTest::newRow("one record") << QStringList{kApple} << header(1) + text16(kAppleBytes + '\xBE');
-        QTest::newRow("empty lines stay") << QStringList{kApple, QString(), QStringLiteral("Caf\u00E9\u00BD")}
-                                          << header(1) + text16(kAppleBytes + "\xBE\xBE"
-                                                                              "Caf\xE9\xBD\xBE");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("written");
+        const QStringList one{bookmarkLine(u"A"_s)};
+        QTest::newRow("no bookmarks: warning") << QStringList() << u"food.dat"_s << false;
+        QTest::newRow("cancel writes nothing") << one << QString() << false;
+        QTest::newRow("a star is a cancel") << one << u"*.dat"_s << false;
+        QTest::newRow("chosen name, no extension added") << one << u"food"_s << true;
     }
-    void writtenBytes()
+    void exporting()
     {
         QFETCH(QStringList, records);
-        QFETCH(QByteArray, bytes);
-        QVERIFY(WriteBookmarks(path(), records, lang, messenger));
-        QCOMPARE(testsupport::readAll(path()), bytes);
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), records);
-        QVERIFY(messenger.shown.isEmpty());
-        QVERIFY(!QFile::exists(path() + QStringLiteral(".unreadable")));
-    }
-
-    // Files as another writer may have left them.
-    void reading_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("records");
-        QTest::addColumn<bool>("complete");
-        const QByteArray two = kAppleBytes + '\xBE' + "Pear\xBD\xBE";
-        const QStringList both{kApple, QStringLiteral("Pear\u00BD")};
-
-        QTest::newRow("count 2 uses the first text")
-            << header(2) + text16(two) + text16("Other\xBD\xBE") << both << true;
-        QTest::newRow("text after the last end is ignored")
-            << header(1) + text16(two + "Plum\xBD") << both << true;
-        QTest::newRow("bytes after the record are ignored")
-            << header(1) + text16(two) + "junk" << both << true;
-        QTest::newRow("truncated text keeps the whole records")
-            << header(1) + text16(two + "Plum\xBD\xBE").chopped(3) << both << false;
-        QTest::newRow("count 2, second text cut")
-            << header(2) + text16(two) + text16("Other\xBE").chopped(2) << both << false;
-        QTest::newRow("count 2, second length missing") << header(2) + text16(two) << both << false;
-        QTest::newRow("length missing") << header(1) << QStringList() << false;
-        QTest::newRow("count 0") << header(0) + text16(two) << QStringList() << false;
-        QTest::newRow("negative count") << header(-1) + text16(two) << QStringList() << false;
-        QTest::newRow("empty file") << QByteArray() << QStringList() << false;
-        QTest::newRow("three bytes") << QByteArray("\x01\x00\x00", 3) << QStringList() << false;
-        QTest::newRow("huge count") << header(0x7FFFFFFF) + text16(two) << both << false;
-    }
-    void reading()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, records);
-        QFETCH(bool, complete);
-        QVERIFY(testsupport::writeAll(path(), bytes));
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), records);
-        const QString copy = path() + QStringLiteral(".unreadable");
-        if (complete) {
-            QVERIFY(messenger.shown.isEmpty());
-            QVERIFY(!QFile::exists(copy));
-        } else {
-            QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #202")});
+        QFETCH(QString, answer);
+        QFETCH(bool, written);
+        const QString target = answer.isEmpty() ? QString() : dir.filePath(answer);
+        if (!target.isEmpty())
+            QFile::remove(target);
+        buffer->setRecords(records);
+        messenger.fileNames = {target};
+        buffer->Export();
+        QCOMPARE(QFile::exists(target), written);
+        if (records.isEmpty()) {
+            QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
+            QCOMPARE(messenger.shown[0].icon, MessageIcon::Exclamation);
             QCOMPARE(messenger.shown[0].text,
-                     QStringLiteral("An error occurred while opening the bookmark file."));
-            QCOMPARE(messenger.shown[0].icon, MessageIcon::Critical);
-            QCOMPARE(testsupport::readAll(copy), bytes);
+                     u"There are no food items in the bookmarks to export.\n"
+                     "Search a food item, bookmark and then export the bookmarks again."_s);
+            QVERIFY(messenger.fileDialogs.isEmpty());
+            return;
         }
+        QCOMPARE(messenger.fileDialogs.size(), 1);
+        QCOMPARE(messenger.fileDialogs[0].title, u"Save bookmarks as a Menuvia FOOD database file."_s);
+        QCOMPARE(messenger.fileDialogs[0].startFolder, state.paths.DatabaseFolder);
+        QCOMPARE(messenger.fileDialogs[0].filter, u"Menuvia FOOD Database file (*.dat)"_s);
+        QVERIFY(messenger.fileDialogs[0].defaultName.isEmpty()); // not "*.dat": the filter shows those
+        if (written)
+            QCOMPARE(testsupport::readAll(target), *BookmarksFileBytes(records));
+        QVERIFY(!QFile::exists(state.paths.BookmarksPath));
     }
 
-    void missingFileShowsError202()
+    void dragTexts()
     {
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), QStringList());
-        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #202")});
-        QVERIFY(!QFile::exists(path() + QStringLiteral(".unreadable")));
-    }
-
-    void textOverTheLengthFieldIsRefusedBeforeWriting()
-    {
-        QVERIFY(WriteBookmarks(path(), {kApple}, lang, messenger));
-        const QByteArray old = testsupport::readAll(path());
-
-        // 65,535 bytes fit exactly; one more does not.
-        const QString fits = QString(kMaxBookmarkTextBytes - 1, QLatin1Char('x'));
-        QVERIFY(BookmarksFileBytes({fits}));
-        QCOMPARE(BookmarksFileBytes({fits})->size(), 6 + kMaxBookmarkTextBytes);
-        QVERIFY(!BookmarksFileBytes({fits + QLatin1Char('x')}));
-
-        QVERIFY(!WriteBookmarks(path(), {fits + QLatin1Char('x')}, lang, messenger));
-        QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
-        QCOMPARE(messenger.shown[0].text,
-                 QStringLiteral("An error occurred while saving the bookmark file."));
-        QCOMPARE(testsupport::readAll(path()), old);
-    }
-
-    void failedWriteKeepsTheOldFile()
-    {
-        // A folder where the file should be cannot be replaced by a file.
-        const QString folder = dir.filePath(QStringLiteral("taken"));
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!WriteBookmarks(folder, {kApple}, lang, messenger));
-        QVERIFY(QFileInfo(folder).isDir());
-        QVERIFY(
-            !WriteBookmarks(dir.filePath(QStringLiteral("no/such/folder/x.dat")), {kApple}, lang, messenger));
-        QCOMPARE(messenger.titles(),
-                 (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
-    }
-
-    void exportEqualsTheBookmarksFile()
-    {
-        const QStringList records{kApple, QStringLiteral("Pear\u00BD")};
-        const QString exported = dir.filePath(QStringLiteral("food"));
-        QVERIFY(WriteBookmarks(path(), records, lang, messenger));
-        QVERIFY(WriteBookmarks(exported, records, lang, messenger));
-        QCOMPARE(testsupport::readAll(exported), testsupport::readAll(path()));
+        QCOMPARE(buffer->ResultDragText(foodItem(u"Bread, white"_s, u"1000"_s, u"240"_s), 133),
+                 u"DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
+                 "Exported with Dietlens½"_s);
+        buffer->setRecords({u"Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½"_s});
+        QCOMPARE(buffer->DragText(0), u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_s);
+        QVERIFY(messenger.shown.isEmpty());
     }
 };
 
-QTEST_GUILESS_MAIN(TestBookmarks)
+QTEST_GUILESS_MAIN(TestBookmarkBuffer)
 #include "test_bookmarks.moc"

@@ -1,8 +1,8 @@
 // The main window's nutrition part end to end: connect, search, choose a row
 // with the keyboard, bookmark it, list the bookmarks, start again.
 #include "dietlens/core/appstate.h"
-#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritionchartview.h"

@@ -1,6 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_add.h"

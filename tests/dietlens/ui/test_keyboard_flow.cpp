@@ -2,7 +2,7 @@
 // key goes to the control that has the focus (or the open menu), nothing is
 // clicked and no handler is called directly.
 #include "dietlens/core/appstate.h"
-#include "dietlens/display/bookmarkbuffer.h"
+#include "dietlens/display/bookmarks.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritionchartview.h"

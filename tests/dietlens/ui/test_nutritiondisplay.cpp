@@ -1,6 +1,6 @@
 #include "dietlens/core/appstate.h"
-#include "dietlens/display/bookmarkbuffer.h"
 #include "dietlens/display/bookmarks.h"
+#include "dietlens/display/bookmarksfile.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/nutritionchartview.h"

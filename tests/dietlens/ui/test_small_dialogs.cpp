@@ -1,6 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/ui/dl_informatie.h"
-#include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/notices.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
 #include "tests/support/scriptedmessenger.h"
 

@@ -1,4 +1,4 @@
-#include "dietlens/ui/noticewindow.h"
+#include "dietlens/ui/notices.h"
 
 #include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
