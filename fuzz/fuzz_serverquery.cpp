@@ -12,11 +12,11 @@
 //   limits; a refused one says why, starting with "ERROR".
 // - the input as a search term, whatever its bytes, gives a well-formed reply: at most 200
 //   distinct records of the table, each as the table holds it, and the same reply every time.
-#include "dataset.h"
-#include "foodindex.h"
+#include "foodserver/dataset.h"
+#include "foodserver/foodindex.h"
+#include "foodserver/query.h"
+#include "foodserver/submission.h"
 #include "fuzz/fuzzsupport.h"
-#include "query.h"
-#include "submission.h"
 
 #include <cmath>
 #include <memory>
