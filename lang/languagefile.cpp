@@ -22,17 +22,12 @@ using RecordFields = std::array<QByteArray, LanguageTables::kTableCount>;
 // Reads the first record of a language file: the record count, then the 26
 // texts. A count below 1 or a short file gives no record. Later records are
 // never needed, so they are not read.
-std::optional<RecordFields> readFirstRecord(const QString& path)
+std::optional<RecordFields> readFirstRecord(QIODevice& device)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
     // Nothing past the largest possible first record is needed, so an
     // oversized file is never read whole.
     constexpr qint64 kMaxFirstRecord = 4 + LanguageTables::kTableCount * (2 + 65535);
-    const QByteArray bytes = ReadAtMost(file, kMaxFirstRecord);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const QByteArray bytes = ReadAtMost(device, kMaxFirstRecord);
 
     CountedTextsReader reader(bytes);
     const std::optional<qint32> count = reader.count();
@@ -46,6 +41,17 @@ std::optional<RecordFields> readFirstRecord(const QString& path)
         field = text->toByteArray();
     }
     return fields;
+}
+
+std::optional<RecordFields> readFirstRecord(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::optional<RecordFields> record = readFirstRecord(file);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return record;
 }
 
 // Splits a table text at its separators into the entries of `table`,
@@ -95,6 +101,56 @@ bool FileExists(const QString& path)
     return f.open(QIODevice::ReadOnly);
 }
 
+namespace {
+
+void fillTables(LanguageTables& tables, const RecordFields& record)
+{
+    for (int t = 0; t < LanguageTables::kTableCount; ++t)
+        splitTableText(tables, t, LanguageTables::firstIndex(t), cp1252::decode(record[size_t(t)]));
+}
+
+std::optional<QByteArray> languageFileBytes(const LanguageTables& tables)
+{
+    QList<QByteArray> texts;
+    for (int t = 0; t < LanguageTables::kTableCount; ++t)
+        texts.append(cp1252::encode(tables.tableText(t)));
+    return OneRecordFile(texts, kMaxTableTextBytes);
+}
+
+QString headerVersion(const RecordFields& record)
+{
+    // Split the header into a scratch table so the live tables stay as they are.
+    LanguageTables header;
+    splitTableText(header, LanguageTables::kHeaderTable, 0,
+                   cp1252::decode(record[size_t(LanguageTables::kHeaderTable)]));
+    return header.at(LanguageTables::kHeaderTable, 1);
+}
+
+} // namespace
+
+bool ReadLanguageTables(LanguageTables& tables, QIODevice& device)
+{
+    const std::optional<RecordFields> record = readFirstRecord(device);
+    if (!record)
+        return false;
+    fillTables(tables, *record);
+    return true;
+}
+
+std::optional<QString> ReadLanguageVersion(QIODevice& device)
+{
+    const std::optional<RecordFields> record = readFirstRecord(device);
+    if (!record)
+        return std::nullopt;
+    return headerVersion(*record);
+}
+
+bool WriteLanguageTables(const LanguageTables& tables, QIODevice& device)
+{
+    const std::optional<QByteArray> bytes = languageFileBytes(tables);
+    return bytes && device.write(*bytes) == bytes->size();
+}
+
 bool LoadLanguageFile(LanguageTables& tables, const QString& path, Messenger& messenger)
 {
     if (!FileExists(path))
@@ -104,27 +160,18 @@ bool LoadLanguageFile(LanguageTables& tables, const QString& path, Messenger& me
         showLoadFailure(messenger);
         return false;
     }
-    LanguageTables loaded = tables;
-    for (int t = 0; t < LanguageTables::kTableCount; ++t)
-        splitTableText(loaded, t, LanguageTables::firstIndex(t), cp1252::decode((*record)[size_t(t)]));
-    tables = std::move(loaded);
+    fillTables(tables, *record);
     return true;
 }
 
 bool SaveLanguageFile(const LanguageTables& tables, const QString& path, Messenger& messenger,
                       const LanguageSaveFailure& failure)
 {
-    const auto fail = [&] {
+    const std::optional<QByteArray> bytes = languageFileBytes(tables);
+    if (!bytes || path.isEmpty() || !WriteFileAtomically(path, *bytes)) {
         messenger.message(failure.title, failure.textPrefix + path, MessageIcon::Critical);
         return false;
-    };
-
-    QList<QByteArray> texts;
-    for (int t = 0; t < LanguageTables::kTableCount; ++t)
-        texts.append(cp1252::encode(tables.tableText(t)));
-    const std::optional<QByteArray> bytes = OneRecordFile(texts, kMaxTableTextBytes);
-    if (!bytes || path.isEmpty() || !WriteFileAtomically(path, *bytes))
-        return fail();
+    }
     return true;
 }
 
@@ -140,9 +187,5 @@ QString GetLanguageFileVersion(const QString& path, Messenger& messenger)
                           MessageIcon::Critical);
         return {};
     }
-    // Split the header into a scratch table so the live tables stay as they are.
-    LanguageTables header;
-    splitTableText(header, LanguageTables::kHeaderTable, 0,
-                   cp1252::decode((*record)[size_t(LanguageTables::kHeaderTable)]));
-    return header.at(LanguageTables::kHeaderTable, 1);
+    return headerVersion(*record);
 }
