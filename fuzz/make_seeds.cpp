@@ -4,8 +4,8 @@
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarksfile.h"
-#include "dietlens/display/foodrecord.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/record/fooditem.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "tests/support/scriptedmessenger.h"
@@ -149,8 +149,10 @@ void bookmarkSeeds()
     const NutritionValues apple{218, 52, 0.2f, 0.1f, 11.4f, 0.3f, 0.001f};
     QStringList records;
     for (float weight : {150.0f, 133.0f, 1.0f})
-        records << BookmarkRecord(QStringLiteral("Apple, raw"), QStringLiteral("Default"), weight,
-                                  ScaledToWeight(apple, weight), QStringLiteral("Exported with Dietlens"));
+        records << record::MakeBookmark(QStringLiteral("Apple, raw"), QStringLiteral("Default"), weight,
+                                        ScaledToWeight(apple, weight),
+                                        QStringLiteral("Exported with Dietlens"))
+                       ->text;
     putSeed(harness, QStringLiteral("three.dat"), *BookmarksFileBytes(records));
 }
 

@@ -99,8 +99,8 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     QString status;
     QObject::connect(&display, &NutritionDisplay::statusText,
                      [&status](const QString& text) { status = text; });
-    display.ShowSearchResults({QStringLiteral(
-        "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD")});
+    display.ShowSearchResults({record::ParseFoodItem(QStringLiteral(
+        "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD"))});
     c.LV_browse->setCurrentItem(c.LV_browse->topLevelItem(0));
     c.Pic_grafiek->resize(c.Pic_grafiek->sizeHint());
     QImage frame(c.Pic_grafiek->size() * 2, QImage::Format_ARGB32_Premultiplied);

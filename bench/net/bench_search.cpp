@@ -3,6 +3,7 @@
 // 50 ms, the time growing linearly with the reply.
 #include "dietlens/core/appstate.h"
 #include "dietlens/net/search.h"
+#include "dietlens/record/fooditem.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "tests/support/scriptedmessenger.h"
@@ -30,11 +31,7 @@ void BM_SplitReply(benchmark::State& run)
 {
     const QString reply = makeReply(int(run.range(0)));
     for (auto _ : run) {
-        const QStringList records = net::SplitRecords(reply);
-        qsizetype fields = 0;
-        for (const QString& record : records)
-            fields += net::SplitFields(record).size();
-        benchmark::DoNotOptimize(fields);
+        benchmark::DoNotOptimize(record::ParseSearchReply(reply));
     }
     run.SetComplexityN(run.range(0));
 }
@@ -50,7 +47,7 @@ void splitAndList(benchmark::State& run, bool shown)
     }
     const QString reply = makeReply(int(run.range(0)));
     for (auto _ : run) {
-        window.display().ShowSearchResults(net::SplitRecords(reply));
+        window.display().ShowSearchResults(record::ParseSearchReply(reply));
         if (shown)
             QApplication::processEvents(); // the list's layout and first paint
         benchmark::DoNotOptimize(

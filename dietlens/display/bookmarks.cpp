@@ -3,7 +3,7 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/display/bookmarksfile.h"
-#include "dietlens/display/foodrecord.h"
+#include "dietlens/record/fooditem.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -45,24 +45,29 @@ void Bookmarks::showDragError(const QString& code)
     m_messenger.message(code, joinLines({m_lang.at(1, 53), m_lang.at(1, 54)}), MessageIcon::Critical);
 }
 
-bool Bookmarks::Add(const QStringList& foodItem, int weightGrams)
+Bookmark Bookmarks::bookmark(int row) const
 {
-    const QString name = record::field(foodItem, 0);
-    if (name.isEmpty())
+    return record::ParseBookmark(m_records.value(row));
+}
+
+bool Bookmarks::Add(const FoodItem& foodItem, int weightGrams)
+{
+    if (foodItem.name.isEmpty())
         return false;
     const float weight = float(weightGrams);
-    const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(foodItem), weight);
-    const QString bookmark = BookmarkRecord(name, m_lang.at(1, 51), weight, atWeight, m_lang.at(1, 52));
-    if (bookmark.isEmpty()) {
+    const std::optional<Bookmark> added = record::MakeBookmark(
+        foodItem.name, m_lang.at(1, 51), weight, ScaledToWeight(foodItem.per100g, weight), m_lang.at(1, 52));
+    if (!added) {
         showAnalysisError(QStringLiteral("Error #110"));
         return false;
     }
-    m_records.append(bookmark);
+    m_records.append(added->text);
     if (!write(m_paths.BookmarksPath)) {
         m_records.removeLast(); // the file still holds the list without it
         return false;
     }
-    m_messenger.message(ProgramName(), QLatin1Char('\'') + name + QStringLiteral("' ") + m_lang.at(1, 77),
+    m_messenger.message(ProgramName(),
+                        QLatin1Char('\'') + foodItem.name + QStringLiteral("' ") + m_lang.at(1, 77),
                         MessageIcon::NoIcon);
     return true;
 }
@@ -100,19 +105,18 @@ QString Bookmarks::DragText(int row)
 {
     if (row < 0 || row >= m_records.size())
         return {};
-    const QStringList f = record::splitFields(m_records.at(row));
-    const QString text = ::DragText(record::field(f, 0), record::field(f, 1), BookmarkWeight(f),
-                                    StoredBookmarkValues(f), record::field(f, 11));
+    const QString text = record::DragText(bookmark(row));
     if (text.isEmpty())
         showDragError(QStringLiteral("Error #106"));
     return text;
 }
 
-QString Bookmarks::ResultDragText(const QStringList& foodItem, int weightGrams)
+QString Bookmarks::ResultDragText(const FoodItem& foodItem, int weightGrams)
 {
     const float weight = float(weightGrams);
-    const QString text = ::DragText(record::field(foodItem, 0), m_lang.at(1, 51), weight,
-                                    ScaledToWeight(ValuesFromFoodItem(foodItem), weight), m_lang.at(1, 52));
+    const std::optional<Bookmark> atWeight = record::MakeBookmark(
+        foodItem.name, m_lang.at(1, 51), weight, ScaledToWeight(foodItem.per100g, weight), m_lang.at(1, 52));
+    const QString text = atWeight ? record::DragText(*atWeight) : QString();
     if (text.isEmpty())
         showDragError(QStringLiteral("Error #107"));
     return text;

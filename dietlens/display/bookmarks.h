@@ -3,6 +3,8 @@
 // read from the bookmarks file at start-up and written back after every
 // change; adding the chosen search result, removing one, the export as a food
 // database file and the drag texts of food items.
+#include "dietlens/record/fooditem.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -25,10 +27,13 @@ public:
     // Start-up: the bookmarks file, when there is one.
     void ReadBookmarks();
 
-    // Bookmarks a search result (its fields) at a weight: the values for that
+    // Bookmark `row` read from its record ("" fields past the end).
+    Bookmark bookmark(int row) const;
+
+    // Bookmarks a search result at a weight: the values for that
     // weight are stored, the file is rewritten and the user is told. A failed
     // write takes the bookmark back. False when nothing was added.
-    bool Add(const QStringList& foodItem, int weightGrams);
+    bool Add(const FoodItem& foodItem, int weightGrams);
 
     // Removes bookmark `row` and rewrites the file; a failed write puts it
     // back. False when nothing was removed.
@@ -40,7 +45,7 @@ public:
     // The text a drag of bookmark `row` carries, or of a search result at a
     // weight; "" (after the drag error message) when a value cannot be written.
     QString DragText(int row);
-    QString ResultDragText(const QStringList& foodItem, int weightGrams);
+    QString ResultDragText(const FoodItem& foodItem, int weightGrams);
 
 Q_SIGNALS:
     // A file is being read or written (the window shows the wait cursor).

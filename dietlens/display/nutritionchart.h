@@ -2,7 +2,7 @@
 // Geometry and texts of the nutrition bar chart, in twips (1/1440 inch).
 // The chart keeps whatever the last successful drawing set: a drawing may end
 // early or keep the bar widths, and then earlier values stay.
-#include "dietlens/display/foodrecord.h"
+#include "dietlens/record/fooditem.h"
 
 #include <QString>
 

@@ -44,7 +44,7 @@ bool FoodSearch::SearchAllowed(const QString& term, bool bookmarkListShown)
     return true;
 }
 
-std::optional<QStringList> FoodSearch::SearchFoodItems(const QString& term)
+std::optional<std::vector<FoodItem>> FoodSearch::SearchFoodItems(const QString& term)
 {
     const auto F = [this](int index) { return m_lang.at(1, index); };
     bool waiting = false;
@@ -78,12 +78,12 @@ std::optional<QStringList> FoodSearch::SearchFoodItems(const QString& term)
         waiting = false;
         Q_EMIT requestEnded();
 
-        if (HasRecords(result.body))
-            return SplitRecords(result.body, kMaxListedRecords);
+        if (record::HasRecords(result.body))
+            return record::ParseSearchReply(result.body, kMaxListedRecords);
         m_messenger.message(ProgramName(),
                             joinLines({F(28) + QStringLiteral(" '") + term + QLatin1Char('\''), F(29)}),
                             MessageIcon::Information);
-        return QStringList();
+        return std::vector<FoodItem>();
     } catch (const std::exception&) {
         if (waiting)
             Q_EMIT requestEnded();

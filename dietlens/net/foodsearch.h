@@ -2,11 +2,12 @@
 // The food search: checking the search text, the request to the chosen food
 // server, counting every request in the settings, and the records of the
 // reply.
+#include "dietlens/record/fooditem.h"
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class LanguageTables;
 class Messenger;
@@ -33,7 +34,7 @@ public:
     // the settings. The records of the reply, or none listed after the
     // no-results message; nothing at all after "Error #100" or when the
     // program is ending.
-    std::optional<QStringList> SearchFoodItems(const QString& term);
+    std::optional<std::vector<FoodItem>> SearchFoodItems(const QString& term);
 
     RequestCycle& requests() { return *m_requests; }
     bool isBusy() const;

@@ -188,7 +188,7 @@ void DL_Core::ArrangeMainWindow()
 
 void DL_Core::UpdateStatusBar()
 {
-    m_bars->UpdateStatusBar(m_state.lang, m_display->results().size(), m_c.txt_item->text());
+    m_bars->UpdateStatusBar(m_state.lang, qsizetype(m_display->results().size()), m_c.txt_item->text());
 }
 
 void DL_Core::Set_Taal()

@@ -63,10 +63,10 @@ void DL_Core::Pic_zoeken_Click()
 void DL_Core::SearchFoodItems()
 {
     m_display->ClearResults();
-    const std::optional<QStringList> records = m_search->SearchFoodItems(m_c.txt_item->text());
+    const std::optional<std::vector<FoodItem>> records = m_search->SearchFoodItems(m_c.txt_item->text());
     if (!records)
         return;
-    if (!records->isEmpty())
+    if (!records->empty())
         m_display->ShowSearchResults(*records);
     UpdateStatusBar();
 }

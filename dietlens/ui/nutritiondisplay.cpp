@@ -6,7 +6,6 @@
 #include "dietlens/display/units.h"
 #include "dietlens/display/viewlist.h"
 #include "dietlens/net/connection.h"
-#include "dietlens/net/search.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/searchboxlook.h"
@@ -190,7 +189,7 @@ void NutritionDisplay::showAnalysisError(const QString& code)
 
 void NutritionDisplay::Slider_Scroll()
 {
-    if (m_chartLayout == Layout::None) {
+    if (std::holds_alternative<std::monostate>(m_chartItem)) {
         // Nothing chosen yet: only the weight texts follow the slider.
         if (m_c.Slider && WeightUnitOf(m_settings.WeightUnit) != WeightUnitKind::Other)
             m_c.Slider->setToolTip(
@@ -199,21 +198,25 @@ void NutritionDisplay::Slider_Scroll()
         return;
     }
     NutritionValues per100g;
-    if (m_chartLayout == Layout::FoodItem) {
-        per100g = ValuesFromFoodItem(m_chartRecord);
+    QString name;
+    if (const auto* food = std::get_if<FoodItem>(&m_chartItem)) {
+        per100g = food->per100g;
+        name = food->name;
     } else {
-        const std::optional<NutritionValues> v = ValuesFromBookmark(m_chartRecord);
+        const Bookmark& bookmark = std::get<Bookmark>(m_chartItem);
+        const std::optional<NutritionValues> v = bookmark.per100g();
         if (!v) {
             showAnalysisError(QStringLiteral("Error #113"));
             return;
         }
         per100g = *v;
+        name = bookmark.name;
     }
     if (!per100g.isFinite()) {
         showAnalysisError(QStringLiteral("Error #113"));
         return;
     }
-    showWeightTexts(record::field(m_chartRecord, 0));
+    showWeightTexts(name);
     DrawNutritionChart(per100g);
 }
 
@@ -301,12 +304,12 @@ void NutritionDisplay::Fill_BookmarkList()
     list->setColumnWidth(2, std::max(0, list->width() - 2 * iconColumn));
 
     QList<QTreeWidgetItem*> items;
-    const QStringList& lines = m_bookmarks.records();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringList f = record::splitFields(lines.at(i));
+    const qsizetype count = m_bookmarks.records().size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const Bookmark bookmark = m_bookmarks.bookmark(int(i));
         auto* item = new QTreeWidgetItem(
             {QString::number(i), QString(),
-             BookmarkLabel(record::field(f, 0), record::field(f, 2), m_settings, m_lang, m_messenger)});
+             BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger)});
         item->setIcon(0, bookmarkIcon());
         items.append(item);
     }
@@ -326,19 +329,17 @@ void NutritionDisplay::LV_browse_Click()
     const int row = currentRow(m_c.LV_browse);
     if (row < 0)
         return;
-    const QStringList fields = record::splitFields(m_results.value(row));
-    m_chosenResult = fields;
-    // The chosen record is the slider's even when it cannot be drawn: the
+    const FoodItem item = size_t(row) < m_results.size() ? m_results[size_t(row)] : FoodItem();
+    m_chosenResult = item;
+    // The chosen item is the slider's even when it cannot be drawn: the
     // slider then fails on it rather than drawing an earlier choice.
-    m_chartRecord = fields;
-    m_chartLayout = Layout::FoodItem;
-    const NutritionValues per100g = ValuesFromFoodItem(fields);
-    if (!per100g.isFinite()) {
+    m_chartItem = item;
+    if (!item.per100g.isFinite()) {
         showAnalysisError(QStringLiteral("Error #109"));
         return;
     }
-    showWeightTexts(record::field(fields, 0));
-    DrawNutritionChart(per100g);
+    showWeightTexts(item.name);
+    DrawNutritionChart(item.per100g);
 }
 
 void NutritionDisplay::LV_browse_bookmarks_Click()
@@ -346,15 +347,13 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     const int row = currentRow(m_c.LV_browse_bookmarks);
     if (row < 0)
         return;
-    const QStringList fields = record::splitFields(m_bookmarks.records().value(row));
+    const Bookmark bookmark = m_bookmarks.bookmark(row);
     m_chosenBookmarkRow = row;
-    m_chartRecord = fields;
-    m_chartLayout = Layout::Bookmark;
-    setStatus(
-        BookmarkLabel(record::field(fields, 0), record::field(fields, 2), m_settings, m_lang, m_messenger));
+    m_chartItem = bookmark;
+    setStatus(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger));
 
-    const std::optional<NutritionValues> per100g = ValuesFromBookmark(fields);
-    const float weight = std::nearbyint(BookmarkWeight(fields)); // halves to even
+    const std::optional<NutritionValues> per100g = bookmark.per100g();
+    const float weight = std::nearbyint(bookmark.weightGrams()); // halves to even
     if (!per100g || !(std::fabs(weight) < 1.0e9f)) {
         showAnalysisError(QStringLiteral("Error #108"));
         return;
@@ -380,14 +379,14 @@ void NutritionDisplay::LV_browse_bookmarks_MouseDown(Qt::MouseButton button, QPo
 
 void NutritionDisplay::ResultsListRebuilt()
 {
-    m_chosenResult.clear();
+    m_chosenResult.reset();
 }
 
 void NutritionDisplay::mnu_addlijst_Click()
 {
     if (rowCount(m_c.LV_browse) == 0 || !m_c.Slider)
         return;
-    m_bookmarks.Add(m_chosenResult, m_c.Slider->value());
+    m_bookmarks.Add(m_chosenResult.value_or(FoodItem()), m_c.Slider->value());
 }
 
 void NutritionDisplay::mnu_del_Click()
@@ -408,7 +407,8 @@ QString NutritionDisplay::LV_browse_OLEStartDrag()
     const int row = currentRow(m_c.LV_browse);
     if (row < 0 || !m_c.Slider)
         return {};
-    return m_bookmarks.ResultDragText(record::splitFields(m_results.value(row)), m_c.Slider->value());
+    return m_bookmarks.ResultDragText(size_t(row) < m_results.size() ? m_results[size_t(row)] : FoodItem(),
+                                      m_c.Slider->value());
 }
 
 QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
@@ -433,10 +433,10 @@ void NutritionDisplay::ClearResults()
     ClearResultsList();
 }
 
-void NutritionDisplay::ShowSearchResults(const QStringList& records)
+void NutritionDisplay::ShowSearchResults(const std::vector<FoodItem>& items)
 {
     QTreeWidget* list = m_c.LV_browse;
-    m_results = records;
+    m_results = items;
     if (!list)
         return;
     try {
@@ -449,23 +449,20 @@ void NutritionDisplay::ShowSearchResults(const QStringList& records)
         list->header()->resizeSection(2, Twips(PixelsToTwips(list->width()) - 320 - 320));
 
         QList<QTreeWidgetItem*> rows;
-        rows.reserve(records.size());
-        QList<QStringView> fields;
-        for (const QString& record : records) {
-            fields = net::SplitFieldViews(record);
+        rows.reserve(qsizetype(items.size()));
+        for (const FoodItem& item : items) {
             auto* row = new QTreeWidgetItem;
-            switch (net::StatusOf(fields)) {
-            case net::RecordStatus::Checked:
+            switch (item.status) {
+            case FoodStatus::Checked:
                 row->setIcon(0, m_checkedIcon);
                 break;
-            case net::RecordStatus::Unchecked:
+            case FoodStatus::Unchecked:
                 row->setIcon(0, m_uncheckedIcon);
                 break;
-            case net::RecordStatus::Unknown:
+            case FoodStatus::Unknown:
                 break; // no icon rather than a neighbour's
             }
-            if (!fields.isEmpty())
-                row->setText(2, fields.first().left(kMaxShownText).toString());
+            row->setText(2, item.name.left(kMaxShownText));
             rows.append(row);
         }
         list->addTopLevelItems(rows);

@@ -7,8 +7,8 @@
 // search box (into the shown list) are connected here, the menu and toolbar
 // commands by the window. The handlers carry the names
 // of the controls and events they serve.
-#include "dietlens/display/foodrecord.h"
 #include "dietlens/display/nutritionchart.h"
+#include "dietlens/record/fooditem.h"
 
 #include <QIcon>
 #include <QObject>
@@ -16,6 +16,10 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+#include <variant>
+#include <vector>
 
 class NutritionChartView;
 class QAbstractButton;
@@ -75,10 +79,10 @@ public:
     const QString& viewListMode() const { return m_viewListMode; }
     void setViewListMode(const QString& mode) { m_viewListMode = mode; }
 
-    // The records of the last search, one per row of the results list.
-    const QStringList& results() const { return m_results; }
-    // Lists the records of a search reply.
-    void ShowSearchResults(const QStringList& records);
+    // The food items of the last search, one per row of the results list.
+    const std::vector<FoodItem>& results() const { return m_results; }
+    // Lists the food items of a search reply.
+    void ShowSearchResults(const std::vector<FoodItem>& items);
     // Empties the results list; ClearResults forgets the records as well.
     void ClearResultsList();
     void ClearResults();
@@ -121,7 +125,7 @@ public:
     // The results list was rebuilt: its chosen row is gone.
     void ResultsListRebuilt();
 
-    const QStringList& chosenResult() const { return m_chosenResult; }
+    const std::optional<FoodItem>& chosenResult() const { return m_chosenResult; }
     int chosenBookmarkRow() const { return m_chosenBookmarkRow; }
 
 Q_SIGNALS:
@@ -132,8 +136,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Layout { None, FoodItem, Bookmark };
-
     void setSliderValue(int value);
     void stepWeight(int grams);
     void showWeightTexts(const QString& name);
@@ -151,15 +153,14 @@ private:
     const net::Connection& m_connection;
     DisplayControls m_c;
     QString m_viewListMode = QStringLiteral("0");
-    QStringList m_results;
+    std::vector<FoodItem> m_results;
     QIcon m_checkedIcon, m_uncheckedIcon;
 
-    // The record last chosen in either list, in its own layout, also when it
-    // could not be drawn; the slider redraws it.
-    QStringList m_chartRecord;
-    Layout m_chartLayout = Layout::None;
-    // The chosen row of each list, the record commands act on.
-    QStringList m_chosenResult;
+    // The item last chosen in either list, also when it could not be drawn;
+    // the slider redraws it.
+    std::variant<std::monostate, FoodItem, Bookmark> m_chartItem;
+    // The chosen row of each list, the item commands act on.
+    std::optional<FoodItem> m_chosenResult;
     int m_chosenBookmarkRow = -1;
 
     bool m_settingSlider = false;

@@ -20,9 +20,9 @@ namespace {
 
 // A search result: name, status 1, kJ, kcal, unsaturated and saturated fat,
 // carbohydrates, protein, sodium and the checked mark.
-QStringList foodItem(const QString& name, const QString& kj, const QString& kcal)
+FoodItem foodItem(const QString& name, const QString& kj, const QString& kcal)
 {
-    return {name, u"1"_s, kj, kcal, u"1"_s, u"2"_s, u"50"_s, u"5.5"_s, u"0.5"_s, u"j"_s};
+    return record::ParseFoodItem(name + u"½1½"_s + kj + u"½"_s + kcal + u"½1½2½50½5.5½0.5½j½"_s);
 }
 
 QString bookmarkLine(const QString& name)

@@ -234,9 +234,9 @@ private Q_SLOTS:
     {
         const Reply page = ScriptedHttpServer::htmlPage(404);
         server->setReply(kSearchPath, page);
-        const std::optional<QStringList> records = search->SearchFoodItems(u"zzz"_s);
+        const std::optional<std::vector<FoodItem>> records = search->SearchFoodItems(u"zzz"_s);
         QVERIFY(records.has_value());
-        QVERIFY(records->isEmpty());
+        QVERIFY(records->empty());
         QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Information);
         QCOMPARE(messenger.shown.first().text, F(1, 28) + u" 'zzz'\n"_s + F(1, 29));
@@ -249,8 +249,8 @@ private Q_SLOTS:
     {
         state->food.SearchUrl =
             u"http://"_s + ScriptedHttpServer::refusingHostPort() + u"/modules/swzoek.php"_s;
-        const std::optional<QStringList> records = search->SearchFoodItems(u"apple"_s);
-        QVERIFY(records.has_value() && records->isEmpty());
+        const std::optional<std::vector<FoodItem>> records = search->SearchFoodItems(u"apple"_s);
+        QVERIFY(records.has_value() && records->empty());
         QCOMPARE(messenger.titles(), (QStringList{u"Error #102"_s, u"Dietlens"_s}));
         QCOMPARE(state->settings.SearchCount, u"5"_s);
         QCOMPARE(state->settings.TrafficCount, u"100"_s);

@@ -1,6 +1,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/search.h"
+#include "dietlens/record/fooditem.h"
 #include "tests/support/scriptedhttpserver.h"
 
 #include <QTest>
@@ -169,8 +170,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, reply);
         QFETCH(QStringList, records);
-        QCOMPARE(SplitRecords(reply), records);
-        QCOMPARE(HasRecords(reply), !records.isEmpty());
+        QCOMPARE(record::SplitRecords(reply), records);
+        QCOMPARE(record::HasRecords(reply), !records.isEmpty());
     }
 
     void splitRecordsUpTo_data()
@@ -186,7 +187,7 @@ private Q_SLOTS:
     void splitRecordsUpTo()
     {
         QFETCH(int, maxRecords);
-        QTEST(SplitRecords(u"¼a½¼b¼tail"_s, maxRecords), "records");
+        QTEST(record::SplitRecords(u"¼a½¼b¼tail"_s, maxRecords), "records");
     }
 
     void fieldsAndStatus_data()
@@ -195,22 +196,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("fieldCount");
         QTest::addColumn<int>("status");
         QTest::newRow("checked") << QStringLiteral("Apple½7½218½52½0.2½0.1½11.4½0.3½0.001½j½") << 10
-                                 << int(RecordStatus::Checked);
+                                 << int(FoodStatus::Checked);
         QTest::newRow("unchecked, trailing text dropped")
-            << QStringLiteral("Pear½7½1½1½1½1½1½1½1½n½junk") << 10 << int(RecordStatus::Unchecked);
-        QTest::newRow("short record") << QStringLiteral("Pear½7½1½") << 3 << int(RecordStatus::Unknown);
-        QTest::newRow("odd status") << QStringLiteral("P½½½½½½½½½x½") << 10 << int(RecordStatus::Unknown);
-        QTest::newRow("empty") << QString() << 0 << int(RecordStatus::Unknown);
+            << QStringLiteral("Pear½7½1½1½1½1½1½1½1½n½junk") << 10 << int(FoodStatus::Unchecked);
+        QTest::newRow("short record") << QStringLiteral("Pear½7½1½") << 3 << int(FoodStatus::Unknown);
+        QTest::newRow("odd status") << QStringLiteral("P½½½½½½½½½x½") << 10 << int(FoodStatus::Unknown);
+        QTest::newRow("empty") << QString() << 0 << int(FoodStatus::Unknown);
     }
     void fieldsAndStatus()
     {
         QFETCH(QString, record);
         QFETCH(int, fieldCount);
         QFETCH(int, status);
-        const QStringList fields = SplitFields(record);
-        QCOMPARE(fields.size(), fieldCount);
-        QCOMPARE(int(StatusOf(fields)), status);
-        QCOMPARE(FieldAt(fields, 42), QString());
+        QCOMPARE(record::splitFields(record).size(), fieldCount);
+        QCOMPARE(int(record::ParseFoodItem(record).status), status);
     }
 
     void searchUrlEncodesTheTerm()

@@ -88,7 +88,13 @@ class TestNutritionDisplay : public QObject
     std::unique_ptr<net::Connection> connection;
     std::unique_ptr<NutritionDisplay> display;
 
-    void showResults(const QStringList& records) { display->ShowSearchResults(records); }
+    void showResults(const QStringList& records)
+    {
+        std::vector<FoodItem> items;
+        for (const QString& text : records)
+            items.push_back(record::ParseFoodItem(text));
+        display->ShowSearchResults(items);
+    }
 
     void clickRow(QTreeWidget* list, int row)
     {
@@ -197,7 +203,7 @@ private Q_SLOTS:
         w->slider->setValue(150);
         clickRow(w->results, 0);
         QCOMPARE(w->slider->value(), 150);
-        QCOMPARE(display->chosenResult().value(0), QStringLiteral("Apple"));
+        QCOMPARE(display->chosenResult()->name, QStringLiteral("Apple"));
         QCOMPARE(w->status, QStringLiteral("Apple (150 Gram)"));
         QCOMPARE(chartLabel(0), QStringLiteral("327 Kj "));
         QCOMPARE(chartCaption(0), QStringLiteral("Kilojoules per 150 Gram"));
@@ -206,7 +212,7 @@ private Q_SLOTS:
         // The arrow key chooses as a click does.
         w->results->setFocus();
         QTest::keyClick(w->results, Qt::Key_Down);
-        QCOMPARE(display->chosenResult().value(0), QStringLiteral("Butter"));
+        QCOMPARE(display->chosenResult()->name, QStringLiteral("Butter"));
         QCOMPARE(chartLabel(1), QStringLiteral("76.50 Gr."));
         QVERIFY(messenger.shown.isEmpty());
     }

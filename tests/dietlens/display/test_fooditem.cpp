@@ -1,6 +1,6 @@
 #include "dietlens/core/appstate.h"
-#include "dietlens/display/foodrecord.h"
 #include "dietlens/display/units.h"
+#include "dietlens/record/fooditem.h"
 #include "tests/dietlens/display/displaytexts.h"
 #include "tests/support/scriptedmessenger.h"
 
@@ -50,19 +50,19 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, fields);
         QCOMPARE(record::splitFields(text), fields);
-        QCOMPARE(record::field(fields, 99), QString());
     }
 
     void bookmarkOfAResultAtAWeight()
     {
         // 150 g of an item with 200 kJ per 100 g, as the search gives it.
-        const QStringList result = record::splitFields(
+        const FoodItem result = record::ParseFoodItem(
             rec({QStringLiteral("Rice"), QStringLiteral("7"), QStringLiteral("200"), QStringLiteral("48"),
                  QStringLiteral("0.6"), QStringLiteral("0.2"), QStringLiteral("28"), QStringLiteral("2.7"),
                  QStringLiteral("0.00001"), QStringLiteral("j")}));
-        const NutritionValues atWeight = ScaledToWeight(ValuesFromFoodItem(result), 150);
-        const QString text = BookmarkRecord(QStringLiteral("Rice"), QStringLiteral("Default"), 150, atWeight,
-                                            QStringLiteral("Exported with Dietlens"));
+        const NutritionValues atWeight = ScaledToWeight(result.per100g, 150);
+        const QString text = record::MakeBookmark(QStringLiteral("Rice"), QStringLiteral("Default"), 150,
+                                                  atWeight, QStringLiteral("Exported with Dietlens"))
+                                 ->text;
         QCOMPARE(text, rec({QStringLiteral("Rice"), QStringLiteral("Default"), QStringLiteral("150"),
                             QStringLiteral("300"), QStringLiteral("72"), QStringLiteral("4.05"),
                             QStringLiteral("0.9"), QStringLiteral("0.3"), QStringLiteral("42"),
@@ -70,20 +70,20 @@ private Q_SLOTS:
                             QStringLiteral("Exported with Dietlens")}));
 
         // Read back, the bookmark gives the values per 100 g again.
-        const std::optional<NutritionValues> per100g = ValuesFromBookmark(record::splitFields(text));
+        const std::optional<NutritionValues> per100g = record::ParseBookmark(text).per100g();
         QVERIFY(per100g);
         QCOMPARE(per100g->kj, 200.0f);
         QCOMPARE(per100g->protein, 2.7f);
-        QCOMPARE(BookmarkWeight(record::splitFields(text)), 150.0f);
+        QCOMPARE(record::ParseBookmark(text).weightGrams(), 150.0f);
     }
 
     void bookmarkAt600kJFor150gIs400PerHundred()
     {
-        const QStringList fields = record::splitFields(
+        const Bookmark bookmark = record::ParseBookmark(
             rec({QStringLiteral("X"), QStringLiteral("Default"), QStringLiteral("150"), QStringLiteral("600"),
                  QStringLiteral("150"), QStringLiteral("3"), QStringLiteral("1.5"), QStringLiteral("3"),
                  QStringLiteral("30"), QStringLiteral("0.3"), QStringLiteral("0"), QStringLiteral("r")}));
-        const std::optional<NutritionValues> v = ValuesFromBookmark(fields);
+        const std::optional<NutritionValues> v = bookmark.per100g();
         QVERIFY(v);
         QCOMPARE(v->kj, 400.0f);
         QCOMPARE(v->kcal, 100.0f);
@@ -96,16 +96,18 @@ private Q_SLOTS:
 
     void bookmarkWeightOfZeroGivesNoValues()
     {
-        QVERIFY(!ValuesFromBookmark(record::splitFields(
-            rec({QStringLiteral("X"), QString(), QStringLiteral("0"), QStringLiteral("600")}))));
-        QVERIFY(!ValuesFromBookmark(record::splitFields(rec({QStringLiteral("X")}))));
+        QVERIFY(!record::ParseBookmark(
+                     rec({QStringLiteral("X"), QString(), QStringLiteral("0"), QStringLiteral("600")}))
+                     .per100g());
+        QVERIFY(!record::ParseBookmark(rec({QStringLiteral("X")})).per100g());
     }
 
     void separatorsLeaveNamesBeforeTheyBecomeFields()
     {
         const QString text =
-            BookmarkRecord(QStringLiteral("A\u00BDB\u00BEC\u00BC"), QStringLiteral("Default"), 100,
-                           {1, 1, 1, 1, 1, 1, 1}, QStringLiteral("r"));
+            record::MakeBookmark(QStringLiteral("A\u00BDB\u00BEC\u00BC"), QStringLiteral("Default"), 100,
+                                 {1, 1, 1, 1, 1, 1, 1}, QStringLiteral("r"))
+                ->text;
         QCOMPARE(record::splitFields(text).value(0), QStringLiteral("ABC"));
         QCOMPARE(record::splitFields(text).size(), 12);
     }
@@ -140,14 +142,19 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const NutritionValues v{atWeight[0], atWeight[1], atWeight[2], atWeight[3],
                                 atWeight[4], atWeight[5], atWeight[6]};
-        QCOMPARE(DragText(name, QStringLiteral("Default"), weight, v, QStringLiteral("Remark")), expected);
+        const std::optional<Bookmark> bookmark =
+            record::MakeBookmark(name, QStringLiteral("Default"), weight, v, QStringLiteral("Remark"));
+        QVERIFY(bookmark);
+        QCOMPARE(record::DragText(*bookmark), expected);
     }
 
     void storedNumbersAreNotRounded()
     {
         const NutritionValues atWeight = ScaledToWeight({100, 24, 0, 0, 0, 5.5f, 0}, 133);
-        const QStringList fields = record::splitFields(BookmarkRecord(
-            QStringLiteral("Bread"), QStringLiteral("Default"), 133, atWeight, QStringLiteral("r")));
+        const QStringList fields =
+            record::splitFields(record::MakeBookmark(QStringLiteral("Bread"), QStringLiteral("Default"), 133,
+                                                     atWeight, QStringLiteral("r"))
+                                    ->text);
         QCOMPARE(fields.value(5), QStringLiteral("7.315"));
         QCOMPARE(fields.value(3), QStringLiteral("133"));
     }
@@ -214,4 +221,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestFoodRecord)
-#include "test_foodrecord.moc"
+#include "test_fooditem.moc"
