@@ -1,8 +1,7 @@
-// Splitting a search reply into records and fields, and listing it in the
-// results list. Target: a 10,000-record reply split and listed in under
+// Reading a search reply into food items, and listing them in the results
+// list. Target: a 10,000-record reply split and listed in under
 // 50 ms, the time growing linearly with the reply.
 #include "dietlens/core/appstate.h"
-#include "dietlens/net/search.h"
 #include "dietlens/record/fooditem.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritiondisplay.h"

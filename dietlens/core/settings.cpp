@@ -5,6 +5,7 @@
 #include "files/boundedread.h"
 #include "files/countedtexts.h"
 #include "files/cp1252.h"
+#include "lang/language.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -156,13 +157,14 @@ void ApplySettingDefaults(Settings& s, const QString& languageFolder)
 }
 
 SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
-                          LanguageTables& lang, Messenger& messenger, const FirstRunSettingsDialog& dialog)
+                          Language& language, Messenger& messenger, const FirstRunSettingsDialog& dialog)
 {
     if (ReadSettingsFile(path, settings) == SettingsLoad::Loaded)
         return SettingsLoad::Loaded;
 
     ApplySettingDefaults(settings, languageFolder);
-    LoadLanguageFile(lang, languageFolder + kDefaultLanguageFile, messenger);
+    language.load(languageFolder + kDefaultLanguageFile, messenger, LanguageChange::StartUp);
+    const LanguageTables& lang = language.tables();
     messenger.message(ProgramName(),
                       joinLines({lang.at(7, 3), lang.at(7, 4), QString(), lang.at(7, 5), lang.at(7, 6)}),
                       MessageIcon::Information);

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Language;
 class LanguageTables;
 class Messenger;
 
@@ -52,5 +53,5 @@ using FirstRunSettingsDialog = std::function<void()>;
 // handling: defaults, the default language, the first-run message and then
 // the settings dialog. Nothing is written here.
 SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
-                          LanguageTables& lang, Messenger& messenger,
+                          Language& language, Messenger& messenger,
                           const FirstRunSettingsDialog& dialog = {});

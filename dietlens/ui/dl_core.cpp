@@ -15,6 +15,7 @@
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "dietlens/ui/startup.h"
+#include "lang/language.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -26,7 +27,7 @@
 #include <QTreeWidget>
 
 DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_messenger(messenger),
+    : QMainWindow(parent), m_state(state), m_messenger(messenger), m_language(new Language(state.lang, this)),
       m_connection(new net::Connection(state.settings, state.hosts, state.lang, messenger, this)),
       m_search(new net::FoodSearch(state.settings, state.paths, state.food, state.lang, messenger, this)),
       m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
@@ -40,7 +41,7 @@ DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
 
     CreateControls();
     m_bars = new MainBars(*this, m_client);
-    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+    m_dialogs = new MainDialogs(m_state.settings, m_state.paths, m_state.food, *m_language, m_messenger,
                                 *this, m_bars->trayMenu());
     ConnectParts();
     ArrangeMainWindow();
@@ -152,7 +153,12 @@ void DL_Core::ConnectParts()
     connect(m_bars, &MainBars::toolbarButtonClicked, this, &DL_Core::Toolbar_ButtonClick);
 
     // What the dialogs ask of the window.
-    connect(m_dialogs, &MainDialogs::languagePreviewed, this, &DL_Core::Set_Taal);
+    // A language picked in the settings dialog relabels the main window at once; one loaded at
+    // start-up is applied when the start is done, and the reset relabels nothing.
+    connect(m_language, &Language::changed, this, [this](LanguageChange why) {
+        if (why == LanguageChange::Picked)
+            Set_Taal();
+    });
     connect(m_dialogs, &MainDialogs::resetRequested, this, &DL_Core::mnu_reset_taal_Click);
     connect(m_dialogs, &MainDialogs::serverChoiceStored, this,
             [this] { net::SelectServer(m_state.settings, m_state.hosts, m_state.food); });
@@ -271,7 +277,7 @@ void DL_Core::Form_Load()
 {
     StartupServices services;
     services.firstRunSettingsDialog = [this] { m_dialogs->Settings(); };
-    Startup startup(m_state.paths, m_state.settings, m_state.hosts, m_state.lang, m_messenger,
+    Startup startup(m_state.paths, m_state.settings, m_state.hosts, *m_language, m_messenger,
                     std::move(services));
     connect(&startup, &Startup::bookmarksFileFound, this, &DL_Core::LoadBookmarks);
     connect(&startup, &Startup::mainWindowDue, this, &DL_Core::ArrangeMainWindow);

@@ -20,6 +20,7 @@
 
 #include <functional>
 
+class Language;
 class Bookmarks;
 class MainBars;
 class Messenger;
@@ -74,6 +75,7 @@ public:
     net::FoodSearch& search() { return *m_search; }
     Bookmarks& bookmarks() { return *m_bookmarks; }
     NutritionDisplay& display() { return *m_display; }
+    Language& language() { return *m_language; }
     MainDialogs& dialogs() { return *m_dialogs; }
     SystemTray& tray() { return m_dialogs->tray(); }
     QDialog* trayNotice() const { return m_dialogs->trayNotice(); } // the open tray notice, if any
@@ -120,6 +122,8 @@ private:
 
     AppState& m_state;
     Messenger& m_messenger;
+    // Every change of the language tables goes through here.
+    Language* m_language;
     net::Connection* m_connection;
     net::FoodSearch* m_search;
     Bookmarks* m_bookmarks;

@@ -9,6 +9,7 @@
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/nutritiondisplay.h"
+#include "lang/language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,8 +127,10 @@ void DL_Core::mnu_mvfoodinfo_Click()
 
 void DL_Core::mnu_reset_taal_Click()
 {
-    ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
-                       m_state.lang, m_messenger);
+    m_language->update(LanguageChange::Reset, [this](LanguageTables& tables) {
+        return ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
+                                  tables, m_messenger);
+    });
 }
 
 void DL_Core::mnu_settings_Click()

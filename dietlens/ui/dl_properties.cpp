@@ -4,6 +4,7 @@
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
+#include "lang/language.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -70,9 +71,10 @@ void storeChoice(const std::array<QRadioButton*, 2>& group, QString& value)
 
 } // namespace
 
-DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang,
-                             Messenger& messenger, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_paths(paths), m_lang(lang), m_messenger(messenger)
+DL_Properties::DL_Properties(Settings& settings, const Paths& paths, Language& language, Messenger& messenger,
+                             QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_language(language), m_lang(language.tables()),
+      m_messenger(messenger)
 {
     setObjectName(QStringLiteral("DL_Properties"));
     setWindowIcon(DietlensIcon());
@@ -110,7 +112,7 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     names->addRow(m_labels[1], txt_achternaam);
 
     Frame[1] = newFrame(1, ChoiceFrame[0]);
-    auto* language = new QHBoxLayout(Frame[1]);
+    auto* languageRow = new QHBoxLayout(Frame[1]);
     Combo_taal = new QComboBox(Frame[1]);
     Combo_taal->setObjectName(QStringLiteral("Combo_taal"));
     Combo_taal->setMinimumWidth(180);
@@ -120,9 +122,9 @@ DL_Properties::DL_Properties(Settings& settings, const Paths& paths, LanguageTab
     cmd_reset->setFixedWidth(cmd_reset->fontMetrics().horizontalAdvance(QStringLiteral("RR")) + 16);
     m_labels[2]->setBuddy(Combo_taal);
     NameFollowsToolTip(cmd_reset, QStringLiteral("Reset language files"));
-    language->addWidget(m_labels[2]);
-    language->addWidget(Combo_taal, 1);
-    language->addWidget(cmd_reset);
+    languageRow->addWidget(m_labels[2]);
+    languageRow->addWidget(Combo_taal, 1);
+    languageRow->addWidget(cmd_reset);
 
     Frame[2] = newFrame(2, ChoiceFrame[0]);
     auto* servers = new QVBoxLayout(Frame[2]);
@@ -350,8 +352,8 @@ void DL_Properties::Combo_taal_Click()
     const QString name = Combo_taal->currentText();
     if (name.isEmpty())
         return;
-    LoadLanguageFile(m_lang, m_paths.LanguageFolder + name, m_messenger);
-    Q_EMIT languagePreviewed();
+    // The main window relabels itself on the announcement, then the dialog.
+    m_language.load(m_paths.LanguageFolder + name, m_messenger, LanguageChange::Picked);
     Set_Taal();
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Language;
 class LanguageTables;
 class Messenger;
 struct Paths;
@@ -26,7 +27,7 @@ class DL_Properties : public QDialog
 {
     Q_OBJECT
 public:
-    DL_Properties(Settings& settings, const Paths& paths, LanguageTables& lang, Messenger& messenger,
+    DL_Properties(Settings& settings, const Paths& paths, Language& language, Messenger& messenger,
                   QWidget* parent = nullptr);
 
     void Set_Taal();
@@ -43,8 +44,6 @@ public:
     int currentTab() const { return m_currentTab; }
 
 Q_SIGNALS:
-    // A language picked in the list was loaded into the tables.
-    void languagePreviewed();
     // The reset button: the main window's reset command is to run.
     void resetRequested();
     // The settings were stored from the dialog, the server choice with them.
@@ -63,7 +62,8 @@ private:
 
     Settings& m_settings;
     const Paths& m_paths;
-    LanguageTables& m_lang;
+    Language& m_language;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
     int m_currentTab = 1;
 

@@ -8,13 +8,14 @@
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/notices.h"
 #include "dietlens/ui/systemtray.h"
+#include "lang/language.h"
 
 #include <QApplication>
 
 MainDialogs::MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food,
-                         LanguageTables& lang, Messenger& messenger, QWidget& window, QMenu* trayMenu)
-    : QObject(&window), m_settings(settings), m_paths(paths), m_food(food), m_lang(lang),
-      m_messenger(messenger), m_window(window), m_trayMenu(trayMenu)
+                         Language& language, Messenger& messenger, QWidget& window, QMenu* trayMenu)
+    : QObject(&window), m_settings(settings), m_paths(paths), m_food(food), m_language(language),
+      m_lang(language.tables()), m_messenger(messenger), m_window(window), m_trayMenu(trayMenu)
 {
 }
 
@@ -28,8 +29,7 @@ void MainDialogs::run(QDialog& dialog)
 
 void MainDialogs::Settings()
 {
-    DL_Properties dialog(m_settings, m_paths, m_lang, m_messenger, &m_window);
-    connect(&dialog, &DL_Properties::languagePreviewed, this, &MainDialogs::languagePreviewed);
+    DL_Properties dialog(m_settings, m_paths, m_language, m_messenger, &m_window);
     connect(&dialog, &DL_Properties::resetRequested, this, &MainDialogs::resetRequested);
     connect(&dialog, &DL_Properties::serverChoiceStored, this, &MainDialogs::serverChoiceStored);
     connect(&dialog, &DL_Properties::menuviaSiteRequested, this, &MainDialogs::menuviaSiteRequested);

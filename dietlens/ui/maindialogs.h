@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class Language;
 class LanguageTables;
 class Messenger;
 class QMenu;
@@ -25,7 +26,7 @@ class MainDialogs : public QObject
     Q_OBJECT
 public:
     // `trayMenu` is the tray icon's menu.
-    MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food, LanguageTables& lang,
+    MainDialogs(::Settings& settings, const Paths& paths, const FoodServerUrls& food, Language& language,
                 Messenger& messenger, QWidget& window, QMenu* trayMenu);
 
     void Settings();
@@ -48,7 +49,6 @@ public:
     void setTrayAvailability(std::function<bool()> available) { m_trayAvailable = std::move(available); }
 
 Q_SIGNALS:
-    void languagePreviewed();
     void resetRequested();
     void serverChoiceStored();
     void websiteRequested();
@@ -60,7 +60,8 @@ private:
     ::Settings& m_settings;
     const Paths& m_paths;
     const FoodServerUrls& m_food;
-    LanguageTables& m_lang;
+    Language& m_language;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
     QWidget& m_window;
     QMenu* m_trayMenu;

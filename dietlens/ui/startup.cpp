@@ -5,6 +5,7 @@
 #include "dietlens/core/program.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "lang/language.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -13,17 +14,20 @@
 #include <QDir>
 #include <QWidget>
 
-Startup::Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang,
+Startup::Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, Language& language,
                  Messenger& messenger, StartupServices services)
-    : m_paths(paths), m_settings(settings), m_hosts(hosts), m_lang(lang), m_messenger(messenger),
-      m_services(std::move(services))
+    : m_paths(paths), m_settings(settings), m_hosts(hosts), m_language(language), m_lang(language.tables()),
+      m_messenger(messenger), m_services(std::move(services))
 {
 }
 
 void Startup::run(QWidget& mainWindow)
 {
     // The built-in English texts first, so every message has its text.
-    CreateEnglishLanguage(m_lang, m_hosts);
+    m_language.update(LanguageChange::StartUp, [this](LanguageTables& tables) {
+        CreateEnglishLanguage(tables, m_hosts);
+        return true;
+    });
 
     const auto specialFolder = [this](int number) {
         return m_services.specialFolder ? m_services.specialFolder(number)
@@ -58,8 +62,8 @@ void Startup::run(QWidget& mainWindow)
 
     if (!paths.FoldersNotMade.contains(paths.LanguageFolder))
         EnsureDefaultLanguageFiles(paths.LanguageFolder, m_hosts, m_lang, m_messenger);
-    LoadSettings(m_settings, paths.SettingsPath, paths.LanguageFolder, m_lang, m_messenger,
+    LoadSettings(m_settings, paths.SettingsPath, paths.LanguageFolder, m_language, m_messenger,
                  m_services.firstRunSettingsDialog);
     ApplySettingDefaults(m_settings, paths.LanguageFolder);
-    LoadLanguageFile(m_lang, paths.LanguageFolder + m_settings.LanguageFile, m_messenger);
+    m_language.load(paths.LanguageFolder + m_settings.LanguageFile, m_messenger, LanguageChange::StartUp);
 }

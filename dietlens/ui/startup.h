@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class Language;
 class LanguageTables;
 class Messenger;
 class QWidget;
@@ -28,7 +29,7 @@ class Startup : public QObject
 {
     Q_OBJECT
 public:
-    Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, LanguageTables& lang,
+    Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, Language& language,
             Messenger& messenger, StartupServices services = {});
 
     // Runs the steps in order; a step that fails reports its own error and the
@@ -46,7 +47,8 @@ private:
     Paths& m_paths;
     Settings& m_settings;
     const ServerHosts& m_hosts;
-    LanguageTables& m_lang;
+    Language& m_language;
+    const LanguageTables& m_lang;
     Messenger& m_messenger;
     StartupServices m_services;
 };

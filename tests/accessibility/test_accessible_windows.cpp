@@ -10,6 +10,7 @@
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/notices.h"
 #include "dietlens/ui/nutritiondisplay.h"
+#include "lang/language.h"
 #include "lang/messenger.h"
 #include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedmessenger.h"
@@ -72,6 +73,7 @@ class TestAccessibleWindows : public QObject
 
     QTemporaryDir dir;
     AppState state;
+    Language language{state.lang};
     ScriptedMessenger messenger;
 
 private Q_SLOTS:
@@ -110,7 +112,7 @@ private Q_SLOTS:
             // As the first-start message and the settings dialog find it,
             // before any language is applied.
             [&] { return new DL_Core(state, messenger); },
-            [&] { return new DL_Properties(state.settings, state.paths, state.lang, messenger); },
+            [&] { return new DL_Properties(state.settings, state.paths, language, messenger); },
             [&] { return new DL_Add(state.settings, state.paths, state.food, state.lang, messenger, {}); },
             [&] { return new DL_Informatie(state.settings, state.lang); },
             [&] { return new DL_ToTray(state.settings, state.paths, state.lang, messenger); },

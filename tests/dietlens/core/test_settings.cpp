@@ -1,5 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
+#include "lang/language.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -313,8 +314,9 @@ void TestSettings::firstRunHandling()
     m_state.lang.set(7, 5, u"a5"_s);
     m_state.lang.set(7, 6, u"a6"_s);
     int dialogs = 0;
+    Language language(m_state.lang);
     QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          m_state.lang, m_messenger,
+                          language, m_messenger,
                           [&] {
                               ++dialogs;
                               QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
@@ -334,7 +336,7 @@ void TestSettings::firstRunHandling()
     m_messenger.clear();
     QVERIFY(testsupport::writeAll(path(), le32(0)));
     QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          m_state.lang, m_messenger),
+                          language, m_messenger),
              SettingsLoad::FirstRun);
     QCOMPARE(m_messenger.shown.size(), 1);
     QCOMPARE(testsupport::readAll(path()), le32(0));
@@ -344,8 +346,9 @@ void TestSettings::loadedFileSkipsFirstRun()
 {
     QVERIFY(testsupport::writeAll(path(), le32(1) + record()));
     bool dialog = false;
+    Language language(m_state.lang);
     QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          m_state.lang, m_messenger, [&] { dialog = true; }),
+                          language, m_messenger, [&] { dialog = true; }),
              SettingsLoad::Loaded);
     QVERIFY(!dialog);
     QVERIFY(m_messenger.shown.isEmpty());

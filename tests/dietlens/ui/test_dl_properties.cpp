@@ -2,6 +2,7 @@
 #include "dietlens/core/program.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/ui/dl_properties.h"
+#include "lang/language.h"
 #include "lang/languagefile.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
 #include "tests/support/scriptedmessenger.h"
@@ -26,6 +27,7 @@ class TestDlProperties : public QObject
 
     QTemporaryDir m_dir;
     AppState m_state;
+    Language m_language{m_state.lang};
     ScriptedMessenger m_messenger;
     std::function<void()> m_reset; // what the main window does on the reset button
     int m_mainRelabelled = 0;
@@ -53,7 +55,9 @@ class TestDlProperties : public QObject
     // The main window's side of the dialog's signals.
     void watch(DL_Properties& w)
     {
-        connect(&w, &DL_Properties::languagePreviewed, this, [this] {
+        connect(&m_language, &Language::changed, &w, [this](LanguageChange why) {
+            if (why != LanguageChange::Picked)
+                return;
             ++m_mainRelabelled;
             m_events << QStringLiteral("main:") + m_state.lang.at(1, 0);
         });
@@ -106,7 +110,7 @@ private Q_SLOTS:
         s.TrafficCount = QStringLiteral("2048");
         s.SearchCount = QStringLiteral("17");
         s.AddedCount = QString();
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->text(), QStringLiteral("Ann"));
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("txt_achternaam"))->text(), QStringLiteral("Lee"));
@@ -128,7 +132,7 @@ private Q_SLOTS:
 
     void texts()
     {
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         QCOMPARE(w.windowTitle(), slot(5, 0));
         auto* tabs = child<QTabBar>(w, QStringLiteral("TabStrip1"));
@@ -146,7 +150,7 @@ private Q_SLOTS:
 
     void exactlyOnePageShown()
     {
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.show();
         auto visiblePages = [&w] {
@@ -191,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QString, language);
         QFETCH(int, warning);
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.show();
         child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->setText(first);
@@ -216,7 +220,7 @@ private Q_SLOTS:
     void saveStoresEverySetting()
     {
         m_state.settings.Reserved3 = QStringLiteral("keep me");
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.show();
         child<QLineEdit>(w, QStringLiteral("txt_voornaam"))->setText(QStringLiteral("Bo"));
@@ -255,7 +259,7 @@ private Q_SLOTS:
     {
         m_state.settings.ServerChoice = QStringLiteral("7");
         m_state.settings.EnergyUnit = QStringLiteral("x");
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.cmd_opslaan_Click();
         QCOMPARE(m_state.settings.ServerChoice, QStringLiteral("7"));
@@ -278,7 +282,7 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         if (emptyField)
             m_state.settings.field(emptyField).clear();
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.show();
         // What the dialog shows does not count: the stored settings do.
@@ -301,7 +305,7 @@ private Q_SLOTS:
 
     void languagePreviewThenCancel()
     {
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         w.show();
         pick(w, QStringLiteral("Nederlands.lsf"));
@@ -325,7 +329,7 @@ private Q_SLOTS:
         };
         m_messenger.answers = {MessageAnswer::Yes};
         m_state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         QFile::remove(m_state.paths.LanguageFolder + QStringLiteral("Nederlands.lsf"));
         w.FillLanguageList();
@@ -351,7 +355,7 @@ private Q_SLOTS:
     void namesRefuseWhatTheSettingsFileCannotHold()
     {
         QFETCH(QString, box);
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         auto* name = child<QLineEdit>(w, box);
         name->clear();
@@ -371,7 +375,7 @@ private Q_SLOTS:
     void missingLanguageFolderShows601()
     {
         QDir(m_state.paths.LanguageFolder).removeRecursively();
-        DL_Properties w(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        DL_Properties w(m_state.settings, m_state.paths, m_language, m_messenger);
         watch(w);
         QCOMPARE(m_messenger.titles(), QStringList{QStringLiteral("Error #601")});
         QCOMPARE(m_messenger.shown[0].text, slot(5, 30) + u'\n' + slot(5, 31));

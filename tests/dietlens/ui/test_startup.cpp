@@ -5,6 +5,7 @@
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/startup.h"
+#include "lang/language.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -33,7 +34,8 @@ const QStringList kDefaultFiles = {u"English.lsf"_s, u"Nederlands.lsf"_s, u"defa
 // The whole sequence with the desktop's folders and no window parts.
 void runStartup(QWidget& window, AppState& state, Messenger& messenger)
 {
-    Startup(state.paths, state.settings, state.hosts, state.lang, messenger).run(window);
+    Language language(state.lang);
+    Startup(state.paths, state.settings, state.hosts, language, messenger).run(window);
 }
 
 } // namespace
@@ -236,7 +238,8 @@ void TestStartup::hooksRunInOrder()
         QCOMPARE(window.windowTitle(), u"Dietlens (niet verbonden)"_s);
         QCOMPARE(messenger.shown.size(), 1);
     };
-    Startup startup(state.paths, state.settings, state.hosts, state.lang, messenger, services);
+    Language language(state.lang);
+    Startup startup(state.paths, state.settings, state.hosts, language, messenger, services);
     QObject::connect(&startup, &Startup::bookmarksFileFound, [&] {
         calls << u"bookmarks"_s;
         QCOMPARE(state.paths.BookmarksPath, other + u"/docs/Dietlens/My Database/bookmarks.dat"_s);
