@@ -20,7 +20,9 @@ class Language : public QObject
 {
     Q_OBJECT
 public:
-    explicit Language(LanguageTables& tables, QObject* parent = nullptr) : QObject(parent), m_tables(tables) {}
+    explicit Language(LanguageTables& tables, QObject* parent = nullptr) : QObject(parent), m_tables(tables)
+    {
+    }
 
     const LanguageTables& tables() const { return m_tables; }
 

@@ -60,8 +60,8 @@ void BM_PickLanguageInTheSettingsDialog(benchmark::State& run)
     auto* list = dialog.findChild<QComboBox*>(QStringLiteral("Combo_taal"));
     int i = 0;
     for (auto _ : run) {
-        list->setCurrentIndex(list->findText((i++ % 2) ? QStringLiteral("English.lsf")
-                                                       : QStringLiteral("Nederlands.lsf")));
+        list->setCurrentIndex(
+            list->findText((i++ % 2) ? QStringLiteral("English.lsf") : QStringLiteral("Nederlands.lsf")));
         dialog.Combo_taal_Click();
         QApplication::processEvents(); // the relabelled windows laid out and painted
     }

@@ -117,10 +117,10 @@ void DL_Core::ConnectParts()
                             m_c.txt_item,
                             m_c.Pic_zoeken,
                             m_c.Pic_zoeken_bw,
-                            b.menu(QStringLiteral("mnu_opties")),
-                            b.action(QStringLiteral("mnu_addlijst")),
-                            b.action(QStringLiteral("mnu_toevoegen")),
-                            b.action(QStringLiteral("mnu_del")),
+                            b.menus().mnu_opties,
+                            b.commands().mnu_addlijst,
+                            b.commands().mnu_toevoegen,
+                            b.commands().mnu_del,
                             b.toolbarButton(5),
                             b.toolbarButton(6),
                             b.toolbarButton(8),
@@ -131,25 +131,26 @@ void DL_Core::ConnectParts()
             [this](const QString& text) { m_bars->statusPanel(2)->setText(text); });
 
     // The commands of the menus and the toolbar.
-    const std::pair<const char*, void (DL_Core::*)()> commands[] = {
-        {"mnu_settings", &DL_Core::mnu_settings_Click},
-        {"mnu_connect", &DL_Core::mnu_connect_Click},
-        {"mnu_exit", &DL_Core::mnu_exit_Click},
-        {"mnu_toevoegen", &DL_Core::mnu_toevoegen_Click},
-        {"mnu_reset_taal", &DL_Core::mnu_reset_taal_Click},
-        {"mnu_index", &DL_Core::mnu_index_Click},
-        {"mnu_informatie", &DL_Core::mnu_informatie_Click},
-        {"mnu_website", &DL_Core::mnu_website_Click},
-        {"mnu_mvfoodinfo", &DL_Core::mnu_mvfoodinfo_Click},
-        {"mnuShow", &DL_Core::mnuShow_Click}};
-    for (const auto& [name, handler] : commands)
-        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, this, handler);
-    const std::pair<const char*, void (NutritionDisplay::*)()> listCommands[] = {
-        {"mnu_addlijst", &NutritionDisplay::mnu_addlijst_Click},
-        {"mnu_del", &NutritionDisplay::mnu_del_Click},
-        {"mnu_opslaan", &NutritionDisplay::mnu_opslaan_Click}};
-    for (const auto& [name, handler] : listCommands)
-        connect(m_bars->action(QLatin1String(name)), &QAction::triggered, m_display, handler);
+    const MainCommands& m = m_bars->commands();
+    const std::pair<QAction*, void (DL_Core::*)()> commands[] = {
+        {m.mnu_settings, &DL_Core::mnu_settings_Click},
+        {m.mnu_connect, &DL_Core::mnu_connect_Click},
+        {m.mnu_exit, &DL_Core::mnu_exit_Click},
+        {m.mnu_toevoegen, &DL_Core::mnu_toevoegen_Click},
+        {m.mnu_reset_taal, &DL_Core::mnu_reset_taal_Click},
+        {m.mnu_index, &DL_Core::mnu_index_Click},
+        {m.mnu_informatie, &DL_Core::mnu_informatie_Click},
+        {m.mnu_website, &DL_Core::mnu_website_Click},
+        {m.mnu_mvfoodinfo, &DL_Core::mnu_mvfoodinfo_Click},
+        {m.mnuShow, &DL_Core::mnuShow_Click}};
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction*, void (NutritionDisplay::*)()> listCommands[] = {
+        {m.mnu_addlijst, &NutritionDisplay::mnu_addlijst_Click},
+        {m.mnu_del, &NutritionDisplay::mnu_del_Click},
+        {m.mnu_opslaan, &NutritionDisplay::mnu_opslaan_Click}};
+    for (const auto& [action, handler] : listCommands)
+        connect(action, &QAction::triggered, m_display, handler);
     connect(m_bars, &MainBars::toolbarButtonClicked, this, &DL_Core::Toolbar_ButtonClick);
 
     // What the dialogs ask of the window.
@@ -246,7 +247,7 @@ void DL_Core::ApplyConnectionState()
     if (!look)
         return;
     setWindowTitle(look->caption);
-    m_bars->action(QStringLiteral("mnu_connect"))->setText(look->connectMenuText);
+    m_bars->commands().mnu_connect->setText(look->connectMenuText);
     m_bars->toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
     m_bars->toolbarButton(2)->setToolTip(look->connectToolTip);
     ApplyConnectionControls();
@@ -262,10 +263,10 @@ void DL_Core::ApplyConnectionControls()
     if (state != 0 && state != 1)
         return;
     const bool connected = state == 1;
-    m_bars->action(QStringLiteral("mnu_toevoegen"))->setEnabled(connected);
+    m_bars->commands().mnu_toevoegen->setEnabled(connected);
     if (!connected) {
-        m_bars->action(QStringLiteral("mnu_del"))->setEnabled(false);
-        m_bars->action(QStringLiteral("mnu_addlijst"))->setEnabled(false);
+        m_bars->commands().mnu_del->setEnabled(false);
+        m_bars->commands().mnu_addlijst->setEnabled(false);
         m_bars->toolbarButton(9)->setEnabled(false);
     }
     for (int position : {5, 6, 8})

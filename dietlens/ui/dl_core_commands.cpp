@@ -34,10 +34,9 @@ void DL_Core::mnu_connect_Click()
 void DL_Core::LockForRequest(bool locked)
 {
     if (locked) {
-        QList<QAction*> commands;
-        for (const char* name : {"mnu_connect", "mnu_settings", "mnu_toevoegen", "mnu_addlijst", "mnu_del",
-                                 "mnu_opslaan", "mnu_reset_taal"})
-            commands.append(m_bars->action(QLatin1String(name)));
+        const MainCommands& m = m_bars->commands();
+        QList<QAction*> commands{m.mnu_connect, m.mnu_settings, m.mnu_toevoegen, m.mnu_addlijst,
+                                 m.mnu_del,     m.mnu_opslaan,  m.mnu_reset_taal};
         for (int position : {2, 3, 5, 6, 8, 9})
             commands.append(m_bars->toolbarButton(position));
         if (m_lock.lock(commands))

@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <vector>
+
 MainBars::MainBars(QMainWindow& window, QWidget* toolbarParent) : QObject(&window), m_window(window)
 {
     createMenus();
@@ -22,51 +24,92 @@ MainBars::MainBars(QMainWindow& window, QWidget* toolbarParent) : QObject(&windo
     createStatusBar();
 }
 
+namespace {
+
+// The menu bar and the tray menu, in the order they show: each menu, command
+// and separator with its objectName, the slot of table 1 that holds its
+// caption and its shortcut. The shortcuts run their command from anywhere in
+// the window.
+struct BarEntry
+{
+    enum Kind { Menu, Command, Separator } kind;
+    const char* name;
+    QMenu* MainMenus::*menu;        // a Menu: the menu made; otherwise the menu it goes into
+    QMenu* MainMenus::*parent;      // a Menu: the menu it goes into, none for the menu bar
+    QAction* MainCommands::*action; // a Command
+    int slot;                       // caption, -1 for none
+    QKeySequence shortcut;
+};
+
+const std::vector<BarEntry>& barEntries()
+{
+    using M = MainMenus;
+    using C = MainCommands;
+    static const std::vector<BarEntry> entries{
+        {BarEntry::Menu, "mnu_bestand", &M::mnu_bestand, nullptr, nullptr, 0, {}},
+        {BarEntry::Command, "mnu_settings", &M::mnu_bestand, nullptr, &C::mnu_settings, 1,
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {BarEntry::Command, "mnu_connect", &M::mnu_bestand, nullptr, &C::mnu_connect, 2,
+         QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {BarEntry::Separator, "mnu_bar_1", &M::mnu_bestand, nullptr, nullptr, -1, {}},
+        {BarEntry::Menu, "mnu_export", &M::mnu_export, &M::mnu_bestand, nullptr, 3, {}},
+        {BarEntry::Command, "mnu_opslaan", &M::mnu_export, nullptr, &C::mnu_opslaan, 4, {}},
+        {BarEntry::Separator, "mnu_bar_2", &M::mnu_bestand, nullptr, nullptr, -1, {}},
+        {BarEntry::Command, "mnu_exit", &M::mnu_bestand, nullptr, &C::mnu_exit, 5,
+         QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {BarEntry::Menu, "mnu_opties", &M::mnu_opties, nullptr, nullptr, 6, {}},
+        {BarEntry::Command, "mnu_toevoegen", &M::mnu_opties, nullptr, &C::mnu_toevoegen, 7,
+         QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {BarEntry::Command, "mnu_addlijst", &M::mnu_opties, nullptr, &C::mnu_addlijst, 8,
+         QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {BarEntry::Separator, "mnu_bar_3", &M::mnu_opties, nullptr, nullptr, -1, {}},
+        {BarEntry::Command, "mnu_del", &M::mnu_opties, nullptr, &C::mnu_del, 9, QKeySequence(Qt::Key_Delete)},
+        {BarEntry::Menu, "mnu_extra", &M::mnu_extra, nullptr, nullptr, 67, {}},
+        {BarEntry::Command, "mnu_reset_taal", &M::mnu_extra, nullptr, &C::mnu_reset_taal, 68, {}},
+        {BarEntry::Menu, "mnu_info", &M::mnu_info, nullptr, nullptr, 10, {}},
+        {BarEntry::Command, "mnu_index", &M::mnu_info, nullptr, &C::mnu_index, 71, QKeySequence(Qt::Key_F1)},
+        {BarEntry::Command, "mnu_informatie", &M::mnu_info, nullptr, &C::mnu_informatie, 11, {}},
+        {BarEntry::Separator, "mnu_bar_4", &M::mnu_info, nullptr, nullptr, -1, {}},
+        {BarEntry::Command, "mnu_website", &M::mnu_info, nullptr, &C::mnu_website, 12, {}},
+        {BarEntry::Command, "mnu_mvfoodinfo", &M::mnu_info, nullptr, &C::mnu_mvfoodinfo, 13, {}},
+        // The tray menu is not on the menu bar; the tray icon shows it.
+        {BarEntry::Command, "mnuShow", &M::mnuPopup, nullptr, &C::mnuShow, 14, {}},
+    };
+    return entries;
+}
+
+} // namespace
+
 void MainBars::createMenus()
 {
-    auto addMenu = [this](QMenu* parentMenu, const char* name) {
-        QMenu* m = parentMenu ? parentMenu->addMenu(QString()) : m_window.menuBar()->addMenu(QString());
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-    // The shortcuts run their command from anywhere in the window.
-    auto addItem = [](QMenu* m, const char* name, const QKeySequence& shortcut = {}) {
-        QAction* a = m->addAction(QString());
-        a->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty()) {
-            a->setShortcut(shortcut);
-            a->setShortcutContext(Qt::WindowShortcut);
+    for (const BarEntry& e : barEntries()) {
+        if (e.menu == &MainMenus::mnuPopup && !m_menus.mnuPopup) {
+            m_menus.mnuPopup = new QMenu(&m_window);
+            m_menus.mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
         }
-    };
-    auto addBar = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
-
-    QMenu* bestand = addMenu(nullptr, "mnu_bestand");
-    addItem(bestand, "mnu_settings", QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(bestand, "mnu_connect", QKeySequence(Qt::CTRL | Qt::Key_C));
-    addBar(bestand, "mnu_bar_1");
-    addItem(addMenu(bestand, "mnu_export"), "mnu_opslaan");
-    addBar(bestand, "mnu_bar_2");
-    addItem(bestand, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    QMenu* opties = addMenu(nullptr, "mnu_opties");
-    addItem(opties, "mnu_toevoegen", QKeySequence(Qt::CTRL | Qt::Key_N));
-    addItem(opties, "mnu_addlijst", QKeySequence(Qt::CTRL | Qt::Key_B));
-    addBar(opties, "mnu_bar_3");
-    addItem(opties, "mnu_del", QKeySequence(Qt::Key_Delete));
-
-    addItem(addMenu(nullptr, "mnu_extra"), "mnu_reset_taal");
-
-    QMenu* info = addMenu(nullptr, "mnu_info");
-    addItem(info, "mnu_index", QKeySequence(Qt::Key_F1));
-    addItem(info, "mnu_informatie");
-    addBar(info, "mnu_bar_4");
-    addItem(info, "mnu_website");
-    addItem(info, "mnu_mvfoodinfo");
-
-    // The tray menu is not on the menu bar; the tray icon shows it.
-    m_trayMenu = new QMenu(&m_window);
-    m_trayMenu->setObjectName(QStringLiteral("mnuPopup"));
-    addItem(m_trayMenu, "mnuShow");
+        switch (e.kind) {
+        case BarEntry::Menu: {
+            QMenu* m =
+                e.parent ? (m_menus.*e.parent)->addMenu(QString()) : m_window.menuBar()->addMenu(QString());
+            m->setObjectName(QLatin1String(e.name));
+            m_menus.*e.menu = m;
+            break;
+        }
+        case BarEntry::Command: {
+            QAction* a = (m_menus.*e.menu)->addAction(QString());
+            a->setObjectName(QLatin1String(e.name));
+            if (!e.shortcut.isEmpty()) {
+                a->setShortcut(e.shortcut);
+                a->setShortcutContext(Qt::WindowShortcut);
+            }
+            m_commands.*e.action = a;
+            break;
+        }
+        case BarEntry::Separator:
+            (m_menus.*e.menu)->addSeparator()->setObjectName(QLatin1String(e.name));
+            break;
+        }
+    }
 }
 
 void MainBars::createToolbar(QWidget* parent)
@@ -133,16 +176,6 @@ void MainBars::createStatusBar()
     }
 }
 
-QAction* MainBars::action(const QString& name) const
-{
-    return m_window.findChild<QAction*>(name);
-}
-
-QMenu* MainBars::menu(const QString& name) const
-{
-    return m_window.findChild<QMenu*>(name);
-}
-
 QAction* MainBars::toolbarButton(int position) const
 {
     return position >= 1 && position <= m_toolbarButtons.size() ? m_toolbarButtons.at(position - 1) : nullptr;
@@ -155,24 +188,13 @@ QLabel* MainBars::statusPanel(int panel) const
 
 void MainBars::Set_Taal(const LanguageTables& lang)
 {
-    const struct
-    {
-        const char* name;
-        int slot;
-    } menus[] = {{"mnu_bestand", 0},
-                 {"mnu_export", 3},
-                 {"mnu_opties", 6},
-                 {"mnu_info", 10},
-                 {"mnu_extra", 67}},
-      items[] = {{"mnu_settings", 1},  {"mnu_connect", 2},     {"mnu_opslaan", 4}, {"mnu_exit", 5},
-                 {"mnu_toevoegen", 7}, {"mnu_addlijst", 8},    {"mnu_del", 9},     {"mnu_informatie", 11},
-                 {"mnu_website", 12},  {"mnu_mvfoodinfo", 13}, {"mnuShow", 14},    {"mnu_reset_taal", 68},
-                 {"mnu_index", 71}};
-    for (const auto& m : menus)
-        menu(QLatin1String(m.name))->setTitle(lang.at(1, m.slot));
-    for (const auto& i : items)
-        action(QLatin1String(i.name))->setText(lang.at(1, i.slot));
-
+    for (const BarEntry& e : barEntries()) {
+        if (e.kind == BarEntry::Menu)
+            (m_menus.*e.menu)->setTitle(lang.at(1, e.slot));
+        else if (e.kind == BarEntry::Command)
+            (m_commands.*e.action)->setText(lang.at(1, e.slot));
+    }
+    // Toolbar position and the slot of its tip.
     const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
     for (const auto& t : tips)
         toolbarButton(t[0])->setToolTip(lang.at(1, t[1]));

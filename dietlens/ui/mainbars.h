@@ -13,6 +13,35 @@ class QMenu;
 class QToolBar;
 class QWidget;
 
+// The menus of the main window and the tray menu ("mnuPopup").
+struct MainMenus
+{
+    QMenu* mnu_bestand = nullptr;
+    QMenu* mnu_export = nullptr;
+    QMenu* mnu_opties = nullptr;
+    QMenu* mnu_extra = nullptr;
+    QMenu* mnu_info = nullptr;
+    QMenu* mnuPopup = nullptr;
+};
+
+// The commands of the menus; each QAction's objectName is its member's name.
+struct MainCommands
+{
+    QAction* mnu_settings = nullptr;
+    QAction* mnu_connect = nullptr;
+    QAction* mnu_opslaan = nullptr;
+    QAction* mnu_exit = nullptr;
+    QAction* mnu_toevoegen = nullptr;
+    QAction* mnu_addlijst = nullptr;
+    QAction* mnu_del = nullptr;
+    QAction* mnu_reset_taal = nullptr;
+    QAction* mnu_index = nullptr;
+    QAction* mnu_informatie = nullptr;
+    QAction* mnu_website = nullptr;
+    QAction* mnu_mvfoodinfo = nullptr;
+    QAction* mnuShow = nullptr;
+};
+
 class MainBars : public QObject
 {
     Q_OBJECT
@@ -20,9 +49,9 @@ public:
     // The toolbar lies in `toolbarParent` at the top left, the rest on the window.
     MainBars(QMainWindow& window, QWidget* toolbarParent);
 
-    QAction* action(const QString& name) const;
-    QMenu* menu(const QString& name) const;
-    QMenu* trayMenu() const { return m_trayMenu; }
+    const MainMenus& menus() const { return m_menus; }
+    const MainCommands& commands() const { return m_commands; }
+    QMenu* trayMenu() const { return m_menus.mnuPopup; }
     QToolBar* toolbar() const { return m_toolbar; }
     // Toolbar positions 1 to 11; 1, 4, 7 and 10 are separators.
     QAction* toolbarButton(int position) const;
@@ -46,7 +75,8 @@ private:
     void FitStatusPanels();
 
     QMainWindow& m_window;
-    QMenu* m_trayMenu = nullptr;
+    MainMenus m_menus;
+    MainCommands m_commands;
     QToolBar* m_toolbar = nullptr;
     QList<QAction*> m_toolbarButtons; // index 0 = position 1
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
