@@ -6,6 +6,14 @@
 
 #include <array>
 
+// One entry of the text tables: a table and an index in it. dietlens names
+// each entry it uses (dietlens/lang/text/).
+struct TextSlot
+{
+    int table;
+    int index;
+};
+
 class LanguageTables
 {
 public:
@@ -25,6 +33,8 @@ public:
     // An index outside the table reads "" and is not written.
     const QString& at(int table, int index) const;
     void set(int table, int index, const QString& text);
+    const QString& at(TextSlot slot) const { return at(slot.table, slot.index); }
+    void set(TextSlot slot, const QString& text) { set(slot.table, slot.index, text); }
 
     void clear();
     void clearTable(int table);

@@ -1,4 +1,5 @@
 #include "dietlens/core/folders.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -24,7 +25,9 @@ QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& mess
     }
     QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty()) {
-        messenger.message(QStringLiteral("Error #300"), joinLines({lang.at(7, 20), lang.at(7, 21)}),
+        messenger.message(QStringLiteral("Error #300"),
+                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileRunning),
+                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
                           MessageIcon::Critical);
         return {};
     }
@@ -41,7 +44,8 @@ bool EnsureFolder(const QString& path, const LanguageTables& lang, Messenger& me
             folder += QLatin1Char('/');
         return QDir().mkpath(folder) && QFileInfo(folder).isDir();
     } catch (const std::exception&) {
-        messenger.message(QStringLiteral("Error #302"), lang.at(7, 22), MessageIcon::Critical);
+        messenger.message(QStringLiteral("Error #302"), lang.at(text::Functions::AnErrorOccurredWhileMaking),
+                          MessageIcon::Critical);
         return false;
     }
 }

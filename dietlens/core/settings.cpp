@@ -1,4 +1,5 @@
 #include "dietlens/core/settings.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/program.h"
 #include "files/atomicfile.h"
@@ -27,7 +28,9 @@ const QString kDefaultLanguageFile = QStringLiteral("default.lsf");
 void showSaveFailure(const LanguageTables& lang, Messenger& messenger)
 {
     messenger.message(QStringLiteral("Error #201"),
-                      joinLines({lang.at(7, 0), lang.at(7, 1), QString(), lang.at(7, 2)}),
+                      joinLines({lang.at(text::Functions::CannotCreateTheFileDl2set),
+                                 lang.at(text::Functions::IsTheDiskWriteProtected), QString(),
+                                 lang.at(text::Functions::MakeSureTheDiskIs)}),
                       MessageIcon::Critical);
 }
 
@@ -166,7 +169,10 @@ SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString
     language.load(languageFolder + kDefaultLanguageFile, messenger, LanguageChange::StartUp);
     const LanguageTables& lang = language.tables();
     messenger.message(ProgramName(),
-                      joinLines({lang.at(7, 3), lang.at(7, 4), QString(), lang.at(7, 5), lang.at(7, 6)}),
+                      joinLines({lang.at(text::Functions::TheFileDl2setDatHas),
+                                 lang.at(text::Functions::ThisIsProbablyThisIs), QString(),
+                                 lang.at(text::Functions::FillInAllTheRequired),
+                                 lang.at(text::Functions::PressOKToOpenThe)}),
                       MessageIcon::Information);
     if (dialog)
         dialog();

@@ -1,4 +1,6 @@
 #include "dietlens/display/bookmarks.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
@@ -22,7 +24,8 @@ void Bookmarks::ReadBookmarks()
     Q_EMIT fileWorkEnded();
     m_records = read.records;
     if (!read.complete)
-        m_messenger.message(QStringLiteral("Error #202"), m_lang.at(7, 7), MessageIcon::Critical);
+        m_messenger.message(QStringLiteral("Error #202"),
+                            m_lang.at(text::Functions::AnErrorOccurredWhileOpening), MessageIcon::Critical);
 }
 
 bool Bookmarks::write(const QString& path)
@@ -31,18 +34,25 @@ bool Bookmarks::write(const QString& path)
     const bool written = WriteBookmarksFile(path, m_records);
     Q_EMIT fileWorkEnded();
     if (!written)
-        m_messenger.message(QStringLiteral("Error #203"), m_lang.at(7, 8), MessageIcon::Critical);
+        m_messenger.message(QStringLiteral("Error #203"),
+                            m_lang.at(text::Functions::AnErrorOccurredWhileSaving), MessageIcon::Critical);
     return written;
 }
 
 void Bookmarks::showAnalysisError(const QString& code)
 {
-    m_messenger.message(code, joinLines({m_lang.at(1, 46), m_lang.at(1, 47)}), MessageIcon::Critical);
+    m_messenger.message(code,
+                        joinLines({m_lang.at(text::Main::AnErrorOccurredWhileAnalysing),
+                                   m_lang.at(text::Main::PleaseContactQuelmarWhenThis47)}),
+                        MessageIcon::Critical);
 }
 
 void Bookmarks::showDragError(const QString& code)
 {
-    m_messenger.message(code, joinLines({m_lang.at(1, 53), m_lang.at(1, 54)}), MessageIcon::Critical);
+    m_messenger.message(code,
+                        joinLines({m_lang.at(text::Main::AnErrorOccurredDuringDragging),
+                                   m_lang.at(text::Main::PleaseContactQuelmarWhenThis54)}),
+                        MessageIcon::Critical);
 }
 
 Bookmark Bookmarks::bookmark(int row) const
@@ -56,7 +66,8 @@ bool Bookmarks::Add(const FoodItem& foodItem, int weightGrams)
         return false;
     const float weight = float(weightGrams);
     const std::optional<Bookmark> added = record::MakeBookmark(
-        foodItem.name, m_lang.at(1, 51), weight, ScaledToWeight(foodItem.per100g, weight), m_lang.at(1, 52));
+        foodItem.name, m_lang.at(text::Main::Default), weight, ScaledToWeight(foodItem.per100g, weight),
+        m_lang.at(text::Main::ExportedWithDietlens));
     if (!added) {
         showAnalysisError(QStringLiteral("Error #110"));
         return false;
@@ -67,7 +78,8 @@ bool Bookmarks::Add(const FoodItem& foodItem, int weightGrams)
         return false;
     }
     m_messenger.message(ProgramName(),
-                        QLatin1Char('\'') + foodItem.name + QStringLiteral("' ") + m_lang.at(1, 77),
+                        QLatin1Char('\'') + foodItem.name + QStringLiteral("' ") +
+                            m_lang.at(text::Main::IsAddedToTheBookmark),
                         MessageIcon::NoIcon);
     return true;
 }
@@ -87,12 +99,14 @@ bool Bookmarks::Remove(int row)
 void Bookmarks::Export()
 {
     if (m_records.isEmpty()) {
-        m_messenger.message(ProgramName(), joinLines({m_lang.at(1, 55), m_lang.at(1, 56)}),
+        m_messenger.message(ProgramName(),
+                            joinLines({m_lang.at(text::Main::ThereAreNoFoodItems),
+                                       m_lang.at(text::Main::SearchAFoodItemBookmark)}),
                             MessageIcon::Exclamation);
         return;
     }
     FileDialogRequest request;
-    request.title = m_lang.at(1, 57);
+    request.title = m_lang.at(text::Main::SaveBookmarksAsAMenuvia);
     request.startFolder = m_paths.DatabaseFolder;
     request.filter = QStringLiteral("Menuvia FOOD Database file (*.dat)");
     const QString path = m_messenger.saveFileName(request);
@@ -115,7 +129,8 @@ QString Bookmarks::ResultDragText(const FoodItem& foodItem, int weightGrams)
 {
     const float weight = float(weightGrams);
     const std::optional<Bookmark> atWeight = record::MakeBookmark(
-        foodItem.name, m_lang.at(1, 51), weight, ScaledToWeight(foodItem.per100g, weight), m_lang.at(1, 52));
+        foodItem.name, m_lang.at(text::Main::Default), weight, ScaledToWeight(foodItem.per100g, weight),
+        m_lang.at(text::Main::ExportedWithDietlens));
     const QString text = atWeight ? record::DragText(*atWeight) : QString();
     if (text.isEmpty())
         showDragError(QStringLiteral("Error #107"));

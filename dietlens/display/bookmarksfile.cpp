@@ -1,4 +1,5 @@
 #include "dietlens/display/bookmarksfile.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/record/fooditem.h"
 #include "files/atomicfile.h"
@@ -31,7 +32,8 @@ bool WriteBookmarks(const QString& path, const QStringList& records, const Langu
 {
     const bool written = WriteBookmarksFile(path, records);
     if (!written)
-        messenger.message(QStringLiteral("Error #203"), lang.at(7, 8), MessageIcon::Critical);
+        messenger.message(QStringLiteral("Error #203"), lang.at(text::Functions::AnErrorOccurredWhileSaving),
+                          MessageIcon::Critical);
     return written;
 }
 
@@ -110,6 +112,7 @@ QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messe
 {
     const BookmarksRead read = ReadBookmarksFile(path);
     if (!read.complete)
-        messenger.message(QStringLiteral("Error #202"), lang.at(7, 7), MessageIcon::Critical);
+        messenger.message(QStringLiteral("Error #202"), lang.at(text::Functions::AnErrorOccurredWhileOpening),
+                          MessageIcon::Critical);
     return read.records;
 }

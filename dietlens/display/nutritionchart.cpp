@@ -1,4 +1,5 @@
 #include "dietlens/display/nutritionchart.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
@@ -51,20 +52,21 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
     if (unit != WeightUnitKind::Other) {
         const QString grams = QString::number(weightGrams);
         const QString weight = unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, lang, messenger);
-        const QString unitWord = unit == WeightUnitKind::Grams ? lang.at(7, 32) : lang.at(7, 40);
+        const QString unitWord =
+            unit == WeightUnitKind::Grams ? lang.at(text::Functions::Gram) : lang.at(text::Functions::Oz);
         const QString tail = QLatin1Char(' ') + weight + QLatin1Char(' ') + unitWord;
         const QString& energyUnit = settings.EnergyUnit;
         if (energyUnit.isEmpty())
-            chart.captionTexts[EnergyBar] = lang.at(7, 24) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(text::Functions::KilojoulesPer24) + tail;
         else if (energyUnit == QLatin1String("0"))
-            chart.captionTexts[EnergyBar] = lang.at(7, 25) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(text::Functions::KilojoulesPer25) + tail;
         else if (energyUnit == QLatin1String("1"))
-            chart.captionTexts[EnergyBar] = lang.at(7, 26) + tail;
-        chart.captionTexts[SaturatedFatBar] = lang.at(7, 27) + tail;
-        chart.captionTexts[UnsaturatedFatBar] = lang.at(7, 28) + tail;
-        chart.captionTexts[SodiumBar] = lang.at(7, 29) + tail;
-        chart.captionTexts[ProteinBar] = lang.at(7, 30) + tail;
-        chart.captionTexts[CarbohydratesBar] = lang.at(7, 31) + tail;
+            chart.captionTexts[EnergyBar] = lang.at(text::Functions::KilocaloriesPer) + tail;
+        chart.captionTexts[SaturatedFatBar] = lang.at(text::Functions::SaturatedFatPer) + tail;
+        chart.captionTexts[UnsaturatedFatBar] = lang.at(text::Functions::UnsaturatedFatPer) + tail;
+        chart.captionTexts[SodiumBar] = lang.at(text::Functions::SodiumPer) + tail;
+        chart.captionTexts[ProteinBar] = lang.at(text::Functions::ProteinPer) + tail;
+        chart.captionTexts[CarbohydratesBar] = lang.at(text::Functions::CarbohydratesPer) + tail;
     }
 
     const float maxLength = chart.maxBarLength();
@@ -89,7 +91,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         {scale * v.carbohydrates, shown.carbohydrates, u"####0.00"},
     }};
 
-    const QString grams = lang.at(7, 36);
+    const QString grams = lang.at(text::Functions::Gr);
     for (std::size_t i = 0; i < NutritionChart::kBarCount; ++i) {
         ChartBar& bar = chart.bars[i];
         const float top = kBarTops[i];
@@ -109,14 +111,14 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         if (i == EnergyBar) {
             const QString& energyUnit = settings.EnergyUnit;
             if (energyUnit.isEmpty())
-                bar.labelText =
-                    FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') + lang.at(7, 33);
+                bar.labelText = FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') +
+                                lang.at(text::Functions::Kj33);
             else if (energyUnit == QLatin1String("0"))
-                bar.labelText =
-                    FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') + lang.at(7, 34);
+                bar.labelText = FormatNumber(double(shown.kj), u"#######") + QLatin1Char(' ') +
+                                lang.at(text::Functions::Kj34);
             else if (energyUnit == QLatin1String("1"))
-                bar.labelText =
-                    FormatNumber(double(shown.kcal), u"#######") + QLatin1Char(' ') + lang.at(7, 35);
+                bar.labelText = FormatNumber(double(shown.kcal), u"#######") + QLatin1Char(' ') +
+                                lang.at(text::Functions::Kcal);
         } else {
             bar.labelText = FormatNumber(double(barValues[i].shownValue), barValues[i].pattern) +
                             QLatin1Char(' ') + grams;
@@ -130,7 +132,9 @@ ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& pe
 {
     const ChartDrawing result = ComputeNutritionChart(chart, per100g, weightGrams, settings, lang, messenger);
     if (result == ChartDrawing::Failed)
-        messenger.message(QStringLiteral("Error #304"), joinLines({lang.at(7, 23), lang.at(7, 21)}),
+        messenger.message(QStringLiteral("Error #304"),
+                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileGenerating),
+                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
                           MessageIcon::Critical);
     return result;
 }

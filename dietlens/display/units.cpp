@@ -1,4 +1,6 @@
 #include "dietlens/display/units.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
@@ -12,7 +14,9 @@ namespace {
 void showCalculationError(const LanguageTables& lang, Messenger& messenger)
 {
     messenger.message(QStringLiteral("Error #F7-0h"),
-                      joinLines({lang.at(7, 37), lang.at(7, 38), QString(), lang.at(7, 39)}),
+                      joinLines({lang.at(text::Functions::AnErrorOccurredDuringThe),
+                                 lang.at(text::Functions::PleaseNotifyUsAboutThis), QString(),
+                                 lang.at(text::Functions::ContactUsAtOurWebsite)}),
                       MessageIcon::Critical);
 }
 
@@ -82,7 +86,8 @@ QString WeightText(const QString& gramsText, const Settings& settings, const Lan
 
 QString WeightUnitWord(const Settings& settings, const LanguageTables& lang)
 {
-    return WeightUnitOf(settings.WeightUnit) == WeightUnitKind::Ounces ? lang.at(1, 76) : lang.at(1, 45);
+    return WeightUnitOf(settings.WeightUnit) == WeightUnitKind::Ounces ? lang.at(text::Main::Oz)
+                                                                       : lang.at(text::Main::Gram);
 }
 
 QString BookmarkLabel(const QString& name, const QString& gramsText, const Settings& settings,

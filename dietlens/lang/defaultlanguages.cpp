@@ -2,6 +2,11 @@
 
 #include "dietlens/core/program.h"
 #include "dietlens/core/serverhosts.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/information.h"
+#include "dietlens/lang/text/main.h"
+#include "dietlens/lang/text/newfooditem.h"
+#include "dietlens/lang/text/settings.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
@@ -394,41 +399,45 @@ QString webAddress(const QString& host)
 void assignHostSlots(LanguageTables& tables, const ServerHosts& hosts, Language language)
 {
     if (language == Language::English) {
-        tables.set(1, 58, hosts.siteEn);
+        tables.set(text::Main::WebsiteAddress, hosts.siteEn);
         tables.set(
-            2, 1,
+            text::NewFoodItem::Introduction,
             QStringLiteral("With this window you can rapidly add new food items to our online database. "
                            "Fill in all the nutrition values and press the send button to submit the "
                            "food item."));
-        tables.set(5, 20, QStringLiteral("Use the Dutch database (") + hosts.foodNl + QStringLiteral(")"));
-        tables.set(5, 21, QStringLiteral("Use the English database (") + hosts.foodEn + QStringLiteral(")"));
-        tables.set(6, 3,
+        tables.set(text::Settings::UseTheDutchDatabase,
+                   QStringLiteral("Use the Dutch database (") + hosts.foodNl + QStringLiteral(")"));
+        tables.set(text::Settings::UseTheEnglishDatabase,
+                   QStringLiteral("Use the English database (") + hosts.foodEn + QStringLiteral(")"));
+        tables.set(text::Information::ProductDescription,
                    QStringLiteral("Dietlens is a product of Quelmar. Dietlens uses the database of ") +
                        webAddress(hosts.foodEn) +
                        QStringLiteral(" to find nutrition values and display these values in graphs. "
                                       "Dietlens needs a connection with Internet."));
-        tables.set(7, 39, QStringLiteral("You can contact us at our website ") + hosts.siteEn);
+        tables.set(text::Functions::ContactUsAtOurWebsite,
+                   QStringLiteral("You can contact us at our website ") + hosts.siteEn);
     } else {
-        tables.set(1, 58, hosts.siteNl);
+        tables.set(text::Main::WebsiteAddress, hosts.siteNl);
         tables.set(
-            2, 1,
+            text::NewFoodItem::Introduction,
             QStringLiteral(
                 "Met dit venster kun je snel nieuwe voedingsmiddelen toevoegen aan de database van ") +
                 hosts.foodNl +
                 QStringLiteral(". Vul de voedingswaarden in en druk op verzenden om het voedingsmiddel "
                                "te versturen."));
-        tables.set(5, 20,
+        tables.set(text::Settings::UseTheDutchDatabase,
                    QStringLiteral("Gebruik de Nederlandse database (") + hosts.foodNl + QStringLiteral(")"));
-        tables.set(5, 21,
+        tables.set(text::Settings::UseTheEnglishDatabase,
                    QStringLiteral("Gebruik de Engelse database (") + hosts.foodEn + QStringLiteral(")"));
         tables.set(
-            6, 3,
+            text::Information::ProductDescription,
             QStringLiteral("Dietlens is een product van Quelmar. Dietlens gebruikt de voedingsmiddelen "
                            "database van ") +
                 webAddress(hosts.foodNl) +
                 QStringLiteral(" en zet de gegevens uit in duidelijk afleesbare grafieken. Dietlens "
                                "heeft een verbinding met internet nodig."));
-        tables.set(7, 39, QStringLiteral("U kunt ons bereiken via ") + hosts.siteNl);
+        tables.set(text::Functions::ContactUsAtOurWebsite,
+                   QStringLiteral("U kunt ons bereiken via ") + hosts.siteNl);
     }
 }
 
@@ -479,7 +488,9 @@ bool writeDefaultFiles(const QString& folder, const ServerHosts& hosts, const La
                        Messenger& messenger, bool always)
 {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        messenger.message(QStringLiteral("Error #305"), joinLines({lang.at(7, 20), lang.at(7, 21)}),
+        messenger.message(QStringLiteral("Error #305"),
+                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileRunning),
+                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
                           MessageIcon::Critical);
         return false;
     }
@@ -549,7 +560,9 @@ bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFi
                         LanguageTables& lang, Messenger& messenger)
 {
     const MessageAnswer answer = messenger.message(
-        ProgramName(), joinLines({lang.at(1, 63), QString(), lang.at(1, 64), lang.at(1, 65)}),
+        ProgramName(),
+        joinLines({lang.at(text::Main::YouAreGoingToReset), QString(),
+                   lang.at(text::Main::AllTheLanguageFilesWill), lang.at(text::Main::AreYouSureYouWant)}),
         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return false;
@@ -560,6 +573,6 @@ bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFi
     LoadLanguageFile(lang, LanguageFilePath(languageFolder, languageFile), messenger);
     if (!written)
         return false;
-    messenger.message(ProgramName(), lang.at(1, 66), MessageIcon::Information);
+    messenger.message(ProgramName(), lang.at(text::Main::AllTheLanguageFilesHave), MessageIcon::Information);
     return true;
 }

@@ -1,4 +1,6 @@
 #include "dietlens/net/connection.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/program.h"
 #include "dietlens/net/request.h"
@@ -16,11 +18,12 @@ std::optional<ConnectionLook> ConnectionLookFor(float connectionState, const Lan
     const bool connected = connectionState == 1;
     ConnectionLook look;
     look.connected = connected;
-    look.caption = ProgramName() + QLatin1Char(' ') + lang.at(7, connected ? 13 : 9);
-    look.connectMenuText = lang.at(7, connected ? 14 : 10);
-    look.connectToolTip = lang.at(7, connected ? 15 : 11);
-    look.searchText = connected ? QString() : lang.at(7, 12);
-    look.statusText = lang.at(7, connected ? 16 : 12);
+    namespace F = text::Functions;
+    look.caption = ProgramName() + QLatin1Char(' ') + lang.at(connected ? F::Connected : F::NotConnected);
+    look.connectMenuText = lang.at(connected ? F::DisconnectFromServer : F::MakeAConnectionWithThe10);
+    look.connectToolTip = lang.at(connected ? F::Disconnect : F::ConnectToServer);
+    look.searchText = connected ? QString() : lang.at(text::Functions::MakeAConnectionWithThe12);
+    look.statusText = lang.at(connected ? F::ConnectedToServer : F::MakeAConnectionWithThe12);
     return look;
 }
 
@@ -58,10 +61,13 @@ void Connection::Disconnect()
 
 void Connection::ConnectToServer()
 {
-    const auto F = [this](int index) { return m_lang.at(1, index); };
+    const auto F = [this](TextSlot slot) { return m_lang.at(slot); };
     auto showError101 = [&] {
-        m_messenger.message(QStringLiteral("Error #101"), joinLines({F(39), F(40), QString(), F(41)}),
-                            MessageIcon::Critical);
+        m_messenger.message(
+            QStringLiteral("Error #101"),
+            joinLines({F(text::Main::AnErrorOccurredWhileMaking), F(text::Main::TheServerIsProbablyNot),
+                       QString(), F(text::Main::CheckYourInternetConnectionAnd41)}),
+            MessageIcon::Critical);
     };
 
     if (!m_haveFacts)
@@ -79,7 +85,10 @@ void Connection::ConnectToServer()
     Q_EMIT requestEnded();
 
     if (result.transferError()) {
-        m_messenger.message(QStringLiteral("Error #105"), joinLines({F(48), F(49), QString(), F(50)}),
+        m_messenger.message(QStringLiteral("Error #105"),
+                            joinLines({F(text::Main::AnErrorOccurredWhileConnecting),
+                                       F(text::Main::CheckYourInternetConnectionAnd49), QString(),
+                                       F(text::Main::IfYouWantToSearch50)}),
                             MessageIcon::Critical);
     }
     // Whatever happens below, a failed check-in shows the not-connected look again.
@@ -88,8 +97,11 @@ void Connection::ConnectToServer()
             Q_EMIT stateChanged();
     };
     if (result.body.isEmpty()) {
-        m_messenger.message(ProgramName(), joinLines({F(33), F(34), QString(), F(35)}),
-                            MessageIcon::Exclamation);
+        m_messenger.message(
+            ProgramName(),
+            joinLines({F(text::Main::AConnectionWithTheServer), F(text::Main::TheServerDidNotRespond),
+                       QString(), F(text::Main::CheckYourInternetConnectionAnd35)}),
+            MessageIcon::Exclamation);
         restoreNotConnected();
         return;
     }
@@ -103,7 +115,11 @@ void Connection::ConnectToServer()
         setState(1.0f);
         return;
     }
-    m_messenger.message(ProgramName(), joinLines({F(36), F(37), QString(), F(38)}), MessageIcon::Information);
+    m_messenger.message(
+        ProgramName(),
+        joinLines({F(text::Main::ANewerVersionOfDietlens), F(text::Main::ThisCurrentVersionOfDietlens),
+                   QString(), F(text::Main::YouCanDownloadTheNewer)}),
+        MessageIcon::Information);
     m_state = 0.0f;
     restoreNotConnected();
 }

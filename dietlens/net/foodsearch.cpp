@@ -1,4 +1,5 @@
 #include "dietlens/net/foodsearch.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/paths.h"
@@ -32,13 +33,17 @@ bool FoodSearch::isBusy() const
 bool FoodSearch::SearchAllowed(const QString& term, bool bookmarkListShown)
 {
     if (bookmarkListShown) {
-        m_messenger.message(ProgramName(), joinLines({m_lang.at(1, 59), m_lang.at(1, 60)}),
+        m_messenger.message(ProgramName(),
+                            joinLines({m_lang.at(text::Main::YouCannotPerformASearch),
+                                       m_lang.at(text::Main::PressTheBarchartInternetButton)}),
                             MessageIcon::Exclamation);
         return false;
     }
     if (term.size() < 3) {
-        m_messenger.message(QStringLiteral("Error #112"), joinLines({m_lang.at(1, 61), m_lang.at(1, 62)}),
-                            MessageIcon::Critical);
+        m_messenger.message(
+            QStringLiteral("Error #112"),
+            joinLines({m_lang.at(text::Main::CantSendThisSearchTo), m_lang.at(text::Main::YouHaveToEnterAt)}),
+            MessageIcon::Critical);
         return false;
     }
     return true;
@@ -46,11 +51,14 @@ bool FoodSearch::SearchAllowed(const QString& term, bool bookmarkListShown)
 
 std::optional<std::vector<FoodItem>> FoodSearch::SearchFoodItems(const QString& term)
 {
-    const auto F = [this](int index) { return m_lang.at(1, index); };
+    const auto F = [this](TextSlot slot) { return m_lang.at(slot); };
     bool waiting = false;
     const auto showSearchFailure = [&] {
-        m_messenger.message(QStringLiteral("Error #100"), joinLines({F(30), F(31), QString(), F(32)}),
-                            MessageIcon::Critical);
+        m_messenger.message(
+            QStringLiteral("Error #100"),
+            joinLines({F(text::Main::AnErrorOccurredDuringThe), F(text::Main::TheLastSearchJobHas), QString(),
+                       F(text::Main::PleaseTryAgainLater)}),
+            MessageIcon::Critical);
     };
     try {
         const QByteArray url = BuildSearchUrl(m_urls.SearchUrl, term);
@@ -66,7 +74,10 @@ std::optional<std::vector<FoodItem>> FoodSearch::SearchFoodItems(const QString& 
         if (result.failure == RequestFailure::Abandoned)
             return std::nullopt; // the program is ending
         if (result.transferError()) {
-            m_messenger.message(QStringLiteral("Error #102"), joinLines({F(42), F(43), QString(), F(44)}),
+            m_messenger.message(QStringLiteral("Error #102"),
+                                joinLines({F(text::Main::AnErrorOccurredWhileSearching),
+                                           F(text::Main::CheckYourInternetConnectionAnd43), QString(),
+                                           F(text::Main::IfYouWantToSearch44)}),
                                 MessageIcon::Critical);
         }
 
@@ -81,7 +92,9 @@ std::optional<std::vector<FoodItem>> FoodSearch::SearchFoodItems(const QString& 
         if (record::HasRecords(result.body))
             return record::ParseSearchReply(result.body, kMaxListedRecords);
         m_messenger.message(ProgramName(),
-                            joinLines({F(28) + QStringLiteral(" '") + term + QLatin1Char('\''), F(29)}),
+                            joinLines({F(text::Main::NoResultsHaveBeenFound) + QStringLiteral(" '") + term +
+                                           QLatin1Char('\''),
+                                       F(text::Main::TryAnotherSearch)}),
                             MessageIcon::Information);
         return std::vector<FoodItem>();
     } catch (const std::exception&) {

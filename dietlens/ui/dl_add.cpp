@@ -1,4 +1,5 @@
 #include "dietlens/ui/dl_add.h"
+#include "dietlens/lang/text/newfooditem.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/paths.h"
@@ -189,22 +190,27 @@ void DL_Add::interface_draw()
 
 void DL_Add::Set_Taal()
 {
-    auto F = [this](int i) { return m_lang.at(2, i); };
-    setWindowTitle(F(0));
-    lbl_info->setText(F(1));
-    Frame_1->setTitle(F(2));
-    Frame_2->setTitle(F(3));
-    for (int i = 0; i < 4; ++i)
-        m_labels[static_cast<std::size_t>(i)]->setText(F(4 + i));
+    auto F = [this](TextSlot slot) { return m_lang.at(slot); };
+    setWindowTitle(F(text::NewFoodItem::AddFoodItemsToDatabase));
+    lbl_info->setText(F(text::NewFoodItem::Introduction));
+    Frame_1->setTitle(F(text::NewFoodItem::GeneralInformation));
+    Frame_2->setTitle(F(text::NewFoodItem::OriginalNutritionValues));
+    namespace N = text::NewFoodItem;
+    // Labels 1 to 4 and 6 to 13 (lbl_5, the unit, follows the setting).
+    const TextSlot labels[] = {N::YourName, N::FoodItem, N::Remarks, N::TheNutritionValuesArePer};
+    for (std::size_t i = 0; i < std::size(labels); ++i)
+        m_labels[i]->setText(F(labels[i]));
     const double unit = Val(m_settings.WeightUnit);
     if (unit == 0.0)
-        m_labels[4]->setText(F(8));
+        m_labels[4]->setText(F(text::NewFoodItem::GramS));
     else if (unit == 1.0)
-        m_labels[4]->setText(F(32));
-    for (int i = 5; i < 13; ++i)
-        m_labels[static_cast<std::size_t>(i)]->setText(F(4 + i));
-    cmd_annuleer->setText(F(17));
-    cmd_verzenden->setText(F(18));
+        m_labels[4]->setText(F(text::NewFoodItem::Oz));
+    const TextSlot values[] = {N::Kilojoules, N::Kilocalories, N::FatS,   N::FatU,
+                               N::Protein,    N::Carbs,        N::Sodium, N::TheValueForSodiumIs};
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        m_labels[5 + i]->setText(F(values[i]));
+    cmd_annuleer->setText(F(text::NewFoodItem::Cancel));
+    cmd_verzenden->setText(F(text::NewFoodItem::Submit));
 }
 
 bool DL_Add::eventFilter(QObject* watched, QEvent* event)
@@ -293,7 +299,9 @@ void DL_Add::CalculatePer100Gram()
     };
     auto fail = [this, &clearResults] {
         clearResults();
-        m_messenger.message(kTitle501, joinLines({m_lang.at(2, 19), m_lang.at(2, 20)}),
+        m_messenger.message(kTitle501,
+                            joinLines({m_lang.at(text::NewFoodItem::AnErrorOccurredDuringThe),
+                                       m_lang.at(text::NewFoodItem::PleaseTryAgain)}),
                             MessageIcon::Critical);
     };
 
@@ -345,7 +353,9 @@ int DL_Add::firstBrokenRule() const
 
 void DL_Add::showCheckFailed()
 {
-    m_messenger.message(ProgramName(), joinLines({m_lang.at(2, 21), m_lang.at(2, 22)}),
+    m_messenger.message(ProgramName(),
+                        joinLines({m_lang.at(text::NewFoodItem::NotAllValuesHaveBeen),
+                                   m_lang.at(text::NewFoodItem::PleaseFillInTheMissing)}),
                         MessageIcon::Critical);
 }
 
@@ -360,7 +370,9 @@ void DL_Add::CheckFoodItem()
     } catch (const std::exception&) {
         // A check that could not finish has not passed: nothing is sent.
         CheckPassed = 0.0f;
-        m_messenger.message(kTitle502, joinLines({m_lang.at(2, 23), m_lang.at(2, 24)}),
+        m_messenger.message(kTitle502,
+                            joinLines({m_lang.at(text::NewFoodItem::AnErrorOccurredWhileChecking),
+                                       m_lang.at(text::NewFoodItem::PleaseContactQuelmarWhenThis)}),
                             MessageIcon::Critical);
     }
 }
@@ -377,7 +389,9 @@ void DL_Add::SubmitFoodItem()
     const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
     if (!m_fetch || !parsed.isValid() || parsed.host().isEmpty() ||
         parsed.scheme() != QLatin1String("http")) {
-        m_messenger.message(kTitle503, joinLines({m_lang.at(2, 25), m_lang.at(2, 24)}),
+        m_messenger.message(kTitle503,
+                            joinLines({m_lang.at(text::NewFoodItem::AnErrorOccurredWhileConnection),
+                                       m_lang.at(text::NewFoodItem::PleaseContactQuelmarWhenThis)}),
                             MessageIcon::Critical);
         return;
     }
@@ -391,7 +405,9 @@ void DL_Add::SubmitFoodItem()
 void DL_Add::handleReply(const std::optional<QString>& reply)
 {
     if (!reply) {
-        m_messenger.message(kTitle504, joinLines({m_lang.at(2, 30), m_lang.at(2, 31)}),
+        m_messenger.message(kTitle504,
+                            joinLines({m_lang.at(text::NewFoodItem::AnErrorOccurredWhileAnalysing),
+                                       m_lang.at(text::NewFoodItem::CheckYourInternetConnectionAnd)}),
                             MessageIcon::Critical);
         done(QDialog::Rejected);
         return;
@@ -400,10 +416,12 @@ void DL_Add::handleReply(const std::optional<QString>& reply)
         return;
     m_settings.AddedCount = AddToCounter(m_settings.AddedCount, 1);
     SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
-    m_messenger.message(
-        ProgramName(),
-        joinLines({m_lang.at(2, 26), m_lang.at(2, 27), m_lang.at(2, 28), QString(), m_lang.at(2, 29)}),
-        MessageIcon::Information);
+    m_messenger.message(ProgramName(),
+                        joinLines({m_lang.at(text::NewFoodItem::TheFoodItemHasBeen),
+                                   m_lang.at(text::NewFoodItem::TheSubmittedFoodItemHas),
+                                   m_lang.at(text::NewFoodItem::OneOfOurEmployeesWill), QString(),
+                                   m_lang.at(text::NewFoodItem::ThanksForYourSubmission)}),
+                        MessageIcon::Information);
     done(QDialog::Accepted);
 }
 

@@ -1,4 +1,5 @@
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
@@ -92,8 +93,8 @@ void DL_Core::ConnectParts()
     connect(m_connection, &net::Connection::requestStarted, this, [this] { LockForRequest(true); });
     connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
     connect(m_connection, &net::Connection::connecting, this, [this] {
-        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 75));
-        m_c.txt_item->setText(m_state.lang.at(1, 75));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(text::Main::ConnectingPleaseWait));
+        m_c.txt_item->setText(m_state.lang.at(text::Main::ConnectingPleaseWait));
     });
     connect(m_connection, &net::Connection::stateChanged, this, [this] {
         ApplyConnectionState();
@@ -102,7 +103,7 @@ void DL_Core::ConnectParts()
     });
     connect(m_search, &net::FoodSearch::requestStarted, this, [this] {
         LockForRequest(true);
-        m_bars->statusPanel(2)->setText(m_state.lang.at(1, 69));
+        m_bars->statusPanel(2)->setText(m_state.lang.at(text::Main::BusyWithTheSearchingDatabase));
     });
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
@@ -200,13 +201,13 @@ void DL_Core::UpdateStatusBar()
 
 void DL_Core::Set_Taal()
 {
-    const auto text = [this](int index) { return m_state.lang.at(1, index); };
+    const auto text = [this](TextSlot slot) { return m_state.lang.at(slot); };
     m_bars->Set_Taal(m_state.lang);
-    m_c.Pic_zoeken->setToolTip(text(23));
-    m_c.Pic_zoeken_bw->setToolTip(text(24));
-    m_c.txt_item->setToolTip(text(25));
-    m_c.Pic_plus->setToolTip(text(26));
-    m_c.Pic_min->setToolTip(text(27));
+    m_c.Pic_zoeken->setToolTip(text(text::Main::ConfirmSearch));
+    m_c.Pic_zoeken_bw->setToolTip(text(text::Main::CantSendSearch));
+    m_c.txt_item->setToolTip(text(text::Main::EnterTheFoodItemThat));
+    m_c.Pic_plus->setToolTip(text(text::Main::WeightOfFoodItem126));
+    m_c.Pic_min->setToolTip(text(text::Main::WeightOfFoodItem127));
     ApplyKeyboardAndNames(*this, *m_bars, m_c, m_state.lang);
 }
 

@@ -3,6 +3,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
@@ -114,7 +115,7 @@ void DL_Core::mnu_index_Click()
 
 void DL_Core::mnu_website_Click()
 {
-    const QString address = m_state.lang.at(1, 58);
+    const QString address = m_state.lang.at(text::Main::WebsiteAddress);
     if (!address.trimmed().isEmpty())
         Q_EMIT documentRequested(address);
 }

@@ -1,4 +1,5 @@
 #include "dietlens/ui/dl_informatie.h"
+#include "dietlens/lang/text/information.h"
 
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
@@ -98,15 +99,20 @@ DL_Informatie::DL_Informatie(const Settings& settings, const LanguageTables& lan
 
 void DL_Informatie::Set_Taal()
 {
-    auto F = [this](int i) { return m_lang.at(6, i); };
-    setWindowTitle(F(0));
-    Frame_1->setTitle(F(1));
-    Frame_2->setTitle(F(2));
-    for (int i = 0; i < 7; ++i)
-        lbl_nfo[static_cast<std::size_t>(i)]->setText(F(3 + i));
-    lbl_3->setText(F(10));
-    cmd_website->setText(F(14));
-    cmd_annuleer->setText(F(15));
+    auto F = [this](TextSlot slot) { return m_lang.at(slot); };
+    setWindowTitle(F(text::Information::MoreInformation));
+    Frame_1->setTitle(F(text::Information::AboutDietlens));
+    Frame_2->setTitle(F(text::Information::AboutMenuviaFOOD));
+    namespace I = text::Information;
+    const TextSlot paragraphs[] = {I::ProductDescription,       I::IfYouWantMoreDetails,
+                                   I::KeepTrackOfYourWeight,    I::SeeIfYouConsumeThe,
+                                   I::ViewDetailedGraphsOfYour, I::AccessInformationAboutMoreThan,
+                                   I::MakeYourOwnListsAnd};
+    for (std::size_t i = 0; i < std::size(paragraphs); ++i)
+        lbl_nfo[i]->setText(F(paragraphs[i]));
+    lbl_3->setText(F(text::Information::VisitOurWebsiteForMore));
+    cmd_website->setText(F(text::Information::Website));
+    cmd_annuleer->setText(F(text::Information::Cancel));
 }
 
 bool DL_Informatie::eventFilter(QObject* watched, QEvent* event)

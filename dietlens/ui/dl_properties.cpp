@@ -1,4 +1,7 @@
 #include "dietlens/ui/dl_properties.h"
+#include "dietlens/lang/text/information.h"
+#include "dietlens/lang/text/main.h"
+#include "dietlens/lang/text/settings.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/paths.h"
@@ -262,7 +265,9 @@ void DL_Properties::Form_Load()
         SetTopmost(this, WantsTopmost(m_settings.AlwaysOnTop, false));
         txt_voornaam->setFocus();
     } catch (const std::exception&) {
-        m_messenger.message(QStringLiteral("Error #600"), joinLines({m_lang.at(5, 28), m_lang.at(5, 29)}),
+        m_messenger.message(QStringLiteral("Error #600"),
+                            joinLines({m_lang.at(text::Settings::AnErrorOccurredWhileSaving28),
+                                       m_lang.at(text::Settings::RestartDietlensAndTryAgain29)}),
                             MessageIcon::Critical);
     }
 }
@@ -291,37 +296,46 @@ void DL_Properties::fillFields()
 
 void DL_Properties::Set_Taal()
 {
-    auto F = [this](int i) { return m_lang.at(5, i); };
-    setWindowTitle(F(0));
-    lbl_info->setText(F(1));
+    auto F = [this](TextSlot slot) { return m_lang.at(slot); };
+    setWindowTitle(F(text::Settings::Settings));
+    lbl_info->setText(F(text::Settings::HereYouWillFindAll));
+    namespace S = text::Settings;
+    const TextSlot tabs[][2] = {{S::GeneralSettings, S::EnterYourNameSelectA},
+                                {S::DisplayOptions, S::ChangeTheDisplaySettings},
+                                {S::DataTraffic, S::ViewTheInternetTrafficOf}};
     for (int i = 0; i < 3; ++i) {
-        TabStrip1->setTabText(i, F(2 + i));
-        TabStrip1->setTabToolTip(i, F(5 + i));
+        TabStrip1->setTabText(i, F(tabs[i][0]));
+        TabStrip1->setTabToolTip(i, F(tabs[i][1]));
     }
-    for (int i = 0; i <= 5; ++i)
-        Frame[static_cast<std::size_t>(i)]->setTitle(F(8 + i));
-    Frame[6]->setTitle(F(42));
-    Frame[7]->setTitle(F(40));
-    Frame[8]->setTitle(F(45));
-    for (int i = 0; i < 5; ++i)
-        m_labels[static_cast<std::size_t>(i)]->setText(F(14 + i));
-    m_labels[5]->setText(F(41));
-    cmd_reset->setToolTip(F(19));
-    opt_db[0]->setText(F(20));
-    opt_db[1]->setText(F(21));
-    opt_systeem[0]->setText(F(46));
-    opt_systeem[1]->setText(F(47));
-    opt_kjkcal[0]->setText(F(22));
-    opt_kjkcal[1]->setText(F(23));
-    chk_totray->setText(F(24));
-    chk_connect->setText(F(25));
-    chk_mail->setText(F(43));
-    chk_ontop->setText(F(44));
-    cmd_annuleer->setText(F(26));
-    cmd_opslaan->setText(F(27));
-    lbl_nfo_2->setText(m_lang.at(6, 4));
-    cmd_website->setText(m_lang.at(1, 12));
-    Frame[7]->setTitle(m_lang.at(6, 2));
+    const TextSlot frames[] = {S::FullName,        S::Language,
+                               S::SelectADatabase, S::TotalInternetTrafficAndInternet,
+                               S::PopUpWindows,    S::DisplayKiloJoulesOrKilo};
+    for (std::size_t i = 0; i < std::size(frames); ++i)
+        Frame[i]->setTitle(F(frames[i]));
+    Frame[6]->setTitle(F(text::Settings::RecieveInformationByEmail));
+    Frame[7]->setTitle(F(text::Settings::AboutMenuviaFOOD));
+    Frame[8]->setTitle(F(text::Settings::DisplayFoodWeightIn));
+    const TextSlot labels[] = {S::FirstName, S::LastName, S::SelectALanguage, S::TotalReceivesTrafficInKilo,
+                               S::TotalNumberOfSearchJobs};
+    for (std::size_t i = 0; i < std::size(labels); ++i)
+        m_labels[i]->setText(F(labels[i]));
+    m_labels[5]->setText(F(text::Settings::TotalNumberOfAddedFood));
+    cmd_reset->setToolTip(F(text::Settings::ResetLanguageFiles));
+    opt_db[0]->setText(F(text::Settings::UseTheDutchDatabase));
+    opt_db[1]->setText(F(text::Settings::UseTheEnglishDatabase));
+    opt_systeem[0]->setText(F(text::Settings::Gram));
+    opt_systeem[1]->setText(F(text::Settings::Oz));
+    opt_kjkcal[0]->setText(F(text::Settings::DisplayKiloJouleValuesIn));
+    opt_kjkcal[1]->setText(F(text::Settings::DisplayKiloCalorieValuesIn));
+    chk_totray->setText(F(text::Settings::ShowPopUpWhenI));
+    chk_connect->setText(F(text::Settings::ShowConnectFirstPopUp));
+    chk_mail->setText(F(text::Settings::YesIWouldLikeTo));
+    chk_ontop->setText(F(text::Settings::KeepDietlensOnTopAlways));
+    cmd_annuleer->setText(F(text::Settings::Cancel));
+    cmd_opslaan->setText(F(text::Settings::Save));
+    lbl_nfo_2->setText(m_lang.at(text::Information::IfYouWantMoreDetails));
+    cmd_website->setText(m_lang.at(text::Main::QuelmarWebsite));
+    Frame[7]->setTitle(m_lang.at(text::Information::AboutMenuviaFOOD));
 }
 
 void DL_Properties::FillLanguageList()
@@ -332,7 +346,9 @@ void DL_Properties::FillLanguageList()
         // A folder start-up could not make has been named to the user already;
         // advice to reset the files would not help with it.
         if (!m_paths.FoldersNotMade.contains(m_paths.LanguageFolder))
-            m_messenger.message(QStringLiteral("Error #601"), joinLines({m_lang.at(5, 30), m_lang.at(5, 31)}),
+            m_messenger.message(QStringLiteral("Error #601"),
+                                joinLines({m_lang.at(text::Settings::AnErrorOccurredWhileOpening),
+                                           m_lang.at(text::Settings::ResetTheLanguageFilesAnd)}),
                                 MessageIcon::Critical);
         return;
     }
@@ -377,7 +393,9 @@ void DL_Properties::cmd_annuleer_Click()
     for (const QString* value : {&s.ServerChoice, &s.LanguageFile, &s.ShowTrayNotice, &s.ShowConnectNotice,
                                  &s.EnergyUnit, &s.MailOptIn, &s.FirstName}) {
         if (value->isEmpty()) {
-            m_messenger.message(ProgramName(), joinLines({m_lang.at(5, 48), m_lang.at(5, 49)}),
+            m_messenger.message(ProgramName(),
+                                joinLines({m_lang.at(text::Settings::TheSettingsAreNotCompleted),
+                                           m_lang.at(text::Settings::FillInAllTheSettings)}),
                                 MessageIcon::Exclamation);
             return;
         }
@@ -387,16 +405,17 @@ void DL_Properties::cmd_annuleer_Click()
 
 void DL_Properties::cmd_opslaan_Click()
 {
-    auto warn = [this](int first) {
-        m_messenger.message(ProgramName(), joinLines({m_lang.at(5, first), m_lang.at(5, first + 1)}),
+    auto warn = [this](TextSlot first, TextSlot second) {
+        m_messenger.message(ProgramName(), joinLines({m_lang.at(first), m_lang.at(second)}),
                             MessageIcon::Exclamation);
     };
+    namespace S = text::Settings;
     if (txt_voornaam->text().isEmpty())
-        return warn(32);
+        return warn(S::YouDidNotEnterA32, S::PleaseEnterAFirstName);
     if (txt_achternaam->text().isEmpty())
-        return warn(34);
+        return warn(S::YouDidNotEnterA34, S::PleaseEnterALastName);
     if (Combo_taal->currentText().isEmpty())
-        return warn(36);
+        return warn(S::YouDidNotSelectA, S::PleaseSelectALanguageAnd);
 
     try {
         Settings& s = m_settings;
@@ -413,7 +432,9 @@ void DL_Properties::cmd_opslaan_Click()
         Q_EMIT serverChoiceStored();
         SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
     } catch (const std::exception&) {
-        m_messenger.message(QStringLiteral("Error #602"), joinLines({m_lang.at(5, 38), m_lang.at(5, 39)}),
+        m_messenger.message(QStringLiteral("Error #602"),
+                            joinLines({m_lang.at(text::Settings::AnErrorOccurredWhileSaving38),
+                                       m_lang.at(text::Settings::RestartDietlensAndTryAgain39)}),
                             MessageIcon::Critical);
         return;
     }

@@ -1,4 +1,5 @@
 #include "dietlens/ui/mainaccess.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
@@ -135,17 +136,18 @@ void ApplyKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
                            const LanguageTables& lang)
 {
     AssignMenuBarMnemonics(window.menuBar());
-    for (const auto& [position, slot] : {std::pair{5, 18}, std::pair{6, 19}}) {
+    for (const auto& [position, slot] :
+         {std::pair{5, text::Main::InternetResultsList}, std::pair{6, text::Main::Bookmarks}}) {
         QAction* button = bars.toolbarButton(position);
-        button->setToolTip(ToolTipWithShortcut(lang.at(1, slot), button->shortcut()));
+        button->setToolTip(ToolTipWithShortcut(lang.at(slot), button->shortcut()));
     }
     // The lists are named like the toolbar buttons that show them.
     const auto name = [](const QString& text, const char* fallback) {
         return text.trimmed().isEmpty() ? QLatin1String(fallback) : text;
     };
-    c.LV_browse->setAccessibleName(name(lang.at(1, 18), "Internet results list"));
-    c.LV_browse_bookmarks->setAccessibleName(name(lang.at(1, 19), "Bookmarks"));
-    bars.trayMenu()->setAccessibleName(name(lang.at(1, 14), "Show"));
+    c.LV_browse->setAccessibleName(name(lang.at(text::Main::InternetResultsList), "Internet results list"));
+    c.LV_browse_bookmarks->setAccessibleName(name(lang.at(text::Main::Bookmarks), "Bookmarks"));
+    bars.trayMenu()->setAccessibleName(name(lang.at(text::Main::Show), "Show"));
 }
 
 void FitToFont(QMainWindow& window, QWidget* client, const MainControls& c)

@@ -1,6 +1,8 @@
 #include "dietlens/ui/mainbars.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/program.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/ui/coreicons.h"
 #include "lang/languagetables.h"
 #include "widgets/statuspanel.h"
@@ -37,7 +39,7 @@ struct BarEntry
     QMenu* MainMenus::*menu;        // a Menu: the menu made; otherwise the menu it goes into
     QMenu* MainMenus::*parent;      // a Menu: the menu it goes into, none for the menu bar
     QAction* MainCommands::*action; // a Command
-    int slot;                       // caption, -1 for none
+    TextSlot slot;                  // caption (unused for a separator)
     QKeySequence shortcut;
 };
 
@@ -45,35 +47,56 @@ const std::vector<BarEntry>& barEntries()
 {
     using M = MainMenus;
     using C = MainCommands;
+    namespace T = text::Main;
     static const std::vector<BarEntry> entries{
-        {BarEntry::Menu, "mnu_bestand", &M::mnu_bestand, nullptr, nullptr, 0, {}},
-        {BarEntry::Command, "mnu_settings", &M::mnu_bestand, nullptr, &C::mnu_settings, 1,
+        {BarEntry::Menu, "mnu_bestand", &M::mnu_bestand, nullptr, nullptr, T::File, {}},
+        {BarEntry::Command, "mnu_settings", &M::mnu_bestand, nullptr, &C::mnu_settings, T::Settings1,
          QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {BarEntry::Command, "mnu_connect", &M::mnu_bestand, nullptr, &C::mnu_connect, 2,
+        {BarEntry::Command, "mnu_connect", &M::mnu_bestand, nullptr, &C::mnu_connect, T::ConnectToServer2,
          QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {BarEntry::Separator, "mnu_bar_1", &M::mnu_bestand, nullptr, nullptr, -1, {}},
-        {BarEntry::Menu, "mnu_export", &M::mnu_export, &M::mnu_bestand, nullptr, 3, {}},
-        {BarEntry::Command, "mnu_opslaan", &M::mnu_export, nullptr, &C::mnu_opslaan, 4, {}},
-        {BarEntry::Separator, "mnu_bar_2", &M::mnu_bestand, nullptr, nullptr, -1, {}},
-        {BarEntry::Command, "mnu_exit", &M::mnu_bestand, nullptr, &C::mnu_exit, 5,
+        {BarEntry::Separator, "mnu_bar_1", &M::mnu_bestand, nullptr, nullptr, {}, {}},
+        {BarEntry::Menu, "mnu_export", &M::mnu_export, &M::mnu_bestand, nullptr, T::Export, {}},
+        {BarEntry::Command,
+         "mnu_opslaan",
+         &M::mnu_export,
+         nullptr,
+         &C::mnu_opslaan,
+         T::BookmarkToMenuviaFOOD,
+         {}},
+        {BarEntry::Separator, "mnu_bar_2", &M::mnu_bestand, nullptr, nullptr, {}, {}},
+        {BarEntry::Command, "mnu_exit", &M::mnu_bestand, nullptr, &C::mnu_exit, T::Exit5,
          QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {BarEntry::Menu, "mnu_opties", &M::mnu_opties, nullptr, nullptr, 6, {}},
-        {BarEntry::Command, "mnu_toevoegen", &M::mnu_opties, nullptr, &C::mnu_toevoegen, 7,
+        {BarEntry::Menu, "mnu_opties", &M::mnu_opties, nullptr, nullptr, T::Options, {}},
+        {BarEntry::Command, "mnu_toevoegen", &M::mnu_opties, nullptr, &C::mnu_toevoegen, T::AddNewFoodItem,
          QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {BarEntry::Command, "mnu_addlijst", &M::mnu_opties, nullptr, &C::mnu_addlijst, 8,
+        {BarEntry::Command, "mnu_addlijst", &M::mnu_opties, nullptr, &C::mnu_addlijst, T::AddToBookmarks,
          QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {BarEntry::Separator, "mnu_bar_3", &M::mnu_opties, nullptr, nullptr, -1, {}},
-        {BarEntry::Command, "mnu_del", &M::mnu_opties, nullptr, &C::mnu_del, 9, QKeySequence(Qt::Key_Delete)},
-        {BarEntry::Menu, "mnu_extra", &M::mnu_extra, nullptr, nullptr, 67, {}},
-        {BarEntry::Command, "mnu_reset_taal", &M::mnu_extra, nullptr, &C::mnu_reset_taal, 68, {}},
-        {BarEntry::Menu, "mnu_info", &M::mnu_info, nullptr, nullptr, 10, {}},
-        {BarEntry::Command, "mnu_index", &M::mnu_info, nullptr, &C::mnu_index, 71, QKeySequence(Qt::Key_F1)},
-        {BarEntry::Command, "mnu_informatie", &M::mnu_info, nullptr, &C::mnu_informatie, 11, {}},
-        {BarEntry::Separator, "mnu_bar_4", &M::mnu_info, nullptr, nullptr, -1, {}},
-        {BarEntry::Command, "mnu_website", &M::mnu_info, nullptr, &C::mnu_website, 12, {}},
-        {BarEntry::Command, "mnu_mvfoodinfo", &M::mnu_info, nullptr, &C::mnu_mvfoodinfo, 13, {}},
+        {BarEntry::Separator, "mnu_bar_3", &M::mnu_opties, nullptr, nullptr, {}, {}},
+        {BarEntry::Command, "mnu_del", &M::mnu_opties, nullptr, &C::mnu_del, T::RemoveSelectedBookmark,
+         QKeySequence(Qt::Key_Delete)},
+        {BarEntry::Menu, "mnu_extra", &M::mnu_extra, nullptr, nullptr, T::Extra, {}},
+        {BarEntry::Command,
+         "mnu_reset_taal",
+         &M::mnu_extra,
+         nullptr,
+         &C::mnu_reset_taal,
+         T::ResetLanguageFiles,
+         {}},
+        {BarEntry::Menu, "mnu_info", &M::mnu_info, nullptr, nullptr, T::Information, {}},
+        {BarEntry::Command, "mnu_index", &M::mnu_info, nullptr, &C::mnu_index, T::HelpIndex,
+         QKeySequence(Qt::Key_F1)},
+        {BarEntry::Command,
+         "mnu_informatie",
+         &M::mnu_info,
+         nullptr,
+         &C::mnu_informatie,
+         T::AboutDietlens,
+         {}},
+        {BarEntry::Separator, "mnu_bar_4", &M::mnu_info, nullptr, nullptr, {}, {}},
+        {BarEntry::Command, "mnu_website", &M::mnu_info, nullptr, &C::mnu_website, T::QuelmarWebsite, {}},
+        {BarEntry::Command, "mnu_mvfoodinfo", &M::mnu_info, nullptr, &C::mnu_mvfoodinfo, T::MenuviaFOOD, {}},
         // The tray menu is not on the menu bar; the tray icon shows it.
-        {BarEntry::Command, "mnuShow", &M::mnuPopup, nullptr, &C::mnuShow, 14, {}},
+        {BarEntry::Command, "mnuShow", &M::mnuPopup, nullptr, &C::mnuShow, T::Show, {}},
     };
     return entries;
 }
@@ -190,24 +213,29 @@ void MainBars::Set_Taal(const LanguageTables& lang)
 {
     for (const BarEntry& e : barEntries()) {
         if (e.kind == BarEntry::Menu)
-            (m_menus.*e.menu)->setTitle(lang.at(1, e.slot));
+            (m_menus.*e.menu)->setTitle(lang.at(e.slot));
         else if (e.kind == BarEntry::Command)
-            (m_commands.*e.action)->setText(lang.at(1, e.slot));
+            (m_commands.*e.action)->setText(lang.at(e.slot));
     }
-    // Toolbar position and the slot of its tip.
-    const int tips[][2] = {{2, 16}, {3, 17}, {5, 18}, {6, 19}, {8, 20}, {9, 21}, {11, 22}};
-    for (const auto& t : tips)
-        toolbarButton(t[0])->setToolTip(lang.at(1, t[1]));
+    // Toolbar position and its tip.
+    namespace T = text::Main;
+    const std::pair<int, TextSlot> tips[] = {{2, T::ConnectToServer16},   {3, T::Settings17},
+                                             {5, T::InternetResultsList}, {6, T::Bookmarks},
+                                             {8, T::AddANewFoodItem},     {9, T::BookmarkSelectedFoodItem},
+                                             {11, T::ShowHelpFile}};
+    for (const auto& [position, tip] : tips)
+        toolbarButton(position)->setToolTip(lang.at(tip));
 }
 
 void MainBars::UpdateStatusBar(const LanguageTables& lang, qsizetype results, const QString& term)
 {
     m_panels[0]->setText(ProgramName() + QLatin1Char(' ') + ProgramVersion());
     if (results == 0) {
-        m_panels[1]->setText(lang.at(7, 17));
+        m_panels[1]->setText(lang.at(text::Functions::EnterAFoodItemTo));
     } else {
-        m_panels[1]->setText(lang.at(7, 18) + QString::number(results) + lang.at(7, 19) +
-                             QStringLiteral(" '") + term + QStringLiteral("'."));
+        m_panels[1]->setText(lang.at(text::Functions::ThereAre) + QString::number(results) +
+                             lang.at(text::Functions::ResultsFor) + QStringLiteral(" '") + term +
+                             QStringLiteral("'."));
     }
     m_panels[2]->setText(QStringLiteral("Quelmar 2005-2006"));
     FitStatusPanels();

@@ -1,4 +1,6 @@
 #include "dietlens/ui/notices.h"
+#include "dietlens/lang/text/connectnotice.h"
+#include "dietlens/lang/text/traynotice.h"
 
 #include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
@@ -81,10 +83,10 @@ DL_ToTray::DL_ToTray(Settings& settings, const Paths& paths, const LanguageTable
 
 void DL_ToTray::Set_Taal()
 {
-    setWindowTitle(m_lang.at(4, 0));
-    lbl_1->setText(m_lang.at(4, 1));
-    m_check->setText(m_lang.at(4, 2));
-    cmd_opslaan->setText(m_lang.at(4, 3));
+    setWindowTitle(m_lang.at(text::TrayNotice::DietlensIsInYourSystem));
+    lbl_1->setText(m_lang.at(text::TrayNotice::DietlensIsStillActiveAnd));
+    m_check->setText(m_lang.at(text::TrayNotice::AlwaysShowThisMessage));
+    cmd_opslaan->setText(m_lang.at(text::TrayNotice::OK));
 }
 
 DL_Connectmelding::DL_Connectmelding(Settings& settings, const Paths& paths, const LanguageTables& lang,
@@ -104,9 +106,9 @@ DL_Connectmelding::DL_Connectmelding(Settings& settings, const Paths& paths, con
 
 void DL_Connectmelding::Set_Taal()
 {
-    setWindowTitle(m_lang.at(3, 0));
-    lbl_1->setText(m_lang.at(3, 1));
-    lbl_2->setText(m_lang.at(3, 2));
-    m_check->setText(m_lang.at(3, 3));
-    cmd_opslaan->setText(m_lang.at(3, 4));
+    setWindowTitle(m_lang.at(text::ConnectNotice::MakeAConnectionFirst0));
+    lbl_1->setText(m_lang.at(text::ConnectNotice::DietlensIsNotConnectedTo));
+    lbl_2->setText(m_lang.at(text::ConnectNotice::MakeAConnectionFirst2));
+    m_check->setText(m_lang.at(text::ConnectNotice::AlwaysShowThisMessage));
+    cmd_opslaan->setText(m_lang.at(text::ConnectNotice::OK));
 }

@@ -1,4 +1,5 @@
 #include "dietlens/ui/nutritiondisplay.h"
+#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
@@ -184,7 +185,10 @@ void NutritionDisplay::showWeightTexts(const QString& name)
 
 void NutritionDisplay::showAnalysisError(const QString& code)
 {
-    m_messenger.message(code, joinLines({m_lang.at(1, 46), m_lang.at(1, 47)}), MessageIcon::Critical);
+    m_messenger.message(code,
+                        joinLines({m_lang.at(text::Main::AnErrorOccurredWhileAnalysing),
+                                   m_lang.at(text::Main::PleaseContactQuelmarWhenThis47)}),
+                        MessageIcon::Critical);
 }
 
 void NutritionDisplay::Slider_Scroll()

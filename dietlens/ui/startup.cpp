@@ -1,4 +1,5 @@
 #include "dietlens/ui/startup.h"
+#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/folders.h"
 #include "dietlens/core/paths.h"
@@ -46,7 +47,7 @@ void Startup::run(QWidget& mainWindow)
     // One message that names what the user can put right, instead of a
     // message from every later step that finds a folder missing.
     if (!paths.FoldersNotMade.isEmpty()) {
-        QStringList lines{m_lang.at(7, 22)};
+        QStringList lines{m_lang.at(text::Functions::AnErrorOccurredWhileMaking)};
         for (const QString& folder : std::as_const(paths.FoldersNotMade))
             lines << QDir::toNativeSeparators(folder);
         m_messenger.message(ProgramName(), lines.join(QLatin1Char('\n')), MessageIcon::Exclamation);
