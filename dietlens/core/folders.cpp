@@ -1,6 +1,6 @@
 #include "dietlens/core/folders.h"
-#include "dietlens/lang/text/functions.h"
 
+#include "dietlens/lang/text/functions.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 

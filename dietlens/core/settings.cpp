@@ -1,7 +1,7 @@
 #include "dietlens/core/settings.h"
-#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/program.h"
+#include "dietlens/lang/text/functions.h"
 #include "files/atomicfile.h"
 #include "files/boundedread.h"
 #include "files/countedtexts.h"

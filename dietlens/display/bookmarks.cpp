@@ -1,10 +1,10 @@
 #include "dietlens/display/bookmarks.h"
-#include "dietlens/lang/text/functions.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/display/bookmarksfile.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/record/fooditem.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"

@@ -1,6 +1,6 @@
 #include "dietlens/display/bookmarksfile.h"
-#include "dietlens/lang/text/functions.h"
 
+#include "dietlens/lang/text/functions.h"
 #include "dietlens/record/fooditem.h"
 #include "files/atomicfile.h"
 #include "files/boundedread.h"

@@ -1,9 +1,9 @@
 #include "dietlens/display/units.h"
-#include "dietlens/lang/text/functions.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"
 

@@ -1,8 +1,8 @@
 #include "dietlens/net/connection.h"
-#include "dietlens/lang/text/functions.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/program.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/net/request.h"
 #include "lang/languagetables.h"
 #include "lang/messenger.h"

@@ -1,11 +1,11 @@
 #include "dietlens/net/foodsearch.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/net/request.h"
 #include "dietlens/net/search.h"
 #include "lang/languagetables.h"

@@ -1,5 +1,4 @@
 #include "dietlens/ui/dl_add.h"
-#include "dietlens/lang/text/newfooditem.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/paths.h"
@@ -7,6 +6,7 @@
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/units.h"
+#include "dietlens/lang/text/newfooditem.h"
 #include "dietlens/net/request.h"
 #include "dietlens/net/submission.h"
 #include "dietlens/ui/dialogsupport.h"

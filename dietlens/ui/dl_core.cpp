@@ -1,10 +1,10 @@
 #include "dietlens/ui/dl_core.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/program.h"
 #include "dietlens/display/bookmarks.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"

@@ -1,8 +1,8 @@
 #include "dietlens/ui/dl_informatie.h"
-#include "dietlens/lang/text/information.h"
 
 #include "dietlens/core/program.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/lang/text/information.h"
 #include "lang/languagetables.h"
 #include "widgets/screenplacement.h"
 

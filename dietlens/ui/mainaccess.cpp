@@ -1,6 +1,6 @@
 #include "dietlens/ui/mainaccess.h"
-#include "dietlens/lang/text/main.h"
 
+#include "dietlens/lang/text/main.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/nutritionchartview.h"

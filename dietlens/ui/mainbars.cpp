@@ -1,7 +1,7 @@
 #include "dietlens/ui/mainbars.h"
-#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/program.h"
+#include "dietlens/lang/text/functions.h"
 #include "dietlens/lang/text/main.h"
 #include "dietlens/ui/coreicons.h"
 #include "lang/languagetables.h"

@@ -1,9 +1,9 @@
 #include "dietlens/ui/notices.h"
-#include "dietlens/lang/text/connectnotice.h"
-#include "dietlens/lang/text/traynotice.h"
 
 #include "dietlens/core/paths.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/lang/text/connectnotice.h"
+#include "dietlens/lang/text/traynotice.h"
 #include "dietlens/ui/dialogsupport.h"
 #include "lang/languagetables.h"
 #include "widgets/screenplacement.h"

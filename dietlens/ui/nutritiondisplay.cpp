@@ -1,11 +1,11 @@
 #include "dietlens/ui/nutritiondisplay.h"
-#include "dietlens/lang/text/main.h"
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/display/units.h"
 #include "dietlens/display/viewlist.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/nutritionchartview.h"

@@ -1,11 +1,11 @@
 #include "dietlens/ui/startup.h"
-#include "dietlens/lang/text/functions.h"
 
 #include "dietlens/core/folders.h"
 #include "dietlens/core/paths.h"
 #include "dietlens/core/program.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/lang/text/functions.h"
 #include "lang/language.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
