@@ -869,6 +869,8 @@ void TR_Core::buildTranslationAids()
     });
     m_plainRows = qobject_cast<QStyledItemDelegate*>(lst_lang->itemDelegate());
     m_plainForms = qobject_cast<QStyledItemDelegate*>(lst_forms->itemDelegate());
+    m_reviewedRows = new ReviewedRowDelegate(lst_lang);
+    m_reviewedForms = new ReviewedFormDelegate(lst_forms);
 }
 
 void TR_Core::documentReplaced()
@@ -886,8 +888,8 @@ void TR_Core::documentReplaced()
         }
     }
     const bool on = m_reference.has_value();
-    lst_lang->setItemDelegate(on ? new ReviewedRowDelegate(lst_lang) : m_plainRows);
-    lst_forms->setItemDelegate(on ? new ReviewedFormDelegate(lst_forms) : m_plainForms);
+    lst_lang->setItemDelegate(on ? m_reviewedRows : m_plainRows);
+    lst_forms->setItemDelegate(on ? m_reviewedForms : m_plainForms);
     referencePane->setVisible(on);
     if (!on) {
         m_panels[3]->clear();
@@ -905,8 +907,8 @@ bool TR_Core::useReference(const QString& path)
     rememberNotes();
     m_reference = reference;
     m_referencePath = path;
-    lst_lang->setItemDelegate(new ReviewedRowDelegate(lst_lang));
-    lst_forms->setItemDelegate(new ReviewedFormDelegate(lst_forms));
+    lst_lang->setItemDelegate(m_reviewedRows);
+    lst_forms->setItemDelegate(m_reviewedForms);
     referencePane->show();
     showRows();
     UpdateCommands();

@@ -164,6 +164,8 @@ private:
     QPushButton* dismissButton = nullptr;
     QStyledItemDelegate* m_plainRows = nullptr;
     QStyledItemDelegate* m_plainForms = nullptr;
+    QStyledItemDelegate* m_reviewedRows = nullptr; // the lists' look while a reference is chosen
+    QStyledItemDelegate* m_reviewedForms = nullptr;
 };
 
 } // namespace translator

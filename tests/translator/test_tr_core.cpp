@@ -124,6 +124,11 @@ void whenModal(std::function<bool(QWidget*)> ready, std::function<void(QWidget*)
         QWidget* w = QApplication::activeModalWidget();
         if (!w || !w->isVisible() || !ready(w))
             return;
+        // The dialog's keys (Ctrl+Enter is a shortcut) reach it once it is the active window.
+        if (!w->isActiveWindow()) {
+            w->activateWindow();
+            return;
+        }
         timer->stop();
         timer->deleteLater();
         step(w);
