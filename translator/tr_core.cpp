@@ -887,6 +887,11 @@ void TR_Core::documentReplaced()
             m_referencePath = m_notes.referencePath;
         }
     }
+    showReferenceLook();
+}
+
+void TR_Core::showReferenceLook()
+{
     const bool on = m_reference.has_value();
     lst_lang->setItemDelegate(on ? m_reviewedRows : m_plainRows);
     lst_forms->setItemDelegate(on ? m_reviewedForms : m_plainForms);
@@ -907,9 +912,7 @@ bool TR_Core::useReference(const QString& path)
     rememberNotes();
     m_reference = reference;
     m_referencePath = path;
-    lst_lang->setItemDelegate(m_reviewedRows);
-    lst_forms->setItemDelegate(m_reviewedForms);
-    referencePane->show();
+    showReferenceLook();
     showRows();
     UpdateCommands();
     return true;
@@ -932,12 +935,7 @@ void TR_Core::closeReference()
     rememberNotes();
     m_reference.reset();
     m_referencePath.clear();
-    lst_lang->setItemDelegate(m_plainRows);
-    lst_forms->setItemDelegate(m_plainForms);
-    referencePane->hide();
-    m_panels[3]->clear();
-    onlyLeftToDoAction->setChecked(false);
-    onlyProblemsAction->setChecked(false);
+    showReferenceLook();
     showForms();
     showRows();
     UpdateCommands();
@@ -964,14 +962,24 @@ void TR_Core::showReview()
         return QStringLiteral("%L1 of %L2 rows changed, %L3 left").arg(f.changed).arg(f.paired).arg(f.left());
     };
 
+    // Every form's counts once: for its line, the total and the pane.
+    std::vector<FormReview> forms(size_t(kFormCount) + 1);
+    FormReview total;
+    if (on) {
+        for (int f = 1; f <= kFormCount; ++f) {
+            forms[size_t(f)] = review.form(f);
+            total.paired += forms[size_t(f)].paired;
+            total.changed += forms[size_t(f)].changed;
+        }
+    }
     for (int line = 0; line < lst_forms->count(); ++line) {
         QListWidgetItem* item = lst_forms->item(line);
-        if (!on) {
+        if (!on || line >= kFormCount) {
             item->setData(FormCountRole, QVariant());
             item->setData(Qt::AccessibleTextRole, QVariant());
             continue;
         }
-        const FormReview f = review.form(line + 1);
+        const FormReview& f = forms[size_t(line + 1)];
         const QString count = f.paired == 0   ? QString()
                               : f.left() == 0 ? QStringLiteral("\u2713")
                                               : QStringLiteral("%L1 of %L2 left").arg(f.left()).arg(f.paired);
@@ -1028,7 +1036,6 @@ void TR_Core::showReview()
         return;
     }
 
-    const FormReview total = review.total();
     m_panels[3]->setText(QStringLiteral("Reference %1: %L2 of %L3 rows left")
                              .arg(QFileInfo(m_referencePath).fileName())
                              .arg(total.left())
@@ -1067,7 +1074,7 @@ void TR_Core::showReview()
                                    : nullptr);
 
     if (form > 0) {
-        const FormReview f = review.form(form);
+        const FormReview& f = forms[size_t(form)];
         QString text = QStringLiteral("Form %1: %2. Size %L3 of %L4 characters.")
                            .arg(form)
                            .arg(formCount(f))

@@ -95,7 +95,8 @@ private:
 
     void headerEdited(HeaderField field, QLineEdit* box, const QString& text);
     void buildTranslationAids();
-    void documentReplaced(); // after New and Open: the notes and reference of this file
+    void documentReplaced();  // after New and Open: the notes and reference of this file
+    void showReferenceLook(); // the lists' look and the pane, with or without a reference
     void showReview();
     void rememberNotes();
     // Opens the row dialog for a new row (row -1) or a row, and with Ctrl+Enter the next rows to do.
