@@ -6,6 +6,7 @@
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/net/connection.h"
+#include "dietlens/ui/foodlistview.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "lang/languagetables.h"
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSlider>
-#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -89,8 +89,7 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     ScriptedMessenger messenger;
     QWidget window;
     DisplayControls c;
-    c.window = &window;
-    c.LV_browse = new QTreeWidget(&window);
+    c.LV_browse = new FoodListView(QStringLiteral("LV_browse"), &window);
     c.Slider = new QSlider(&window);
     c.Pic_grafiek = new NutritionChartView(&window);
     Bookmarks bookmarks(paths, lang, messenger);
@@ -101,7 +100,7 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
                      [&status](const QString& text) { status = text; });
     display.ShowSearchResults({record::ParseFoodItem(QStringLiteral(
         "Rice\u00BD1\u00BD1500\u00BD360\u00BD0.6\u00BD0.2\u00BD28\u00BD2.7\u00BD0.001\u00BDj\u00BD"))});
-    c.LV_browse->setCurrentItem(c.LV_browse->topLevelItem(0));
+    c.LV_browse->setCurrentIndex(c.LV_browse->model()->index(0, 0));
     c.Pic_grafiek->resize(c.Pic_grafiek->sizeHint());
     QImage frame(c.Pic_grafiek->size() * 2, QImage::Format_ARGB32_Premultiplied);
     frame.setDevicePixelRatio(2);

@@ -1,16 +1,11 @@
 #include "dietlens/display/viewlist.h"
 
-#include "dietlens/core/numbers.h"
-
-std::optional<ViewListLook> ViewListLookFor(bool connected, const QString& viewListMode, qsizetype resultRows,
+std::optional<ViewListLook> ViewListLookFor(bool connected, ViewListMode mode, qsizetype resultRows,
                                             qsizetype bookmarkRows)
 {
     if (!connected)
         return std::nullopt;
-    const double mode = Val(viewListMode);
-    if (mode != 0 && mode != 1)
-        return std::nullopt;
-    const bool results = mode == 0;
+    const bool results = mode == ViewListMode::Results;
     ViewListLook look;
     look.resultsShown = results;
     look.searchEnabled = results;

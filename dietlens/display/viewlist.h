@@ -1,10 +1,12 @@
 #pragma once
-// Which of the main window's two lists is shown ("ViewListMode": "0" the
-// results of the last search, "1" the bookmarks) and what that means for the
+// Which of the main window's two lists is shown and what that means for the
 // commands, as the window applies it (Set_ViewList).
-#include <QString>
+#include <QtGlobal>
 
 #include <optional>
+
+// The results of the last search, or the bookmarks.
+enum class ViewListMode { Results, Bookmarks };
 
 struct ViewListLook
 {
@@ -16,7 +18,7 @@ struct ViewListLook
     bool addButtons = true;      // toolbar buttons 8 and 9
 };
 
-// The look of a mode, read as a number, with the rows each list has. None
-// while not connected or for any other mode: the window stays as it is.
-std::optional<ViewListLook> ViewListLookFor(bool connected, const QString& viewListMode, qsizetype resultRows,
+// The look of a mode with the rows each list has. None while not connected:
+// the window stays as it is.
+std::optional<ViewListLook> ViewListLookFor(bool connected, ViewListMode mode, qsizetype resultRows,
                                             qsizetype bookmarkRows);

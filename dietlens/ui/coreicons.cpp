@@ -196,3 +196,23 @@ QIcon StatusSquare(const QColor& colour)
     pm.setDevicePixelRatio(2.0);
     return QIcon(pm);
 }
+
+QIcon BookmarkRowIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath ribbon;
+    ribbon.moveTo(4, 1.5);
+    ribbon.lineTo(12, 1.5);
+    ribbon.lineTo(12, 14.5);
+    ribbon.lineTo(8, 10.5);
+    ribbon.lineTo(4, 14.5);
+    ribbon.closeSubpath();
+    p.setPen(QPen(QColor(20, 60, 140), 1));
+    p.setBrush(QColor(60, 120, 220));
+    p.drawPath(ribbon);
+    return QIcon(pixmap);
+}

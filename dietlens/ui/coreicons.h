@@ -23,3 +23,6 @@ QIcon CoreIcon(CoreImage image);
 
 // A 16 x 16 status square of one colour with a darker rim.
 QIcon StatusSquare(const QColor& colour);
+
+// The row icon of a bookmark: a small ribbon.
+QIcon BookmarkRowIcon();

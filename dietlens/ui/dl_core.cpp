@@ -10,6 +10,7 @@
 #include "dietlens/net/request.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/foodlistview.h"
 #include "dietlens/ui/mainaccess.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/maincontrols.h"
@@ -25,7 +26,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QTreeWidget>
 
 DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_messenger(messenger), m_language(new Language(state.lang, this)),
@@ -108,8 +108,7 @@ void DL_Core::ConnectParts()
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
 
     const MainBars& b = *m_bars;
-    const DisplayControls c{this,
-                            m_c.LV_browse,
+    const DisplayControls c{m_c.LV_browse,
                             m_c.LV_browse_bookmarks,
                             m_c.Slider,
                             m_c.Pic_plus,
@@ -217,7 +216,7 @@ void DL_Core::FinishStartUp()
     net::SelectServer(m_state.settings, m_state.hosts, m_state.food);
     UpdateStatusBar();
     m_display->DrawStartChart();
-    m_display->setViewListMode(QStringLiteral("0"));
+    m_display->setViewListMode(ViewListMode::Results);
     Set_ViewList();
     ApplyConnectionState();
 

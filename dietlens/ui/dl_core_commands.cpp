@@ -57,7 +57,7 @@ void DL_Core::Pic_zoeken_Click()
 {
     if (requestRunning())
         return;
-    if (m_search->SearchAllowed(m_c.txt_item->text(), Val(m_display->viewListMode()) == 1))
+    if (m_search->SearchAllowed(m_c.txt_item->text(), m_display->viewListMode() == ViewListMode::Bookmarks))
         SearchFoodItems();
 }
 

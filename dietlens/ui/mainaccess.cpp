@@ -9,6 +9,7 @@
 #include "widgets/popupaccess.h"
 #include "widgets/twips.h"
 
+#include "dietlens/ui/foodlistview.h"
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +21,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVariant>
 
 #include <algorithm>
@@ -91,9 +91,9 @@ void SetUpKeyboardAndNames(QMainWindow& window, MainBars& bars, const MainContro
     // Switching the view by keyboard puts the keyboard into the list shown.
     for (int position : {5, 6}) {
         QObject::connect(bars.toolbarButton(position), &QAction::triggered, &window, [&window, c] {
-            QTreeWidget* shown =
+            FoodListView* shown =
                 c.LV_browse_bookmarks->isVisibleTo(&window) ? c.LV_browse_bookmarks : c.LV_browse;
-            if (shown->topLevelItemCount() > 0 || shown == c.LV_browse_bookmarks)
+            if ((shown->model() && shown->model()->rowCount() > 0) || shown == c.LV_browse_bookmarks)
                 shown->setFocus(Qt::ShortcutFocusReason);
             else if (c.txt_item->isEnabled())
                 c.txt_item->setFocus(Qt::ShortcutFocusReason);

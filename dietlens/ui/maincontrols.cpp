@@ -1,6 +1,7 @@
 #include "dietlens/ui/maincontrols.h"
 
 #include "dietlens/ui/coreicons.h"
+#include "dietlens/ui/foodlistview.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/searchboxlook.h"
 #include "widgets/twips.h"
@@ -10,29 +11,11 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
 
 constexpr int kChartLeft = 3360, kChartTop = 420, kChartWidth = 3615, kChartHeight = 3700;
 constexpr int kSearchButtonSize = 255;
-
-QTreeWidget* makeList(const char* name, QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setAllColumnsShowFocus(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setIconSize(QSize(16, 16));
-    list->setColumnCount(0);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
-    return list;
-}
 
 QToolButton* makePictureButton(const char* name, CoreImage image, int iconTwips, QWidget* parent)
 {
@@ -65,8 +48,8 @@ MainControls MainControls::create(QWidget* client)
         CoreIcon(CoreImage::SearchGrey).pixmap(TwipsSize(kSearchButtonSize, kSearchButtonSize)));
     c.Pic_zoeken_bw->resize(c.Pic_zoeken->size());
 
-    c.LV_browse = makeList("LV_browse", client);
-    c.LV_browse_bookmarks = makeList("LV_browse_bookmarks", client);
+    c.LV_browse = new FoodListView(QStringLiteral("LV_browse"), client);
+    c.LV_browse_bookmarks = new FoodListView(QStringLiteral("LV_browse_bookmarks"), client);
     c.LV_browse_bookmarks->hide();
 
     c.Slider = new QSlider(Qt::Vertical, client);

@@ -4,11 +4,11 @@
 // shown in its place, the two lists on top of each other, the weight slider
 // with its two buttons, and the chart.
 class NutritionChartView;
+class FoodListView;
 class QLabel;
 class QLineEdit;
 class QSlider;
 class QToolButton;
-class QTreeWidget;
 class QWidget;
 
 struct MainControls
@@ -18,8 +18,8 @@ struct MainControls
     QLineEdit* txt_item = nullptr;
     QToolButton* Pic_zoeken = nullptr;
     QLabel* Pic_zoeken_bw = nullptr;
-    QTreeWidget* LV_browse = nullptr;
-    QTreeWidget* LV_browse_bookmarks = nullptr;
+    FoodListView* LV_browse = nullptr;
+    FoodListView* LV_browse_bookmarks = nullptr;
     QSlider* Slider = nullptr;
     QToolButton* Pic_plus = nullptr;
     QToolButton* Pic_min = nullptr;

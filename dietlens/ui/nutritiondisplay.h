@@ -7,27 +7,27 @@
 // search box (into the shown list) are connected here, the menu and toolbar
 // commands by the window. The handlers carry the names
 // of the controls and events they serve.
+#include "dietlens/display/foodlists.h"
 #include "dietlens/display/nutritionchart.h"
+#include "dietlens/display/viewlist.h"
 #include "dietlens/record/fooditem.h"
 
 #include <QIcon>
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 #include <variant>
 #include <vector>
 
+class FoodListView;
 class NutritionChartView;
 class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QMenu;
 class QSlider;
-class QTreeWidget;
 class QWidget;
 class Bookmarks;
 class LanguageTables;
@@ -39,9 +39,8 @@ class Connection;
 
 struct DisplayControls
 {
-    QWidget* window = nullptr; // owner of pop-ups and drags
-    QTreeWidget* LV_browse = nullptr;
-    QTreeWidget* LV_browse_bookmarks = nullptr;
+    FoodListView* LV_browse = nullptr;
+    FoodListView* LV_browse_bookmarks = nullptr;
     QSlider* Slider = nullptr;
     QAbstractButton* Pic_plus = nullptr;
     QAbstractButton* Pic_min = nullptr;
@@ -75,12 +74,14 @@ public:
     void ReadBookmarksAtStartup();
     void DrawStartChart();
 
-    // "0" the results list is shown, "1" the bookmark list; Set_ViewList applies it.
-    const QString& viewListMode() const { return m_viewListMode; }
-    void setViewListMode(const QString& mode) { m_viewListMode = mode; }
+    // The list shown; Set_ViewList applies it.
+    ViewListMode viewListMode() const { return m_viewListMode; }
+    void setViewListMode(ViewListMode mode) { m_viewListMode = mode; }
 
     // The food items of the last search, one per row of the results list.
-    const std::vector<FoodItem>& results() const { return m_results; }
+    const std::vector<FoodItem>& results() const { return m_results.items(); }
+    const ResultsModel& resultsModel() const { return m_results; }
+    const BookmarksModel& bookmarksModel() const { return m_bookmarkRows; }
     // Lists the food items of a search reply.
     void ShowSearchResults(const std::vector<FoodItem>& items);
     // Empties the results list; ClearResults forgets the records as well.
@@ -90,11 +91,6 @@ public:
     // Row icons of the results list: image 1 green (checked), image 2 red.
     QIcon checkedIcon() const { return m_checkedIcon; }
     QIcon uncheckedIcon() const { return m_uncheckedIcon; }
-
-    // At most this many characters of a text from a server go into a list
-    // row or the status bar; a real food name has a few dozen, and laying out
-    // one of megabytes held the window for seconds on every repaint.
-    static constexpr qsizetype kMaxShownText = 1000;
 
     // The chart at the slider's weight (or at a weight given).
     ChartDrawing DrawNutritionChart(const NutritionValues& per100g);
@@ -122,9 +118,6 @@ public:
     QString LV_browse_OLEStartDrag();
     QString LV_browse_bookmarks_OLEStartDrag();
 
-    // The results list was rebuilt: its chosen row is gone.
-    void ResultsListRebuilt();
-
     const std::optional<FoodItem>& chosenResult() const { return m_chosenResult; }
     int chosenBookmarkRow() const { return m_chosenBookmarkRow; }
 
@@ -133,6 +126,7 @@ Q_SIGNALS:
     void statusText(const QString& text);
 
 protected:
+    // Down in the search box goes on into the shown list.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -140,11 +134,7 @@ private:
     void stepWeight(int grams);
     void showWeightTexts(const QString& name);
     void setStatus(const QString& text);
-    int currentRow(QTreeWidget* list) const;
-    void startDrag(QTreeWidget* list);
     void showAnalysisError(const QString& code);
-    bool isResultsViewport(QObject* o) const;
-    bool isBookmarksViewport(QObject* o) const;
 
     const Settings& m_settings;
     const LanguageTables& m_lang;
@@ -152,8 +142,9 @@ private:
     Bookmarks& m_bookmarks;
     const net::Connection& m_connection;
     DisplayControls m_c;
-    QString m_viewListMode = QStringLiteral("0");
-    std::vector<FoodItem> m_results;
+    ViewListMode m_viewListMode = ViewListMode::Results;
+    ResultsModel m_results;
+    BookmarksModel m_bookmarkRows;
     QIcon m_checkedIcon, m_uncheckedIcon;
 
     // The item last chosen in either list, also when it could not be drawn;
@@ -164,11 +155,4 @@ private:
     int m_chosenBookmarkRow = -1;
 
     bool m_settingSlider = false;
-    QPointer<QWidget> m_pressedViewport;
-    // The lists' viewports as they were when the filter was installed; only
-    // compared, never called, so events sent while a list is being destroyed
-    // are told apart safely.
-    const QObject* m_resultsViewport = nullptr;
-    const QObject* m_bookmarksViewport = nullptr;
-    QPoint m_pressPos;
 };

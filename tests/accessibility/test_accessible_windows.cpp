@@ -27,7 +27,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 #include <memory>
@@ -105,8 +105,9 @@ private Q_SLOTS:
                 // Both lists with rows, the bookmark list shown.
                 w->bookmarks().setRecords({QStringLiteral("Pear½Default½150½600½150½1½1½1½20½0.01½0½x½")});
                 w->display().Fill_BookmarkList();
-                new QTreeWidgetItem(testsupport::LV_browse(*w),
-                                    {QString(), QString(), QStringLiteral("Apple")});
+                FoodItem apple;
+                apple.name = QStringLiteral("Apple");
+                w->display().ShowSearchResults({apple});
                 return w;
             },
             // As the first-start message and the settings dialog find it,

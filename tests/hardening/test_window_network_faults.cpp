@@ -31,7 +31,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <memory>
@@ -554,7 +554,7 @@ private Q_SLOTS:
             const int rows = outcome == Outcome::OneRecord  ? 1
                              : outcome == Outcome::FullList ? int(net::kMaxListedRecords)
                                                             : 0;
-            QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), rows);
+            QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), rows);
             QCOMPARE(window->display().results().size(), rows);
             QCOMPARE(testsupport::statusPanel(*window, 2)->text(),
                      rows ? F(7, 18) + QString::number(rows) + F(7, 19) + u" 'rye'."_s : F(7, 17));
@@ -571,9 +571,9 @@ private Q_SLOTS:
                 // The row shows the start of the name; choosing it and
                 // painting the window take no time worth noting, however
                 // long the texts of the reply are.
-                QTreeWidgetItem* first = testsupport::LV_browse(*window)->topLevelItem(0);
-                QVERIFY(window->display().results().front().name.startsWith(first->text(2)));
-                testsupport::LV_browse(*window)->setCurrentItem(first);
+                QVERIFY(window->display().results().front().name.startsWith(
+                    testsupport::cellText(testsupport::LV_browse(*window), 0, 2)));
+                testsupport::setCurrentRow(testsupport::LV_browse(*window), 0);
                 window->display().LV_browse_Click();
                 QElapsedTimer paint;
                 paint.start();
@@ -588,7 +588,7 @@ private Q_SLOTS:
             state->food.SearchUrl = goodUrl(kSearchPath);
             window->Pic_zoeken_Click();
             QCOMPARE(messenger->titles(), QStringList());
-            QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
+            QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 2);
             QCOMPARE(stored().SearchCount, u"6"_s);
             verifyMainControls(true);
             break;

@@ -8,7 +8,7 @@
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace testsupport {
 
@@ -32,13 +32,13 @@ inline QLabel* Pic_zoeken_bw(const QWidget& w)
 {
     return control<QLabel>(w, "Pic_zoeken_bw");
 }
-inline QTreeWidget* LV_browse(const QWidget& w)
+inline QTreeView* LV_browse(const QWidget& w)
 {
-    return control<QTreeWidget>(w, "LV_browse");
+    return control<QTreeView>(w, "LV_browse");
 }
-inline QTreeWidget* LV_browse_bookmarks(const QWidget& w)
+inline QTreeView* LV_browse_bookmarks(const QWidget& w)
 {
-    return control<QTreeWidget>(w, "LV_browse_bookmarks");
+    return control<QTreeView>(w, "LV_browse_bookmarks");
 }
 inline QSlider* Slider(const QWidget& w)
 {
@@ -77,6 +77,35 @@ inline QAction* menuAction(const QWidget& w, const QString& name)
 inline QMenu* menu(const QWidget& w, const QString& name)
 {
     return control<QMenu>(w, name.toLatin1().constData());
+}
+
+// A list's rows, read through its model.
+inline int rowCount(const QTreeView* list)
+{
+    return list->model() ? list->model()->rowCount() : 0;
+}
+inline QString cellText(const QTreeView* list, int row, int column)
+{
+    return list->model()->index(row, column).data().toString();
+}
+inline QIcon rowIcon(const QTreeView* list, int row)
+{
+    return list->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
+}
+// The row across all its columns, in viewport coordinates.
+inline QRect rowRect(const QTreeView* list, int row)
+{
+    const QAbstractItemModel* model = list->model();
+    return list->visualRect(model->index(row, 0))
+        .united(list->visualRect(model->index(row, model->columnCount() - 1)));
+}
+inline int currentRow(const QTreeView* list)
+{
+    return list->currentIndex().isValid() ? list->currentIndex().row() : -1;
+}
+inline void setCurrentRow(QTreeView* list, int row)
+{
+    list->setCurrentIndex(row < 0 ? QModelIndex() : list->model()->index(row, 0));
 }
 
 } // namespace testsupport

@@ -24,7 +24,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -291,10 +291,10 @@ private Q_SLOTS:
                                                                "8\xBDj\xBD\xBC"));
         testsupport::txt_item(*window)->setText(u"apple"_s);
         window->Pic_zoeken_Click();
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 1);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 1);
         window->mnu_connect_Click();
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
-        QCOMPARE(testsupport::LV_browse(*window)->columnCount(), 0);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 0);
+        QCOMPARE(testsupport::LV_browse(*window)->model()->columnCount(), 0);
         QCOMPARE(window->display().results().size(), 1);
     }
 
@@ -343,16 +343,16 @@ private Q_SLOTS:
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Enter);
         QVERIFY(messenger->shown.isEmpty());
         QCOMPARE(server->lastTarget(), kSearchPath + "?item=appel%20%26%20peer");
-        QTreeWidget* list = testsupport::LV_browse(*window);
-        QCOMPARE(list->topLevelItemCount(), 2);
-        QCOMPARE(list->columnCount(), 3);
-        QCOMPARE(list->headerItem()->text(1), u"ID"_s);
-        QCOMPARE(list->headerItem()->text(2), u"NM"_s);
-        QCOMPARE(list->topLevelItem(0)->text(2), u"Appel"_s);
-        QCOMPARE(list->topLevelItem(1)->text(2), u"Appelmoes"_s);
-        QCOMPARE(list->topLevelItem(0)->text(0), QString());
-        QCOMPARE(list->topLevelItem(0)->icon(0).cacheKey(), window->display().checkedIcon().cacheKey());
-        QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), window->display().uncheckedIcon().cacheKey());
+        QTreeView* list = testsupport::LV_browse(*window);
+        QCOMPARE(testsupport::rowCount(list), 2);
+        QCOMPARE(list->model()->columnCount(), 3);
+        QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), u"ID"_s);
+        QCOMPARE(list->model()->headerData(2, Qt::Horizontal).toString(), u"NM"_s);
+        QCOMPARE(testsupport::cellText(list, 0, 2), u"Appel"_s);
+        QCOMPARE(testsupport::cellText(list, 1, 2), u"Appelmoes"_s);
+        QCOMPARE(testsupport::cellText(list, 0, 0), QString());
+        QCOMPARE(testsupport::rowIcon(list, 0).cacheKey(), window->display().checkedIcon().cacheKey());
+        QCOMPARE(testsupport::rowIcon(list, 1).cacheKey(), window->display().uncheckedIcon().cacheKey());
         QCOMPARE(testsupport::statusPanel(*window, 2)->text(),
                  u"There are (2) results for 'appel & peer'."_s);
         QCOMPARE(window->display().results().size(), 2);
@@ -413,10 +413,10 @@ private Q_SLOTS:
         server->setReply(kSearchPath, ScriptedHttpServer::text(body));
         testsupport::txt_item(*window)->setText(u"abc"_s);
         window->Pic_zoeken_Click();
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), names.size());
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), names.size());
         for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(testsupport::LV_browse(*window)->topLevelItem(i)->text(2), names.at(i));
-            QCOMPARE(!testsupport::LV_browse(*window)->topLevelItem(i)->icon(0).isNull(), hasIcon.at(i));
+            QCOMPARE(testsupport::cellText(testsupport::LV_browse(*window), i, 2), names.at(i));
+            QCOMPARE(!testsupport::rowIcon(testsupport::LV_browse(*window), i).isNull(), hasIcon.at(i));
         }
     }
 
@@ -428,7 +428,7 @@ private Q_SLOTS:
         window->Pic_zoeken_Click();
         QCOMPARE(messenger->titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(testsupport::statusPanel(*window, 2)->text(), F(7, 17));
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 0);
     }
 
     void failedSearchGivesTheSearchBoxBack()
@@ -447,7 +447,7 @@ private Q_SLOTS:
     void searchInBookmarkListIsRefused()
     {
         connectOk();
-        window->display().setViewListMode(u"1"_s);
+        window->display().setViewListMode(ViewListMode::Bookmarks);
         testsupport::txt_item(*window)->setText(u"apple"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
         QCOMPARE(messenger->shown.size(), 1);
@@ -519,7 +519,7 @@ private Q_SLOTS:
                                                                "B\xBD\xBC"));
         QTest::keyClicks(testsupport::txt_item(*window), u"abc"_s);
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Return);
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 2);
         QWidget* next = testsupport::txt_item(*window)->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
@@ -530,22 +530,19 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
         QTest::keyClick(testsupport::LV_browse(*window), Qt::Key_Down);
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
-                 testsupport::LV_browse(*window)->topLevelItem(1));
+        QCOMPARE(testsupport::currentRow(testsupport::LV_browse(*window)), 1);
 
         // Down from the search box enters the list; with no row chosen yet it
         // chooses the first one, otherwise it keeps the chosen row.
         testsupport::txt_item(*window)->setFocus();
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), testsupport::LV_browse(*window));
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
-                 testsupport::LV_browse(*window)->topLevelItem(1));
-        testsupport::LV_browse(*window)->setCurrentItem(nullptr);
+        QCOMPARE(testsupport::currentRow(testsupport::LV_browse(*window)), 1);
+        testsupport::setCurrentRow(testsupport::LV_browse(*window), -1);
         testsupport::txt_item(*window)->setFocus();
         QTest::keyClick(testsupport::txt_item(*window), Qt::Key_Down);
-        QCOMPARE(testsupport::LV_browse(*window)->currentItem(),
-                 testsupport::LV_browse(*window)->topLevelItem(0));
-        QVERIFY(testsupport::LV_browse(*window)->topLevelItem(0)->isSelected());
+        QCOMPARE(testsupport::currentRow(testsupport::LV_browse(*window)), 0);
+        QVERIFY(testsupport::LV_browse(*window)->selectionModel()->isRowSelected(0));
     }
 
     void helpOpensTheFileWhenItExists()

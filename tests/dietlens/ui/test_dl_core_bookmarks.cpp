@@ -20,7 +20,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(window->connection().state(), 1.0f);
         testsupport::txt_item(*window)->setText(QStringLiteral("rice"));
         window->Pic_zoeken_Click();
-        QCOMPARE(testsupport::LV_browse(*window)->topLevelItemCount(), 2);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse(*window)), 2);
 
         // Into the list with Tab, then down to the second row.
         window->activateWindow();
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QVERIFY(testsupport::LV_browse_bookmarks(*window)->isVisible());
         QVERIFY(testsupport::toolbarButton(*window, 6)->isChecked());
         QVERIFY(!testsupport::toolbarButton(*window, 5)->isChecked());
-        QCOMPARE(testsupport::LV_browse_bookmarks(*window)->topLevelItem(0)->text(2),
+        QCOMPARE(testsupport::cellText(testsupport::LV_browse_bookmarks(*window), 0, 2),
                  QStringLiteral("Rice, brown (150 Gram)"));
 
         // A second start lists it again.
@@ -132,9 +132,9 @@ private Q_SLOTS:
         QCOMPARE(second->bookmarks().records(), QStringList{record});
         second->mnu_connect_Click();
         testsupport::toolbarButton(*second, 6)->trigger();
-        QCOMPARE(testsupport::LV_browse_bookmarks(*second)->topLevelItemCount(), 1);
-        QTreeWidget* bookmarks = testsupport::LV_browse_bookmarks(*second);
-        const QRect rect = bookmarks->visualItemRect(bookmarks->topLevelItem(0));
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse_bookmarks(*second)), 1);
+        QTreeView* bookmarks = testsupport::LV_browse_bookmarks(*second);
+        const QRect rect = testsupport::rowRect(bookmarks, 0);
         QTest::mouseClick(bookmarks->viewport(), Qt::LeftButton, {}, rect.center());
         QCOMPARE(testsupport::Slider(*second)->value(), 150);
         chart = qobject_cast<NutritionChartView*>(testsupport::Pic_grafiek(*second));
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
         // Del removes it; the file then holds an empty list.
         QTest::keyClick(testsupport::LV_browse_bookmarks(*second), Qt::Key_Delete);
-        QCOMPARE(testsupport::LV_browse_bookmarks(*second)->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::rowCount(testsupport::LV_browse_bookmarks(*second)), 0);
         QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
     }
 };

@@ -3,8 +3,10 @@
 #include "dietlens/display/bookmarksfile.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/net/connection.h"
+#include "dietlens/ui/foodlistview.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/nutritiondisplay.h"
+#include "tests/support/mainwindowcontrols.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -16,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -41,8 +42,8 @@ QString foodItem(const QString& name, const QString& kj, const QString& kcal, co
 struct Window
 {
     QWidget window;
-    QTreeWidget* results = new QTreeWidget(&window);
-    QTreeWidget* bookmarks = new QTreeWidget(&window);
+    FoodListView* results = new FoodListView(QStringLiteral("LV_browse"), &window);
+    FoodListView* bookmarks = new FoodListView(QStringLiteral("LV_browse_bookmarks"), &window);
     QSlider* slider = new QSlider(&window);
     QToolButton* plus = new QToolButton(&window);
     QToolButton* min = new QToolButton(&window);
@@ -66,11 +67,9 @@ struct Window
         for (QWidget* w :
              std::initializer_list<QWidget*>{search, results, bookmarks, plus, slider, min, chart})
             layout->addWidget(w);
-        results->setObjectName(QStringLiteral("LV_browse"));
-        bookmarks->setObjectName(QStringLiteral("LV_browse_bookmarks"));
-        return {&window, results,       bookmarks,         slider,  plus,     min, chart,
-                search,  searchPicture, searchPictureGrey, options, bookmark, add, remove,
-                button5, button6,       button8,           button9};
+        return {results,       bookmarks,         slider,  plus,     min, chart,  search,
+                searchPicture, searchPictureGrey, options, bookmark, add, remove, button5,
+                button6,       button8,           button9};
     }
 };
 
@@ -96,9 +95,9 @@ class TestNutritionDisplay : public QObject
         display->ShowSearchResults(items);
     }
 
-    void clickRow(QTreeWidget* list, int row)
+    void clickRow(QTreeView* list, int row)
     {
-        const QRect rect = list->visualItemRect(list->topLevelItem(row));
+        const QRect rect = testsupport::rowRect(list, row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
@@ -301,11 +300,11 @@ private Q_SLOTS:
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
         QCOMPARE(buffer->records().size(), 1);
-        QCOMPARE(w->bookmarks->topLevelItem(0)->text(2), QStringLiteral("B (100 Gram)"));
+        QCOMPARE(testsupport::cellText(w->bookmarks, 0, 2), QStringLiteral("B (100 Gram)"));
 
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(w->bookmarks->topLevelItemCount(), 0);
+        QCOMPARE(testsupport::rowCount(w->bookmarks), 0);
         QVERIFY(!w->remove->isEnabled());
         QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), QByteArray("\x01\0\0\0\0\0", 6));
         QVERIFY(messenger.shown.isEmpty());
@@ -320,39 +319,39 @@ private Q_SLOTS:
         w->button6->trigger();
         clickRow(w->bookmarks, 0);
         w->remove->trigger();
-        QCOMPARE(w->bookmarks->topLevelItemCount(), 1);
+        QCOMPARE(testsupport::rowCount(w->bookmarks), 1);
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
     }
 
     void viewList_data()
     {
         QTest::addColumn<float>("connectionState");
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<ViewListMode>("mode");
         QTest::addColumn<bool>("resultRows");
         QTest::addColumn<bool>("bookmarkRows");
         // results visible, bookmarks visible, search enabled, add, new item, remove, button 5, button 6,
         // buttons 8/9
         QTest::addColumn<QList<bool>>("expected");
         QTest::newRow("not connected: unchanged")
-            << 0.0f << QStringLiteral("1") << true << true
+            << 0.0f << ViewListMode::Bookmarks << true << true
             << QList<bool>{true, true, true, true, true, true, false, false, true};
         QTest::newRow("results, rows")
-            << 1.0f << QStringLiteral("0") << true << true
+            << 1.0f << ViewListMode::Results << true << true
             << QList<bool>{true, false, true, true, true, false, true, false, true};
         QTest::newRow("results, no rows")
-            << 1.0f << QStringLiteral("0") << false << true
+            << 1.0f << ViewListMode::Results << false << true
             << QList<bool>{true, false, true, false, true, false, true, false, true};
         QTest::newRow("bookmarks, rows")
-            << 1.0f << QStringLiteral("1") << true << true
+            << 1.0f << ViewListMode::Bookmarks << true << true
             << QList<bool>{false, true, false, false, false, true, false, true, false};
         QTest::newRow("bookmarks, no rows")
-            << 1.0f << QStringLiteral("1") << true << false
+            << 1.0f << ViewListMode::Bookmarks << true << false
             << QList<bool>{false, true, false, false, false, false, false, true, false};
     }
     void viewList()
     {
         QFETCH(float, connectionState);
-        QFETCH(QString, mode);
+        QFETCH(ViewListMode, mode);
         QFETCH(bool, resultRows);
         QFETCH(bool, bookmarkRows);
         QFETCH(QList<bool>, expected);
@@ -375,8 +374,8 @@ private Q_SLOTS:
         QCOMPARE(actual, expected);
         QCOMPARE(w->button8->isEnabled(), expected[8]);
         QCOMPARE(w->searchPicture->isVisibleTo(&w->window),
-                 mode == QLatin1String("0") || connectionState != 1);
-        if (connectionState == 1 && mode == QLatin1String("1"))
+                 mode == ViewListMode::Results || connectionState != 1);
+        if (connectionState == 1 && mode == ViewListMode::Bookmarks)
             QCOMPARE(w->search->palette().color(QPalette::Base), QColor(224, 224, 224));
     }
 
@@ -386,8 +385,8 @@ private Q_SLOTS:
                             BookmarkLine(QStringLiteral("B"), QStringLiteral("200"), QStringLiteral("2"))});
         connectAndShow();
         w->button6->trigger();
-        display->setViewListMode(QStringLiteral("1"));
-        const QRect rect = w->bookmarks->visualItemRect(w->bookmarks->topLevelItem(1));
+        display->setViewListMode(ViewListMode::Bookmarks);
+        const QRect rect = testsupport::rowRect(w->bookmarks, 1);
         QTest::mousePress(w->bookmarks->viewport(), Qt::RightButton, {}, rect.center());
         QCOMPARE(display->chosenBookmarkRow(), 1);
         QCOMPARE(w->slider->value(), 200);
@@ -470,7 +469,7 @@ private Q_SLOTS:
             bookmarks ? BookmarkLine(QStringLiteral("Pear"), QStringLiteral("150"), QStringLiteral("600"))
                       : foodItem(QStringLiteral("Pear"), QStringLiteral("400"), QStringLiteral("96"), {}, {},
                                  {}, {}, {});
-        QTreeWidget* list = bookmarks ? w->bookmarks : w->results;
+        QTreeView* list = bookmarks ? w->bookmarks : w->results;
         if (bookmarks)
             buffer->setRecords({good, unusable});
         else
