@@ -7,8 +7,10 @@
 #include "dietlens/display/viewlist.h"
 #include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
+#include "dietlens/ui/bookmarkcommands.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/problempresenter.h"
 #include "dietlens/ui/searchboxlook.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
@@ -139,7 +141,7 @@ NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTable
 
 void NutritionDisplay::ReadBookmarksAtStartup()
 {
-    m_bookmarks.ReadBookmarks();
+    ProblemPresenter(m_lang, m_messenger).show(m_bookmarks.ReadBookmarks().problems);
 }
 
 void NutritionDisplay::DrawStartChart()
@@ -177,7 +179,8 @@ void NutritionDisplay::showWeightTexts(const QString& name)
 {
     if (!m_c.Slider || WeightUnitOf(m_settings.WeightUnit) == WeightUnitKind::Other)
         return;
-    const QString weight = WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger);
+    const QString weight = ProblemPresenter(m_lang, m_messenger)
+                               .take(WeightText(QString::number(m_c.Slider->value()), m_settings));
     const QString word = WeightUnitWord(m_settings, m_lang);
     m_c.Slider->setToolTip(weight + QLatin1Char(' ') + word);
     setStatus(name + QStringLiteral(" (") + weight + QLatin1Char(' ') + word + QLatin1Char(')'));
@@ -196,9 +199,9 @@ void NutritionDisplay::Slider_Scroll()
     if (std::holds_alternative<std::monostate>(m_chartItem)) {
         // Nothing chosen yet: only the weight texts follow the slider.
         if (m_c.Slider && WeightUnitOf(m_settings.WeightUnit) != WeightUnitKind::Other)
-            m_c.Slider->setToolTip(
-                WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger) +
-                QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
+            m_c.Slider->setToolTip(ProblemPresenter(m_lang, m_messenger)
+                                       .take(WeightText(QString::number(m_c.Slider->value()), m_settings)) +
+                                   QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
         return;
     }
     NutritionValues per100g;
@@ -313,7 +316,8 @@ void NutritionDisplay::Fill_BookmarkList()
         const Bookmark bookmark = m_bookmarks.bookmark(int(i));
         auto* item = new QTreeWidgetItem(
             {QString::number(i), QString(),
-             BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger)});
+             ProblemPresenter(m_lang, m_messenger)
+                 .take(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang))});
         item->setIcon(0, bookmarkIcon());
         items.append(item);
     }
@@ -354,7 +358,8 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     const Bookmark bookmark = m_bookmarks.bookmark(row);
     m_chosenBookmarkRow = row;
     m_chartItem = bookmark;
-    setStatus(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger));
+    setStatus(ProblemPresenter(m_lang, m_messenger)
+                  .take(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang)));
 
     const std::optional<NutritionValues> per100g = bookmark.per100g();
     const float weight = std::nearbyint(bookmark.weightGrams()); // halves to even
@@ -390,12 +395,14 @@ void NutritionDisplay::mnu_addlijst_Click()
 {
     if (rowCount(m_c.LV_browse) == 0 || !m_c.Slider)
         return;
-    m_bookmarks.Add(m_chosenResult.value_or(FoodItem()), m_c.Slider->value());
+    addBookmark(m_bookmarks, m_chosenResult.value_or(FoodItem()), m_c.Slider->value(),
+                ProblemPresenter(m_lang, m_messenger));
 }
 
 void NutritionDisplay::mnu_del_Click()
 {
-    if (rowCount(m_c.LV_browse_bookmarks) == 0 || !m_bookmarks.Remove(m_chosenBookmarkRow))
+    if (rowCount(m_c.LV_browse_bookmarks) == 0 ||
+        !removeBookmark(m_bookmarks, m_chosenBookmarkRow, ProblemPresenter(m_lang, m_messenger)))
         return;
     Fill_BookmarkList();
     Set_ViewList();
@@ -403,7 +410,7 @@ void NutritionDisplay::mnu_del_Click()
 
 void NutritionDisplay::mnu_opslaan_Click()
 {
-    m_bookmarks.Export();
+    exportBookmarks(m_bookmarks, ProblemPresenter(m_lang, m_messenger));
 }
 
 QString NutritionDisplay::LV_browse_OLEStartDrag()
@@ -411,8 +418,9 @@ QString NutritionDisplay::LV_browse_OLEStartDrag()
     const int row = currentRow(m_c.LV_browse);
     if (row < 0 || !m_c.Slider)
         return {};
-    return m_bookmarks.ResultDragText(size_t(row) < m_results.size() ? m_results[size_t(row)] : FoodItem(),
-                                      m_c.Slider->value());
+    return ProblemPresenter(m_lang, m_messenger)
+        .take(m_bookmarks.ResultDragText(size_t(row) < m_results.size() ? m_results[size_t(row)] : FoodItem(),
+                                         m_c.Slider->value()));
 }
 
 QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
@@ -420,7 +428,7 @@ QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
     const int row = currentRow(m_c.LV_browse_bookmarks);
     if (row < 0)
         return {};
-    return m_bookmarks.DragText(row);
+    return ProblemPresenter(m_lang, m_messenger).take(m_bookmarks.DragText(row));
 }
 
 void NutritionDisplay::ClearResultsList()
