@@ -81,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(read.ok());
         FUZZ_CHECK(!QFile::exists(copy));
     } else {
-        FUZZ_CHECK(read.problems == QList<Problem>{{ProblemKind::BookmarksNotRead, QString()}});
+        const QList<Problem> notRead{{ProblemKind::BookmarksNotRead, QString()}};
+        FUZZ_CHECK(read.problems == notRead);
         FUZZ_CHECK(fuzzsupport::fileBytes(copy) == bytes);
     }
     FUZZ_CHECK(fuzzsupport::fileBytes(path) == bytes);
