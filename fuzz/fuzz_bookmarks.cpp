@@ -5,14 +5,12 @@
 // - the records are exactly the 0xBE-ended pieces of the part of the first
 //   text that the file holds, and the file counts as complete exactly when
 //   the count is 1 or more and every counted text is whole;
-// - reading the file shows "Error #202" exactly when it is not complete, and
+// - reading the file reports BookmarksNotRead exactly when it is not complete, and
 //   then keeps a byte-identical copy beside it as ".unreadable";
 // - the records written again and parsed give the same records, complete.
 #include "dietlens/display/bookmarksfile.h"
 #include "files/cp1252.h"
 #include "fuzz/fuzzsupport.h"
-#include "lang/languagetables.h"
-#include "tests/support/scriptedmessenger.h"
 
 #include <QFile>
 
@@ -65,7 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const QString path = fuzzsupport::scratchPath(QStringLiteral("bookmarks.dat"));
     static const QString copy = path + QStringLiteral(".unreadable");
-    static const LanguageTables lang;
 
     const QByteArray bytes = fuzzsupport::input(data, size);
     const Reference expected = reference(bytes);
@@ -78,14 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     fuzzsupport::putFile(path, bytes);
     QFile::remove(copy);
-    ScriptedMessenger messenger;
-    const QStringList read = ReadBookmarks(path, lang, messenger);
-    FUZZ_CHECK(read == parsed.records);
+    const Result<QStringList, Problem> read = ReadBookmarks(path);
+    FUZZ_CHECK(read.value == parsed.records);
     if (parsed.complete) {
-        FUZZ_CHECK(messenger.shown.isEmpty());
+        FUZZ_CHECK(read.ok());
         FUZZ_CHECK(!QFile::exists(copy));
     } else {
-        FUZZ_CHECK(messenger.shown.size() == 1 && messenger.shown[0].title == QStringLiteral("Error #202"));
+        const QList<Problem> notRead{{ProblemKind::BookmarksNotRead, QString()}};
+        FUZZ_CHECK(read.problems == notRead);
         FUZZ_CHECK(fuzzsupport::fileBytes(copy) == bytes);
     }
     FUZZ_CHECK(fuzzsupport::fileBytes(path) == bytes);

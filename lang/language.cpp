@@ -2,9 +2,14 @@
 
 #include "lang/languagefile.h"
 
-bool Language::load(const QString& path, Messenger& messenger, LanguageChange why)
+Result<bool, LanguageFileProblem> Language::load(const QString& path, LanguageChange why)
 {
-    return update(why, [&](LanguageTables& tables) { return LoadLanguageFile(tables, path, messenger); });
+    Result<bool, LanguageFileProblem> loaded;
+    update(why, [&](LanguageTables& tables) {
+        loaded = LoadLanguageFile(tables, path);
+        return loaded.value;
+    });
+    return loaded;
 }
 
 bool Language::update(LanguageChange why, const std::function<bool(LanguageTables&)>& write)

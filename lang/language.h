@@ -2,13 +2,12 @@
 // The one owner of the language tables while a program runs: every change of
 // the current language goes through here and is announced with what caused
 // it, so each window relabels when it should. Reading goes through tables().
+#include "lang/languagefile.h"
 #include "lang/languagetables.h"
 
 #include <QObject>
 
 #include <functional>
-
-class Messenger;
 
 enum class LanguageChange {
     StartUp, // the language of the settings loaded at start-up (the main window relabels itself after)
@@ -28,7 +27,7 @@ public:
 
     // Loads a language file into the tables (see LoadLanguageFile) and announces it,
     // also when the file could not be read and the tables stayed as they were.
-    bool load(const QString& path, Messenger& messenger, LanguageChange why);
+    Result<bool, LanguageFileProblem> load(const QString& path, LanguageChange why);
     // Any other writer: runs write on the tables, announces the change and gives write's result.
     bool update(LanguageChange why, const std::function<bool(LanguageTables&)>& write);
 

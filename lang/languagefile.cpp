@@ -4,7 +4,6 @@
 #include "files/boundedread.h"
 #include "files/countedtexts.h"
 #include "files/cp1252.h"
-#include "lang/messenger.h"
 
 #include <QFile>
 
@@ -73,25 +72,7 @@ void splitTableText(LanguageTables& tables, int table, int firstIndex, const QSt
     }
 }
 
-void showLoadFailure(Messenger& messenger)
-{
-    messenger.message(QStringLiteral("Error during loading #03"),
-                      joinLines({QStringLiteral("Error during loading!"),
-                                 QStringLiteral("The language file could not be opened")}),
-                      MessageIcon::Critical);
-}
-
 } // namespace
-
-LanguageSaveFailure LanguageSaveFailure::dietlens()
-{
-    return {QStringLiteral("Error #401"), QStringLiteral("An error occured while saving the languagefile")};
-}
-
-LanguageSaveFailure LanguageSaveFailure::translator(const QString& programTitle)
-{
-    return {programTitle, QStringLiteral("An error occured while saving the language file: ")};
-}
 
 bool FileExists(const QString& path)
 {
@@ -151,41 +132,31 @@ bool WriteLanguageTables(const LanguageTables& tables, QIODevice& device)
     return bytes && device.write(*bytes) == bytes->size();
 }
 
-bool LoadLanguageFile(LanguageTables& tables, const QString& path, Messenger& messenger)
+Result<bool, LanguageFileProblem> LoadLanguageFile(LanguageTables& tables, const QString& path)
 {
     if (!FileExists(path))
-        return false;
+        return {false, {}};
     const std::optional<RecordFields> record = readFirstRecord(path);
-    if (!record) {
-        showLoadFailure(messenger);
-        return false;
-    }
+    if (!record)
+        return {false, {{LanguageFileProblem::Kind::NotLoaded, path}}};
     fillTables(tables, *record);
-    return true;
+    return {true, {}};
 }
 
-bool SaveLanguageFile(const LanguageTables& tables, const QString& path, Messenger& messenger,
-                      const LanguageSaveFailure& failure)
+Result<void, LanguageFileProblem> SaveLanguageFile(const LanguageTables& tables, const QString& path)
 {
     const std::optional<QByteArray> bytes = languageFileBytes(tables);
-    if (!bytes || path.isEmpty() || !WriteFileAtomically(path, *bytes)) {
-        messenger.message(failure.title, failure.textPrefix + path, MessageIcon::Critical);
-        return false;
-    }
-    return true;
+    if (!bytes || path.isEmpty() || !WriteFileAtomically(path, *bytes))
+        return {{{LanguageFileProblem::Kind::NotSaved, path}}};
+    return {};
 }
 
-QString GetLanguageFileVersion(const QString& path, Messenger& messenger)
+Result<QString, LanguageFileProblem> GetLanguageFileVersion(const QString& path)
 {
     if (!FileExists(path))
-        return QStringLiteral("0");
+        return {QStringLiteral("0"), {}};
     const std::optional<RecordFields> record = readFirstRecord(path);
-    if (!record) {
-        messenger.message(QStringLiteral("Error #402"),
-                          QStringLiteral("An error occured during language version retrieval in file ") +
-                              path,
-                          MessageIcon::Critical);
-        return {};
-    }
-    return headerVersion(*record);
+    if (!record)
+        return {QString(), {{LanguageFileProblem::Kind::VersionNotRead, path}}};
+    return {headerVersion(*record), {}};
 }

@@ -91,13 +91,13 @@ void TranslatorDocument::StartNew()
     forgetHistory();
 }
 
-bool TranslatorDocument::Open(const QString& path, Messenger& messenger)
+Result<bool, LanguageFileProblem> TranslatorDocument::Open(const QString& path)
 {
     LanguageTables loaded;
-    if (!LoadLanguageFile(loaded, path, messenger))
-        return false;
-    AdoptLoaded(loaded, path);
-    return true;
+    const Result<bool, LanguageFileProblem> read = LoadLanguageFile(loaded, path);
+    if (read.value)
+        AdoptLoaded(loaded, path);
+    return read;
 }
 
 void TranslatorDocument::AdoptLoaded(const LanguageTables& tables, const QString& path)
@@ -120,13 +120,13 @@ void TranslatorDocument::AdoptLoaded(const LanguageTables& tables, const QString
     m_dirty = false;
 }
 
-bool TranslatorDocument::SaveTo(const QString& path, Messenger& messenger, const LanguageSaveFailure& failure)
+Result<void, LanguageFileProblem> TranslatorDocument::SaveTo(const QString& path)
 {
     CommitLists();
-    if (!SaveLanguageFile(m_tables, path, messenger, failure))
-        return false;
-    m_dirty = false;
-    return true;
+    const Result<void, LanguageFileProblem> saved = SaveLanguageFile(m_tables, path);
+    if (saved.ok())
+        m_dirty = false;
+    return saved;
 }
 
 void TranslatorDocument::CommitLists()

@@ -13,8 +13,6 @@
 #include <optional>
 #include <vector>
 
-class Messenger;
-
 namespace translator {
 
 inline constexpr int kFormCount = 24;     // forms 1 to 24; table 25 is the header
@@ -108,11 +106,11 @@ public:
     void StartNew();
     // Open: loads the file into emptied tables. When the load fails the
     // document stays exactly as it was and false is returned.
-    bool Open(const QString& path, Messenger& messenger);
+    Result<bool, LanguageFileProblem> Open(const QString& path);
     // Shows freshly loaded tables as the document read from path.
     void AdoptLoaded(const LanguageTables& tables, const QString& path);
     // Writes the shown lists back and the tables to path; clears Dirty on success.
-    bool SaveTo(const QString& path, Messenger& messenger, const LanguageSaveFailure& failure);
+    Result<void, LanguageFileProblem> SaveTo(const QString& path);
 
     // Writes what the window shows back into the tables: the form names, the
     // rows of the chosen form (every entry after the last row becomes empty, so

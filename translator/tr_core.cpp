@@ -8,6 +8,7 @@
 #include "translator/tr_form.h"
 #include "translator/tr_replace.h"
 #include "widgets/keyboardaccess.h"
+#include "widgets/languagefileproblems.h"
 #include "widgets/openwith.h"
 #include "widgets/rowtips.h"
 #include "widgets/twips.h"
@@ -485,7 +486,9 @@ void TR_Core::mnu_open_Click()
     if (path.isEmpty() || !FileExists(path))
         return;
     // A file that cannot be read leaves the shown document as it was.
-    if (!m_document.Open(path, m_messenger))
+    const Result<bool, LanguageFileProblem> opened = m_document.Open(path);
+    showFileProblems(opened.problems);
+    if (!opened.value)
         return;
     documentReplaced();
     showDocument();
@@ -511,8 +514,9 @@ void TR_Core::mnu_save_Click()
         return;
     }
     RunCommand(m_messenger, QStringLiteral("ERROR CODE #10.0"), [this] {
-        const bool saved = m_document.SaveTo(m_document.filePath(), m_messenger,
-                                             LanguageSaveFailure::translator(programTitle()));
+        const Result<void, LanguageFileProblem> written = m_document.SaveTo(m_document.filePath());
+        showFileProblems(written.problems);
+        const bool saved = written.ok();
         UpdateCommands();
         if (saved) {
             rememberNotes(); // under the file's new name after Save as
@@ -882,7 +886,9 @@ void TR_Core::documentReplaced()
     m_referencePath.clear();
     if (!m_notes.referencePath.isEmpty() && FileExists(m_notes.referencePath)) {
         LanguageTables reference;
-        if (LoadLanguageFile(reference, m_notes.referencePath, m_messenger)) {
+        const Result<bool, LanguageFileProblem> loaded = LoadLanguageFile(reference, m_notes.referencePath);
+        showFileProblems(loaded.problems);
+        if (loaded.value) {
             m_reference = reference;
             m_referencePath = m_notes.referencePath;
         }
@@ -906,7 +912,9 @@ void TR_Core::showReferenceLook()
 bool TR_Core::useReference(const QString& path)
 {
     LanguageTables reference;
-    if (!LoadLanguageFile(reference, path, m_messenger))
+    const Result<bool, LanguageFileProblem> loaded = LoadLanguageFile(reference, path);
+    showFileProblems(loaded.problems);
+    if (!loaded.value)
         return false;
     m_notes.referencePath = path;
     rememberNotes();
@@ -916,6 +924,11 @@ bool TR_Core::useReference(const QString& path)
     showRows();
     UpdateCommands();
     return true;
+}
+
+void TR_Core::showFileProblems(const QList<LanguageFileProblem>& problems)
+{
+    showLanguageFileProblems(m_messenger, problems, LanguageSaveFailure::translator(programTitle()));
 }
 
 void TR_Core::chooseReference()

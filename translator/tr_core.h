@@ -103,6 +103,8 @@ private:
     void editRows(int row);
     bool askYesNo(const QString& title, const QString& text);
     bool confirmClosing();
+    // Tells the user, in translator's words, what went wrong with a language file.
+    void showFileProblems(const QList<LanguageFileProblem>& problems);
 
     TranslatorSettings m_settings;
     Messenger& m_messenger;

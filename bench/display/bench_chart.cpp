@@ -92,8 +92,8 @@ void BM_SliderScrollOfAChosenRow(benchmark::State& run)
     c.LV_browse = new FoodListView(QStringLiteral("LV_browse"), &window);
     c.Slider = new QSlider(&window);
     c.Pic_grafiek = new NutritionChartView(&window);
-    Bookmarks bookmarks(paths, lang, messenger);
-    net::Connection connection(settings, hosts, lang, messenger);
+    Bookmarks bookmarks(paths, lang);
+    net::Connection connection(settings, hosts);
     NutritionDisplay display(settings, lang, messenger, bookmarks, connection, c);
     QString status;
     QObject::connect(&display, &NutritionDisplay::statusText,

@@ -1,6 +1,5 @@
 // How long the translator's document operations take on the largest
 // language file the format allows (every entry of every table used).
-#include "tests/support/scriptedmessenger.h"
 #include "translator/codelisting.h"
 #include "translator/document.h"
 #include "translator/review.h"
@@ -29,20 +28,15 @@ struct FullFile
 {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("full.lsf"));
-    FullFile()
-    {
-        ScriptedMessenger m;
-        SaveLanguageFile(fullTables(), path, m, LanguageSaveFailure::dietlens());
-    }
+    FullFile() { SaveLanguageFile(fullTables(), path); }
 };
 
 void BM_Open(benchmark::State& state)
 {
     FullFile file;
-    ScriptedMessenger m;
     for (auto _ : state) {
         translator::TranslatorDocument doc;
-        benchmark::DoNotOptimize(doc.Open(file.path, m));
+        benchmark::DoNotOptimize(doc.Open(file.path).value);
     }
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
@@ -85,12 +79,10 @@ BENCHMARK(BM_ReviewAgainstReference)->Unit(benchmark::kMillisecond);
 void BM_Save(benchmark::State& state)
 {
     FullFile file;
-    ScriptedMessenger m;
     translator::TranslatorDocument doc;
-    doc.Open(file.path, m);
+    doc.Open(file.path);
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            doc.SaveTo(file.path, m, LanguageSaveFailure::translator(QStringLiteral("t"))));
+        benchmark::DoNotOptimize(doc.SaveTo(file.path).ok());
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 

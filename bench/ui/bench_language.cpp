@@ -24,24 +24,22 @@ struct LanguageFolder
     QString path = dir.path() + QLatin1Char('/');
     LanguageFolder()
     {
-        ScriptedMessenger m;
         LanguageTables english, dutch;
         CreateEnglishLanguage(english, ServerHosts::configured());
         CreateDutchLanguage(dutch, ServerHosts::configured());
-        SaveLanguageFile(english, path + QStringLiteral("English.lsf"), m, LanguageSaveFailure::dietlens());
-        SaveLanguageFile(dutch, path + QStringLiteral("Nederlands.lsf"), m, LanguageSaveFailure::dietlens());
+        SaveLanguageFile(english, path + QStringLiteral("English.lsf"));
+        SaveLanguageFile(dutch, path + QStringLiteral("Nederlands.lsf"));
     }
 };
 
 void BM_LoadLanguageFile(benchmark::State& run)
 {
     const LanguageFolder folder;
-    ScriptedMessenger messenger;
     LanguageTables tables;
     int i = 0;
     for (auto _ : run) {
         const QString name = (i++ % 2) ? QStringLiteral("English.lsf") : QStringLiteral("Nederlands.lsf");
-        benchmark::DoNotOptimize(LoadLanguageFile(tables, folder.path + name, messenger));
+        benchmark::DoNotOptimize(LoadLanguageFile(tables, folder.path + name).value);
     }
 }
 BENCHMARK(BM_LoadLanguageFile)->Unit(benchmark::kMillisecond);

@@ -1,16 +1,12 @@
 #include "dietlens/core/folders.h"
 
-#include "dietlens/lang/text/functions.h"
-#include "lang/languagetables.h"
-#include "lang/messenger.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <exception>
 
-QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> GetSpecialFolder(int number)
 {
     QStandardPaths::StandardLocation location;
     switch (number) {
@@ -24,28 +20,21 @@ QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& mess
         return {};
     }
     QString path = QStandardPaths::writableLocation(location);
-    if (path.isEmpty()) {
-        messenger.message(QStringLiteral("Error #300"),
-                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileRunning),
-                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
-                          MessageIcon::Critical);
-        return {};
-    }
+    if (path.isEmpty())
+        return {QString(), {{ProblemKind::SpecialFolderUnknown, QString()}}};
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    return path;
+    return {path, {}};
 }
 
-bool EnsureFolder(const QString& path, const LanguageTables& lang, Messenger& messenger)
+Result<bool, Problem> EnsureFolder(const QString& path)
 {
     try {
         QString folder = path;
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
-        return QDir().mkpath(folder) && QFileInfo(folder).isDir();
+        return {QDir().mkpath(folder) && QFileInfo(folder).isDir(), {}};
     } catch (const std::exception&) {
-        messenger.message(QStringLiteral("Error #302"), lang.at(text::Functions::AnErrorOccurredWhileMaking),
-                          MessageIcon::Critical);
-        return false;
+        return {false, {{ProblemKind::FolderNotMade, QString()}}};
     }
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The per-user folders of dietlens and creating them.
-#include <QString>
+#include "dietlens/core/problem.h"
 
-class LanguageTables;
-class Messenger;
+#include <QString>
 
 // Numbers of the special folders the program asks for.
 enum SpecialFolderNumber : int {
@@ -13,12 +12,12 @@ enum SpecialFolderNumber : int {
 
 // The path of a special folder with a trailing "/": 26 is the per-user
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config), 5 the documents
-// folder. An unknown number gives "" silently; a folder the system cannot
-// name gives "" after "Error #300".
-QString GetSpecialFolder(int number, const LanguageTables& lang, Messenger& messenger);
+// folder. An unknown number gives "" and no problem; a folder the system
+// cannot name gives "" and SpecialFolderUnknown.
+Result<QString, Problem> GetSpecialFolder(int number);
 
 // Creates every missing level of the path (a trailing "/" is added when
 // missing). True when the folder exists afterwards. A folder that cannot be
-// made (a file in the way, no permission) gives false silently, so the
-// caller can name it; "Error #302" is kept for an unexpected failure.
-bool EnsureFolder(const QString& path, const LanguageTables& lang, Messenger& messenger);
+// made (a file in the way, no permission) gives false and no problem, so the
+// caller can name it; FolderNotMade is kept for an unexpected failure.
+Result<bool, Problem> EnsureFolder(const QString& path);

@@ -1,15 +1,11 @@
 #include "dietlens/core/settings.h"
 
-#include "dietlens/core/program.h"
-#include "dietlens/lang/text/functions.h"
 #include "files/atomicfile.h"
 #include "files/boundedread.h"
 #include "files/countedtexts.h"
 #include "files/cp1252.h"
 #include "lang/language.h"
 #include "lang/languagefile.h"
-#include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <QFile>
 
@@ -24,15 +20,6 @@ constexpr int kMaxFieldBytes = 0xFFFF;
 constexpr qint64 kMaxFirstRecord = 4 + Settings::kFieldCount * (2 + kMaxFieldBytes);
 
 const QString kDefaultLanguageFile = QStringLiteral("default.lsf");
-
-void showSaveFailure(const LanguageTables& lang, Messenger& messenger)
-{
-    messenger.message(QStringLiteral("Error #201"),
-                      joinLines({lang.at(text::Functions::CannotCreateTheFileDl2set),
-                                 lang.at(text::Functions::IsTheDiskWriteProtected), QString(),
-                                 lang.at(text::Functions::MakeSureTheDiskIs)}),
-                      MessageIcon::Critical);
-}
 
 template <typename S, typename R> R& fieldOf(S& s, int n)
 {
@@ -127,15 +114,12 @@ QByteArray SettingsFileBytes(const Settings& settings)
     return OneRecordFile(fields, kMaxFieldBytes).value_or(QByteArray());
 }
 
-bool SaveSettings(const Settings& settings, const QString& path, const LanguageTables& lang,
-                  Messenger& messenger)
+Result<void, Problem> SaveSettings(const Settings& settings, const QString& path)
 {
     const QByteArray bytes = SettingsFileBytes(settings);
-    if (bytes.isEmpty() || !WriteFileAtomically(path, bytes)) {
-        showSaveFailure(lang, messenger);
-        return false;
-    }
-    return true;
+    if (bytes.isEmpty() || !WriteFileAtomically(path, bytes))
+        return {{{ProblemKind::SettingsNotSaved, QString()}}};
+    return {};
 }
 
 void ApplySettingDefaults(Settings& s, const QString& languageFolder)
@@ -159,22 +143,17 @@ void ApplySettingDefaults(Settings& s, const QString& languageFolder)
         s.LanguageFile = kDefaultLanguageFile;
 }
 
-SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
-                          Language& language, Messenger& messenger, const FirstRunSettingsDialog& dialog)
+Result<SettingsLoad, Problem> LoadSettings(Settings& settings, const QString& path,
+                                           const QString& languageFolder, Language& language)
 {
     if (ReadSettingsFile(path, settings) == SettingsLoad::Loaded)
-        return SettingsLoad::Loaded;
+        return {SettingsLoad::Loaded, {}};
 
     ApplySettingDefaults(settings, languageFolder);
-    language.load(languageFolder + kDefaultLanguageFile, messenger, LanguageChange::StartUp);
-    const LanguageTables& lang = language.tables();
-    messenger.message(ProgramName(),
-                      joinLines({lang.at(text::Functions::TheFileDl2setDatHas),
-                                 lang.at(text::Functions::ThisIsProbablyThisIs), QString(),
-                                 lang.at(text::Functions::FillInAllTheRequired),
-                                 lang.at(text::Functions::PressOKToOpenThe)}),
-                      MessageIcon::Information);
-    if (dialog)
-        dialog();
-    return SettingsLoad::FirstRun;
+    Result<SettingsLoad, Problem> firstRun{
+        SettingsLoad::FirstRun,
+        dietlensResult(language.load(languageFolder + kDefaultLanguageFile, LanguageChange::StartUp))
+            .problems};
+    firstRun.problems.append({ProblemKind::SettingsFileMissing, QString()});
+    return firstRun;
 }

@@ -2,14 +2,12 @@
 // The 21 settings of dietlens and their file "dl2set.dat": a 32-bit record
 // count, then records of 21 length-prefixed Windows-1252 text fields. Only
 // record 1 is used.
+#include "dietlens/core/problem.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
-
 class Language;
-class LanguageTables;
-class Messenger;
 
 // The 21 fields of the settings file, in file order (field(1) .. field(21)).
 struct Settings
@@ -37,21 +35,16 @@ SettingsLoad ReadSettingsFile(const QString& path, Settings& settings);
 QByteArray SettingsFileBytes(const Settings& settings);
 
 // Writes the settings to path, replacing the file atomically. On failure
-// shows "Error #201", keeps the old file and returns false.
-bool SaveSettings(const Settings& settings, const QString& path, const LanguageTables& lang,
-                  Messenger& messenger);
+// the old file is kept: SettingsNotSaved.
+Result<void, Problem> SaveSettings(const Settings& settings, const QString& path);
 
 // Fills empty fields with their defaults and falls back to "default.lsf"
 // when the chosen language file does not exist in the language folder.
 void ApplySettingDefaults(Settings& settings, const QString& languageFolder);
 
-// Shows the settings dialog modally during the first-run handling. The
-// window layer supplies it; without one the program goes on with the defaults.
-using FirstRunSettingsDialog = std::function<void()>;
-
-// Reads the settings file; when there is none usable, runs the first-run
-// handling: defaults, the default language, the first-run message and then
-// the settings dialog. Nothing is written here.
-SettingsLoad LoadSettings(Settings& settings, const QString& path, const QString& languageFolder,
-                          Language& language, Messenger& messenger,
-                          const FirstRunSettingsDialog& dialog = {});
+// Reads the settings file; when there is none usable, starts the first run:
+// the defaults and the default language (with the problems of reading it),
+// then SettingsFileMissing, which tells the user that this is a first run.
+// The window shows the settings dialog after that. Nothing is written here.
+Result<SettingsLoad, Problem> LoadSettings(Settings& settings, const QString& path,
+                                           const QString& languageFolder, Language& language);

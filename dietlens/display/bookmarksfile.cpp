@@ -1,13 +1,10 @@
 #include "dietlens/display/bookmarksfile.h"
 
-#include "dietlens/lang/text/functions.h"
 #include "dietlens/record/fooditem.h"
 #include "files/atomicfile.h"
 #include "files/boundedread.h"
 #include "files/countedtexts.h"
 #include "files/cp1252.h"
-#include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <QFile>
 
@@ -27,14 +24,11 @@ bool WriteBookmarksFile(const QString& path, const QStringList& records)
     return bytes && WriteFileAtomically(path, *bytes);
 }
 
-bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
-                    Messenger& messenger)
+Result<void, Problem> WriteBookmarks(const QString& path, const QStringList& records)
 {
-    const bool written = WriteBookmarksFile(path, records);
-    if (!written)
-        messenger.message(QStringLiteral("Error #203"), lang.at(text::Functions::AnErrorOccurredWhileSaving),
-                          MessageIcon::Critical);
-    return written;
+    if (WriteBookmarksFile(path, records))
+        return {};
+    return {{{ProblemKind::BookmarksNotSaved, QString()}}};
 }
 
 BookmarksRead ParseBookmarksFile(QByteArrayView bytes)
@@ -108,11 +102,11 @@ BookmarksRead ReadBookmarksFile(const QString& path)
     return read;
 }
 
-QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger)
+Result<QStringList, Problem> ReadBookmarks(const QString& path)
 {
     const BookmarksRead read = ReadBookmarksFile(path);
+    Result<QStringList, Problem> records{read.records, {}};
     if (!read.complete)
-        messenger.message(QStringLiteral("Error #202"), lang.at(text::Functions::AnErrorOccurredWhileOpening),
-                          MessageIcon::Critical);
-    return read.records;
+        records.problems.append({ProblemKind::BookmarksNotRead, QString()});
+    return records;
 }

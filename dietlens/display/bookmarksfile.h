@@ -2,14 +2,13 @@
 // The bookmarks file "bookmarks.dat" and the food database export, one format:
 // a 32-bit record count (written 1), a 16-bit byte length and that many
 // Windows-1252 bytes holding every bookmark record followed by "¾".
+#include "dietlens/core/problem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-class LanguageTables;
-class Messenger;
 
 // Most text bytes the 16-bit length can describe.
 inline constexpr qsizetype kMaxBookmarkTextBytes = 65535;
@@ -22,9 +21,8 @@ std::optional<QByteArray> BookmarksFileBytes(const QStringList& records);
 // fails.
 bool WriteBookmarksFile(const QString& path, const QStringList& records);
 
-// The same, showing "Error #203" on failure.
-bool WriteBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
-                    Messenger& messenger);
+// The same, BookmarksNotSaved on failure.
+Result<void, Problem> WriteBookmarks(const QString& path, const QStringList& records);
 
 struct BookmarksRead
 {
@@ -41,6 +39,6 @@ BookmarksRead ParseBookmarksFile(QByteArrayView bytes);
 // written later loses it.
 BookmarksRead ReadBookmarksFile(const QString& path);
 
-// The same, showing "Error #202" when the file is missing, unreadable or
-// damaged.
-QStringList ReadBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger);
+// The records that could be read, with BookmarksNotRead when the file is
+// missing, unreadable or damaged.
+Result<QStringList, Problem> ReadBookmarks(const QString& path);

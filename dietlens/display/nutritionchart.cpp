@@ -5,7 +5,6 @@
 #include "dietlens/display/units.h"
 #include "dietlens/lang/text/functions.h"
 #include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <cmath>
 
@@ -38,20 +37,28 @@ NutritionChart::NutritionChart()
     }
 }
 
-ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& v, int weightGrams,
-                                   const Settings& settings, const LanguageTables& lang, Messenger& messenger)
+Result<ChartDrawing, Problem> ComputeNutritionChart(NutritionChart& chart, const NutritionValues& v,
+                                                    int weightGrams, const Settings& settings,
+                                                    const LanguageTables& lang)
 {
+    Result<ChartDrawing, Problem> drawing{ChartDrawing::Skipped, {}};
     if (v.kj == 0 || v.kcal == 0)
-        return ChartDrawing::Skipped;
+        return drawing;
 
     const NutritionValues shown = ScaledToWeight(v, float(weightGrams));
+    drawing.value = ChartDrawing::Failed;
     if (!v.isFinite() || !shown.isFinite())
-        return ChartDrawing::Failed;
+        return drawing;
 
     const WeightUnitKind unit = WeightUnitOf(settings.WeightUnit);
     if (unit != WeightUnitKind::Other) {
         const QString grams = QString::number(weightGrams);
-        const QString weight = unit == WeightUnitKind::Grams ? grams : GramsToOunces(grams, lang, messenger);
+        QString weight = grams;
+        if (unit == WeightUnitKind::Ounces) {
+            const Result<QString, Problem> ounces = GramsToOunces(grams);
+            weight = ounces.value;
+            drawing.problems += ounces.problems;
+        }
         const QString unitWord =
             unit == WeightUnitKind::Grams ? lang.at(text::Functions::Gram) : lang.at(text::Functions::Oz);
         const QString tail = QLatin1Char(' ') + weight + QLatin1Char(' ') + unitWord;
@@ -101,7 +108,7 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
         bar.body.height = NutritionChart::kBarHeight;
         if (!widthLocked) {
             if (!isDrawableWidth(barValues[i].width))
-                return ChartDrawing::Failed;
+                return drawing;
             bar.body.width = barValues[i].width;
         }
         bar.rightCap = {bar.body.left + bar.body.width, top, NutritionChart::kCapWidth,
@@ -124,17 +131,17 @@ ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues&
                             QLatin1Char(' ') + grams;
         }
     }
-    return ChartDrawing::Drawn;
+    drawing.value = ChartDrawing::Drawn;
+    return drawing;
 }
 
-ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                const Settings& settings, const LanguageTables& lang, Messenger& messenger)
+Result<ChartDrawing, Problem> DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g,
+                                                 int weightGrams, const Settings& settings,
+                                                 const LanguageTables& lang)
 {
-    const ChartDrawing result = ComputeNutritionChart(chart, per100g, weightGrams, settings, lang, messenger);
-    if (result == ChartDrawing::Failed)
-        messenger.message(QStringLiteral("Error #304"),
-                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileGenerating),
-                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
-                          MessageIcon::Critical);
-    return result;
+    Result<ChartDrawing, Problem> drawing =
+        ComputeNutritionChart(chart, per100g, weightGrams, settings, lang);
+    if (drawing.value == ChartDrawing::Failed)
+        drawing.problems.append({ProblemKind::ChartNotDrawn, QString()});
+    return drawing;
 }

@@ -2,6 +2,7 @@
 // Geometry and texts of the nutrition bar chart, in twips (1/1440 inch).
 // The chart keeps whatever the last successful drawing set: a drawing may end
 // early or keep the bar widths, and then earlier values stay.
+#include "dietlens/core/problem.h"
 #include "dietlens/record/fooditem.h"
 
 #include <QString>
@@ -9,7 +10,6 @@
 #include <array>
 
 class LanguageTables;
-class Messenger;
 struct Settings;
 
 struct TwipRect
@@ -67,12 +67,13 @@ enum class ChartDrawing {
 };
 
 // One drawing of the values per 100 g at a weight in grams, with the units
-// of the settings and the texts of the tables. Shows nothing; see
-// DrawNutritionChart.
-ChartDrawing ComputeNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                   const Settings& settings, const LanguageTables& lang,
-                                   Messenger& messenger);
+// of the settings and the texts of the tables. A failed drawing is no
+// problem of its own here; see DrawNutritionChart.
+Result<ChartDrawing, Problem> ComputeNutritionChart(NutritionChart& chart, const NutritionValues& per100g,
+                                                    int weightGrams, const Settings& settings,
+                                                    const LanguageTables& lang);
 
-// The same, showing "Error #304" when the drawing fails.
-ChartDrawing DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
-                                const Settings& settings, const LanguageTables& lang, Messenger& messenger);
+// The same, with ChartNotDrawn when the drawing fails.
+Result<ChartDrawing, Problem> DrawNutritionChart(NutritionChart& chart, const NutritionValues& per100g,
+                                                 int weightGrams, const Settings& settings,
+                                                 const LanguageTables& lang);

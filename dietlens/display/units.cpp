@@ -2,68 +2,55 @@
 
 #include "dietlens/core/numbers.h"
 #include "dietlens/core/settings.h"
-#include "dietlens/lang/text/functions.h"
 #include "dietlens/lang/text/main.h"
 #include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <cmath>
 
 namespace {
 
-void showCalculationError(const LanguageTables& lang, Messenger& messenger)
-{
-    messenger.message(QStringLiteral("Error #F7-0h"),
-                      joinLines({lang.at(text::Functions::AnErrorOccurredDuringThe),
-                                 lang.at(text::Functions::PleaseNotifyUsAboutThis), QString(),
-                                 lang.at(text::Functions::ContactUsAtOurWebsite)}),
-                      MessageIcon::Critical);
-}
+const Result<QString, Problem> kCalculationFailed{QString(), {{ProblemKind::CalculationFailed, QString()}}};
 
 } // namespace
 
-QString GramsToOunces(const QString& grams, float factor, const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> GramsToOunces(const QString& grams, float factor)
 {
     if (grams.isEmpty())
         return {};
     QString text = grams;
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     const float ounces = float(Val(text)) * factor;
-    if (!std::isfinite(ounces)) {
-        showCalculationError(lang, messenger);
-        return {};
-    }
+    if (!std::isfinite(ounces))
+        return kCalculationFailed;
     const float rounded = float(Val(FormatNumber(double(ounces), u"##0.0", QLatin1Char('.'))));
     QString result = GeneralNumber(rounded == 0.0f ? 0.0f : rounded);
     result.replace(QLatin1Char('.'), RegionalDecimalSeparator());
-    return result;
+    return {result, {}};
 }
 
-QString GramsToOunces(const QString& grams, const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> GramsToOunces(const QString& grams)
 {
-    return GramsToOunces(grams, kGramToOunceFactor, lang, messenger);
+    return GramsToOunces(grams, kGramToOunceFactor);
 }
 
-QString OuncesToGrams(const QString& ounces, float factor, const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> OuncesToGrams(const QString& ounces, float factor)
 {
     if (ounces.isEmpty())
         return {};
     QString text = ounces;
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     const float grams = factor == 0.0f ? NAN : float(Val(text)) / factor;
-    if (!std::isfinite(grams)) {
-        showCalculationError(lang, messenger);
-        return {};
-    }
+    if (!std::isfinite(grams))
+        return kCalculationFailed;
     QString result = FormatNumber(double(grams), u"##0", QLatin1Char('.'));
     if (result == QLatin1String("-0"))
         result = QStringLiteral("0");
-    return result;
+    return {result, {}};
 }
 
-QString OuncesToGrams(const QString& ounces, const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> OuncesToGrams(const QString& ounces)
 {
-    return OuncesToGrams(ounces, kGramToOunceFactor, lang, messenger);
+    return OuncesToGrams(ounces, kGramToOunceFactor);
 }
 
 WeightUnitKind WeightUnitOf(const QString& setting)
@@ -76,12 +63,11 @@ WeightUnitKind WeightUnitOf(const QString& setting)
     return WeightUnitKind::Other;
 }
 
-QString WeightText(const QString& gramsText, const Settings& settings, const LanguageTables& lang,
-                   Messenger& messenger)
+Result<QString, Problem> WeightText(const QString& gramsText, const Settings& settings)
 {
     if (WeightUnitOf(settings.WeightUnit) == WeightUnitKind::Ounces)
-        return GramsToOunces(gramsText, lang, messenger);
-    return gramsText;
+        return GramsToOunces(gramsText);
+    return {gramsText, {}};
 }
 
 QString WeightUnitWord(const Settings& settings, const LanguageTables& lang)
@@ -90,9 +76,11 @@ QString WeightUnitWord(const Settings& settings, const LanguageTables& lang)
                                                                        : lang.at(text::Main::Gram);
 }
 
-QString BookmarkLabel(const QString& name, const QString& gramsText, const Settings& settings,
-                      const LanguageTables& lang, Messenger& messenger)
+Result<QString, Problem> BookmarkLabel(const QString& name, const QString& gramsText,
+                                       const Settings& settings, const LanguageTables& lang)
 {
-    return name + QStringLiteral(" (") + WeightText(gramsText, settings, lang, messenger) + QLatin1Char(' ') +
-           WeightUnitWord(settings, lang) + QLatin1Char(')');
+    Result<QString, Problem> label = WeightText(gramsText, settings);
+    label.value = name + QStringLiteral(" (") + label.value + QLatin1Char(' ') +
+                  WeightUnitWord(settings, lang) + QLatin1Char(')');
+    return label;
 }

@@ -9,7 +9,6 @@
 #include "dietlens/lang/text/settings.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <QFileInfo>
 
@@ -484,31 +483,28 @@ const DefaultFile kDefaultFiles[] = {
 
 // Writes the default files; with `always` every one of them, otherwise only
 // those that are missing or not made for this program version.
-bool writeDefaultFiles(const QString& folder, const ServerHosts& hosts, const LanguageTables& lang,
-                       Messenger& messenger, bool always)
+Result<bool, Problem> writeDefaultFiles(const QString& folder, const ServerHosts& hosts, bool always)
 {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        messenger.message(QStringLiteral("Error #305"),
-                          joinLines({lang.at(text::Functions::AnErrorOccurredWhileRunning),
-                                     lang.at(text::Functions::PleaseContactQuelmarWhenThis)}),
-                          MessageIcon::Critical);
-        return false;
-    }
-    bool allGood = true;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return {false, {{ProblemKind::LanguageFolderMissing, QString()}}};
+    Result<bool, Problem> written{true, {}};
     for (const DefaultFile& file : kDefaultFiles) {
         const QString path = LanguageFilePath(folder, QString::fromUtf16(file.name));
         if (!always) {
-            const QString version = GetLanguageFileVersion(path, messenger);
-            if (version == ProgramVersion() && FileExists(path))
+            const Result<QString, Problem> version = dietlensResult(GetLanguageFileVersion(path));
+            written.problems += version.problems;
+            if (version.value == ProgramVersion() && FileExists(path))
                 continue;
         }
         // A fresh set of tables, so the file holds exactly the built-in texts.
         const auto tables = std::make_unique<LanguageTables>();
         file.generate(*tables, ProgramVersion(), hosts);
-        if (!SaveLanguageFile(*tables, path, messenger, LanguageSaveFailure::dietlens()))
-            allGood = false;
+        const Result<void, Problem> saved = dietlensResult(SaveLanguageFile(*tables, path));
+        if (!saved.ok())
+            written.value = false;
+        written.problems += saved.problems;
     }
-    return allGood;
+    return written;
 }
 
 } // namespace
@@ -550,29 +546,18 @@ QString LanguageFilePath(const QString& languageFolder, const QString& fileName)
     return languageFolder + QLatin1Char('/') + fileName;
 }
 
-bool EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts,
-                                const LanguageTables& lang, Messenger& messenger)
+Result<bool, Problem> EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts)
 {
-    return writeDefaultFiles(languageFolder, hosts, lang, messenger, false);
+    return writeDefaultFiles(languageFolder, hosts, false);
 }
 
-bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFile, const ServerHosts& hosts,
-                        LanguageTables& lang, Messenger& messenger)
+Result<bool, Problem> ResetLanguageFiles(const QString& languageFolder, const QString& languageFile,
+                                         const ServerHosts& hosts, LanguageTables& lang)
 {
-    const MessageAnswer answer = messenger.message(
-        ProgramName(),
-        joinLines({lang.at(text::Main::YouAreGoingToReset), QString(),
-                   lang.at(text::Main::AllTheLanguageFilesWill), lang.at(text::Main::AreYouSureYouWant)}),
-        MessageIcon::Question, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes)
-        return false;
-
-    const bool written = writeDefaultFiles(languageFolder, hosts, lang, messenger, true);
+    Result<bool, Problem> reset = writeDefaultFiles(languageFolder, hosts, true);
     // The generators worked on their own tables; the language the settings
     // name is read again, so a Dutch user keeps Dutch texts.
-    LoadLanguageFile(lang, LanguageFilePath(languageFolder, languageFile), messenger);
-    if (!written)
-        return false;
-    messenger.message(ProgramName(), lang.at(text::Main::AllTheLanguageFilesHave), MessageIcon::Information);
-    return true;
+    reset.problems +=
+        dietlensResult(LoadLanguageFile(lang, LanguageFilePath(languageFolder, languageFile))).problems;
+    return reset;
 }

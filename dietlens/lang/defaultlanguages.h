@@ -2,10 +2,11 @@
 // The two built-in languages of dietlens, the three language files written
 // from them ("English.lsf", "Nederlands.lsf", "default.lsf") and the reset
 // command that rewrites those files.
+#include "dietlens/core/problem.h"
+
 #include <QString>
 
 class LanguageTables;
-class Messenger;
 struct ServerHosts;
 
 // Fill the slots of the built-in language into `tables`; every other slot is
@@ -27,16 +28,15 @@ QString LanguageFilePath(const QString& languageFolder, const QString& fileName)
 // Writes each of the three default files that is missing, unreadable or made
 // for another program version; a current file is left alone, and no other
 // file in the folder is touched. Each file is written from emptied tables, so
-// the live tables do not change. Returns false after any failure (a missing
-// language folder shows "Error #305"; a failed write shows the writer's message).
-bool EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts,
-                                const LanguageTables& lang, Messenger& messenger);
+// the live tables do not change. False after any failure: a missing language
+// folder (LanguageFolderMissing), a file whose version cannot be read (it is
+// written anew) or a failed write, each with its problem in turn.
+Result<bool, Problem> EnsureDefaultLanguageFiles(const QString& languageFolder, const ServerHosts& hosts);
 
-// The reset command of the main window and the settings dialog: asks first;
-// on Yes rewrites the three default files (each replaced atomically), loads
-// the language file the settings name (languageFile) into `lang` again and
-// confirms. Returns true when all three files were rewritten; false when the
-// user said No (nothing changes) or a write failed (its message was shown,
-// the old file kept).
-bool ResetLanguageFiles(const QString& languageFolder, const QString& languageFile, const ServerHosts& hosts,
-                        LanguageTables& lang, Messenger& messenger);
+// The reset the user has agreed to (the window asks): rewrites the three
+// default files (each replaced atomically) and loads the language file the
+// settings name (languageFile) into `lang` again. True when all three files
+// were rewritten; false when a write failed (the old file kept), with the
+// problems of the writes and of the loading in turn.
+Result<bool, Problem> ResetLanguageFiles(const QString& languageFolder, const QString& languageFile,
+                                         const ServerHosts& hosts, LanguageTables& lang);

@@ -2,10 +2,8 @@
 
 #include "dietlens/core/program.h"
 #include "dietlens/lang/text/functions.h"
-#include "dietlens/lang/text/main.h"
 #include "dietlens/net/request.h"
 #include "lang/languagetables.h"
-#include "lang/messenger.h"
 
 #include <QUrl>
 
@@ -27,10 +25,8 @@ std::optional<ConnectionLook> ConnectionLookFor(float connectionState, const Lan
     return look;
 }
 
-Connection::Connection(const Settings& settings, const ServerHosts& hosts, const LanguageTables& lang,
-                       Messenger& messenger, QObject* parent)
-    : QObject(parent), m_settings(settings), m_hosts(hosts), m_lang(lang), m_messenger(messenger),
-      m_requests(new RequestCycle(this))
+Connection::Connection(const Settings& settings, const ServerHosts& hosts, QObject* parent)
+    : QObject(parent), m_settings(settings), m_hosts(hosts), m_requests(new RequestCycle(this))
 {
     m_requests->setObjectName(QStringLiteral("Inet2"));
     // The check-in is this cycle's only request.
@@ -61,20 +57,13 @@ void Connection::Disconnect()
 
 void Connection::ConnectToServer()
 {
-    const auto F = [this](TextSlot slot) { return m_lang.at(slot); };
-    auto showError101 = [&] {
-        m_messenger.message(
-            QStringLiteral("Error #101"),
-            joinLines({F(text::Main::AnErrorOccurredWhileMaking), F(text::Main::TheServerIsProbablyNot),
-                       QString(), F(text::Main::CheckYourInternetConnectionAnd41)}),
-            MessageIcon::Critical);
-    };
+    const auto report = [this](ProblemKind kind) { Q_EMIT problemFound({kind, QString()}); };
 
     if (!m_haveFacts)
         setMachineFacts(CollectMachineFacts());
     const QUrl url = QUrl::fromEncoded(BuildCheckinUrl(m_settings, m_hosts, m_facts), QUrl::TolerantMode);
     if (!CanStart(url)) {
-        showError101();
+        report(ProblemKind::CheckinNotPossible);
         return;
     }
 
@@ -84,30 +73,21 @@ void Connection::ConnectToServer()
         return; // the program is ending
     Q_EMIT requestEnded();
 
-    if (result.transferError()) {
-        m_messenger.message(QStringLiteral("Error #105"),
-                            joinLines({F(text::Main::AnErrorOccurredWhileConnecting),
-                                       F(text::Main::CheckYourInternetConnectionAnd49), QString(),
-                                       F(text::Main::IfYouWantToSearch50)}),
-                            MessageIcon::Critical);
-    }
+    if (result.transferError())
+        report(ProblemKind::CheckinTransferFailed);
     // Whatever happens below, a failed check-in shows the not-connected look again.
     auto restoreNotConnected = [this] {
         if (m_state == 0)
             Q_EMIT stateChanged();
     };
     if (result.body.isEmpty()) {
-        m_messenger.message(
-            ProgramName(),
-            joinLines({F(text::Main::AConnectionWithTheServer), F(text::Main::TheServerDidNotRespond),
-                       QString(), F(text::Main::CheckYourInternetConnectionAnd35)}),
-            MessageIcon::Exclamation);
+        report(ProblemKind::ServerDidNotRespond);
         restoreNotConnected();
         return;
     }
     const std::optional<float> required = ParseVersionReply(result.body);
     if (!required) {
-        showError101();
+        report(ProblemKind::CheckinNotPossible);
         restoreNotConnected();
         return;
     }
@@ -115,11 +95,7 @@ void Connection::ConnectToServer()
         setState(1.0f);
         return;
     }
-    m_messenger.message(
-        ProgramName(),
-        joinLines({F(text::Main::ANewerVersionOfDietlens), F(text::Main::ThisCurrentVersionOfDietlens),
-                   QString(), F(text::Main::YouCanDownloadTheNewer)}),
-        MessageIcon::Information);
+    report(ProblemKind::NewerVersionRequired);
     m_state = 0.0f;
     restoreNotConnected();
 }

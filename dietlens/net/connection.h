@@ -2,6 +2,7 @@
 // The connection with the maker's server: the check-in with its version
 // gate, the connected / not-connected state, and the look the main window
 // takes in each state.
+#include "dietlens/core/problem.h"
 #include "dietlens/net/checkin.h"
 
 #include <QObject>
@@ -10,7 +11,6 @@
 #include <optional>
 
 class LanguageTables;
-class Messenger;
 struct ServerHosts;
 struct Settings;
 
@@ -36,8 +36,7 @@ class Connection : public QObject
 {
     Q_OBJECT
 public:
-    Connection(const Settings& settings, const ServerHosts& hosts, const LanguageTables& lang,
-               Messenger& messenger, QObject* parent = nullptr);
+    Connection(const Settings& settings, const ServerHosts& hosts, QObject* parent = nullptr);
 
     // ConnectionState: 0 not connected, 1 connected. Any other value is kept
     // and changes nothing.
@@ -46,7 +45,7 @@ public:
     bool isConnected() const { return m_state == 1.0f; }
 
     // The check-in: connected when the server's version is not above the
-    // program's; every failure shows its message and leaves the state.
+    // program's; every failure reports its problem and leaves the state.
     void ConnectToServer();
     // Disconnecting sends nothing.
     void Disconnect();
@@ -65,12 +64,13 @@ Q_SIGNALS:
     void connecting();
     // The state was set: the window shows it (again).
     void stateChanged();
+    // The check-in met a problem; the window shows it before the check-in
+    // goes on.
+    void problemFound(const Problem& problem);
 
 private:
     const Settings& m_settings;
     const ServerHosts& m_hosts;
-    const LanguageTables& m_lang;
-    Messenger& m_messenger;
     RequestCycle* m_requests;
     MachineFacts m_facts;
     bool m_haveFacts = false;

@@ -68,7 +68,7 @@ DL_Add::FetchFunction DL_Add::fetchWith(net::RequestCycle& cycle)
 DL_Add::DL_Add(Settings& settings, const Paths& paths, const FoodServerUrls& urls, const LanguageTables& lang,
                Messenger& messenger, FetchFunction fetch, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_paths(paths), m_urls(urls), m_lang(lang),
-      m_messenger(messenger), m_fetch(std::move(fetch))
+      m_messenger(messenger), m_problems(lang, messenger), m_fetch(std::move(fetch))
 {
     setObjectName(QStringLiteral("DL_Add"));
     setWindowIcon(DietlensIcon());
@@ -267,7 +267,7 @@ void DL_Add::txt_gram_KeyUp()
         txt_oz->clear();
     } else {
         txt_sGewicht->setText(grams);
-        txt_oz->setText(GramsToOunces(grams, m_lang, m_messenger));
+        txt_oz->setText(m_problems.take(GramsToOunces(grams)));
     }
     CalculatePer100Gram();
 }
@@ -279,7 +279,7 @@ void DL_Add::txt_oz_KeyUp()
         txt_sGewicht->clear();
         txt_gram->clear();
     } else {
-        const QString grams = OuncesToGrams(ounces, m_lang, m_messenger);
+        const QString grams = m_problems.take(OuncesToGrams(ounces));
         txt_sGewicht->setText(grams);
         txt_gram->setText(grams);
     }
@@ -415,7 +415,7 @@ void DL_Add::handleReply(const std::optional<QString>& reply)
     if (!net::IsSubmissionAccepted(*reply))
         return;
     m_settings.AddedCount = AddToCounter(m_settings.AddedCount, 1);
-    SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
+    m_problems.show(SaveSettings(m_settings, m_paths.SettingsPath).problems);
     m_messenger.message(ProgramName(),
                         joinLines({m_lang.at(text::NewFoodItem::TheFoodItemHasBeen),
                                    m_lang.at(text::NewFoodItem::TheSubmittedFoodItemHas),

@@ -2,6 +2,8 @@
 // The "new food item" window: the user types the values printed on a package
 // for a weight of their choice; the window converts them to 100 gram, checks
 // them and submits them to the food server.
+#include "dietlens/ui/problempresenter.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -76,6 +78,7 @@ private:
     const FoodServerUrls& m_urls;
     const LanguageTables& m_lang;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     FetchFunction m_fetch;
     bool m_waiting = false;
 

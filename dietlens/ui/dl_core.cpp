@@ -28,10 +28,11 @@
 #include <QToolButton>
 
 DL_Core::DL_Core(AppState& state, Messenger& messenger, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_messenger(messenger), m_language(new Language(state.lang, this)),
-      m_connection(new net::Connection(state.settings, state.hosts, state.lang, messenger, this)),
-      m_search(new net::FoodSearch(state.settings, state.paths, state.food, state.lang, messenger, this)),
-      m_bookmarks(new Bookmarks(state.paths, state.lang, messenger, this))
+    : QMainWindow(parent), m_state(state), m_messenger(messenger), m_problems(state.lang, messenger),
+      m_language(new Language(state.lang, this)),
+      m_connection(new net::Connection(state.settings, state.hosts, this)),
+      m_search(new net::FoodSearch(state.settings, state.paths, state.food, this)),
+      m_bookmarks(new Bookmarks(state.paths, state.lang, this))
 {
     setObjectName(QStringLiteral("DL_Core"));
 
@@ -106,6 +107,10 @@ void DL_Core::ConnectParts()
         m_bars->statusPanel(2)->setText(m_state.lang.at(text::Main::BusyWithTheSearchingDatabase));
     });
     connect(m_search, &net::FoodSearch::requestEnded, this, [this] { LockForRequest(false); });
+    // What the check-in and the search meet is shown at once, between their steps.
+    const auto showProblem = [this](const Problem& problem) { m_problems.show(problem); };
+    connect(m_connection, &net::Connection::problemFound, this, showProblem);
+    connect(m_search, &net::FoodSearch::problemFound, this, showProblem);
 
     const MainBars& b = *m_bars;
     const DisplayControls c{m_c.LV_browse,

@@ -13,6 +13,7 @@
 #include "dietlens/ui/commandlock.h"
 #include "dietlens/ui/maincontrols.h"
 #include "dietlens/ui/maindialogs.h"
+#include "dietlens/ui/problempresenter.h"
 #include "dietlens/ui/showhelp.h"
 
 #include <QIcon>
@@ -122,6 +123,7 @@ private:
 
     AppState& m_state;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     // Every change of the language tables goes through here.
     Language* m_language;
     net::Connection* m_connection;

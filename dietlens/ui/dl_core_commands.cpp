@@ -2,12 +2,12 @@
 // toolbar, the help and web-site commands, the dialogs and closing.
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/numbers.h"
-#include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
 #include "dietlens/net/request.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/languagereset.h"
 #include "dietlens/ui/mainbars.h"
 #include "dietlens/ui/nutritiondisplay.h"
 #include "lang/language.h"
@@ -57,7 +57,8 @@ void DL_Core::Pic_zoeken_Click()
 {
     if (requestRunning())
         return;
-    if (m_search->SearchAllowed(m_c.txt_item->text(), m_display->viewListMode() == ViewListMode::Bookmarks))
+    if (m_problems.take(m_search->SearchAllowed(m_c.txt_item->text(),
+                                                m_display->viewListMode() == ViewListMode::Bookmarks)))
         SearchFoodItems();
 }
 
@@ -128,8 +129,8 @@ void DL_Core::mnu_mvfoodinfo_Click()
 void DL_Core::mnu_reset_taal_Click()
 {
     m_language->update(LanguageChange::Reset, [this](LanguageTables& tables) {
-        return ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
-                                  tables, m_messenger);
+        return askAndResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile,
+                                        m_state.hosts, tables, m_problems);
     });
 }
 

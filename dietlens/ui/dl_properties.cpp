@@ -77,7 +77,7 @@ void storeChoice(const std::array<QRadioButton*, 2>& group, QString& value)
 DL_Properties::DL_Properties(Settings& settings, const Paths& paths, Language& language, Messenger& messenger,
                              QWidget* parent)
     : QDialog(parent), m_settings(settings), m_paths(paths), m_language(language), m_lang(language.tables()),
-      m_messenger(messenger)
+      m_messenger(messenger), m_problems(language.tables(), messenger)
 {
     setObjectName(QStringLiteral("DL_Properties"));
     setWindowIcon(DietlensIcon());
@@ -368,8 +368,12 @@ void DL_Properties::Combo_taal_Click()
     const QString name = Combo_taal->currentText();
     if (name.isEmpty())
         return;
-    // The main window relabels itself on the announcement, then the dialog.
-    m_language.load(m_paths.LanguageFolder + name, m_messenger, LanguageChange::Picked);
+    // A file that cannot be read is reported before the announcement; the
+    // main window relabels itself on it, then the dialog.
+    const QString path = m_paths.LanguageFolder + name;
+    m_language.update(LanguageChange::Picked, [&](LanguageTables& tables) {
+        return m_problems.take(dietlensResult(LoadLanguageFile(tables, path)));
+    });
     Set_Taal();
 }
 
@@ -430,7 +434,7 @@ void DL_Properties::cmd_opslaan_Click()
         storeFlag(chk_ontop, s.AlwaysOnTop);
         storeChoice(opt_systeem, s.WeightUnit);
         Q_EMIT serverChoiceStored();
-        SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
+        m_problems.show(SaveSettings(m_settings, m_paths.SettingsPath).problems);
     } catch (const std::exception&) {
         m_messenger.message(QStringLiteral("Error #602"),
                             joinLines({m_lang.at(text::Settings::AnErrorOccurredWhileSaving38),

@@ -3,6 +3,7 @@
 // pop-up choices, and the usage counters. It edits the settings in memory and
 // saves them; a language picked in its list is previewed at once.
 #include "dietlens/ui/dialogsupport.h"
+#include "dietlens/ui/problempresenter.h"
 
 #include <QDialog>
 
@@ -65,6 +66,7 @@ private:
     Language& m_language;
     const LanguageTables& m_lang;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     int m_currentTab = 1;
 
     QLabel* lbl_info;

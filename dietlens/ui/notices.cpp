@@ -18,7 +18,7 @@ NoticeWindow::NoticeWindow(Settings& settings, const Paths& paths, const Languag
                            Messenger& messenger, QString Settings::*setting, const QString& checkName,
                            QWidget* parent)
     : QDialog(parent), m_settings(settings), m_paths(paths), m_lang(lang), m_messenger(messenger),
-      m_setting(setting)
+      m_problems(lang, messenger), m_setting(setting)
 {
     setWindowIcon(DietlensIcon());
     Pic_tray = new QLabel(this);
@@ -67,7 +67,7 @@ void NoticeWindow::cmd_opslaan_Click()
         value = QStringLiteral("0");
     else if (m_check->checkState() == Qt::Checked)
         value = QStringLiteral("1");
-    SaveSettings(m_settings, m_paths.SettingsPath, m_lang, m_messenger);
+    m_problems.show(SaveSettings(m_settings, m_paths.SettingsPath).problems);
     done(QDialog::Accepted);
 }
 

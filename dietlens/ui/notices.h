@@ -3,6 +3,8 @@
 // a check box "Always show this message." that starts checked, and OK, which
 // stores the box as the notice's setting and saves the settings. Closing the
 // notice any other way stores nothing.
+#include "dietlens/ui/problempresenter.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -31,6 +33,7 @@ protected:
     const Paths& m_paths;
     const LanguageTables& m_lang;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     QString Settings::*m_setting;
     QLabel* Pic_tray;
     QLabel* lbl_1;

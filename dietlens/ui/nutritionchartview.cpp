@@ -1,5 +1,6 @@
 #include "dietlens/ui/nutritionchartview.h"
 
+#include "dietlens/ui/problempresenter.h"
 #include "widgets/twips.h"
 
 #include <QLabel>
@@ -119,7 +120,8 @@ ChartDrawing NutritionChartView::draw(const NutritionValues& per100g, int weight
                                       const Settings& settings, const LanguageTables& lang,
                                       Messenger& messenger)
 {
-    const ChartDrawing result = DrawNutritionChart(m_chart, per100g, weightGrams, settings, lang, messenger);
+    const ChartDrawing result = ProblemPresenter(lang, messenger)
+                                    .take(DrawNutritionChart(m_chart, per100g, weightGrams, settings, lang));
     if (result != ChartDrawing::Skipped) {
         updateAccessibleItems();
         update();

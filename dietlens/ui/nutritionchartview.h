@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Messenger;
 class QLabel;
 
 class NutritionChartView : public QWidget

@@ -5,11 +5,12 @@
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/display/units.h"
 #include "dietlens/display/viewlist.h"
-#include "dietlens/lang/text/main.h"
 #include "dietlens/net/connection.h"
+#include "dietlens/ui/bookmarkcommands.h"
 #include "dietlens/ui/coreicons.h"
 #include "dietlens/ui/foodlistview.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/problempresenter.h"
 #include "dietlens/ui/searchboxlook.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
@@ -31,9 +32,9 @@
 NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTables& lang, Messenger& messenger,
                                    Bookmarks& bookmarks, const net::Connection& connection,
                                    const DisplayControls& controls, QObject* parent)
-    : QObject(parent), m_settings(settings), m_lang(lang), m_messenger(messenger), m_bookmarks(bookmarks),
-      m_connection(connection), m_c(controls), m_checkedIcon(StatusSquare(QColor(40, 180, 40))),
-      m_uncheckedIcon(StatusSquare(QColor(220, 40, 40)))
+    : QObject(parent), m_settings(settings), m_lang(lang), m_messenger(messenger),
+      m_problems(lang, messenger), m_bookmarks(bookmarks), m_connection(connection), m_c(controls),
+      m_checkedIcon(StatusSquare(QColor(40, 180, 40))), m_uncheckedIcon(StatusSquare(QColor(220, 40, 40)))
 {
     // The hourglass while the bookmarks read or write a file.
     connect(&m_bookmarks, &Bookmarks::fileWorkStarted, this,
@@ -93,7 +94,7 @@ NutritionDisplay::NutritionDisplay(const Settings& settings, const LanguageTable
 
 void NutritionDisplay::ReadBookmarksAtStartup()
 {
-    m_bookmarks.ReadBookmarks();
+    m_problems.show(m_bookmarks.ReadBookmarks().problems);
 }
 
 void NutritionDisplay::DrawStartChart()
@@ -131,7 +132,7 @@ void NutritionDisplay::showWeightTexts(const QString& name)
 {
     if (!m_c.Slider || WeightUnitOf(m_settings.WeightUnit) == WeightUnitKind::Other)
         return;
-    const QString weight = WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger);
+    const QString weight = m_problems.take(WeightText(QString::number(m_c.Slider->value()), m_settings));
     const QString word = WeightUnitWord(m_settings, m_lang);
     m_c.Slider->setToolTip(weight + QLatin1Char(' ') + word);
     setStatus(name + QStringLiteral(" (") + weight + QLatin1Char(' ') + word + QLatin1Char(')'));
@@ -139,10 +140,7 @@ void NutritionDisplay::showWeightTexts(const QString& name)
 
 void NutritionDisplay::showAnalysisError(const QString& code)
 {
-    m_messenger.message(code,
-                        joinLines({m_lang.at(text::Main::AnErrorOccurredWhileAnalysing),
-                                   m_lang.at(text::Main::PleaseContactQuelmarWhenThis47)}),
-                        MessageIcon::Critical);
+    m_problems.show(Problem{ProblemKind::AnalysisFailed, code});
 }
 
 void NutritionDisplay::Slider_Scroll()
@@ -151,7 +149,7 @@ void NutritionDisplay::Slider_Scroll()
         // Nothing chosen yet: only the weight texts follow the slider.
         if (m_c.Slider && WeightUnitOf(m_settings.WeightUnit) != WeightUnitKind::Other)
             m_c.Slider->setToolTip(
-                WeightText(QString::number(m_c.Slider->value()), m_settings, m_lang, m_messenger) +
+                m_problems.take(WeightText(QString::number(m_c.Slider->value()), m_settings)) +
                 QLatin1Char(' ') + WeightUnitWord(m_settings, m_lang));
         return;
     }
@@ -252,7 +250,7 @@ void NutritionDisplay::Fill_BookmarkList()
     const qsizetype count = m_bookmarks.records().size();
     for (qsizetype i = 0; i < count; ++i) {
         const Bookmark bookmark = m_bookmarks.bookmark(int(i));
-        labels.append(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger));
+        labels.append(m_problems.take(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang)));
     }
     m_bookmarkRows.show(labels);
 }
@@ -283,7 +281,7 @@ void NutritionDisplay::LV_browse_bookmarks_Click()
     const Bookmark bookmark = m_bookmarks.bookmark(row);
     m_chosenBookmarkRow = row;
     m_chartItem = bookmark;
-    setStatus(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang, m_messenger));
+    setStatus(m_problems.take(BookmarkLabel(bookmark.name, bookmark.weight, m_settings, m_lang)));
 
     const std::optional<NutritionValues> per100g = bookmark.per100g();
     const float weight = std::nearbyint(bookmark.weightGrams()); // halves to even
@@ -314,12 +312,12 @@ void NutritionDisplay::mnu_addlijst_Click()
 {
     if (m_results.rowCount() == 0 || !m_c.Slider)
         return;
-    m_bookmarks.Add(m_chosenResult.value_or(FoodItem()), m_c.Slider->value());
+    addBookmark(m_bookmarks, m_chosenResult.value_or(FoodItem()), m_c.Slider->value(), m_problems);
 }
 
 void NutritionDisplay::mnu_del_Click()
 {
-    if (m_bookmarkRows.rowCount() == 0 || !m_bookmarks.Remove(m_chosenBookmarkRow))
+    if (m_bookmarkRows.rowCount() == 0 || !removeBookmark(m_bookmarks, m_chosenBookmarkRow, m_problems))
         return;
     Fill_BookmarkList();
     Set_ViewList();
@@ -327,7 +325,7 @@ void NutritionDisplay::mnu_del_Click()
 
 void NutritionDisplay::mnu_opslaan_Click()
 {
-    m_bookmarks.Export();
+    exportBookmarks(m_bookmarks, m_problems);
 }
 
 QString NutritionDisplay::LV_browse_OLEStartDrag()
@@ -335,7 +333,7 @@ QString NutritionDisplay::LV_browse_OLEStartDrag()
     const int row = m_c.LV_browse ? m_c.LV_browse->currentRow() : -1;
     if (row < 0 || !m_c.Slider)
         return {};
-    return m_bookmarks.ResultDragText(m_results.item(row), m_c.Slider->value());
+    return m_problems.take(m_bookmarks.ResultDragText(m_results.item(row), m_c.Slider->value()));
 }
 
 QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
@@ -343,7 +341,7 @@ QString NutritionDisplay::LV_browse_bookmarks_OLEStartDrag()
     const int row = m_c.LV_browse_bookmarks ? m_c.LV_browse_bookmarks->currentRow() : -1;
     if (row < 0)
         return {};
-    return m_bookmarks.DragText(row);
+    return m_problems.take(m_bookmarks.DragText(row));
 }
 
 void NutritionDisplay::ClearResultsList()

@@ -11,6 +11,7 @@
 #include "dietlens/display/nutritionchart.h"
 #include "dietlens/display/viewlist.h"
 #include "dietlens/record/fooditem.h"
+#include "dietlens/ui/problempresenter.h"
 
 #include <QIcon>
 #include <QObject>
@@ -139,6 +140,7 @@ private:
     const Settings& m_settings;
     const LanguageTables& m_lang;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     Bookmarks& m_bookmarks;
     const net::Connection& m_connection;
     DisplayControls m_c;

@@ -18,7 +18,7 @@
 Startup::Startup(Paths& paths, Settings& settings, const ServerHosts& hosts, Language& language,
                  Messenger& messenger, StartupServices services)
     : m_paths(paths), m_settings(settings), m_hosts(hosts), m_language(language), m_lang(language.tables()),
-      m_messenger(messenger), m_services(std::move(services))
+      m_messenger(messenger), m_problems(language.tables(), messenger), m_services(std::move(services))
 {
 }
 
@@ -32,7 +32,7 @@ void Startup::run(QWidget& mainWindow)
 
     const auto specialFolder = [this](int number) {
         return m_services.specialFolder ? m_services.specialFolder(number)
-                                        : GetSpecialFolder(number, m_lang, m_messenger);
+                                        : m_problems.take(GetSpecialFolder(number));
     };
     const QString appData = specialFolder(kAppDataFolderNumber);
     const QString documents = specialFolder(kDocumentsFolderNumber);
@@ -41,7 +41,7 @@ void Startup::run(QWidget& mainWindow)
     Paths& paths = m_paths;
     for (const QString& folder :
          {paths.AppDataFolder + QStringLiteral("Quelmar/"), paths.LanguageFolder, paths.DatabaseFolder}) {
-        if (!EnsureFolder(folder, m_lang, m_messenger))
+        if (!m_problems.take(EnsureFolder(folder)))
             paths.FoldersNotMade << folder;
     }
     // One message that names what the user can put right, instead of a
@@ -62,9 +62,21 @@ void Startup::run(QWidget& mainWindow)
     mainWindow.show();
 
     if (!paths.FoldersNotMade.contains(paths.LanguageFolder))
-        EnsureDefaultLanguageFiles(paths.LanguageFolder, m_hosts, m_lang, m_messenger);
-    LoadSettings(m_settings, paths.SettingsPath, paths.LanguageFolder, m_language, m_messenger,
-                 m_services.firstRunSettingsDialog);
+        m_problems.show(EnsureDefaultLanguageFiles(paths.LanguageFolder, m_hosts).problems);
+    loadSettingsOrRunFirstRun(m_settings, paths.SettingsPath, paths.LanguageFolder, m_language, m_problems,
+                              m_services.firstRunSettingsDialog);
     ApplySettingDefaults(m_settings, paths.LanguageFolder);
-    m_language.load(paths.LanguageFolder + m_settings.LanguageFile, m_messenger, LanguageChange::StartUp);
+    m_problems.show(dietlensResult(m_language.load(paths.LanguageFolder + m_settings.LanguageFile,
+                                                   LanguageChange::StartUp))
+                        .problems);
+}
+
+SettingsLoad loadSettingsOrRunFirstRun(Settings& settings, const QString& path, const QString& languageFolder,
+                                       Language& language, const ProblemPresenter& presenter,
+                                       const FirstRunSettingsDialog& dialog)
+{
+    const SettingsLoad load = presenter.take(LoadSettings(settings, path, languageFolder, language));
+    if (load == SettingsLoad::FirstRun && dialog)
+        dialog();
+    return load;
 }

@@ -3,6 +3,7 @@
 // and paths, bookmarks, layout, showing the main window, the default language
 // files, the settings and the language file.
 #include "dietlens/core/settings.h"
+#include "dietlens/ui/problempresenter.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,17 @@ class Messenger;
 class QWidget;
 struct Paths;
 struct ServerHosts;
+
+// Shows the settings dialog modally during the first-run handling. The
+// window layer supplies it; without one the program goes on with the defaults.
+using FirstRunSettingsDialog = std::function<void()>;
+
+// Reads the settings file; when there is none usable, runs the first-run
+// handling: defaults, the default language, the first-run message and then
+// the settings dialog. Nothing is written here.
+SettingsLoad loadSettingsOrRunFirstRun(Settings& settings, const QString& path, const QString& languageFolder,
+                                       Language& language, const ProblemPresenter& presenter,
+                                       const FirstRunSettingsDialog& dialog = {});
 
 // What the sequence asks of the desktop and of the window layer.
 struct StartupServices
@@ -50,5 +62,6 @@ private:
     Language& m_language;
     const LanguageTables& m_lang;
     Messenger& m_messenger;
+    ProblemPresenter m_problems;
     StartupServices m_services;
 };

@@ -5,8 +5,10 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarksfile.h"
+#include "dietlens/ui/problempresenter.h"
 #include "files/cp1252.h"
 #include "lang/languagefile.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -182,7 +184,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath(u"cut.lsf"_s);
         ScriptedMessenger m;
-        QVERIFY(SaveLanguageFile(sampleTables(), path, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(testsupport::saveLanguageFile(sampleTables(), path, m, LanguageSaveFailure::dietlens()));
         const QByteArray whole = testsupport::readAll(path);
         QList<qsizetype> boundaries{0, 4};
         qsizetype pos = 4;
@@ -202,11 +204,12 @@ private Q_SLOTS:
                 QVERIFY(writeAll(path, whole.left(at)));
                 LanguageTables tables = before;
                 ScriptedMessenger load;
-                QVERIFY2(!LoadLanguageFile(tables, path, load), qPrintable(u"cut at %1"_s.arg(at)));
+                QVERIFY2(!testsupport::loadLanguageFile(tables, path, load),
+                         qPrintable(u"cut at %1"_s.arg(at)));
                 QVERIFY(tables == before);
                 QCOMPARE(load.titles(), QStringList{u"Error during loading #03"_s});
                 ScriptedMessenger version;
-                QCOMPARE(GetLanguageFileVersion(path, version), QString());
+                QCOMPARE(testsupport::languageFileVersion(path, version), QString());
                 QCOMPARE(version.titles(), QStringList{u"Error #402"_s});
             }
         }
@@ -227,7 +230,7 @@ private Q_SLOTS:
             QVERIFY(writeAll(path, cut));
             QFile::remove(path + u".unreadable"_s);
             ScriptedMessenger m;
-            const QStringList read = ReadBookmarks(path, lang, m);
+            const QStringList read = ProblemPresenter(lang, m).take(ReadBookmarks(path));
             if (at == whole.size()) {
                 QCOMPARE(read, records);
                 QVERIFY(m.shown.isEmpty());
@@ -273,7 +276,8 @@ private Q_SLOTS:
         QVERIFY(writeAll(path, bytes));
         QFile::remove(path + u".unreadable"_s);
         ScriptedMessenger m;
-        const QStringList read = ReadBookmarks(path, LanguageTables(), m);
+        const LanguageTables lang;
+        const QStringList read = ProblemPresenter(lang, m).take(ReadBookmarks(path));
         QCOMPARE(read.size(), records);
         QCOMPARE(m.shown.isEmpty(), complete);
         QCOMPARE(QFile::exists(path + u".unreadable"_s), !complete);
@@ -288,7 +292,7 @@ private Q_SLOTS:
         tables.set(1, 1, u"keep"_s);
         const LanguageTables before = tables;
         ScriptedMessenger m;
-        QVERIFY(!LoadLanguageFile(tables, path, m));
+        QVERIFY(!testsupport::loadLanguageFile(tables, path, m));
         QVERIFY(tables == before);
     }
 };

@@ -6,8 +6,10 @@
 #include "dietlens/core/settings.h"
 #include "dietlens/display/bookmarksfile.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/problempresenter.h"
 #include "lang/languagefile.h"
 #include "tests/hardening/faultinjection.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 #include "translator/codelisting.h"
 #include "translator/document.h"
@@ -67,42 +69,46 @@ const AppState& englishState()
 QList<Writer> allWriters()
 {
     QList<Writer> writers;
-    writers.append(
-        {u"language file (dietlens)"_s,
-         [](const QString& path, Messenger& m, int generation) {
-             return SaveLanguageFile(tablesFor(generation), path, m, LanguageSaveFailure::dietlens());
-         },
-         [](const QString& path) {
-             return ScriptedMessenger::Shown{u"Error #401"_s,
-                                             u"An error occured while saving the languagefile"_s + path,
-                                             MessageIcon::Critical, MessageButtons::Ok};
-         }});
-    writers.append({u"language file (translator document)"_s,
+    writers.append({u"language file (dietlens)"_s,
                     [](const QString& path, Messenger& m, int generation) {
-                        translator::TranslatorDocument doc;
-                        doc.AdoptLoaded(tablesFor(generation), path);
-                        return doc.SaveTo(path, m, LanguageSaveFailure::translator(u"Translator"_s));
-                    },
-                    [](const QString& path) {
-                        return ScriptedMessenger::Shown{
-                            u"Translator"_s, u"An error occured while saving the language file: "_s + path,
-                            MessageIcon::Critical, MessageButtons::Ok};
-                    }});
-    // A file smaller than the write buffer fails only when it is flushed.
-    writers.append({u"language file, built-in languages"_s,
-                    [](const QString& path, Messenger& m, int generation) {
-                        LanguageTables tables;
-                        if (generation == 0)
-                            CreateDutchLanguage(tables, englishState().hosts);
-                        else
-                            CreateEnglishLanguage(tables, englishState().hosts);
-                        return SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens());
+                        return testsupport::saveLanguageFile(tablesFor(generation), path, m,
+                                                             LanguageSaveFailure::dietlens());
                     },
                     [](const QString& path) {
                         return ScriptedMessenger::Shown{
                             u"Error #401"_s, u"An error occured while saving the languagefile"_s + path,
                             MessageIcon::Critical, MessageButtons::Ok};
                     }});
+    writers.append(
+        {u"language file (translator document)"_s,
+         [](const QString& path, Messenger& m, int generation) {
+             translator::TranslatorDocument doc;
+             doc.AdoptLoaded(tablesFor(generation), path);
+             const Result<void, LanguageFileProblem> saved = doc.SaveTo(path);
+             showLanguageFileProblems(m, saved.problems, LanguageSaveFailure::translator(u"Translator"_s));
+             return saved.ok();
+         },
+         [](const QString& path) {
+             return ScriptedMessenger::Shown{u"Translator"_s,
+                                             u"An error occured while saving the language file: "_s + path,
+                                             MessageIcon::Critical, MessageButtons::Ok};
+         }});
+    // A file smaller than the write buffer fails only when it is flushed.
+    writers.append(
+        {u"language file, built-in languages"_s,
+         [](const QString& path, Messenger& m, int generation) {
+             LanguageTables tables;
+             if (generation == 0)
+                 CreateDutchLanguage(tables, englishState().hosts);
+             else
+                 CreateEnglishLanguage(tables, englishState().hosts);
+             return testsupport::saveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens());
+         },
+         [](const QString& path) {
+             return ScriptedMessenger::Shown{u"Error #401"_s,
+                                             u"An error occured while saving the languagefile"_s + path,
+                                             MessageIcon::Critical, MessageButtons::Ok};
+         }});
     writers.append({u"code listing, small"_s,
                     [](const QString& path, Messenger&, int generation) {
                         LanguageTables tables;
@@ -125,7 +131,7 @@ QList<Writer> allWriters()
              for (int i = 0; i < 3 + generation; ++i)
                  records << u"Item %1\u00BDDefault\u00BD150\u00BD300\u00BD71\u00BD1.5\u00BD0\u00BD0\u00BD"
                             u"12\u00BD0.01\u00BD0\u00BDExported with Dietlens\u00BD"_s.arg(i);
-             return WriteBookmarks(path, records, englishState().lang, m);
+             return ProblemPresenter(englishState().lang, m).passed(WriteBookmarks(path, records));
          },
          [](const QString&) {
              return ScriptedMessenger::Shown{u"Error #203"_s, englishState().lang.at(7, 8),
@@ -138,7 +144,8 @@ QList<Writer> allWriters()
                         ApplySettingDefaults(state.settings, state.paths.LanguageFolder);
                         state.settings.FirstName = u"Name %1"_s.arg(generation);
                         state.settings.SearchCount = QString::number(1000 * generation);
-                        return SaveSettings(state.settings, state.paths.SettingsPath, state.lang, m);
+                        return ProblemPresenter(state.lang, m)
+                            .passed(SaveSettings(state.settings, state.paths.SettingsPath));
                     },
                     [](const QString&) {
                         const AppState& state = englishState();

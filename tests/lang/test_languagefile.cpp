@@ -1,5 +1,6 @@
 #include "files/cp1252.h"
 #include "lang/languagefile.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -13,7 +14,10 @@
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
+using testsupport::languageFileVersion;
+using testsupport::loadLanguageFile;
 using testsupport::readAll;
+using testsupport::saveLanguageFile;
 using testsupport::writeAll;
 
 namespace {
@@ -66,7 +70,7 @@ QByteArray validFileBytes()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.lsf"));
     ScriptedMessenger m;
-    if (!SaveLanguageFile(filledTables(), path, m, LanguageSaveFailure::dietlens()))
+    if (!saveLanguageFile(filledTables(), path, m, LanguageSaveFailure::dietlens()))
         return {};
     return readAll(path);
 }
@@ -82,7 +86,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("empty.lsf"));
         ScriptedMessenger m;
-        QVERIFY(SaveLanguageFile(LanguageTables{}, path, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(saveLanguageFile(LanguageTables{}, path, m, LanguageSaveFailure::dietlens()));
         QVERIFY(m.shown.isEmpty());
 
         QByteArray expected =
@@ -100,17 +104,17 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("full.lsf"));
         ScriptedMessenger m;
         const LanguageTables original = filledTables();
-        QVERIFY(SaveLanguageFile(original, path, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(saveLanguageFile(original, path, m, LanguageSaveFailure::dietlens()));
 
         LanguageTables loaded = filledTables(QStringLiteral("stale"));
-        QVERIFY(LoadLanguageFile(loaded, path, m));
+        QVERIFY(loadLanguageFile(loaded, path, m));
         QVERIFY(m.shown.isEmpty());
         QVERIFY(loaded == original);
         QCOMPARE(loaded.at(7, 200), original.at(7, 200));
 
         // Writing back what was loaded gives the same bytes.
         const QString again = dir.filePath(QStringLiteral("again.lsf"));
-        QVERIFY(SaveLanguageFile(loaded, again, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(saveLanguageFile(loaded, again, m, LanguageSaveFailure::dietlens()));
         QCOMPARE(readAll(again), readAll(path));
     }
 
@@ -122,10 +126,10 @@ private Q_SLOTS:
         LanguageTables tables = filledTables();
         const LanguageTables before = tables;
         tables.set(3, 0, QStringLiteral("first") + kSep + QStringLiteral("second"));
-        QVERIFY(SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(saveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()));
 
         LanguageTables loaded = before;
-        QVERIFY(LoadLanguageFile(loaded, path, m));
+        QVERIFY(loadLanguageFile(loaded, path, m));
         QCOMPARE(loaded.at(3, 0), QStringLiteral("first"));
         QCOMPARE(loaded.at(3, 1), QStringLiteral("second"));
         for (int i = 2; i <= 200; ++i)
@@ -174,7 +178,7 @@ private Q_SLOTS:
             tables.set(3, i, QStringLiteral("old"));
         tables.set(5, 7, QStringLiteral("kept"));
         ScriptedMessenger m;
-        QVERIFY(LoadLanguageFile(tables, path, m));
+        QVERIFY(loadLanguageFile(tables, path, m));
         QVERIFY(m.shown.isEmpty());
         QCOMPARE(tables.at(3, 0), expected.at(0));
         QCOMPARE(tables.at(3, 1), expected.at(1));
@@ -193,7 +197,7 @@ private Q_SLOTS:
         QVERIFY(writeAll(path, le32(1) + record({{0, forms}})));
         LanguageTables tables;
         ScriptedMessenger m;
-        QVERIFY(LoadLanguageFile(tables, path, m));
+        QVERIFY(loadLanguageFile(tables, path, m));
         QCOMPARE(tables.at(0, 1), QStringLiteral("form1"));
         QCOMPARE(tables.at(0, 25), QStringLiteral("form25"));
         QCOMPARE(tables.at(0, 0), QString());
@@ -211,14 +215,14 @@ private Q_SLOTS:
                                         le32(1) + first + QByteArray(3'000'000, 'x')}) {
             QVERIFY(writeAll(path, bytes));
             LanguageTables tables;
-            QVERIFY(LoadLanguageFile(tables, path, m));
+            QVERIFY(loadLanguageFile(tables, path, m));
             QCOMPARE(tables.at(1, 0), QStringLiteral("one"));
         }
         QVERIFY(m.shown.isEmpty());
 
         LanguageTables tables;
-        QVERIFY(LoadLanguageFile(tables, path, m));
-        QVERIFY(SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()));
+        QVERIFY(loadLanguageFile(tables, path, m));
+        QVERIFY(saveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()));
         const QByteArray rewritten = readAll(path);
         QCOMPARE(rewritten.left(4), le32(1));
         QCOMPARE(rewritten.size(), 5106 + 3);
@@ -235,7 +239,7 @@ private Q_SLOTS:
         QVERIFY(writeAll(path, le32(1) + record(fields)));
         LanguageTables tables;
         ScriptedMessenger m;
-        QVERIFY(LoadLanguageFile(tables, path, m));
+        QVERIFY(loadLanguageFile(tables, path, m));
         QCOMPARE(tables.at(25, 0).size(), 65534);
         QCOMPARE(tables.at(25, 1), QString());
     }
@@ -271,7 +275,7 @@ private Q_SLOTS:
         LanguageTables tables = filledTables(QStringLiteral("before"));
         const LanguageTables before = tables;
         ScriptedMessenger m;
-        QVERIFY(!LoadLanguageFile(tables, path, m));
+        QVERIFY(!loadLanguageFile(tables, path, m));
         QVERIFY(tables == before);
         QCOMPARE(m.shown.size(), 1);
         QCOMPARE(m.shown[0].title, QStringLiteral("Error during loading #03"));
@@ -279,7 +283,7 @@ private Q_SLOTS:
                  QStringLiteral("Error during loading!\nThe language file could not be opened"));
         QCOMPARE(m.shown[0].icon, MessageIcon::Critical);
 
-        QCOMPARE(GetLanguageFileVersion(path, m), QString());
+        QCOMPARE(languageFileVersion(path, m), QString());
         QCOMPARE(m.shown.size(), 2);
         QCOMPARE(m.shown[1].title, QStringLiteral("Error #402"));
         QCOMPARE(m.shown[1].text,
@@ -294,13 +298,13 @@ private Q_SLOTS:
         const LanguageTables before = tables;
         ScriptedMessenger m;
         QVERIFY(!FileExists(path));
-        QVERIFY(!LoadLanguageFile(tables, path, m));
+        QVERIFY(!loadLanguageFile(tables, path, m));
         QVERIFY(tables == before);
-        QCOMPARE(GetLanguageFileVersion(path, m), QStringLiteral("0"));
+        QCOMPARE(languageFileVersion(path, m), QStringLiteral("0"));
         QVERIFY(m.shown.isEmpty());
         // A folder is no language file either.
         QVERIFY(!FileExists(dir.path()));
-        QCOMPARE(GetLanguageFileVersion(dir.path(), m), QStringLiteral("0"));
+        QCOMPARE(languageFileVersion(dir.path(), m), QStringLiteral("0"));
     }
 
     void oversizeTableIsRefusedAndOldFileKept_data()
@@ -324,11 +328,11 @@ private Q_SLOTS:
         LanguageTables tables;
         tables.set(7, 5, QString(entryLength, QLatin1Char('y')));
         ScriptedMessenger m;
-        QCOMPARE(SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()), written);
+        QCOMPARE(saveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens()), written);
         if (written) {
             QVERIFY(m.shown.isEmpty());
             LanguageTables back;
-            QVERIFY(LoadLanguageFile(back, path, m));
+            QVERIFY(loadLanguageFile(back, path, m));
             QVERIFY(back == tables);
         } else {
             QCOMPARE(readAll(path), old);
@@ -364,7 +368,7 @@ private Q_SLOTS:
                                                       QFileDevice::ExeOwner);
                 QSKIP("the folder stays writable for this user");
             }
-            ok = SaveLanguageFile(filledTables(), path, m,
+            ok = saveLanguageFile(filledTables(), path, m,
                                   LanguageSaveFailure::translator(QStringLiteral("Translator")));
             QFile::setPermissions(dir.path(),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -376,7 +380,7 @@ private Q_SLOTS:
             rlimit small = saved;
             small.rlim_cur = 1000;
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            ok = SaveLanguageFile(filledTables(), path, m,
+            ok = saveLanguageFile(filledTables(), path, m,
                                   LanguageSaveFailure::translator(QStringLiteral("Translator")));
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
@@ -415,7 +419,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("v.lsf"));
         QVERIFY(writeAll(path, le32(1) + record({{25, header}})));
         ScriptedMessenger m;
-        QCOMPARE(GetLanguageFileVersion(path, m), version);
+        QCOMPARE(languageFileVersion(path, m), version);
         QVERIFY(m.shown.isEmpty());
     }
 };

@@ -2,6 +2,7 @@
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "lang/languagefile.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 #include "translator/document.h"
 #include "translator/review.h"
@@ -161,18 +162,18 @@ private Q_SLOTS:
         QTest::newRow("translated") << "Gramm"
                                     << "Gram" << QList<int>{};
         QTest::newRow("trailing blank lost") << "Unze"
-                                             << "oz " << QList<int>{int(Problem::Blanks)};
+                                             << "oz " << QList<int>{int(translator::Problem::Blanks)};
         QTest::newRow("leading blank added") << " OK"
-                                             << "OK" << QList<int>{int(Problem::Blanks)};
+                                             << "OK" << QList<int>{int(translator::Problem::Blanks)};
         QTest::newRow("colon lost") << "Suchen"
-                                    << "Search :" << QList<int>{int(Problem::Punctuation)};
+                                    << "Search :" << QList<int>{int(translator::Problem::Punctuation)};
         QTest::newRow("address lost")
             << "Besuche uns"
-            << "Visit http://127.0.0.1:8080/ now" << QList<int>{int(Problem::WebAddress)};
+            << "Visit http://127.0.0.1:8080/ now" << QList<int>{int(translator::Problem::WebAddress)};
         QTest::newRow("address kept") << "Besuch http://127.0.0.1:8080/ jetzt"
                                       << "Visit http://127.0.0.1:8080/ now" << QList<int>{};
         QTest::newRow("placeholder") << "<NEW>"
-                                     << "" << QList<int>{int(Problem::NewPlaceholder)};
+                                     << "" << QList<int>{int(translator::Problem::NewPlaceholder)};
     }
 
     void warningsAgainstTheReference()
@@ -192,9 +193,10 @@ private Q_SLOTS:
         const QString original = dir.filePath(QStringLiteral("Deutsch.lsf"));
         const QString copy = dir.filePath(QStringLiteral("copy.lsf"));
         ScriptedMessenger messenger;
-        QVERIFY(SaveLanguageFile(deutsch(), original, messenger, LanguageSaveFailure::translator(QString())));
+        QVERIFY(testsupport::saveLanguageFile(deutsch(), original, messenger,
+                                              LanguageSaveFailure::translator(QString())));
         TranslatorDocument doc;
-        QVERIFY(doc.Open(original, messenger));
+        QVERIFY(doc.Open(original).value);
 
         doc.ChooseForm(1);
         doc.ChooseRow(12);
@@ -211,7 +213,7 @@ private Q_SLOTS:
         QVERIFY(!doc.canUndo());
         QVERIFY(doc.dirty()); // an undo is a change
         QCOMPARE(doc.currentForm(), 1);
-        QVERIFY(doc.SaveTo(copy, messenger, LanguageSaveFailure::translator(QString())));
+        QVERIFY(doc.SaveTo(copy).ok());
         QCOMPARE(fileBytes(copy), fileBytes(original));
 
         // Redo brings the changes back, the inserted row in place.
@@ -234,7 +236,7 @@ private Q_SLOTS:
         TranslationNotes notes;
         notes.referencePath = QStringLiteral("/x/English.lsf");
         notes.setMarkedDone(7, 3, QStringLiteral("Gram"), true);
-        notes.dismiss(7, 4, Problem::Blanks, QStringLiteral("Unze"));
+        notes.dismiss(7, 4, translator::Problem::Blanks, QStringLiteral("Unze"));
         QVERIFY(store.save(QStringLiteral("/x/Deutsch.lsf"), notes));
         QCOMPARE(store.notesFor(QStringLiteral("/x/Deutsch.lsf")), notes);
         QCOMPARE(store.notesFor(QStringLiteral("/x/Other.lsf")), TranslationNotes());

@@ -1,4 +1,5 @@
 #include "lang/languagefile.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 #include "translator/tr_core.h"
@@ -86,14 +87,14 @@ LanguageTables sampleTables()
 bool writeTables(const LanguageTables& tables, const QString& path)
 {
     ScriptedMessenger m;
-    return SaveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens());
+    return testsupport::saveLanguageFile(tables, path, m, LanguageSaveFailure::dietlens());
 }
 
 LanguageTables loadTables(const QString& path)
 {
     ScriptedMessenger m;
     LanguageTables t;
-    LoadLanguageFile(t, path, m);
+    testsupport::loadLanguageFile(t, path, m);
     return t;
 }
 

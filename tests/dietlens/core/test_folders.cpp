@@ -1,5 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/folders.h"
+#include "dietlens/ui/problempresenter.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -9,6 +10,21 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The folder functions as start-up uses them: what goes wrong is shown.
+QString getSpecialFolder(int number, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(GetSpecialFolder(number));
+}
+
+bool makeFolder(const QString& path, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(EnsureFolder(path));
+}
+
+} // namespace
 
 class TestFolders : public QObject
 {
@@ -30,11 +46,11 @@ void TestFolders::specialFolders()
     const QString home = m_dir.filePath(u"home"_s);
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home + u"/cfg"_s).toLocal8Bit());
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/cfg/"_s);
-    QCOMPARE(GetSpecialFolder(kDocumentsFolderNumber, m_state.lang, m_messenger), home + u"/Documents/"_s);
+    QCOMPARE(getSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/cfg/"_s);
+    QCOMPARE(getSpecialFolder(kDocumentsFolderNumber, m_state.lang, m_messenger), home + u"/Documents/"_s);
     qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(GetSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/.config/"_s);
-    QCOMPARE(GetSpecialFolder(7, m_state.lang, m_messenger), QString());
+    QCOMPARE(getSpecialFolder(kAppDataFolderNumber, m_state.lang, m_messenger), home + u"/.config/"_s);
+    QCOMPARE(getSpecialFolder(7, m_state.lang, m_messenger), QString());
     QVERIFY(m_messenger.shown.isEmpty());
 }
 
@@ -50,7 +66,7 @@ void TestFolders::ensureFolder_data()
 void TestFolders::ensureFolder()
 {
     QFETCH(QString, relative);
-    QVERIFY(EnsureFolder(m_dir.filePath(relative), m_state.lang, m_messenger));
+    QVERIFY(makeFolder(m_dir.filePath(relative), m_state.lang, m_messenger));
     QVERIFY(QFileInfo(m_dir.filePath(relative)).isDir());
     QVERIFY(m_messenger.shown.isEmpty());
 }
@@ -59,8 +75,8 @@ void TestFolders::ensureFolderBlockedByFile()
 {
     // The caller names the folder; nothing failed unexpectedly, so no "Error #302".
     QVERIFY(testsupport::writeAll(m_dir.filePath(u"file"_s), "x"));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file/sub"_s), m_state.lang, m_messenger));
-    QVERIFY(!EnsureFolder(m_dir.filePath(u"file"_s), m_state.lang, m_messenger));
+    QVERIFY(!makeFolder(m_dir.filePath(u"file/sub"_s), m_state.lang, m_messenger));
+    QVERIFY(!makeFolder(m_dir.filePath(u"file"_s), m_state.lang, m_messenger));
     QVERIFY(m_messenger.shown.isEmpty());
 }
 

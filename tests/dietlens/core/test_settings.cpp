@@ -1,5 +1,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/core/settings.h"
+#include "dietlens/ui/problempresenter.h"
+#include "dietlens/ui/startup.h"
 #include "lang/language.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
@@ -35,6 +37,13 @@ QByteArray record(QList<QByteArray> texts = {})
     for (int f = 1; f <= 21; ++f)
         out += field(f <= texts.size() ? texts[f - 1] : "v" + QByteArray::number(f));
     return out;
+}
+
+// Saving as the windows do: a failure is shown.
+bool saveSettings(const Settings& settings, const QString& path, const LanguageTables& lang,
+                  Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).passed(SaveSettings(settings, path));
 }
 
 Settings numberedSettings()
@@ -156,7 +165,7 @@ void TestSettings::readsAllRecordsUsesFirst()
     QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
     QCOMPARE(m_state.settings, numberedSettings());
     // The next save writes one record.
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(testsupport::readAll(path()), le32(1) + record());
 }
 
@@ -173,7 +182,7 @@ void TestSettings::savesExactBytes()
     m_state.settings.FirstName = u"Ren\u00e9e \u20ac"_s; // Windows-1252: é = E9, € = 80
     m_state.settings.LastName.clear();
     m_state.settings.Reserved8 = u"\u4e2d"_s; // not in Windows-1252
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QVERIFY(m_messenger.shown.isEmpty());
     QList<QByteArray> texts;
     for (int f = 1; f <= 21; ++f)
@@ -196,11 +205,11 @@ void TestSettings::roundTripKeepsReservedFields()
                           "",       "",       "a",           "b", "c", "d", "e", "f"});
     QVERIFY(testsupport::writeAll(path(), original));
     QCOMPARE(ReadSettingsFile(m_state.paths.SettingsPath, m_state.settings), SettingsLoad::Loaded);
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(testsupport::readAll(path()), original);
 
     m_state.settings.SearchCount = u"1"_s;
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     AppState reread;
     reread.paths.SettingsPath = path();
     QCOMPARE(ReadSettingsFile(reread.paths.SettingsPath, reread.settings), SettingsLoad::Loaded);
@@ -222,7 +231,7 @@ void TestSettings::failingWrites()
     QVERIFY(QDir(m_dir.path()).mkdir(u"dl2set.dat"_s));
     m_state.paths.SettingsPath = m_dir.filePath(target);
     m_state.settings = numberedSettings();
-    QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(!saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(m_messenger.shown.size(), 1);
     const auto& shown = m_messenger.shown.first();
     QCOMPARE(shown.title, u"Error #201"_s);
@@ -239,12 +248,12 @@ void TestSettings::oversizedFieldKeepsOldFile()
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings = numberedSettings();
     m_state.settings.LastName = QString(65535, QLatin1Char('x'));
-    QVERIFY(SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang,
+    QVERIFY(saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang,
                          m_messenger)); // exactly the limit fits
     QCOMPARE(testsupport::readAll(path()).size(), old.size() - 3 + 65535);
     QVERIFY(testsupport::writeAll(path(), old));
     m_state.settings.LastName += QLatin1Char('x');
-    QVERIFY(!SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
+    QVERIFY(!saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger));
     QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_s});
     QCOMPARE(testsupport::readAll(path()), old);
 }
@@ -263,7 +272,7 @@ void TestSettings::readOnlyFolderKeepsOldFile()
     }
     m_state.settings = numberedSettings();
     m_state.settings.FirstName = u"new"_s;
-    const bool saved = SaveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger);
+    const bool saved = saveSettings(m_state.settings, m_state.paths.SettingsPath, m_state.lang, m_messenger);
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
     QCOMPARE(m_messenger.titles(), QStringList{u"Error #201"_s});
@@ -315,12 +324,13 @@ void TestSettings::firstRunHandling()
     m_state.lang.set(7, 6, u"a6"_s);
     int dialogs = 0;
     Language language(m_state.lang);
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          language, m_messenger,
-                          [&] {
-                              ++dialogs;
-                              QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
-                          }),
+    QCOMPARE(loadSettingsOrRunFirstRun(m_state.settings, m_state.paths.SettingsPath,
+                                       m_state.paths.LanguageFolder, language,
+                                       ProblemPresenter(m_state.lang, m_messenger),
+                                       [&] {
+                                           ++dialogs;
+                                           QCOMPARE(m_messenger.shown.size(), 1); // the message comes first
+                                       }),
              SettingsLoad::FirstRun);
     QCOMPARE(dialogs, 1);
     QCOMPARE(m_messenger.shown.size(), 1);
@@ -335,8 +345,9 @@ void TestSettings::firstRunHandling()
     // Without a dialog the program goes on with the defaults.
     m_messenger.clear();
     QVERIFY(testsupport::writeAll(path(), le32(0)));
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          language, m_messenger),
+    QCOMPARE(loadSettingsOrRunFirstRun(m_state.settings, m_state.paths.SettingsPath,
+                                       m_state.paths.LanguageFolder, language,
+                                       ProblemPresenter(m_state.lang, m_messenger)),
              SettingsLoad::FirstRun);
     QCOMPARE(m_messenger.shown.size(), 1);
     QCOMPARE(testsupport::readAll(path()), le32(0));
@@ -347,8 +358,9 @@ void TestSettings::loadedFileSkipsFirstRun()
     QVERIFY(testsupport::writeAll(path(), le32(1) + record()));
     bool dialog = false;
     Language language(m_state.lang);
-    QCOMPARE(LoadSettings(m_state.settings, m_state.paths.SettingsPath, m_state.paths.LanguageFolder,
-                          language, m_messenger, [&] { dialog = true; }),
+    QCOMPARE(loadSettingsOrRunFirstRun(m_state.settings, m_state.paths.SettingsPath,
+                                       m_state.paths.LanguageFolder, language,
+                                       ProblemPresenter(m_state.lang, m_messenger), [&] { dialog = true; }),
              SettingsLoad::Loaded);
     QVERIFY(!dialog);
     QVERIFY(m_messenger.shown.isEmpty());

@@ -5,6 +5,8 @@
 #include "dietlens/display/bookmarks.h"
 #include "dietlens/display/bookmarksfile.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/bookmarkcommands.h"
+#include "dietlens/ui/problempresenter.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
 
@@ -41,6 +43,9 @@ class TestBookmarkBuffer : public QObject
     ScriptedMessenger messenger;
     std::unique_ptr<Bookmarks> buffer;
 
+    // The window's side of the commands: what comes of them is shown on the messenger.
+    ProblemPresenter presenter() { return {state.lang, messenger}; }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -53,18 +58,18 @@ private Q_SLOTS:
         state.paths.BookmarksPath = dir.filePath(u"bookmarks.dat"_s);
         QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
-        buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
+        buffer = std::make_unique<Bookmarks>(state.paths, state.lang);
     }
 
     void addAndRemoveRewriteTheFile()
     {
-        QVERIFY(buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 150));
+        QVERIFY(addBookmark(*buffer, foodItem(u"Rice"_s, u"200"_s, u"48"_s), 150, presenter()));
         QCOMPARE(buffer->records().size(), 1);
         QVERIFY(buffer->records().first().startsWith(u"Rice½Default½150½300½72½"_s));
         QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes(buffer->records()));
         QCOMPARE(messenger.shown.last().text, u"'Rice' is added to the bookmark list."_s);
-        QVERIFY(!buffer->Remove(1)); // no such row
-        QVERIFY(buffer->Remove(0));
+        QVERIFY(!removeBookmark(*buffer, 1, presenter())); // no such row
+        QVERIFY(removeBookmark(*buffer, 0, presenter()));
         QVERIFY(buffer->records().isEmpty());
         QCOMPARE(testsupport::readAll(state.paths.BookmarksPath), *BookmarksFileBytes({}));
     }
@@ -73,10 +78,10 @@ private Q_SLOTS:
     {
         state.paths.BookmarksPath = dir.filePath(u"missing/bookmarks.dat"_s);
         buffer->setRecords({bookmarkLine(u"A"_s)});
-        QVERIFY(!buffer->Add(foodItem(u"Rice"_s, u"200"_s, u"48"_s), 100));
+        QVERIFY(!addBookmark(*buffer, foodItem(u"Rice"_s, u"200"_s, u"48"_s), 100, presenter()));
         QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
         QCOMPARE(messenger.titles(), QStringList{u"Error #203"_s});
-        QVERIFY(!buffer->Remove(0));
+        QVERIFY(!removeBookmark(*buffer, 0, presenter()));
         QCOMPARE(buffer->records(), QStringList{bookmarkLine(u"A"_s)});
         QCOMPARE(messenger.titles(), (QStringList{u"Error #203"_s, u"Error #203"_s}));
     }
@@ -102,7 +107,7 @@ private Q_SLOTS:
             QFile::remove(target);
         buffer->setRecords(records);
         messenger.fileNames = {target};
-        buffer->Export();
+        exportBookmarks(*buffer, presenter());
         QCOMPARE(QFile::exists(target), written);
         if (records.isEmpty()) {
             QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
@@ -125,11 +130,13 @@ private Q_SLOTS:
 
     void dragTexts()
     {
-        QCOMPARE(buffer->ResultDragText(foodItem(u"Bread, white"_s, u"1000"_s, u"240"_s), 133),
-                 u"DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
-                 "Exported with Dietlens½"_s);
+        QCOMPARE(
+            presenter().take(buffer->ResultDragText(foodItem(u"Bread, white"_s, u"1000"_s, u"240"_s), 133)),
+            u"DLITEM-Bread. white½Default½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½"
+            "Exported with Dietlens½"_s);
         buffer->setRecords({u"Bread½Mine½133½1330½319.2½7.315½1.33½2.66½66.5½0.665½0½Note½"_s});
-        QCOMPARE(buffer->DragText(0), u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_s);
+        QCOMPARE(presenter().take(buffer->DragText(0)),
+                 u"DLITEM-Bread½Mine½133½1330½319½7.32½1.33½2.66½66.5½0.665½0½Note½"_s);
         QVERIFY(messenger.shown.isEmpty());
     }
 };

@@ -1,4 +1,5 @@
 #include "dietlens/display/bookmarksfile.h"
+#include "dietlens/ui/problempresenter.h"
 #include "tests/dietlens/display/displaytexts.h"
 #include "tests/support/scriptedmessenger.h"
 #include "tests/support/testsupport.h"
@@ -31,6 +32,18 @@ const QByteArray kAppleBytes = QByteArrayLiteral("Apple\xBD"
                                                  "Default\xBD"
                                                  "150\xBD"
                                                  "300\xBD");
+
+// The reader and writer as the program uses them: what goes wrong is shown.
+bool writeBookmarks(const QString& path, const QStringList& records, const LanguageTables& lang,
+                    Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).passed(WriteBookmarks(path, records));
+}
+
+QStringList readBookmarks(const QString& path, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(ReadBookmarks(path));
+}
 
 } // namespace
 
@@ -71,9 +84,9 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, records);
         QFETCH(QByteArray, bytes);
-        QVERIFY(WriteBookmarks(path(), records, lang, messenger));
+        QVERIFY(writeBookmarks(path(), records, lang, messenger));
         QCOMPARE(testsupport::readAll(path()), bytes);
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), records);
+        QCOMPARE(readBookmarks(path(), lang, messenger), records);
         QVERIFY(messenger.shown.isEmpty());
         QVERIFY(!QFile::exists(path() + QStringLiteral(".unreadable")));
     }
@@ -111,7 +124,7 @@ private Q_SLOTS:
         QFETCH(QStringList, records);
         QFETCH(bool, complete);
         QVERIFY(testsupport::writeAll(path(), bytes));
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), records);
+        QCOMPARE(readBookmarks(path(), lang, messenger), records);
         const QString copy = path() + QStringLiteral(".unreadable");
         if (complete) {
             QVERIFY(messenger.shown.isEmpty());
@@ -127,14 +140,14 @@ private Q_SLOTS:
 
     void missingFileShowsError202()
     {
-        QCOMPARE(ReadBookmarks(path(), lang, messenger), QStringList());
+        QCOMPARE(readBookmarks(path(), lang, messenger), QStringList());
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #202")});
         QVERIFY(!QFile::exists(path() + QStringLiteral(".unreadable")));
     }
 
     void textOverTheLengthFieldIsRefusedBeforeWriting()
     {
-        QVERIFY(WriteBookmarks(path(), {kApple}, lang, messenger));
+        QVERIFY(writeBookmarks(path(), {kApple}, lang, messenger));
         const QByteArray old = testsupport::readAll(path());
 
         // 65,535 bytes fit exactly; one more does not.
@@ -143,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(BookmarksFileBytes({fits})->size(), 6 + kMaxBookmarkTextBytes);
         QVERIFY(!BookmarksFileBytes({fits + QLatin1Char('x')}));
 
-        QVERIFY(!WriteBookmarks(path(), {fits + QLatin1Char('x')}, lang, messenger));
+        QVERIFY(!writeBookmarks(path(), {fits + QLatin1Char('x')}, lang, messenger));
         QCOMPARE(messenger.titles(), QStringList{QStringLiteral("Error #203")});
         QCOMPARE(messenger.shown[0].text,
                  QStringLiteral("An error occurred while saving the bookmark file."));
@@ -155,10 +168,10 @@ private Q_SLOTS:
         // A folder where the file should be cannot be replaced by a file.
         const QString folder = dir.filePath(QStringLiteral("taken"));
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!WriteBookmarks(folder, {kApple}, lang, messenger));
+        QVERIFY(!writeBookmarks(folder, {kApple}, lang, messenger));
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(
-            !WriteBookmarks(dir.filePath(QStringLiteral("no/such/folder/x.dat")), {kApple}, lang, messenger));
+            !writeBookmarks(dir.filePath(QStringLiteral("no/such/folder/x.dat")), {kApple}, lang, messenger));
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #203"), QStringLiteral("Error #203")}));
     }
@@ -167,8 +180,8 @@ private Q_SLOTS:
     {
         const QStringList records{kApple, QStringLiteral("Pear\u00BD")};
         const QString exported = dir.filePath(QStringLiteral("food"));
-        QVERIFY(WriteBookmarks(path(), records, lang, messenger));
-        QVERIFY(WriteBookmarks(exported, records, lang, messenger));
+        QVERIFY(writeBookmarks(path(), records, lang, messenger));
+        QVERIFY(writeBookmarks(exported, records, lang, messenger));
         QCOMPARE(testsupport::readAll(exported), testsupport::readAll(path()));
     }
 };

@@ -1,6 +1,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/display/units.h"
 #include "dietlens/record/fooditem.h"
+#include "dietlens/ui/problempresenter.h"
 #include "tests/dietlens/display/displaytexts.h"
 #include "tests/support/scriptedmessenger.h"
 
@@ -16,6 +17,23 @@ QString rec(const QStringList& fields)
     for (const QString& f : fields)
         text += f + H;
     return text;
+}
+
+// The conversions as the windows use them: an overflow is shown.
+QString gramsToOunces(const QString& grams, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(GramsToOunces(grams));
+}
+
+QString ouncesToGrams(const QString& ounces, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(OuncesToGrams(ounces));
+}
+
+QString shownBookmarkLabel(const QString& name, const QString& grams, const Settings& settings,
+                           const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(BookmarkLabel(name, grams, settings, lang));
 }
 
 } // namespace
@@ -175,7 +193,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, grams);
         QFETCH(QString, ounces);
-        QCOMPARE(GramsToOunces(grams, state.lang, messenger), ounces);
+        QCOMPARE(gramsToOunces(grams, state.lang, messenger), ounces);
         QVERIFY(messenger.shown.isEmpty());
     }
 
@@ -193,14 +211,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, ounces);
         QFETCH(QString, grams);
-        QCOMPARE(OuncesToGrams(ounces, state.lang, messenger), grams);
+        QCOMPARE(ouncesToGrams(ounces, state.lang, messenger), grams);
         QVERIFY(messenger.shown.isEmpty());
     }
 
     void conversionOverflowShowsF70h()
     {
-        QCOMPARE(OuncesToGrams(QStringLiteral("1E+38"), state.lang, messenger), QString());
-        QCOMPARE(GramsToOunces(QStringLiteral("1E+300"), state.lang, messenger), QString());
+        QCOMPARE(ouncesToGrams(QStringLiteral("1E+38"), state.lang, messenger), QString());
+        QCOMPARE(gramsToOunces(QStringLiteral("1E+300"), state.lang, messenger), QString());
         QCOMPARE(messenger.titles(),
                  (QStringList{QStringLiteral("Error #F7-0h"), QStringLiteral("Error #F7-0h")}));
         QCOMPARE(messenger.shown[0].text,
@@ -210,12 +228,12 @@ private Q_SLOTS:
 
     void bookmarkLabel()
     {
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang,
-                               messenger),
+        QCOMPARE(shownBookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings,
+                                    state.lang, messenger),
                  QStringLiteral("Apple (150 Gram)"));
         state.settings.WeightUnit = QStringLiteral("1");
-        QCOMPARE(BookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings, state.lang,
-                               messenger),
+        QCOMPARE(shownBookmarkLabel(QStringLiteral("Apple"), QStringLiteral("150"), state.settings,
+                                    state.lang, messenger),
                  QStringLiteral("Apple (5.3 oz )"));
     }
 };

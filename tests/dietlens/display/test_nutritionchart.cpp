@@ -1,5 +1,6 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/display/nutritionchart.h"
+#include "dietlens/ui/problempresenter.h"
 #include "tests/dietlens/display/displaytexts.h"
 #include "tests/support/scriptedmessenger.h"
 
@@ -30,6 +31,14 @@ QStringList captionsFor(const QString& energyLead, const QString& tail)
             QStringLiteral("Carbohydrates per") + tail};
 }
 
+// A drawing as the chart view makes it: a failure is shown.
+ChartDrawing drawNutritionChart(NutritionChart& chart, const NutritionValues& per100g, int weightGrams,
+                                const Settings& settings, const LanguageTables& lang, Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger)
+        .take(DrawNutritionChart(chart, per100g, weightGrams, settings, lang));
+}
+
 } // namespace
 
 class TestNutritionChart : public QObject
@@ -45,7 +54,7 @@ class TestNutritionChart : public QObject
         AppState grams;
         setDisplayTexts(grams.lang);
         NutritionChart chart;
-        ComputeNutritionChart(chart, values(kStartValues), 100, grams.settings, grams.lang, messenger);
+        ComputeNutritionChart(chart, values(kStartValues), 100, grams.settings, grams.lang);
         return chart;
     }
 
@@ -195,7 +204,7 @@ private Q_SLOTS:
         const NutritionChart before = chart;
         state.settings.EnergyUnit = energyUnit;
         state.settings.WeightUnit = weightUnit;
-        QCOMPARE(DrawNutritionChart(chart, values(input), weight, state.settings, state.lang, messenger),
+        QCOMPARE(drawNutritionChart(chart, values(input), weight, state.settings, state.lang, messenger),
                  result);
 
         if (result == ChartDrawing::Skipped)
@@ -220,7 +229,7 @@ private Q_SLOTS:
     {
         NutritionChart chart = startChart();
         const NutritionChart before = chart;
-        QCOMPARE(DrawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state.settings,
+        QCOMPARE(drawNutritionChart(chart, values({3e38f, 1, 1, 1, 1, 1, 1}), 1000, state.settings,
                                     state.lang, messenger),
                  ChartDrawing::Failed);
         QVERIFY(chart == before);

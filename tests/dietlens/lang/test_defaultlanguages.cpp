@@ -1,5 +1,7 @@
 #include "dietlens/core/appstate.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/languagereset.h"
+#include "dietlens/ui/problempresenter.h"
 #include "files/cp1252.h"
 #include "lang/languagefile.h"
 #include "tests/support/scriptedmessenger.h"
@@ -37,6 +39,20 @@ LanguageTables dutch()
     return t;
 }
 
+// Start-up's check of the default files and the reset command, as the
+// windows run them: what goes wrong is shown on the messenger.
+bool ensureDefaultLanguageFiles(const QString& folder, const ServerHosts& hosts, const LanguageTables& lang,
+                                Messenger& messenger)
+{
+    return ProblemPresenter(lang, messenger).take(EnsureDefaultLanguageFiles(folder, hosts));
+}
+
+bool resetLanguageFiles(const QString& folder, const QString& languageFile, const ServerHosts& hosts,
+                        LanguageTables& lang, Messenger& messenger)
+{
+    return askAndResetLanguageFiles(folder, languageFile, hosts, lang, ProblemPresenter(lang, messenger));
+}
+
 // A dietlens state whose language folder is a fresh temporary folder and
 // whose tables hold the built-in English texts, as at start-up.
 struct Fixture
@@ -61,24 +77,21 @@ struct Fixture
     {
         LanguageTables own = english();
         own.set(1, 0, firstText);
-        ScriptedMessenger quiet;
-        SaveLanguageFile(own, path(name), quiet, LanguageSaveFailure::dietlens());
+        SaveLanguageFile(own, path(name));
         return bytes(name);
     }
     // Rewrites a file with one entry changed, as a translator edit would.
     void edit(const QString& name, int table, int index, const QString& text)
     {
-        ScriptedMessenger quiet;
         LanguageTables t;
-        QVERIFY(LoadLanguageFile(t, path(name), quiet));
+        QVERIFY(LoadLanguageFile(t, path(name)).value);
         t.set(table, index, text);
-        QVERIFY(SaveLanguageFile(t, path(name), quiet, LanguageSaveFailure::dietlens()));
+        QVERIFY(SaveLanguageFile(t, path(name)).ok());
     }
     LanguageTables load(const QString& name) const
     {
-        ScriptedMessenger quiet;
         LanguageTables t;
-        LoadLanguageFile(t, path(name), quiet);
+        LoadLanguageFile(t, path(name));
         return t;
     }
 };
@@ -201,7 +214,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const LanguageTables before = f.state.lang;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         QVERIFY(f.messenger.shown.isEmpty());
         QCOMPARE(f.files(), (QStringList{u"English.lsf"_s, u"Nederlands.lsf"_s, u"default.lsf"_s}));
@@ -223,7 +236,7 @@ private Q_SLOTS:
     void onlyOutdatedOrMissingFilesAreRewritten()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         f.edit(u"English.lsf"_s, 1, 0, u"Edited in the translator"_s);                      // current: kept
         f.edit(u"Nederlands.lsf"_s, 25, 1, u"2.11"_s);                                      // outdated
@@ -231,7 +244,7 @@ private Q_SLOTS:
         const QByteArray own = f.writeOwnFile(u"Mine.lsf"_s, u"My own"_s);
         const QByteArray edited = f.bytes(u"English.lsf"_s);
 
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         QCOMPARE(f.bytes(u"English.lsf"_s), edited);
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
@@ -243,7 +256,7 @@ private Q_SLOTS:
         // A deleted file comes back; the others stay as they are.
         QVERIFY(QFile::remove(f.path(u"Nederlands.lsf"_s)));
         f.messenger.clear();
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         QVERIFY(f.messenger.shown.isEmpty());
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
@@ -254,7 +267,7 @@ private Q_SLOTS:
     {
         Fixture f;
         f.state.paths.LanguageFolder = f.dir.filePath(u"gone/"_s);
-        QVERIFY(!EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(!ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                             f.messenger));
         QCOMPARE(f.messenger.shown.size(), 1);
         QCOMPARE(f.messenger.shown[0].title, u"Error #305"_s);
@@ -267,7 +280,7 @@ private Q_SLOTS:
     void resetAnsweredNoChangesNothing()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         f.edit(u"English.lsf"_s, 1, 5, u"Edited"_s);
         const QByteArray edited = f.bytes(u"English.lsf"_s);
@@ -275,7 +288,7 @@ private Q_SLOTS:
         const LanguageTables before = f.state.lang;
         f.messenger.answers = {MessageAnswer::No};
 
-        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
+        QVERIFY(!resetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
                                     f.state.hosts, f.state.lang, f.messenger));
         QCOMPARE(f.messenger.shown.size(), 1);
         const auto& q = f.messenger.shown[0];
@@ -307,7 +320,7 @@ private Q_SLOTS:
         QFETCH(QString, firstText);
         QFETCH(QString, confirmation);
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         f.edit(u"English.lsf"_s, 1, 5, u"Edited"_s);
         f.edit(u"Nederlands.lsf"_s, 1, 5, u"Bewerkt"_s);
@@ -315,7 +328,7 @@ private Q_SLOTS:
         f.state.settings.LanguageFile = languageFile;
         f.messenger.answers = {MessageAnswer::Yes};
 
-        QVERIFY(ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts,
+        QVERIFY(resetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile, f.state.hosts,
                                    f.state.lang, f.messenger));
         QVERIFY(f.load(u"English.lsf"_s) == english());
         QVERIFY(f.load(u"Nederlands.lsf"_s) == dutch());
@@ -331,7 +344,7 @@ private Q_SLOTS:
     void aFailedResetIsNotReportedAsDone()
     {
         Fixture f;
-        QVERIFY(EnsureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
+        QVERIFY(ensureDefaultLanguageFiles(f.state.paths.LanguageFolder, f.state.hosts, f.state.lang,
                                            f.messenger));
         // A folder in the way of one file: that write fails, the others go on.
         QVERIFY(QFile::remove(f.path(u"Nederlands.lsf"_s)));
@@ -340,7 +353,7 @@ private Q_SLOTS:
         f.messenger.clear();
         f.messenger.answers = {MessageAnswer::Yes};
 
-        QVERIFY(!ResetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
+        QVERIFY(!resetLanguageFiles(f.state.paths.LanguageFolder, f.state.settings.LanguageFile,
                                     f.state.hosts, f.state.lang, f.messenger));
         QCOMPARE(f.messenger.titles(), (QStringList{u"Dietlens"_s, u"Error #401"_s}));
         QCOMPARE(f.messenger.shown[1].text,

@@ -4,6 +4,7 @@
 #include "dietlens/net/checkin.h"
 #include "dietlens/net/connection.h"
 #include "dietlens/net/foodsearch.h"
+#include "dietlens/ui/problempresenter.h"
 #include "files/cp1252.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/scriptedmessenger.h"
@@ -56,6 +57,7 @@ class TestConnectionAndSearch : public QObject
     std::unique_ptr<net::FoodSearch> search;
 
     QString F(int t, int i) const { return state->lang.at(t, i); }
+    ProblemPresenter presenter() { return {state->lang, messenger}; }
 
     void checkIn(const Reply& reply)
     {
@@ -83,10 +85,13 @@ private Q_SLOTS:
                                       ScriptedHttpServer::refusingHostPort());
         net::SelectServer(state->settings, state->hosts, state->food);
         messenger.clear();
-        connection = std::make_unique<net::Connection>(state->settings, state->hosts, state->lang, messenger);
+        connection = std::make_unique<net::Connection>(state->settings, state->hosts);
         connection->setMachineFacts({u"6-2400-142"_s, u"pc"_s, u"jan"_s, u"6.01"_s, u"jan@example.org"_s});
-        search = std::make_unique<net::FoodSearch>(state->settings, state->paths, state->food, state->lang,
-                                                   messenger);
+        search = std::make_unique<net::FoodSearch>(state->settings, state->paths, state->food);
+        // As the main window does: every problem is shown when it is met.
+        const auto show = [this](const Problem& problem) { presenter().show(problem); };
+        QObject::connect(connection.get(), &net::Connection::problemFound, show);
+        QObject::connect(search.get(), &net::FoodSearch::problemFound, show);
     }
     void cleanup()
     {
@@ -215,14 +220,14 @@ private Q_SLOTS:
 
     void searchRefusals()
     {
-        QVERIFY(!search->SearchAllowed(u"ap"_s, false));
+        QVERIFY(!presenter().take(search->SearchAllowed(u"ap"_s, false)));
         QCOMPARE(messenger.titles(), QStringList{u"Error #112"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Critical);
         QCOMPARE(messenger.shown.first().text, F(1, 61) + u'\n' + F(1, 62));
         messenger.clear();
-        QVERIFY(search->SearchAllowed(u"ap "_s, false)); // blanks count
+        QVERIFY(presenter().take(search->SearchAllowed(u"ap "_s, false))); // blanks count
         QVERIFY(messenger.shown.isEmpty());
-        QVERIFY(!search->SearchAllowed(u"apple"_s, true));
+        QVERIFY(!presenter().take(search->SearchAllowed(u"apple"_s, true)));
         QCOMPARE(messenger.titles(), QStringList{u"Dietlens"_s});
         QCOMPARE(messenger.shown.first().icon, MessageIcon::Exclamation);
         QCOMPARE(messenger.shown.first().text, F(1, 59) + u'\n' + F(1, 60));

@@ -75,8 +75,7 @@ private Q_SLOTS:
         Settings& s = state->settings;
         s.SearchCount = s.TrafficCount = s.AddedCount = u"0"_s;
         messenger = std::make_unique<ScriptedMessenger>();
-        QVERIFY(
-            EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts, state->lang, *messenger));
+        QVERIFY(EnsureDefaultLanguageFiles(state->paths.LanguageFolder, state->hosts).value);
         dialogs.clear();
         driveDialog = {};
         trayAvailable = true;

@@ -2,9 +2,12 @@
 #include "dietlens/core/program.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/languagereset.h"
+#include "dietlens/ui/problempresenter.h"
 #include "lang/language.h"
 #include "lang/languagefile.h"
 #include "tests/dietlens/ui/dialogtestutil.h"
+#include "tests/support/languagefiles.h"
 #include "tests/support/scriptedmessenger.h"
 
 #include <QCheckBox>
@@ -49,8 +52,8 @@ class TestDlProperties : public QObject
         fillMarkers(tables);
         tables.set(5, 0, word + QStringLiteral(" settings"));
         tables.set(1, 0, word + QStringLiteral(" file"));
-        QVERIFY(SaveLanguageFile(tables, m_state.paths.LanguageFolder + name, m_messenger,
-                                 LanguageSaveFailure::dietlens()));
+        QVERIFY(testsupport::saveLanguageFile(tables, m_state.paths.LanguageFolder + name, m_messenger,
+                                              LanguageSaveFailure::dietlens()));
     }
     // The main window's side of the dialog's signals.
     void watch(DL_Properties& w)
@@ -324,8 +327,9 @@ private Q_SLOTS:
         int resets = 0;
         m_reset = [&] {
             ++resets;
-            ResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile, m_state.hosts,
-                               m_state.lang, m_messenger);
+            askAndResetLanguageFiles(m_state.paths.LanguageFolder, m_state.settings.LanguageFile,
+                                     m_state.hosts, m_state.lang,
+                                     ProblemPresenter(m_state.lang, m_messenger));
         };
         m_messenger.answers = {MessageAnswer::Yes};
         m_state.settings.LanguageFile = QStringLiteral("Nederlands.lsf");

@@ -125,8 +125,8 @@ private Q_SLOTS:
         QFile::remove(state.paths.BookmarksPath);
         messenger.clear();
         w = std::make_unique<Window>();
-        buffer = std::make_unique<Bookmarks>(state.paths, state.lang, messenger);
-        connection = std::make_unique<net::Connection>(state.settings, state.hosts, state.lang, messenger);
+        buffer = std::make_unique<Bookmarks>(state.paths, state.lang);
+        connection = std::make_unique<net::Connection>(state.settings, state.hosts);
         display = std::make_unique<NutritionDisplay>(state.settings, state.lang, messenger, *buffer,
                                                      *connection, w->controls());
         connect(display.get(), &NutritionDisplay::statusText, this,

@@ -192,7 +192,7 @@ void TestStartup::savedSettingsChooseLanguage()
     runStartup(first, setup, messenger);
     setup.settings.LanguageFile = u"Nederlands.lsf"_s;
     setup.settings.FirstName = u"Ann"_s;
-    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
+    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath).ok());
     messenger.clear();
 
     QWidget window;
@@ -208,7 +208,7 @@ void TestStartup::savedSettingsChooseLanguage()
 
     // A language file that is gone falls back to the default one.
     setup.settings.LanguageFile = u"Gone.lsf"_s;
-    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath, setup.lang, messenger));
+    QVERIFY(SaveSettings(setup.settings, setup.paths.SettingsPath).ok());
     AppState fallback;
     QWidget third;
     runStartup(third, fallback, messenger);
