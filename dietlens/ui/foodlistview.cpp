@@ -38,10 +38,11 @@ void FoodListView::setModel(QAbstractItemModel* model)
     // A row made current and selected by the keyboard (or by code) is chosen
     // as a click would; a mouse press makes its row current before selecting
     // it and is handled by the click.
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid() && selectionModel()->isSelected(current))
-            Q_EMIT rowChosen();
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && selectionModel()->isSelected(current))
+                    Q_EMIT rowChosen();
+            });
 }
 
 void FoodListView::setNameColumnWidth(std::function<int(int listWidth)> width)
@@ -107,7 +108,8 @@ bool FoodListView::event(QEvent* event)
         const QModelIndex current = currentIndex();
         if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
             !selectionModel()->isSelected(current)) {
-            selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            selectionModel()->select(current,
+                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             Q_EMIT rowChosen();
             return true;
         }
@@ -115,7 +117,8 @@ bool FoodListView::event(QEvent* event)
                static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         // The menu key (or Shift+F10) opens the Options menu at the current row.
         const QRect row = visualRect(currentIndex());
-        Q_EMIT pressed(Qt::RightButton, viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
+        Q_EMIT pressed(Qt::RightButton,
+                       viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
         return true;
     }
     return QTreeView::event(event);

@@ -92,7 +92,8 @@ private Q_SLOTS:
         QTest::newRow("results") << ViewListMode::Results << 2 << 1 << QList<bool>{true, true, false};
         QTest::newRow("no results") << ViewListMode::Results << 0 << 1 << QList<bool>{true, false, false};
         QTest::newRow("bookmarks") << ViewListMode::Bookmarks << 2 << 1 << QList<bool>{false, false, true};
-        QTest::newRow("no bookmarks") << ViewListMode::Bookmarks << 2 << 0 << QList<bool>{false, false, false};
+        QTest::newRow("no bookmarks")
+            << ViewListMode::Bookmarks << 2 << 0 << QList<bool>{false, false, false};
     }
     void viewListLook()
     {
