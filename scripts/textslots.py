@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes dietlens/lang/text/*.h, the named text slots of forms 1 to 7, from the built-in
 English texts in dietlens/lang/defaultlanguages.cpp, so every text is addressed by a name
-that says what it holds while the table and index stay visible beside it.
+that says what it holds while the table and index stay visible beside it; slotnames.h lists
+them all with their names as text.
 
   scripts/textslots.py           writes the headers
   scripts/textslots.py --check   changes nothing; fails when a header differs from what it would write
@@ -86,6 +87,7 @@ def name_of(text):
 def headers():
     source = SOURCE.read_text(encoding="utf-8")
     files = {}
+    named = []  # (namespace, name) of every slot, table by table
     for variable, table, space, header, what in FORMS:
         texts = entries(source, variable)
         names = []
@@ -111,9 +113,37 @@ def headers():
             shown = HOST_SLOTS[(table, index)][1] if (table, index) in HOST_SLOTS else text
             shown = shown if len(shown) <= 60 else shown[:57] + "..."
             lines.append(f"inline constexpr TextSlot {name}{{{table}, {index}}}; // \"{shown}\"")
+            named.append((space, name))
         lines += ["", f"}} // namespace text::{space}", "// clang-format on", ""]
         files[OUT / header] = "\n".join(lines)
+    files[OUT / "slotnames.h"] = slot_names(named)
     return files
+
+
+def slot_names(named):
+    """Every named slot with its name as text, so code can go from a name to its slot and back."""
+    lines = [
+        "#pragma once",
+        "// Written by scripts/textslots.py from the built-in texts; do not edit by hand.",
+        '// Every named slot of tables 1 to 7 with its name as text ("Main::File"), by table and index.',
+    ]
+    lines += [f'#include "dietlens/lang/text/{form[3]}"' for form in sorted(FORMS, key=lambda f: f[3])]
+    lines += [
+        "",
+        "// clang-format off",
+        "namespace text {",
+        "",
+        "struct NamedSlot",
+        "{",
+        "    const char* name;",
+        "    TextSlot slot;",
+        "};",
+        "",
+        "inline constexpr NamedSlot kNamedSlots[] = {",
+    ]
+    lines += [f'    {{"{space}::{name}", {space}::{name}}},' for space, name in named]
+    lines += ["};", "", "} // namespace text", "// clang-format on", ""]
+    return "\n".join(lines)
 
 
 def main():
