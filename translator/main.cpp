@@ -1,13 +1,32 @@
+#include "translator/fitcheck.h"
 #include "translator/tr_core.h"
 #include "widgets/programicon.h"
 #include "widgets/qtmessenger.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // translator --check FILE.lsf measures the file's texts on dietlens's
+    // windows, built offscreen: no screen is needed.
+    const bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
+    if (check && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (check) // the offscreen windows' remarks are no part of the report
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type != QtDebugMsg && type != QtWarningMsg && type != QtInfoMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
     QApplication app(argc, argv);
+    if (check) {
+        QTextStream out(stdout);
+        return CheckTextsFit(QString::fromLocal8Bit(argv[2]), out);
+    }
     QApplication::setApplicationName(QStringLiteral("translator"));
     QApplication::setApplicationVersion(translator::versionText());
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("translator")));
@@ -22,6 +41,7 @@ int main(int argc, char* argv[])
     settings.siteEn = QStringLiteral(TRANSLATOR_SITE_EN);
     settings.siteNl = QStringLiteral(TRANSLATOR_SITE_NL);
     settings.developerSwitch = QStringLiteral(TRANSLATOR_DEVELOPER_SWITCH_VALUE);
+    settings.dietlensFits = DietlensFitsOf;
 
     translator::TR_Core window(settings, messenger);
     window.show();

@@ -584,6 +584,8 @@ void TR_Core::editRows(int row)
             const int index = newRow ? int(m_document.rows().size()) : m_document.rowTableIndex(row);
             dialog.ShowReference(m_reference->at(m_document.currentForm(), index));
         }
+        if (m_settings.dietlensFits)
+            dialog.ShowDietlensFits(m_settings.dietlensFits);
         if (!(newRow ? dialog.New_Row() : dialog.Edit_Row(row)))
             return;
         const int stored = newRow ? int(m_document.rows().size()) - 1 : row;

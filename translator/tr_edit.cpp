@@ -44,6 +44,22 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     warnings->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     warnings->hide();
 
+    // Where the text lands in dietlens: only for a row dietlens shows.
+    dietlensFrame = new QGroupBox(QStringLiteral("In dietlens:"), this);
+    dietlensFrame->setObjectName(QStringLiteral("dietlensFrame"));
+    dietlensFits = new QLabel(dietlensFrame);
+    dietlensFits->setObjectName(QStringLiteral("dietlensFits"));
+    dietlensFits->setTextFormat(Qt::PlainText);
+    dietlensFits->setWordWrap(true);
+    dietlensFits->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    dietlensFits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    dietlensFits->setAccessibleName(QStringLiteral("Where the text shows in dietlens"));
+    (new QVBoxLayout(dietlensFrame))->addWidget(dietlensFits);
+    dietlensFrame->hide();
+    m_fitTimer.setSingleShot(true);
+    m_fitTimer.setInterval(250);
+    connect(&m_fitTimer, &QTimer::timeout, this, &TR_Edit::measureFits);
+
     Frame_text = new QGroupBox(QStringLiteral("Text:"), this);
     Frame_text->setObjectName(QStringLiteral("Frame_text"));
     txt_newtxt = new QLineEdit(Frame_text);
@@ -64,7 +80,7 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     (new QVBoxLayout(Frame_preview))->addWidget(lbl_text);
 
     const DialogButtons buttons =
-        LayOutDialog(this, {lbl_info, referenceFrame, Frame_text, Frame_preview, warnings},
+        LayOutDialog(this, {lbl_info, referenceFrame, Frame_text, Frame_preview, warnings, dietlensFrame},
                      QStringLiteral("cmd_save"), QStringLiteral("Save"), 460);
     cmd_save = buttons.accept;
     cmd_annuleer = buttons.cancel;
@@ -102,6 +118,27 @@ void TR_Edit::showWarnings(const QString& text)
     warnings->setVisible(!lines.isEmpty());
 }
 
+void TR_Edit::ShowDietlensFits(DietlensFits fits)
+{
+    m_fits = std::move(fits);
+    connect(txt_newtxt, &QLineEdit::textChanged, &m_fitTimer, qOverload<>(&QTimer::start),
+            Qt::UniqueConnection);
+}
+
+void TR_Edit::measureFits()
+{
+    const int form = m_document.currentForm();
+    const int index = m_newRow ? int(m_document.rows().size()) : m_document.rowTableIndex(m_row);
+    QStringList lines;
+    if (m_fits && form > 0 && index >= 0) {
+        LanguageTables tables = m_document.tables();
+        tables.set(form, index, txt_newtxt->text());
+        lines = m_fits(tables, form, index);
+    }
+    dietlensFits->setText(lines.join(QLatin1Char('\n')));
+    dietlensFrame->setVisible(!lines.isEmpty());
+}
+
 void TR_Edit::saveAndGoToNextRow()
 {
     m_nextRow = true;
@@ -117,6 +154,7 @@ void TR_Edit::PrepareNewRow()
     m_row = -1;
     txt_newtxt->clear();
     txt_newtxt->setFocus();
+    measureFits();
 }
 
 void TR_Edit::PrepareEditRow(int row)
@@ -127,6 +165,7 @@ void TR_Edit::PrepareEditRow(int row)
     txt_newtxt->setText(m_document.rows().value(row));
     txt_newtxt->selectAll();
     txt_newtxt->setFocus();
+    measureFits();
 }
 
 bool TR_Edit::New_Row()

@@ -1,6 +1,9 @@
 #pragma once
 // The row dialog: a new row for the shown form, or a changed text for a chosen row.
+#include "translator/trcommon.h"
+
 #include <QDialog>
+#include <QTimer>
 
 class Messenger;
 class QGroupBox;
@@ -30,12 +33,17 @@ public:
     // Shows the reference text of the row above the box, and warnings about
     // the typed text against it. Without this call the dialog has neither.
     void ShowReference(const QString& referenceText);
+    // Shows where the row's text lands in dietlens and whether it fits there,
+    // measured again while the text is typed. Without this call, or for a row
+    // dietlens does not show, the dialog has no such part.
+    void ShowDietlensFits(DietlensFits fits);
     // Ctrl+Enter: Save, and when it stored the text, ask for the next row to do.
     void saveAndGoToNextRow();
     bool wantsNextRow() const { return m_nextRow; }
 
 private:
     void showWarnings(const QString& text);
+    void measureFits();
 
     TranslatorDocument& m_document;
     Messenger& m_messenger;
@@ -43,11 +51,15 @@ private:
     int m_row = -1;
     bool m_nextRow = false;
     QString m_reference;
+    DietlensFits m_fits;
+    QTimer m_fitTimer;
 
     QLabel* lbl_info;
     QGroupBox* referenceFrame;
     QLabel* referenceText;
     QLabel* warnings;
+    QGroupBox* dietlensFrame;
+    QLabel* dietlensFits;
     QGroupBox* Frame_text;
     QLineEdit* txt_newtxt;
     QGroupBox* Frame_preview;

@@ -3,7 +3,10 @@
 // error message, the documents folder and typing limits for text boxes.
 #include "widgets/openwith.h"
 
+class LanguageTables;
+
 #include <QString>
+#include <QStringList>
 #include <QValidator>
 
 #include <exception>
@@ -23,6 +26,12 @@ QString versionText();    // "1.6"
 QString programCaption(); // title, a blank and the version
 
 // Fixed at start and handed to the main window.
+// Where a text of a form shows in dietlens and whether it fits there, one
+// line a place ("Main window › search box: fits, 20 px to spare"); none for a
+// row dietlens does not show. The tables are the document's, with the text in
+// place of the row's own.
+using DietlensFits = std::function<QStringList(const LanguageTables& tables, int form, int index)>;
+
 struct TranslatorSettings
 {
     QString documentsFolder; // ends in "/", or "" when unknown
@@ -31,6 +40,7 @@ struct TranslatorSettings
     QString siteNl;
     QString developerSwitch = QStringLiteral("0");
     OpenWithLauncher launcher = OpenWithLauncher::desktop();
+    DietlensFits dietlensFits; // the row dialog shows where a text lands when set
 };
 
 // The user's documents folder with a trailing "/"; "" (after a message)

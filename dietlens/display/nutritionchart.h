@@ -56,6 +56,9 @@ struct NutritionChart
 
     // Longest bar body: chart width less a value label and a margin (2255).
     float maxBarLength() const { return areaWidth - kValueLabelWidth - 400; }
+    // The width a value may take behind the longest bar: its label and the
+    // chart's margin to the right of it (990).
+    float valueRoom() const { return areaWidth - (kBarLeft + 2 * kCapWidth + maxBarLength() + kGap); }
 
     bool operator==(const NutritionChart&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -152,7 +153,11 @@ void NutritionChartView::paintEvent(QPaintEvent*)
         p.setBrush(rodGradient(left, color));
         p.drawPath(rodPath(left, right));
 
+        // A value wider than its label (1000.00 Gr. of a pure fat) may use the
+        // chart's margin on the right rather than lose its last digit.
         p.setPen(textColor);
-        p.drawText(toPixels(bar.label), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, bar.labelText);
+        QRectF label = toPixels(bar.label);
+        label.setRight(std::max(label.right(), TwipsF(qreal(m_chart.areaWidth))));
+        p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, bar.labelText);
     }
 }

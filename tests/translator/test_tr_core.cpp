@@ -35,7 +35,7 @@ struct Fixture
     QList<QUrl> opened;
     std::unique_ptr<TR_Core> window;
 
-    explicit Fixture(const QString& developerSwitch = QStringLiteral("0"))
+    explicit Fixture(const QString& developerSwitch = QStringLiteral("0"), DietlensFits fits = {})
     {
         TranslatorSettings s;
         s.documentsFolder = dir.path() + QLatin1Char('/');
@@ -43,6 +43,7 @@ struct Fixture
         s.siteEn = QStringLiteral("http://127.0.0.1:8080/");
         s.siteNl = QStringLiteral("http://127.0.0.1:8081/");
         s.developerSwitch = developerSwitch;
+        s.dietlensFits = std::move(fits);
         s.launcher.openUrl = [this](const QUrl& url) {
             opened << url;
             return true;
@@ -455,6 +456,37 @@ private Q_SLOTS:
         f.window->mnu_text_edit_Click();
         QCOMPARE(f.rows()->item(1)->text(), QStringLiteral("Text 1.1 \u00E9\u20AC"));
         QVERIFY(!f.window->document().dirty());
+    }
+
+    // With dietlens's measure at hand the row dialog says where the text shows
+    // and whether it fits, again as the text is typed; for a row dietlens does
+    // not show it says nothing.
+    void rowDialogShowsWhereDietlensShowsTheText()
+    {
+        Fixture f(QStringLiteral("0"), [](const LanguageTables& tables, int form, int index) {
+            return index == 1 ? QStringList{QStringLiteral("Main window: ") + tables.at(form, index)}
+                              : QStringList();
+        });
+        QVERIFY(writeTables(sampleTables(), f.path("a.lsf")));
+        f.openFile(f.path("a.lsf"));
+        f.chooseForm(0);
+        for (int row : {1, 2}) {
+            f.chooseRow(row);
+            onModal([row](QWidget* dialog) {
+                auto* frame = dialog->findChild<QWidget*>(QStringLiteral("dietlensFrame"));
+                auto* fits = dialog->findChild<QLabel*>(QStringLiteral("dietlensFits"));
+                QVERIFY(frame && fits);
+                QCOMPARE(frame->isVisibleTo(dialog), row == 1);
+                if (row == 1) {
+                    QCOMPARE(fits->text(), QStringLiteral("Main window: Text 1.1 \u00E9\u20AC"));
+                    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("txt_newtxt"));
+                    text->setText(QStringLiteral("Longer"));
+                    QTRY_COMPARE(fits->text(), QStringLiteral("Main window: Longer"));
+                }
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            f.window->mnu_text_edit_Click();
+        }
     }
 
     void insertAndDeleteAskFirst()

@@ -1,0 +1,311 @@
+#include "dietlens/ui/textfit.h"
+
+#include "dietlens/core/appstate.h"
+#include "dietlens/display/nutritionchart.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/ui/dl_add.h"
+#include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/dl_informatie.h"
+#include "dietlens/ui/dl_properties.h"
+#include "dietlens/ui/notices.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "lang/language.h"
+#include "lang/messenger.h"
+#include "widgets/twips.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStackedWidget>
+#include <QStyleOptionFrame>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace {
+
+// The windows are only measured: nothing they would ask or tell is shown.
+class SilentMessenger : public Messenger
+{
+public:
+    MessageAnswer message(const QString&, const QString&, MessageIcon, MessageButtons) override
+    {
+        return MessageAnswer::Cancel;
+    }
+    QString saveFileName(const FileDialogRequest&) override { return {}; }
+    QString openFileName(const FileDialogRequest&) override { return {}; }
+};
+
+// dietlens's six windows with one language's texts, laid out as shown.
+class Windows
+{
+public:
+    explicit Windows(const LanguageTables& tables)
+    {
+        m_state.lang = tables;
+        m_state.paths.AppDataFolder = m_folder.path() + QLatin1Char('/');
+        m_state.paths.SettingsPath = m_folder.filePath(QStringLiteral("dl2set.dat"));
+        m_state.paths.LanguageFolder = m_folder.path() + QLatin1Char('/');
+        Settings& s = m_state.settings;
+        s.WeightUnit = s.EnergyUnit = s.ServerChoice = QStringLiteral("0");
+        s.ShowTrayNotice = s.ShowConnectNotice = QStringLiteral("1");
+        m_language = std::make_unique<Language>(m_state.lang);
+        auto main = std::make_unique<DL_Core>(m_state, m_messenger);
+        main->Set_Taal();
+        m_windows[TextWindow::Main] = std::move(main);
+        m_windows[TextWindow::NewFoodItem] = std::make_unique<DL_Add>(
+            m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::FetchFunction());
+        m_windows[TextWindow::ConnectNotice] =
+            std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        m_windows[TextWindow::TrayNotice] =
+            std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+        m_windows[TextWindow::Settings] =
+            std::make_unique<DL_Properties>(m_state.settings, m_state.paths, *m_language, m_messenger);
+        m_windows[TextWindow::Information] = std::make_unique<DL_Informatie>(m_state.settings, m_state.lang);
+        // Laid out as on the screen, without appearing there.
+        for (auto& [kind, window] : m_windows) {
+            window->setAttribute(Qt::WA_DontShowOnScreen);
+            window->show();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+
+    // Brings the page that holds the control to the front of its tabs, so it
+    // is laid out as when the user opens it.
+    static void reveal(QWidget* control)
+    {
+        bool changed = false;
+        for (QWidget* child = control; child && child->parentWidget(); child = child->parentWidget()) {
+            if (auto* pages = qobject_cast<QStackedWidget*>(child->parentWidget());
+                pages && pages->currentWidget() != child) {
+                pages->setCurrentWidget(child);
+                changed = true;
+            }
+        }
+        if (changed)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+
+    QWidget* window(TextWindow kind) const
+    {
+        const auto it = m_windows.find(kind);
+        return it == m_windows.end() ? nullptr : it->second.get();
+    }
+
+    QWidget* control(const TextPlace& place) const
+    {
+        QWidget* w = window(place.window);
+        if (!w || place.control[0] == '\0')
+            return nullptr;
+        QWidget* found = w->findChild<QWidget*>(QLatin1String(place.control));
+        if (found)
+            reveal(found);
+        return found;
+    }
+
+private:
+    QTemporaryDir m_folder;
+    AppState m_state;
+    SilentMessenger m_messenger;
+    std::unique_ptr<Language> m_language;
+    std::map<TextWindow, std::unique_ptr<QWidget>> m_windows;
+};
+
+// The widest value dietlens puts in place of a filler. Weights: the slider's
+// heaviest, in grams or in ounces as the chart writes them.
+QString fillerValue(std::string_view name, bool ounces, int bar)
+{
+    if (name == "weight")
+        return ounces ? QStringLiteral("35.3") : QStringLiteral("1000");
+    // 1000 g of the richest foods: pure fat's 3,700 kJ per 100 g; 100 g of a
+    // nutrient per 100 g.
+    if (name == "number")
+        return bar == 0 ? QStringLiteral("37000") : QStringLiteral("1000.00");
+    if (name == "count")
+        return QStringLiteral("200");
+    if (name == "term")
+        return QStringLiteral("appelmoes met kaneel");
+    if (name == "name")
+        return QStringLiteral("Apples, raw, with skin, without core");
+    if (name == "program")
+        return QStringLiteral("Dietlens");
+    if (name == "shortcut")
+        return QStringLiteral("Ctrl+1");
+    return QStringLiteral("/home/user/.local/share/Dietlens");
+}
+
+// The text of a place as dietlens joins it. Where the join offers a choice of
+// slots ({Functions::Gram|Functions::Oz}), `ounces` takes the last, else the
+// first, so the weight stands beside its own unit.
+QString joined(const TextPlace& place, const LanguageTables& tables, bool ounces)
+{
+    const std::optional<std::vector<ShownAsPiece>> pieces = ShownAsPieces(place.shownAs);
+    if (!pieces || pieces->empty())
+        return tables.at(place.slot);
+    QString text;
+    for (const ShownAsPiece& piece : *pieces) {
+        if (!piece.filler)
+            text += QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
+        else if (piece.text == "text")
+            text += tables.at(place.slot);
+        else if (const std::optional<std::vector<TextSlot>> slots = FillerSlots(piece.text);
+                 slots && !slots->empty())
+            text += tables.at(ounces ? slots->back() : slots->front());
+        else
+            text += fillerValue(piece.text, ounces, place.item);
+    }
+    return text;
+}
+
+TextFit inBox(TextFit fit, qreal room, qreal needed)
+{
+    if (needed <= room) {
+        fit.verdict = FitVerdict::Fits;
+        fit.pixels = int(std::floor(room - needed));
+    } else {
+        fit.verdict = FitVerdict::Cut;
+        fit.pixels = int(std::ceil(needed - room));
+    }
+    return fit;
+}
+
+// The width a line edit gives its text, as QLineEdit lays it out: the
+// style's contents rectangle less the text margins and two pixels a side.
+qreal lineEditRoom(const QLineEdit& box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.contentsRect();
+    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    option.features = QStyleOptionFrame::None;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    const QMargins margins = box.textMargins();
+    return qreal(contents.width() - margins.left() - margins.right() - 2 * 2);
+}
+
+// A label's room for one line of text.
+qreal labelRoom(const QLabel& label)
+{
+    return qreal(label.contentsRect().width() - 2 * label.margin() - std::max(0, label.indent()));
+}
+
+bool holds(const QLayout& layout, const QWidget& control)
+{
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &control || (item->layout() && holds(*item->layout(), control)))
+            return true;
+    }
+    return false;
+}
+
+// Placed by a layout, which gives it the room its text asks for.
+bool laidOut(const QWidget& control)
+{
+    const QWidget* parent = control.parentWidget();
+    return parent && parent->layout() && holds(*parent->layout(), control);
+}
+
+// The width a control asks for to show its text whole.
+int neededWidth(const QWidget& control)
+{
+    if (const auto* box = qobject_cast<const QGroupBox*>(&control))
+        return std::max(box->minimumSizeHint().width(), box->sizeHint().width());
+    return control.sizeHint().width();
+}
+
+} // namespace
+
+std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
+{
+    LanguageTables english;
+    CreateEnglishLanguage(english, ServerHosts::configured());
+    const Windows windows(tables);
+    const Windows reference(english);
+    const auto* chart = windows.window(TextWindow::Main)->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek"));
+    const NutritionChart boxes;
+
+    std::vector<TextFit> fits;
+    for (const TextPlace& place : TextPlaces()) {
+        const QString grams = joined(place, tables, false);
+        const QString ounces = joined(place, tables, true);
+        TextFit fit{place, grams};
+        // One line in a box: the wider of the two joins decides.
+        const auto oneLine = [&](const QFont& font, qreal room) {
+            const QFontMetricsF metrics(font);
+            const TextFit inGrams = inBox(TextFit{place, grams}, room, metrics.horizontalAdvance(grams));
+            const TextFit inOunces = inBox(TextFit{place, ounces}, room, metrics.horizontalAdvance(ounces));
+            const auto spare = [](const TextFit& f) { return f.verdict == FitVerdict::Fits ? f.pixels : -f.pixels; };
+            return spare(inOunces) < spare(inGrams) ? inOunces : inGrams;
+        };
+        const bool bar = place.item >= 0 && size_t(place.item) < NutritionChart::kBarCount;
+        QWidget* control = windows.control(place);
+        if (place.use == TextUse::ChartCaption && chart && bar) {
+            fit = oneLine(chart->font(), TwipsF(qreal(boxes.captions[size_t(place.item)].width)));
+        } else if (place.use == TextUse::ChartValue && chart && bar) {
+            fit = oneLine(chart->font(), TwipsF(qreal(boxes.valueRoom())));
+        } else if (place.use == TextUse::InBox && qobject_cast<QLineEdit*>(control)) {
+            const auto* box = static_cast<QLineEdit*>(control);
+            fit = oneLine(box->font(), lineEditRoom(*box));
+        } else if (place.use == TextUse::StatusPanel && qobject_cast<QLabel*>(control)) {
+            const auto* label = static_cast<QLabel*>(control);
+            fit = oneLine(label->font(), labelRoom(*label));
+        } else if (place.use == TextUse::Caption && place.item < 0 && place.shownAs[0] == '\0' && control &&
+                   (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                    qobject_cast<QGroupBox*>(control))) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (label && label->wordWrap()) {
+                // A wrapping label takes the lines its text needs at its width.
+                const int lineHeight = label->fontMetrics().lineSpacing();
+                const int height = label->heightForWidth(label->width());
+                fit.verdict = FitVerdict::Wraps;
+                fit.pixels = lineHeight > 0 ? std::max(1, int(std::lround(qreal(height) / lineHeight))) : 1;
+                if (fit.pixels <= 1)
+                    fit = inBox(fit, labelRoom(*label), label->fontMetrics().horizontalAdvance(grams));
+            } else if (!laidOut(*control)) {
+                // Placed at a fixed size: what does not fit is clipped.
+                fit = inBox(fit, control->width(), neededWidth(*control));
+            } else {
+                // Laid out: the room the English texts leave it.
+                const QWidget* designed = reference.control(place);
+                const int room = designed ? designed->width() : control->width();
+                const int needed = neededWidth(*control);
+                if (needed <= room) {
+                    fit.verdict = FitVerdict::Fits;
+                    fit.pixels = room - needed;
+                } else {
+                    fit.verdict = FitVerdict::Grows;
+                    fit.pixels = windows.window(place.window)->width();
+                }
+            }
+        }
+        fits.push_back(fit);
+    }
+    return fits;
+}
+
+QString DescribeFit(const TextFit& fit)
+{
+    switch (fit.verdict) {
+    case FitVerdict::Fits:
+        return QStringLiteral("fits, %1 px to spare").arg(fit.pixels);
+    case FitVerdict::Cut:
+        return QStringLiteral("cut by %1 px").arg(fit.pixels);
+    case FitVerdict::Grows:
+        return QStringLiteral("the dialog grows to %1 px").arg(fit.pixels);
+    case FitVerdict::Wraps:
+        return QStringLiteral("wraps to %1 lines").arg(fit.pixels);
+    case FitVerdict::NotMeasured:
+        break;
+    }
+    return {};
+}

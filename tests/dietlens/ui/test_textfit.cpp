@@ -1,0 +1,124 @@
+// Whether a language's texts fit where dietlens shows them: the verdict for
+// each chart caption is checked against the chart dietlens itself draws with
+// those texts at the heaviest weight (its caption texts, font and boxes).
+#include "dietlens/core/serverhosts.h"
+#include "dietlens/core/settings.h"
+#include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/textfit.h"
+#include "tests/support/scriptedmessenger.h"
+#include "widgets/twips.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Texts { English, Dutch, LongGerman };
+
+LanguageTables tablesOf(Texts language)
+{
+    LanguageTables tables;
+    const ServerHosts hosts = ServerHosts::configured();
+    if (language == Texts::English)
+        CreateEnglishLanguage(tables, hosts);
+    else
+        CreateDutchLanguage(tables, hosts);
+    if (language == Texts::LongGerman) {
+        namespace F = text::Functions;
+        tables.set(F::KilocaloriesPer, u"Kilokalorien pro"_s);
+        tables.set(F::SaturatedFatPer, u"Gesättigte Fettsäuren pro"_s);
+        tables.set(F::UnsaturatedFatPer, u"Ungesättigte Fettsäuren pro"_s);
+        tables.set(F::SodiumPer, u"Natrium pro"_s);
+        tables.set(F::ProteinPer, u"Eiweiß pro"_s);
+        tables.set(F::CarbohydratesPer, u"Kohlenhydrate pro"_s);
+        tables.set(F::Gram, u"Gramm"_s);
+    }
+    return tables;
+}
+
+} // namespace
+
+class TestTextFit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void chartCaptionsAgreeWithTheChart_data()
+    {
+        QTest::addColumn<Texts>("language");
+        QTest::newRow("English") << Texts::English;
+        QTest::newRow("Dutch") << Texts::Dutch;
+        QTest::newRow("long German-like") << Texts::LongGerman;
+    }
+    void chartCaptionsAgreeWithTheChart()
+    {
+        QFETCH(Texts, language);
+        const LanguageTables tables = tablesOf(language);
+        Settings settings;
+        settings.WeightUnit = u"0"_s;
+        settings.EnergyUnit = u"1"_s;
+        ScriptedMessenger messenger;
+        NutritionChartView chart;
+        QCOMPARE(chart.draw(NutritionValues{400, 96, 1, 1, 20, 3, 0.1f}, 1000, settings, tables, messenger),
+                 ChartDrawing::Drawn);
+        const std::vector<TextFit> fits = MeasureTextFits(tables);
+        const QFontMetricsF metrics(chart.font());
+        int cut = 0;
+        for (std::size_t bar = 0; bar < NutritionChart::kBarCount; ++bar) {
+            const QString caption = chart.chart().captionTexts[bar];
+            const qreal room = TwipsF(qreal(chart.chart().captions[bar].width));
+            const qreal needed = metrics.horizontalAdvance(caption);
+            const auto fit = std::find_if(fits.begin(), fits.end(), [&](const TextFit& f) {
+                return f.place.use == TextUse::ChartCaption && f.place.item == int(bar) && f.shown == caption;
+            });
+            QVERIFY2(fit != fits.end(), qPrintable(caption)); // the table joins the caption as the chart does
+            if (needed > room) {
+                ++cut;
+                QCOMPARE(fit->verdict, FitVerdict::Cut);
+                QCOMPARE(fit->pixels, int(std::ceil(needed - room)));
+            } else {
+                QCOMPARE(fit->verdict, FitVerdict::Fits);
+                QCOMPARE(fit->pixels, int(std::floor(room - needed)));
+            }
+        }
+        if (language == Texts::LongGerman)
+            QVERIFY(cut > 0); // "Ungesättigte Fettsäuren pro 1000 Gramm" does not fit
+
+        // The widest values, 1000 g of a food that is all fat, protein or
+        // carbohydrate, are drawn whole behind their bars.
+        QCOMPARE(chart.draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, tables, messenger),
+                 ChartDrawing::Drawn);
+        for (std::size_t bar : {SaturatedFatBar, UnsaturatedFatBar, ProteinBar, CarbohydratesBar}) {
+            const ChartBar& drawn = chart.chart().bars[bar];
+            const auto fit = std::find_if(fits.begin(), fits.end(), [&](const TextFit& f) {
+                return f.place.use == TextUse::ChartValue && f.place.item == int(bar) && f.shown == drawn.labelText;
+            });
+            QVERIFY2(fit != fits.end(), qPrintable(drawn.labelText));
+            const qreal room = TwipsF(qreal(chart.chart().areaWidth - drawn.label.left));
+            QVERIFY(metrics.horizontalAdvance(drawn.labelText) <= room);
+            QCOMPARE(fit->verdict, FitVerdict::Fits);
+        }
+    }
+
+    void aLongerCaptionIsReportedCut()
+    {
+        LanguageTables tables = tablesOf(Texts::Dutch);
+        tables.set(text::Functions::UnsaturatedFatPer, u"Onverzadigde en meervoudig onverzadigde vetten per"_s);
+        const std::vector<TextFit> fits = MeasureTextFits(tables);
+        const auto fit = std::find_if(fits.begin(), fits.end(), [](const TextFit& f) {
+            return f.place.slot.table == 7 && f.place.slot.index == 28 && f.place.use == TextUse::ChartCaption;
+        });
+        QVERIFY(fit != fits.end());
+        QCOMPARE(fit->verdict, FitVerdict::Cut);
+        QVERIFY(DescribeFit(*fit).startsWith(u"cut by "_s));
+    }
+};
+
+QTEST_MAIN(TestTextFit)
+#include "test_textfit.moc"

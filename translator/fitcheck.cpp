@@ -1,0 +1,55 @@
+#include "translator/fitcheck.h"
+
+#include "dietlens/ui/textfit.h"
+#include "lang/languagefile.h"
+#include "lang/languagetables.h"
+
+#include <QTextStream>
+
+QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index)
+{
+    if (PlacesOf(TextSlot{form, index}).empty())
+        return {};
+    QStringList lines;
+    for (const TextFit& fit : MeasureTextFits(tables)) {
+        if (fit.place.slot.table != form || fit.place.slot.index != index)
+            continue;
+        if (fit.place.use == TextUse::NotShown) {
+            lines << QStringLiteral("dietlens does not show this text.");
+            continue;
+        }
+        QString line = QString::fromUtf8(fit.place.where);
+        if (fit.shown != tables.at(fit.place.slot))
+            line += QStringLiteral(", as \"") + fit.shown + QLatin1Char('"');
+        if (const QString verdict = DescribeFit(fit); !verdict.isEmpty())
+            line += (fit.fits() ? QStringLiteral(": ") : QStringLiteral(": \u26A0 ")) + verdict;
+        lines << line;
+    }
+    return lines;
+}
+
+int CheckTextsFit(const QString& path, QTextStream& out)
+{
+    LanguageTables tables;
+    if (!LoadLanguageFile(tables, path).ok()) {
+        out << "translator: " << path << " could not be read as a language file\n";
+        return 2;
+    }
+    int cut = 0, grows = 0;
+    for (const TextFit& fit : MeasureTextFits(tables)) {
+        if (fit.fits() || fit.verdict == FitVerdict::Wraps)
+            continue;
+        if (fit.verdict == FitVerdict::Cut)
+            ++cut;
+        else
+            ++grows;
+        out << QStringLiteral("F%1 %2").arg(fit.place.slot.table, 2, 10, QLatin1Char('0')).arg(fit.place.slot.index)
+            << ": " << QString::fromUtf8(fit.place.where) << " (" << QString::fromLatin1(fit.place.control)
+            << "): \"" << fit.shown << "\" " << DescribeFit(fit) << '\n';
+    }
+    out << path << ": "
+        << (cut + grows == 0 ? QStringLiteral("every measured text fits")
+                             : QStringLiteral("%1 cut, %2 make a window grow").arg(cut).arg(grows))
+        << '\n';
+    return cut == 0 ? 0 : 1;
+}

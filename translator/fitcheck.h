@@ -1,0 +1,18 @@
+#pragma once
+// translator --check FILE.lsf: every text of the file that dietlens would cut,
+// with its table and index, where it shows, the text as shown and by how much.
+#include <QString>
+
+#include <QStringList>
+
+class LanguageTables;
+class QTextStream;
+
+// Where the text of table `form`, row `index` shows in dietlens, one line a
+// place: where in words, the text as shown and whether it fits. None for a
+// form dietlens does not show.
+QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index);
+
+// Lists every text that is cut or makes a window grow. 0 when none is cut, 1 when
+// any is, 2 when the file cannot be read.
+int CheckTextsFit(const QString& path, QTextStream& out);
