@@ -43,7 +43,9 @@ int CheckTextsFit(const QString& path, QTextStream& out)
             ++cut;
         else
             ++grows;
-        out << QStringLiteral("F%1 %2").arg(fit.place.slot.table, 2, 10, QLatin1Char('0')).arg(fit.place.slot.index)
+        out << QStringLiteral("F%1 %2")
+                   .arg(fit.place.slot.table, 2, 10, QLatin1Char('0'))
+                   .arg(fit.place.slot.index)
             << ": " << QString::fromUtf8(fit.place.where) << " (" << QString::fromLatin1(fit.place.control)
             << "): \"" << fit.shown << "\" " << DescribeFit(fit) << '\n';
     }

@@ -20,8 +20,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QStyle>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTemporaryDir>
 
@@ -60,8 +60,9 @@ public:
         auto main = std::make_unique<DL_Core>(m_state, m_messenger);
         main->Set_Taal();
         m_windows[TextWindow::Main] = std::move(main);
-        m_windows[TextWindow::NewFoodItem] = std::make_unique<DL_Add>(
-            m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::FetchFunction());
+        m_windows[TextWindow::NewFoodItem] =
+            std::make_unique<DL_Add>(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                                     DL_Add::FetchFunction());
         m_windows[TextWindow::ConnectNotice] =
             std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
         m_windows[TextWindow::TrayNotice] =
@@ -183,7 +184,8 @@ qreal lineEditRoom(const QLineEdit& box)
     QStyleOptionFrame option;
     option.initFrom(&box);
     option.rect = box.contentsRect();
-    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     option.features = QStyleOptionFrame::None;
@@ -231,7 +233,8 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
     CreateEnglishLanguage(english, ServerHosts::configured());
     const Windows windows(tables);
     const Windows reference(english);
-    const auto* chart = windows.window(TextWindow::Main)->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek"));
+    const auto* chart =
+        windows.window(TextWindow::Main)->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek"));
     const NutritionChart boxes;
 
     std::vector<TextFit> fits;
@@ -244,7 +247,9 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
             const QFontMetricsF metrics(font);
             const TextFit inGrams = inBox(TextFit{place, grams}, room, metrics.horizontalAdvance(grams));
             const TextFit inOunces = inBox(TextFit{place, ounces}, room, metrics.horizontalAdvance(ounces));
-            const auto spare = [](const TextFit& f) { return f.verdict == FitVerdict::Fits ? f.pixels : -f.pixels; };
+            const auto spare = [](const TextFit& f) {
+                return f.verdict == FitVerdict::Fits ? f.pixels : -f.pixels;
+            };
             return spare(inOunces) < spare(inGrams) ? inOunces : inGrams;
         };
         const bool bar = place.item >= 0 && size_t(place.item) < NutritionChart::kBarCount;

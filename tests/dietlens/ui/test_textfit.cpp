@@ -92,12 +92,14 @@ private Q_SLOTS:
 
         // The widest values, 1000 g of a food that is all fat, protein or
         // carbohydrate, are drawn whole behind their bars.
-        QCOMPARE(chart.draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, tables, messenger),
-                 ChartDrawing::Drawn);
+        QCOMPARE(
+            chart.draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, tables, messenger),
+            ChartDrawing::Drawn);
         for (std::size_t bar : {SaturatedFatBar, UnsaturatedFatBar, ProteinBar, CarbohydratesBar}) {
             const ChartBar& drawn = chart.chart().bars[bar];
             const auto fit = std::find_if(fits.begin(), fits.end(), [&](const TextFit& f) {
-                return f.place.use == TextUse::ChartValue && f.place.item == int(bar) && f.shown == drawn.labelText;
+                return f.place.use == TextUse::ChartValue && f.place.item == int(bar) &&
+                       f.shown == drawn.labelText;
             });
             QVERIFY2(fit != fits.end(), qPrintable(drawn.labelText));
             const qreal room = TwipsF(qreal(chart.chart().areaWidth - drawn.label.left));
@@ -109,10 +111,12 @@ private Q_SLOTS:
     void aLongerCaptionIsReportedCut()
     {
         LanguageTables tables = tablesOf(Texts::Dutch);
-        tables.set(text::Functions::UnsaturatedFatPer, u"Onverzadigde en meervoudig onverzadigde vetten per"_s);
+        tables.set(text::Functions::UnsaturatedFatPer,
+                   u"Onverzadigde en meervoudig onverzadigde vetten per"_s);
         const std::vector<TextFit> fits = MeasureTextFits(tables);
         const auto fit = std::find_if(fits.begin(), fits.end(), [](const TextFit& f) {
-            return f.place.slot.table == 7 && f.place.slot.index == 28 && f.place.use == TextUse::ChartCaption;
+            return f.place.slot.table == 7 && f.place.slot.index == 28 &&
+                   f.place.use == TextUse::ChartCaption;
         });
         QVERIFY(fit != fits.end());
         QCOMPARE(fit->verdict, FitVerdict::Cut);
