@@ -28,6 +28,19 @@ QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index)
     return lines;
 }
 
+QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables)
+{
+    QHash<QPair<int, int>, QString> cuts;
+    for (const TextFit& fit : MeasureTextFits(tables)) {
+        if (fit.fits() || fit.verdict == FitVerdict::Wraps)
+            continue;
+        QString& line = cuts[{fit.place.slot.table, fit.place.slot.index}];
+        line += (line.isEmpty() ? QStringLiteral("Does not fit in dietlens: ") : QStringLiteral("; ")) +
+                QString::fromUtf8(fit.place.where) + QStringLiteral(": ") + DescribeFit(fit);
+    }
+    return cuts;
+}
+
 int CheckTextsFit(const QString& path, QTextStream& out)
 {
     LanguageTables tables;

@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <QHash>
+#include <QPair>
+
 class LanguageTables;
 class QTextStream;
 
@@ -12,6 +15,10 @@ class QTextStream;
 // place: where in words, the text as shown and whether it fits. None for a
 // form dietlens does not show.
 QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index);
+
+// Every row whose text is cut or makes a dialog grow, by form and index:
+// "Does not fit in dietlens: <where>: cut by 7 px", places joined by "; ".
+QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables);
 
 // Lists every text that is cut or makes a window grow. 0 when none is cut, 1 when
 // any is, 2 when the file cannot be read.

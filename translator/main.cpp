@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
     settings.siteNl = QStringLiteral(TRANSLATOR_SITE_NL);
     settings.developerSwitch = QStringLiteral(TRANSLATOR_DEVELOPER_SWITCH_VALUE);
     settings.dietlensFits = DietlensFitsOf;
+    settings.dietlensCuts = DietlensCutsOf;
 
     translator::TR_Core window(settings, messenger);
     window.show();

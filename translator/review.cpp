@@ -185,8 +185,8 @@ bool NotesStore::save(const QString& documentPath, const TranslationNotes& notes
 }
 
 ReferenceReview::ReferenceReview(const TranslatorDocument& document, const LanguageTables* reference,
-                                 const TranslationNotes& notes)
-    : m_document(document), m_reference(reference), m_notes(notes)
+                                 const TranslationNotes& notes, const FitProblems* fits)
+    : m_document(document), m_reference(reference), m_notes(notes), m_fits(fits)
 {
     if (!m_reference)
         return;
@@ -221,6 +221,12 @@ std::vector<RowReview> ReferenceReview::rows(int form) const
         for (const RowProblem& problem : TextProblems(row.text, review.referenceText)) {
             if (!m_notes.isDismissed(form, row.index, problem.kind, row.text))
                 review.problems.push_back(problem);
+        }
+        if (m_fits) {
+            const auto fit = m_fits->constFind({form, row.index});
+            if (fit != m_fits->constEnd() &&
+                !m_notes.isDismissed(form, row.index, Problem::DoesNotFit, row.text))
+                review.problems.push_back({Problem::DoesNotFit, *fit});
         }
         if (m_reference && !review.referenceText.isEmpty()) {
             QStringList elsewhere;

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
@@ -31,7 +32,12 @@ enum class Problem {
     WebAddress,       // a web address of the reference is missing
     NewPlaceholder,   // "<NEW>" is still in the row
     OtherTranslation, // the same reference text reads differently elsewhere (information only)
+    DoesNotFit,       // dietlens cuts the text, or a dialog of dietlens grows for it
 };
+
+// Rows of forms 1 to 7 whose text does not fit where dietlens shows it, by
+// form and table index, with what happens where.
+using FitProblems = QHash<QPair<int, int>, QString>;
 
 struct RowProblem
 {
@@ -108,8 +114,9 @@ class ReferenceReview
 {
 public:
     // reference: null when none is chosen.
+    // fits: the rows dietlens cuts, when known.
     ReferenceReview(const TranslatorDocument& document, const LanguageTables* reference,
-                    const TranslationNotes& notes);
+                    const TranslationNotes& notes, const FitProblems* fits = nullptr);
 
     bool hasReference() const { return m_reference != nullptr; }
     std::vector<RowReview> rows(int form) const;
@@ -125,6 +132,7 @@ private:
     const TranslatorDocument& m_document;
     const LanguageTables* m_reference;
     const TranslationNotes& m_notes;
+    const FitProblems* m_fits;
     // For each reference text, the texts it was translated to, with where.
     struct Translation
     {

@@ -595,7 +595,8 @@ void TR_Core::editRows(int row)
         UpdateCommands();
         if (!dialog.wantsNextRow())
             return;
-        const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes);
+        const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes,
+                                     &m_fitProblems);
         const std::optional<RowPlace> next = review.nextToDo(m_document.currentForm(), stored);
         if (!next) {
             if (m_reference)
@@ -864,7 +865,7 @@ void TR_Core::buildTranslationAids()
         dismissMenu->clear();
         if (!m_reference || !m_document.hasChosenRow())
             return;
-        const ReferenceReview review(m_document, &*m_reference, m_notes);
+        const ReferenceReview review(m_document, &*m_reference, m_notes, &m_fitProblems);
         const RowReview row = review.rows(m_document.currentForm()).at(size_t(m_document.currentRow()));
         for (const RowProblem& problem : row.problems) {
             const Problem kind = problem.kind;
@@ -971,7 +972,11 @@ void TR_Core::showReview()
     findInAllFormsAction->setEnabled(true);
     nextToDoAction->setEnabled(m_document.currentForm() > 0 || on);
 
-    const ReferenceReview review(m_document, on ? &*m_reference : nullptr, m_notes);
+    // With a reference, rows dietlens would cut are warned of as well.
+    m_fitProblems.clear();
+    if (on && m_settings.dietlensCuts)
+        m_fitProblems = m_settings.dietlensCuts(m_document.tables());
+    const ReferenceReview review(m_document, on ? &*m_reference : nullptr, m_notes, &m_fitProblems);
     const int form = m_document.currentForm();
     const auto formCount = [](const FormReview& f) {
         return QStringLiteral("%L1 of %L2 rows changed, %L3 left").arg(f.changed).arg(f.paired).arg(f.left());
@@ -1134,7 +1139,7 @@ void TR_Core::goToRow(int form, int row)
 
 void TR_Core::goToNextRowToDo()
 {
-    const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes);
+    const ReferenceReview review(m_document, m_reference ? &*m_reference : nullptr, m_notes, &m_fitProblems);
     const int form = std::max(m_document.currentForm(), 1);
     const int row = m_document.currentForm() > 0 && m_document.hasChosenRow() ? m_document.currentRow() : -1;
     const std::optional<RowPlace> next = review.nextToDo(form, row);
@@ -1166,7 +1171,7 @@ void TR_Core::dismissWarnings(std::optional<Problem> kind)
 {
     if (!m_reference || !m_document.hasChosenRow())
         return;
-    const ReferenceReview review(m_document, &*m_reference, m_notes);
+    const ReferenceReview review(m_document, &*m_reference, m_notes, &m_fitProblems);
     const std::vector<RowReview> rows = review.rows(m_document.currentForm());
     const RowReview& row = rows.at(size_t(m_document.currentRow()));
     for (const RowProblem& problem : row.problems) {

@@ -107,6 +107,7 @@ private:
     void showFileProblems(const QList<LanguageFileProblem>& problems);
 
     TranslatorSettings m_settings;
+    FitProblems m_fitProblems; // rows dietlens cuts, found when the lists are shown
     Messenger& m_messenger;
     TranslatorDocument m_document;
     bool m_exitConfirmed = false;

@@ -5,6 +5,8 @@
 
 class LanguageTables;
 
+#include <QHash>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QValidator>
@@ -32,6 +34,10 @@ QString programCaption(); // title, a blank and the version
 // place of the row's own.
 using DietlensFits = std::function<QStringList(const LanguageTables& tables, int form, int index)>;
 
+// Every row of forms 1 to 7 whose text dietlens cuts or makes a dialog grow for,
+// by form and table index, with where and by how much, in one line.
+using DietlensCuts = std::function<QHash<QPair<int, int>, QString>(const LanguageTables& tables)>;
+
 struct TranslatorSettings
 {
     QString documentsFolder; // ends in "/", or "" when unknown
@@ -41,6 +47,7 @@ struct TranslatorSettings
     QString developerSwitch = QStringLiteral("0");
     OpenWithLauncher launcher = OpenWithLauncher::desktop();
     DietlensFits dietlensFits; // the row dialog shows where a text lands when set
+    DietlensCuts dietlensCuts; // with a reference, rows that do not fit are warned of
 };
 
 // The user's documents folder with a trailing "/"; "" (after a message)

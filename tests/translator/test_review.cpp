@@ -140,6 +140,33 @@ private Q_SLOTS:
         QCOMPARE(rows[2].mark, RowMark::Differs);
     }
 
+    // A row dietlens would cut is warned of, and a dismissed warning stays
+    // away until the text changes.
+    void aRowThatDoesNotFitIsWarnedOf()
+    {
+        TranslatorDocument doc = opened(deutsch());
+        doc.ChooseForm(1);
+        const LanguageTables reference = english();
+        const FitProblems fits{{{1, 2}, QStringLiteral("Does not fit in dietlens: Main window: cut by 7 px")}};
+        TranslationNotes notes;
+        const auto problemsOfRow2 = [&] {
+            const ReferenceReview review(doc, &reference, notes, &fits);
+            const std::vector<RowReview> rows = review.rows(1);
+            QStringList messages;
+            if (rows.size() < 3 || rows[2].index != 2)
+                return QStringList{QStringLiteral("no row 2")};
+            for (const RowProblem& problem : rows[2].problems)
+                if (problem.kind == translator::Problem::DoesNotFit)
+                    messages << problem.message;
+            return messages;
+        };
+        QCOMPARE(problemsOfRow2(), QStringList{fits.value({1, 2})});
+        notes.dismiss(1, 2, translator::Problem::DoesNotFit, QStringLiteral("Deutsch 2"));
+        QVERIFY(problemsOfRow2().isEmpty());
+        notes.dismiss(1, 2, translator::Problem::DoesNotFit, QStringLiteral("Deutsch 2 geändert"));
+        QVERIFY(problemsOfRow2().isEmpty());
+    }
+
     void aDeletedRowIsNamedWhereTheRowsPart()
     {
         const LanguageTables reference = english();
