@@ -147,7 +147,8 @@ private Q_SLOTS:
         TranslatorDocument doc = opened(deutsch());
         doc.ChooseForm(1);
         const LanguageTables reference = english();
-        const FitProblems fits{{{1, 2}, QStringLiteral("Does not fit in dietlens: Main window: cut by 7 px")}};
+        const FitProblems fits{
+            {{1, 2}, QStringLiteral("Does not fit in dietlens: Main window: cut by 7 px")}};
         TranslationNotes notes;
         const auto problemsOfRow2 = [&] {
             const ReferenceReview review(doc, &reference, notes, &fits);
