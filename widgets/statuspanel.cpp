@@ -13,9 +13,14 @@ constexpr int kTextMargin = 3; // pixels between the frame and the text
 
 StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) {}
 
+int StatusPanel::textRoom() const
+{
+    return contentsRect().width() - 2 * kTextMargin;
+}
+
 bool StatusPanel::isCut() const
 {
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * kTextMargin;
+    return fontMetrics().horizontalAdvance(text()) > textRoom();
 }
 
 bool StatusPanel::event(QEvent* event)

@@ -12,6 +12,8 @@ public:
 
     // Whether the panel is too narrow for its text.
     bool isCut() const;
+    // The width the panel gives its text, in pixels.
+    int textRoom() const;
 
 protected:
     bool event(QEvent* event) override;

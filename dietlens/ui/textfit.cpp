@@ -11,6 +11,7 @@
 #include "dietlens/ui/nutritionchartview.h"
 #include "lang/language.h"
 #include "lang/messenger.h"
+#include "widgets/statuspanel.h"
 #include "widgets/twips.h"
 
 #include <QAbstractButton>
@@ -261,9 +262,9 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
         } else if (place.use == TextUse::InBox && qobject_cast<QLineEdit*>(control)) {
             const auto* box = static_cast<QLineEdit*>(control);
             fit = oneLine(box->font(), lineEditRoom(*box));
-        } else if (place.use == TextUse::StatusPanel && qobject_cast<QLabel*>(control)) {
-            const auto* label = static_cast<QLabel*>(control);
-            fit = oneLine(label->font(), labelRoom(*label));
+        } else if (place.use == TextUse::StatusPanel && qobject_cast<StatusPanel*>(control)) {
+            const auto* panel = static_cast<StatusPanel*>(control);
+            fit = oneLine(panel->font(), panel->textRoom());
         } else if (place.use == TextUse::Caption && place.item < 0 && place.shownAs[0] == '\0' && control &&
                    (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
                     qobject_cast<QGroupBox*>(control))) {
@@ -304,7 +305,11 @@ QString DescribeFit(const TextFit& fit)
     case FitVerdict::Fits:
         return QStringLiteral("fits, %1 px to spare").arg(fit.pixels);
     case FitVerdict::Cut:
-        return QStringLiteral("cut by %1 px").arg(fit.pixels);
+        // The status bar ends a cut text in "…" and shows it whole as a tooltip.
+        return fit.place.use == TextUse::StatusPanel
+                   ? QStringLiteral("cut by %1 px (ends in \u201C\u2026\u201D, whole as a tooltip)")
+                         .arg(fit.pixels)
+                   : QStringLiteral("cut by %1 px").arg(fit.pixels);
     case FitVerdict::Grows:
         return QStringLiteral("the dialog grows to %1 px").arg(fit.pixels);
     case FitVerdict::Wraps:

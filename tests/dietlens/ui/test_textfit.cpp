@@ -1,13 +1,16 @@
 // Whether a language's texts fit where dietlens shows them: the verdict for
 // each chart caption is checked against the chart dietlens itself draws with
 // those texts at the heaviest weight (its caption texts, font and boxes).
+#include "dietlens/core/appstate.h"
 #include "dietlens/core/serverhosts.h"
 #include "dietlens/core/settings.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/lang/text/functions.h"
+#include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/textfit.h"
 #include "tests/support/scriptedmessenger.h"
+#include "widgets/statuspanel.h"
 #include "widgets/twips.h"
 
 #include <QFontMetricsF>
@@ -106,6 +109,33 @@ private Q_SLOTS:
             QVERIFY(metrics.horizontalAdvance(drawn.labelText) <= room);
             QCOMPARE(fit->verdict, FitVerdict::Fits);
         }
+    }
+
+    // The status bar's middle panel, in dietlens's own main window: the verdict
+    // says cut exactly when the panel cuts the text (and ends it in "…").
+    void statusTextsAgreeWithTheStatusBar_data() { chartCaptionsAgreeWithTheChart_data(); }
+    void statusTextsAgreeWithTheStatusBar()
+    {
+        QFETCH(Texts, language);
+        AppState state;
+        state.lang = tablesOf(language);
+        ScriptedMessenger messenger;
+        DL_Core window(state, messenger);
+        window.Set_Taal();
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.show();
+        auto* panel = window.findChild<StatusPanel*>(u"StatusBar_Panel2"_s);
+        QVERIFY(panel);
+        int checked = 0;
+        for (const TextFit& fit : MeasureTextFits(state.lang)) {
+            if (fit.place.use != TextUse::StatusPanel ||
+                std::string_view(fit.place.control) != "StatusBar_Panel2")
+                continue;
+            panel->setText(fit.shown);
+            QCOMPARE(fit.verdict == FitVerdict::Cut, panel->isCut());
+            ++checked;
+        }
+        QVERIFY(checked > 5);
     }
 
     void aLongerCaptionIsReportedCut()
