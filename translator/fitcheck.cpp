@@ -6,11 +6,14 @@
 
 #include <QTextStream>
 
-QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index)
+#include <optional>
+
+translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form, int index)
 {
     if (PlacesOf(TextSlot{form, index}).empty())
         return {};
     QStringList lines;
+    std::optional<TextFit> pictured;
     for (const TextFit& fit : MeasureTextFits(tables)) {
         if (fit.place.slot.table != form || fit.place.slot.index != index)
             continue;
@@ -24,8 +27,11 @@ QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index)
         if (const QString verdict = DescribeFit(fit); !verdict.isEmpty())
             line += (fit.fits() ? QStringLiteral(": ") : QStringLiteral(": \u26A0 ")) + verdict;
         lines << line;
+        // The picture shows the first place that does not fit, else the first.
+        if (fit.place.control[0] != '\0' && (!pictured || (pictured->fits() && !fit.fits())))
+            pictured = fit;
     }
-    return lines;
+    return {lines, pictured ? PictureOfPlace(tables, *pictured) : QImage()};
 }
 
 QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables)

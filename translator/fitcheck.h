@@ -3,6 +3,8 @@
 // with its table and index, where it shows, the text as shown and by how much.
 #include <QString>
 
+#include "translator/trcommon.h"
+
 #include <QStringList>
 
 #include <QHash>
@@ -14,7 +16,8 @@ class QTextStream;
 // Where the text of table `form`, row `index` shows in dietlens, one line a
 // place: where in words, the text as shown and whether it fits. None for a
 // form dietlens does not show.
-QStringList DietlensFitsOf(const LanguageTables& tables, int form, int index);
+// With a picture of dietlens's window at the first place the text shows.
+translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form, int index);
 
 // Every row whose text is cut or makes a dialog grow, by form and index:
 // "Does not fit in dietlens: <where>: cut by 7 px", places joined by "; ".

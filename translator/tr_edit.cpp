@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -54,7 +55,13 @@ TR_Edit::TR_Edit(TranslatorDocument& document, Messenger& messenger, QWidget* pa
     dietlensFits->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     dietlensFits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     dietlensFits->setAccessibleName(QStringLiteral("Where the text shows in dietlens"));
-    (new QVBoxLayout(dietlensFrame))->addWidget(dietlensFits);
+    dietlensPicture = new QLabel(dietlensFrame);
+    dietlensPicture->setObjectName(QStringLiteral("dietlensPicture"));
+    dietlensPicture->setAlignment(Qt::AlignCenter);
+    dietlensPicture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto* fitLayout = new QVBoxLayout(dietlensFrame);
+    fitLayout->addWidget(dietlensFits);
+    fitLayout->addWidget(dietlensPicture);
     dietlensFrame->hide();
     m_fitTimer.setSingleShot(true);
     m_fitTimer.setInterval(250);
@@ -129,14 +136,23 @@ void TR_Edit::measureFits()
 {
     const int form = m_document.currentForm();
     const int index = m_newRow ? int(m_document.rows().size()) : m_document.rowTableIndex(m_row);
-    QStringList lines;
+    DietlensPlaces places;
     if (m_fits && form > 0 && index >= 0) {
         LanguageTables tables = m_document.tables();
         tables.set(form, index, txt_newtxt->text());
-        lines = m_fits(tables, form, index);
+        places = m_fits(tables, form, index);
     }
-    dietlensFits->setText(lines.join(QLatin1Char('\n')));
-    dietlensFrame->setVisible(!lines.isEmpty());
+    dietlensFits->setText(places.lines.join(QLatin1Char('\n')));
+    // The window as dietlens will draw it, the place outlined, at most the dialog's width.
+    QPixmap picture = QPixmap::fromImage(places.picture);
+    const int room = std::max(200, dietlensFrame->contentsRect().width() - 20);
+    if (!picture.isNull() && picture.deviceIndependentSize().width() > room)
+        picture = picture.scaledToWidth(int(room * picture.devicePixelRatio()), Qt::SmoothTransformation);
+    dietlensPicture->setPixmap(picture);
+    dietlensPicture->setFixedHeight(picture.isNull() ? 0 : int(picture.deviceIndependentSize().height()));
+    dietlensPicture->setVisible(!picture.isNull());
+    dietlensPicture->setAccessibleName(QStringLiteral("dietlens's window with the place outlined"));
+    dietlensFrame->setVisible(!places.lines.isEmpty());
 }
 
 void TR_Edit::saveAndGoToNextRow()

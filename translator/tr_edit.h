@@ -60,6 +60,7 @@ private:
     QLabel* warnings;
     QGroupBox* dietlensFrame;
     QLabel* dietlensFits;
+    QLabel* dietlensPicture;
     QGroupBox* Frame_text;
     QLineEdit* txt_newtxt;
     QGroupBox* Frame_preview;

@@ -6,6 +6,7 @@
 class LanguageTables;
 
 #include <QHash>
+#include <QImage>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -32,7 +33,12 @@ QString programCaption(); // title, a blank and the version
 // line a place ("Main window › search box: fits, 20 px to spare"); none for a
 // row dietlens does not show. The tables are the document's, with the text in
 // place of the row's own.
-using DietlensFits = std::function<QStringList(const LanguageTables& tables, int form, int index)>;
+struct DietlensPlaces
+{
+    QStringList lines;
+    QImage picture; // dietlens's window with the first place outlined; null when none
+};
+using DietlensFits = std::function<DietlensPlaces(const LanguageTables& tables, int form, int index)>;
 
 // Every row of forms 1 to 7 whose text dietlens cuts or makes a dialog grow for,
 // by form and table index, with where and by how much, in one line.

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -297,6 +298,45 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
         fits.push_back(fit);
     }
     return fits;
+}
+
+QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit)
+{
+    const Windows windows(tables);
+    QWidget* window =
+        windows.window(fit.place.window == TextWindow::Tray ? TextWindow::Main : fit.place.window);
+    QWidget* control = windows.control(fit.place);
+    if (!window || !control)
+        return {};
+    QRect outline(control->mapTo(window, QPoint(0, 0)), control->size());
+    if (auto* chart = qobject_cast<NutritionChartView*>(control)) {
+        // The chart with the heaviest weight of a rich food, as the texts are measured.
+        Settings settings;
+        settings.WeightUnit = settings.EnergyUnit = QStringLiteral("0");
+        SilentMessenger messenger;
+        chart->draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, tables, messenger);
+        const bool bar = fit.place.item >= 0 && size_t(fit.place.item) < NutritionChart::kBarCount;
+        if (bar) {
+            const NutritionChart& drawn = chart->chart();
+            const TwipRect box = fit.place.use == TextUse::ChartValue
+                                     ? drawn.bars[size_t(fit.place.item)].label
+                                     : drawn.captions[size_t(fit.place.item)];
+            outline = TwipsRectF(qreal(box.left), qreal(box.top), qreal(box.width), qreal(box.height))
+                          .toAlignedRect()
+                          .translated(outline.topLeft());
+        }
+    } else if (auto* box = qobject_cast<QLineEdit*>(control); box && fit.place.use == TextUse::InBox) {
+        box->setText(fit.shown);
+        box->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(control); label && fit.place.use == TextUse::StatusPanel) {
+        label->setText(fit.shown);
+    }
+    QImage picture = window->grab().toImage();
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(220, 0, 0), 2));
+    // The image keeps the screen's scale, so the painter works in the window's pixels.
+    painter.drawRect(outline.adjusted(-2, -2, 1, 1));
+    return picture;
 }
 
 QString DescribeFit(const TextFit& fit)

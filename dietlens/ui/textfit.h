@@ -14,6 +14,7 @@
 // measured.
 #include "dietlens/lang/textplaces.h"
 
+#include <QImage>
 #include <QString>
 
 #include <vector>
@@ -41,6 +42,10 @@ struct TextFit
 // Every place of every slot of tables 1 to 7, in the order of the places table.
 // Needs a QApplication (the offscreen platform will do).
 std::vector<TextFit> MeasureTextFits(const LanguageTables& tables);
+
+// dietlens's window as it shows the text of a place, with the place outlined;
+// a null image for a place in no window (a message line, an address).
+QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit);
 
 // "fits, 24 px to spare", "cut by 12 px", "the dialog grows to 512 px",
 // "wraps to 3 lines"; "" when not measured.

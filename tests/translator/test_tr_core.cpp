@@ -464,8 +464,10 @@ private Q_SLOTS:
     void rowDialogShowsWhereDietlensShowsTheText()
     {
         Fixture f(QStringLiteral("0"), [](const LanguageTables& tables, int form, int index) {
-            return index == 1 ? QStringList{QStringLiteral("Main window: ") + tables.at(form, index)}
-                              : QStringList();
+            DietlensPlaces places;
+            if (index == 1)
+                places.lines << QStringLiteral("Main window: ") + tables.at(form, index);
+            return places;
         });
         QVERIFY(writeTables(sampleTables(), f.path("a.lsf")));
         f.openFile(f.path("a.lsf"));
