@@ -6,14 +6,15 @@
 
 #include <QTextStream>
 
-#include <optional>
+#include <algorithm>
+#include <vector>
 
 translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form, int index)
 {
     if (PlacesOf(TextSlot{form, index}).empty())
         return {};
     QStringList lines;
-    std::optional<TextFit> pictured;
+    std::vector<TextFit> shown; // the places in a window, those that do not fit first
     for (const TextFit& fit : MeasureTextFits(tables)) {
         if (fit.place.slot.table != form || fit.place.slot.index != index)
             continue;
@@ -27,11 +28,16 @@ translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form
         if (const QString verdict = DescribeFit(fit); !verdict.isEmpty())
             line += (fit.fits() ? QStringLiteral(": ") : QStringLiteral(": \u26A0 ")) + verdict;
         lines << line;
-        // The picture shows the first place that does not fit, else the first.
-        if (fit.place.control[0] != '\0' && (!pictured || (pictured->fits() && !fit.fits())))
-            pictured = fit;
+        if (fit.place.control[0] != '\0')
+            shown.push_back(fit);
     }
-    return {lines, pictured ? PictureOfPlace(tables, *pictured) : QImage()};
+    std::stable_partition(shown.begin(), shown.end(), [](const TextFit& fit) { return !fit.fits(); });
+    // The picture: the first place drawn in a window (a menu item is none).
+    for (const TextFit& fit : shown) {
+        if (QImage picture = PictureOfPlace(tables, fit, QSize(420, 200)); !picture.isNull())
+            return {lines, picture};
+    }
+    return {lines, QImage()};
 }
 
 QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables)
@@ -50,7 +56,8 @@ QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables)
 int CheckTextsFit(const QString& path, QTextStream& out)
 {
     LanguageTables tables;
-    if (!LoadLanguageFile(tables, path).ok()) {
+    const Result<bool, LanguageFileProblem> loaded = LoadLanguageFile(tables, path);
+    if (!loaded.ok() || !loaded.value) { // a missing file reads as nothing
         out << "translator: " << path << " could not be read as a language file\n";
         return 2;
     }

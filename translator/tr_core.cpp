@@ -972,10 +972,15 @@ void TR_Core::showReview()
     findInAllFormsAction->setEnabled(true);
     nextToDoAction->setEnabled(m_document.currentForm() > 0 || on);
 
-    // With a reference, rows dietlens would cut are warned of as well.
-    m_fitProblems.clear();
-    if (on && m_settings.dietlensCuts)
+    // With a reference, rows dietlens would cut are warned of as well; measured
+    // again only when a text changed (a measure lays out dietlens's windows).
+    if (!on || !m_settings.dietlensCuts) {
+        m_fitProblems.clear();
+        m_fitTables.reset();
+    } else if (!m_fitTables || *m_fitTables != m_document.tables()) {
         m_fitProblems = m_settings.dietlensCuts(m_document.tables());
+        m_fitTables = m_document.tables();
+    }
     const ReferenceReview review(m_document, on ? &*m_reference : nullptr, m_notes, &m_fitProblems);
     const int form = m_document.currentForm();
     const auto formCount = [](const FormReview& f) {

@@ -107,7 +107,8 @@ private:
     void showFileProblems(const QList<LanguageFileProblem>& problems);
 
     TranslatorSettings m_settings;
-    FitProblems m_fitProblems; // rows dietlens cuts, found when the lists are shown
+    FitProblems m_fitProblems;                 // rows dietlens cuts, found when the lists are shown
+    std::optional<LanguageTables> m_fitTables; // the texts m_fitProblems was measured with
     Messenger& m_messenger;
     TranslatorDocument m_document;
     bool m_exitConfirmed = false;

@@ -300,7 +300,7 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
     return fits;
 }
 
-QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit)
+QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit, QSize most)
 {
     const Windows windows(tables);
     QWidget* window =
@@ -336,7 +336,20 @@ QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit)
     painter.setPen(QPen(QColor(220, 0, 0), 2));
     // The image keeps the screen's scale, so the painter works in the window's pixels.
     painter.drawRect(outline.adjusted(-2, -2, 1, 1));
-    return picture;
+    painter.end();
+    if (!most.isValid())
+        return picture;
+    // The part around the place, kept inside the window.
+    const QSize whole = window->size();
+    QRect part(QPoint(0, 0), most.boundedTo(whole));
+    part.moveCenter(outline.center());
+    part.moveLeft(std::clamp(part.left(), 0, whole.width() - part.width()));
+    part.moveTop(std::clamp(part.top(), 0, whole.height() - part.height()));
+    const qreal ratio = picture.devicePixelRatio();
+    QImage cut = picture.copy(
+        QRect((QPointF(part.topLeft()) * ratio).toPoint(), (QSizeF(part.size()) * ratio).toSize()));
+    cut.setDevicePixelRatio(ratio);
+    return cut;
 }
 
 QString DescribeFit(const TextFit& fit)

@@ -15,6 +15,7 @@
 #include "dietlens/lang/textplaces.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <vector>
@@ -43,9 +44,10 @@ struct TextFit
 // Needs a QApplication (the offscreen platform will do).
 std::vector<TextFit> MeasureTextFits(const LanguageTables& tables);
 
-// dietlens's window as it shows the text of a place, with the place outlined;
-// a null image for a place in no window (a message line, an address).
-QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit);
+// dietlens's window as it shows the text of a place, with the place outlined:
+// the part around the place, at most `most` pixels (the whole window when
+// not valid); a null image for a place in no window (a message line, a menu).
+QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit, QSize most = {});
 
 // "fits, 24 px to spare", "cut by 12 px", "the dialog grows to 512 px",
 // "wraps to 3 lines"; "" when not measured.
