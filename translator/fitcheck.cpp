@@ -34,7 +34,7 @@ translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form
     std::stable_partition(shown.begin(), shown.end(), [](const TextFit& fit) { return !fit.fits(); });
     // The picture: the first place drawn in a window (a menu item is none).
     for (const TextFit& fit : shown) {
-        if (QImage picture = PictureOfPlace(tables, fit, QSize(420, 200)); !picture.isNull())
+        if (QImage picture = PictureOfPlace(tables, fit, QSize(400, 180)); !picture.isNull())
             return {lines, picture};
     }
     return {lines, QImage()};

@@ -143,16 +143,20 @@ void TR_Edit::measureFits()
         places = m_fits(tables, form, index);
     }
     dietlensFits->setText(places.lines.join(QLatin1Char('\n')));
-    // The window as dietlens will draw it, the place outlined, at most the dialog's width.
+    // The window as dietlens will draw it, the place outlined, no wider than the dialog's boxes.
+    constexpr int kPictureWidth = 400;
     QPixmap picture = QPixmap::fromImage(places.picture);
-    const int room = std::max(200, dietlensFrame->contentsRect().width() - 20);
-    if (!picture.isNull() && picture.deviceIndependentSize().width() > room)
-        picture = picture.scaledToWidth(int(room * picture.devicePixelRatio()), Qt::SmoothTransformation);
+    if (!picture.isNull() && picture.deviceIndependentSize().width() > kPictureWidth)
+        picture =
+            picture.scaledToWidth(int(kPictureWidth * picture.devicePixelRatio()), Qt::SmoothTransformation);
     dietlensPicture->setPixmap(picture);
     dietlensPicture->setFixedHeight(picture.isNull() ? 0 : int(picture.deviceIndependentSize().height()));
     dietlensPicture->setVisible(!picture.isNull());
     dietlensPicture->setAccessibleName(QStringLiteral("dietlens's window with the place outlined"));
+    const bool grew = dietlensFrame->isHidden() && !places.lines.isEmpty();
     dietlensFrame->setVisible(!places.lines.isEmpty());
+    if (grew && isVisible())
+        adjustSize();
 }
 
 void TR_Edit::saveAndGoToNextRow()
