@@ -14,6 +14,7 @@
 #include "widgets/twips.h"
 
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cmath>
@@ -111,8 +112,11 @@ private Q_SLOTS:
         }
     }
 
-    // The status bar's middle panel, in dietlens's own main window: the verdict
-    // says cut exactly when the panel cuts the text (and ends it in "…").
+    // The main window's fixed boxes, in dietlens's own window: the status
+    // bar's middle panel is cut exactly when the verdict says so (and ends the
+    // text in "…"); the search box is, when it has to scroll to show both ends
+    // of the text (its cursor's way from the end to the start is shorter than
+    // the text).
     void statusTextsAgreeWithTheStatusBar_data() { chartCaptionsAgreeWithTheChart_data(); }
     void statusTextsAgreeWithTheStatusBar()
     {
@@ -136,6 +140,25 @@ private Q_SLOTS:
             ++checked;
         }
         QVERIFY(checked > 5);
+
+        auto* box = window.findChild<QLineEdit*>(u"txt_item"_s);
+        QVERIFY(box);
+        int boxes = 0;
+        for (const TextFit& fit : MeasureTextFits(state.lang)) {
+            if (fit.place.use != TextUse::InBox)
+                continue;
+            // The box scrolls its text as it paints it.
+            box->setText(fit.shown); // as dietlens shows it: the cursor at its end
+            box->grab();
+            const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            box->setCursorPosition(0);
+            box->grab();
+            const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            const int advance = box->fontMetrics().horizontalAdvance(fit.shown);
+            QCOMPARE(fit.verdict == FitVerdict::Cut, end - start < advance - 1);
+            ++boxes;
+        }
+        QCOMPARE(boxes, 2);
     }
 
     void aLongerCaptionIsReportedCut()
