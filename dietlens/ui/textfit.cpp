@@ -219,6 +219,35 @@ bool laidOut(const QWidget& control)
     return parent && parent->layout() && holds(*parent->layout(), control);
 }
 
+// A changed text reaches the window's layout through one posted request for
+// each level of nesting.
+void settleLayouts()
+{
+    for (int level = 0; level < 6; ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+QString captionOf(const QWidget& control)
+{
+    if (const auto* box = qobject_cast<const QGroupBox*>(&control))
+        return box->title();
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    return {};
+}
+
+void setCaption(QWidget& control, const QString& text)
+{
+    if (auto* box = qobject_cast<QGroupBox*>(&control))
+        box->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(&control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        button->setText(text);
+}
+
 // The width a control asks for to show its text whole.
 int neededWidth(const QWidget& control)
 {
@@ -282,16 +311,33 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
                 // Placed at a fixed size: what does not fit is clipped.
                 fit = inBox(fit, control->width(), neededWidth(*control));
             } else {
-                // Laid out: the room the English texts leave it.
-                const QWidget* designed = reference.control(place);
-                const int room = designed ? designed->width() : control->width();
-                const int needed = neededWidth(*control);
-                if (needed <= room) {
-                    fit.verdict = FitVerdict::Fits;
-                    fit.pixels = room - needed;
-                } else {
-                    fit.verdict = FitVerdict::Grows;
-                    fit.pixels = windows.window(place.window)->width();
+                // Laid out: does this text alone make the window wider than
+                // the English texts do? Tried in the English window.
+                QWidget* designed = reference.control(place);
+                QWidget* window = reference.window(place.window);
+                if (designed && window) {
+                    // Sized as a window is when it is first shown (within
+                    // two thirds of the screen, no smaller than its layout).
+                    const int room = window->width();
+                    const QString before = captionOf(*designed);
+                    setCaption(*designed, fit.shown);
+                    settleLayouts();
+                    window->adjustSize();
+                    const int grownTo = window->width();
+                    const int slack = designed->width() - neededWidth(*designed);
+                    setCaption(*designed, before);
+                    settleLayouts();
+                    window->adjustSize();
+                    if (slack < 0) { // the window could not grow enough
+                        fit.verdict = FitVerdict::Cut;
+                        fit.pixels = -slack;
+                    } else if (grownTo > room) {
+                        fit.verdict = FitVerdict::Grows;
+                        fit.pixels = grownTo;
+                    } else {
+                        fit.verdict = FitVerdict::Fits;
+                        fit.pixels = slack;
+                    }
                 }
             }
         }

@@ -6,15 +6,21 @@
 #include "dietlens/core/settings.h"
 #include "dietlens/lang/defaultlanguages.h"
 #include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/settings.h"
 #include "dietlens/ui/dl_core.h"
+#include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/textfit.h"
+#include "lang/language.h"
 #include "tests/support/scriptedmessenger.h"
 #include "widgets/statuspanel.h"
 #include "widgets/twips.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -159,6 +165,52 @@ private Q_SLOTS:
             ++boxes;
         }
         QCOMPARE(boxes, 2);
+    }
+
+    // A label of the settings dialog far longer than its English text: the
+    // verdict says the dialog grows, to the width the real dialog built with
+    // that text takes, or, where the screen is too small for that, that the
+    // label is cut by what it lacks there; the English text fits.
+    void aLongerLabelMakesTheSettingsDialogGrow()
+    {
+        AppState state;
+        state.lang = tablesOf(Texts::English);
+        const auto verdictOfTheLabel = [](const LanguageTables& tables) {
+            for (const TextFit& fit : MeasureTextFits(tables))
+                if (fit.place.slot.table == 5 && fit.place.slot.index == 17 &&
+                    fit.place.use == TextUse::Caption)
+                    return fit;
+            return TextFit{};
+        };
+        QCOMPARE(verdictOfTheLabel(state.lang).verdict, FitVerdict::Fits);
+
+        state.lang.set(
+            text::Settings::TotalReceivesTrafficInKilo,
+            u"Gesamtmenge der über das Internet empfangenen Daten in Kilobyte seit der ersten Anmeldung:"_s);
+        const TextFit fit = verdictOfTheLabel(state.lang);
+        QTemporaryDir dir;
+        state.paths.LanguageFolder = dir.path() + u'/';
+        Language language(state.lang);
+        ScriptedMessenger messenger;
+        DL_Properties dialog(state.settings, state.paths, language, messenger);
+        dialog.setAttribute(Qt::WA_DontShowOnScreen);
+        dialog.show();
+        auto* label = dialog.findChild<QLabel*>(QLatin1String(fit.place.control));
+        QVERIFY(label);
+        // Its tab in front, as the user opens it.
+        for (QWidget* child = label; child->parentWidget(); child = child->parentWidget())
+            if (auto* pages = qobject_cast<QStackedWidget*>(child->parentWidget()))
+                pages->setCurrentWidget(child);
+        for (int level = 0; level < 6; ++level)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (fit.verdict == FitVerdict::Grows) {
+            QCOMPARE(dialog.width(), fit.pixels);
+            QVERIFY(dialog.width() > dialog.minimumWidth());
+            QVERIFY(label->width() >= label->sizeHint().width());
+        } else {
+            QCOMPARE(fit.verdict, FitVerdict::Cut);
+            QCOMPARE(label->sizeHint().width() - label->width(), fit.pixels);
+        }
     }
 
     void aLongerCaptionIsReportedCut()
