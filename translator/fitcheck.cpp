@@ -4,6 +4,9 @@
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextStream>
 
 #include <algorithm>
@@ -61,6 +64,13 @@ int CheckTextsFit(const QString& path, QTextStream& out)
         out << "translator: " << path << " could not be read as a language file\n";
         return 2;
     }
+    // What the verdicts depend on: a dialog may grow to two thirds of the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QFont font = QGuiApplication::font();
+    out << "Measured at " << font.family() << ' ' << font.pointSizeF() << " pt, scale "
+        << (screen ? screen->devicePixelRatio() : 1.0) << ", on a screen of "
+        << (screen ? screen->size().width() : 0) << " x " << (screen ? screen->size().height() : 0)
+        << " px\n";
     int cut = 0, grows = 0;
     for (const TextFit& fit : MeasureTextFits(tables)) {
         if (fit.fits() || fit.verdict == FitVerdict::Wraps)

@@ -13,9 +13,11 @@
 int main(int argc, char* argv[])
 {
     // translator --check FILE.lsf measures the file's texts on dietlens's
-    // windows, built offscreen: no screen is needed.
+    // windows, never shown: on the desktop's screen when there is one, else
+    // offscreen.
     const bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
-    if (check && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (check && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (check) // the offscreen windows' remarks are no part of the report
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
