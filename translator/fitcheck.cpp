@@ -1,5 +1,6 @@
 #include "translator/fitcheck.h"
 
+#include "dietlens/ui/offscreenwindows.h"
 #include "dietlens/ui/textfit.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
@@ -36,8 +37,11 @@ translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form
     }
     std::stable_partition(shown.begin(), shown.end(), [](const TextFit& fit) { return !fit.fits(); });
     // The picture: the first place drawn in a window (a menu item is none).
+    if (shown.empty())
+        return {lines, QImage()};
+    const OffscreenWindows windows(tables);
     for (const TextFit& fit : shown) {
-        if (QImage picture = PictureOfPlace(tables, fit, QSize(400, 180)); !picture.isNull())
+        if (QImage picture = PictureOfPlace(windows, fit, QSize(400, 180)); !picture.isNull())
             return {lines, picture};
     }
     return {lines, QImage()};

@@ -1,16 +1,9 @@
 #include "dietlens/ui/textfit.h"
 
-#include "dietlens/core/appstate.h"
 #include "dietlens/display/nutritionchart.h"
 #include "dietlens/lang/defaultlanguages.h"
-#include "dietlens/ui/dl_add.h"
-#include "dietlens/ui/dl_core.h"
-#include "dietlens/ui/dl_informatie.h"
-#include "dietlens/ui/dl_properties.h"
-#include "dietlens/ui/notices.h"
 #include "dietlens/ui/nutritionchartview.h"
-#include "lang/language.h"
-#include "lang/messenger.h"
+#include "dietlens/ui/offscreenwindows.h"
 #include "widgets/statuspanel.h"
 #include "widgets/twips.h"
 
@@ -22,104 +15,12 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTemporaryDir>
 
 #include <cmath>
-#include <map>
-#include <memory>
 
 namespace {
-
-// The windows are only measured: nothing they would ask or tell is shown.
-class SilentMessenger : public Messenger
-{
-public:
-    MessageAnswer message(const QString&, const QString&, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Cancel;
-    }
-    QString saveFileName(const FileDialogRequest&) override { return {}; }
-    QString openFileName(const FileDialogRequest&) override { return {}; }
-};
-
-// dietlens's six windows with one language's texts, laid out as shown.
-class Windows
-{
-public:
-    explicit Windows(const LanguageTables& tables)
-    {
-        m_state.lang = tables;
-        m_state.paths.AppDataFolder = m_folder.path() + QLatin1Char('/');
-        m_state.paths.SettingsPath = m_folder.filePath(QStringLiteral("dl2set.dat"));
-        m_state.paths.LanguageFolder = m_folder.path() + QLatin1Char('/');
-        Settings& s = m_state.settings;
-        s.WeightUnit = s.EnergyUnit = s.ServerChoice = QStringLiteral("0");
-        s.ShowTrayNotice = s.ShowConnectNotice = QStringLiteral("1");
-        m_language = std::make_unique<Language>(m_state.lang);
-        auto main = std::make_unique<DL_Core>(m_state, m_messenger);
-        main->Set_Taal();
-        m_windows[TextWindow::Main] = std::move(main);
-        m_windows[TextWindow::NewFoodItem] =
-            std::make_unique<DL_Add>(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
-                                     DL_Add::FetchFunction());
-        m_windows[TextWindow::ConnectNotice] =
-            std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-        m_windows[TextWindow::TrayNotice] =
-            std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-        m_windows[TextWindow::Settings] =
-            std::make_unique<DL_Properties>(m_state.settings, m_state.paths, *m_language, m_messenger);
-        m_windows[TextWindow::Information] = std::make_unique<DL_Informatie>(m_state.settings, m_state.lang);
-        // Laid out as on the screen, without appearing there.
-        for (auto& [kind, window] : m_windows) {
-            window->setAttribute(Qt::WA_DontShowOnScreen);
-            window->show();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-
-    // Brings the page that holds the control to the front of its tabs, so it
-    // is laid out as when the user opens it.
-    static void reveal(QWidget* control)
-    {
-        bool changed = false;
-        for (QWidget* child = control; child && child->parentWidget(); child = child->parentWidget()) {
-            if (auto* pages = qobject_cast<QStackedWidget*>(child->parentWidget());
-                pages && pages->currentWidget() != child) {
-                pages->setCurrentWidget(child);
-                changed = true;
-            }
-        }
-        if (changed)
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-
-    QWidget* window(TextWindow kind) const
-    {
-        const auto it = m_windows.find(kind);
-        return it == m_windows.end() ? nullptr : it->second.get();
-    }
-
-    QWidget* control(const TextPlace& place) const
-    {
-        QWidget* w = window(place.window);
-        if (!w || place.control[0] == '\0')
-            return nullptr;
-        QWidget* found = w->findChild<QWidget*>(QLatin1String(place.control));
-        if (found)
-            reveal(found);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_folder;
-    AppState m_state;
-    SilentMessenger m_messenger;
-    std::unique_ptr<Language> m_language;
-    std::map<TextWindow, std::unique_ptr<QWidget>> m_windows;
-};
 
 // The widest value dietlens puts in place of a filler. Weights: the slider's
 // heaviest, in grams or in ounces as the chart writes them.
@@ -219,14 +120,6 @@ bool laidOut(const QWidget& control)
     return parent && parent->layout() && holds(*parent->layout(), control);
 }
 
-// A changed text reaches the window's layout through one posted request for
-// each level of nesting.
-void settleLayouts()
-{
-    for (int level = 0; level < 6; ++level)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-}
-
 QString captionOf(const QWidget& control)
 {
     if (const auto* box = qobject_cast<const QGroupBox*>(&control))
@@ -262,8 +155,8 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
 {
     LanguageTables english;
     CreateEnglishLanguage(english, ServerHosts::configured());
-    const Windows windows(tables);
-    const Windows reference(english);
+    const OffscreenWindows windows(tables);
+    const OffscreenWindows reference(english);
     const auto* chart =
         windows.window(TextWindow::Main)->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek"));
     const NutritionChart boxes;
@@ -321,12 +214,12 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
                     const int room = window->width();
                     const QString before = captionOf(*designed);
                     setCaption(*designed, fit.shown);
-                    settleLayouts();
+                    OffscreenWindows::settleLayouts();
                     window->adjustSize();
                     const int grownTo = window->width();
                     const int slack = designed->width() - neededWidth(*designed);
                     setCaption(*designed, before);
-                    settleLayouts();
+                    OffscreenWindows::settleLayouts();
                     window->adjustSize();
                     if (slack < 0) { // the window could not grow enough
                         fit.verdict = FitVerdict::Cut;
@@ -346,9 +239,8 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
     return fits;
 }
 
-QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit, QSize most)
+QImage PictureOfPlace(const OffscreenWindows& windows, const TextFit& fit, QSize most)
 {
-    const Windows windows(tables);
     QWidget* window =
         windows.window(fit.place.window == TextWindow::Tray ? TextWindow::Main : fit.place.window);
     QWidget* control = windows.control(fit.place);
@@ -359,8 +251,8 @@ QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit, QSize mo
         // The chart with the heaviest weight of a rich food, as the texts are measured.
         Settings settings;
         settings.WeightUnit = settings.EnergyUnit = QStringLiteral("0");
-        SilentMessenger messenger;
-        chart->draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, tables, messenger);
+        chart->draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, windows.tables(),
+                    windows.messenger());
         const bool bar = fit.place.item >= 0 && size_t(fit.place.item) < NutritionChart::kBarCount;
         if (bar) {
             const NutritionChart& drawn = chart->chart();

@@ -21,6 +21,7 @@
 #include <vector>
 
 class LanguageTables;
+class OffscreenWindows;
 
 enum class FitVerdict {
     Fits,       // `pixels` to spare
@@ -47,7 +48,7 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables);
 // dietlens's window as it shows the text of a place, with the place outlined:
 // the part around the place, at most `most` pixels (the whole window when
 // not valid); a null image for a place in no window (a message line, a menu).
-QImage PictureOfPlace(const LanguageTables& tables, const TextFit& fit, QSize most = {});
+QImage PictureOfPlace(const OffscreenWindows& windows, const TextFit& fit, QSize most = {});
 
 // "fits, 24 px to spare", "cut by 12 px", "the dialog grows to 512 px",
 // "wraps to 3 lines"; "" when not measured.

@@ -49,6 +49,11 @@ private Q_SLOTS:
                  qPrintable(report));
         QVERIFY(report.contains(u"\"Unsaturated and polyunsaturated fatty acids per 1000 Gram\" cut by "_s));
 
+        // The row dialog's account of the caption: its places, and dietlens's chart pictured.
+        const translator::DietlensPlaces places = DietlensFitsOf(longer, 7, 28);
+        QVERIFY(places.lines.join(u'\n').contains(u"cut by "_s));
+        QVERIFY(!places.picture.isNull());
+
         for (const QString& unreadable : {dir.filePath(u"missing.lsf"_s), garbage.fileName()}) {
             report.clear();
             QCOMPARE(check(unreadable, report), 2);

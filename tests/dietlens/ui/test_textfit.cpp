@@ -10,6 +10,7 @@
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/nutritionchartview.h"
+#include "dietlens/ui/offscreenwindows.h"
 #include "dietlens/ui/textfit.h"
 #include "lang/language.h"
 #include "tests/support/scriptedmessenger.h"
@@ -19,7 +20,6 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -197,12 +197,7 @@ private Q_SLOTS:
         dialog.show();
         auto* label = dialog.findChild<QLabel*>(QLatin1String(fit.place.control));
         QVERIFY(label);
-        // Its tab in front, as the user opens it.
-        for (QWidget* child = label; child->parentWidget(); child = child->parentWidget())
-            if (auto* pages = qobject_cast<QStackedWidget*>(child->parentWidget()))
-                pages->setCurrentWidget(child);
-        for (int level = 0; level < 6; ++level)
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        OffscreenWindows::reveal(label); // its tab in front, as the user opens it
         if (fit.verdict == FitVerdict::Grows) {
             QCOMPARE(dialog.width(), fit.pixels);
             QVERIFY(dialog.width() > dialog.minimumWidth());
