@@ -51,7 +51,7 @@ QHash<QPair<int, int>, QString> DietlensCutsOf(const LanguageTables& tables)
 {
     QHash<QPair<int, int>, QString> cuts;
     for (const TextFit& fit : MeasureTextFits(tables)) {
-        if (fit.fits() || fit.verdict == FitVerdict::Wraps)
+        if (fit.fits())
             continue;
         QString& line = cuts[{fit.place.slot.table, fit.place.slot.index}];
         line += (line.isEmpty() ? QStringLiteral("Does not fit in dietlens: ") : QStringLiteral("; ")) +
@@ -77,7 +77,7 @@ int CheckTextsFit(const QString& path, QTextStream& out)
         << " px\n";
     int cut = 0, grows = 0;
     for (const TextFit& fit : MeasureTextFits(tables)) {
-        if (fit.fits() || fit.verdict == FitVerdict::Wraps)
+        if (fit.verdict != FitVerdict::Cut && fit.verdict != FitVerdict::Grows)
             continue;
         if (fit.verdict == FitVerdict::Cut)
             ++cut;

@@ -32,7 +32,7 @@ enum class Problem {
     WebAddress,       // a web address of the reference is missing
     NewPlaceholder,   // "<NEW>" is still in the row
     OtherTranslation, // the same reference text reads differently elsewhere (information only)
-    DoesNotFit,       // dietlens cuts the text, or a dialog of dietlens grows for it
+    DoesNotFit,       // dietlens cuts the text
 };
 
 // Rows of forms 1 to 7 whose text does not fit where dietlens shows it, by

@@ -95,7 +95,7 @@ void DL_Core::ConnectParts()
     connect(m_connection, &net::Connection::requestEnded, this, [this] { LockForRequest(false); });
     connect(m_connection, &net::Connection::connecting, this, [this] {
         m_bars->statusPanel(2)->setText(m_state.lang.at(text::Main::ConnectingPleaseWait));
-        m_c.txt_item->setText(m_state.lang.at(text::Main::ConnectingPleaseWait));
+        ShowInSearchBox(m_state.lang.at(text::Main::ConnectingPleaseWait));
     });
     connect(m_connection, &net::Connection::stateChanged, this, [this] {
         ApplyConnectionState();
@@ -256,8 +256,17 @@ void DL_Core::ApplyConnectionState()
     m_bars->toolbarButton(2)->setIcon(look->connected ? m_disconnectIcon : m_connectIcon);
     m_bars->toolbarButton(2)->setToolTip(look->connectToolTip);
     ApplyConnectionControls();
-    m_c.txt_item->setText(look->searchText);
+    ShowInSearchBox(look->searchText);
     m_bars->statusPanel(2)->setText(look->statusText);
+}
+
+// A state text in the search box reads from its start: where a long
+// translation does not fit the box, its end is cut rather than its start
+// (the status bar shows it whole at the same time).
+void DL_Core::ShowInSearchBox(const QString& text)
+{
+    m_c.txt_item->setText(text);
+    m_c.txt_item->setCursorPosition(0);
 }
 
 // The enabled states and the search box look of the connection state,

@@ -120,6 +120,7 @@ private:
     // the current state.
     void LockForRequest(bool locked);
     void ApplyConnectionControls();
+    void ShowInSearchBox(const QString& text);
 
     AppState& m_state;
     Messenger& m_messenger;

@@ -10,7 +10,7 @@
 #include <QCoreApplication>
 #include <QStackedWidget>
 
-OffscreenWindows::OffscreenWindows(const LanguageTables& tables)
+OffscreenWindows::OffscreenWindows(const LanguageTables& tables, std::optional<TextWindow> only)
 {
     m_state.lang = tables;
     m_state.paths.AppDataFolder = m_folder.path() + QLatin1Char('/');
@@ -20,18 +20,29 @@ OffscreenWindows::OffscreenWindows(const LanguageTables& tables)
     s.WeightUnit = s.EnergyUnit = s.ServerChoice = QStringLiteral("0");
     s.ShowTrayNotice = s.ShowConnectNotice = QStringLiteral("1");
     m_language = std::make_unique<Language>(m_state.lang);
-    auto main = std::make_unique<DL_Core>(m_state, m_messenger);
-    main->Set_Taal();
-    m_windows[TextWindow::Main] = std::move(main);
-    m_windows[TextWindow::NewFoodItem] = std::make_unique<DL_Add>(
-        m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger, DL_Add::FetchFunction());
-    m_windows[TextWindow::ConnectNotice] =
-        std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-    m_windows[TextWindow::TrayNotice] =
-        std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
-    m_windows[TextWindow::Settings] =
-        std::make_unique<DL_Properties>(m_state.settings, m_state.paths, *m_language, m_messenger);
-    m_windows[TextWindow::Information] = std::make_unique<DL_Informatie>(m_state.settings, m_state.lang);
+    if (only == TextWindow::Tray)
+        only = TextWindow::Main;
+    const auto wanted = [&](TextWindow kind) { return !only || *only == kind; };
+    if (wanted(TextWindow::Main)) {
+        auto main = std::make_unique<DL_Core>(m_state, m_messenger);
+        main->Set_Taal();
+        m_windows[TextWindow::Main] = std::move(main);
+    }
+    if (wanted(TextWindow::NewFoodItem))
+        m_windows[TextWindow::NewFoodItem] =
+            std::make_unique<DL_Add>(m_state.settings, m_state.paths, m_state.food, m_state.lang, m_messenger,
+                                     DL_Add::FetchFunction());
+    if (wanted(TextWindow::ConnectNotice))
+        m_windows[TextWindow::ConnectNotice] =
+            std::make_unique<DL_Connectmelding>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+    if (wanted(TextWindow::TrayNotice))
+        m_windows[TextWindow::TrayNotice] =
+            std::make_unique<DL_ToTray>(m_state.settings, m_state.paths, m_state.lang, m_messenger);
+    if (wanted(TextWindow::Settings))
+        m_windows[TextWindow::Settings] =
+            std::make_unique<DL_Properties>(m_state.settings, m_state.paths, *m_language, m_messenger);
+    if (wanted(TextWindow::Information))
+        m_windows[TextWindow::Information] = std::make_unique<DL_Informatie>(m_state.settings, m_state.lang);
     for (auto& [kind, window] : m_windows) {
         window->setAttribute(Qt::WA_DontShowOnScreen);
         window->show();

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class Language;
 class QWidget;
@@ -16,8 +17,9 @@ class QWidget;
 class OffscreenWindows
 {
 public:
-    // Needs a QApplication (the offscreen platform will do).
-    explicit OffscreenWindows(const LanguageTables& tables);
+    // Needs a QApplication (the offscreen platform will do). Builds the six
+    // windows, or only the one asked for.
+    explicit OffscreenWindows(const LanguageTables& tables, std::optional<TextWindow> only = {});
     ~OffscreenWindows();
 
     const LanguageTables& tables() const { return m_state.lang; }

@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
 
 #include <cmath>
 
@@ -120,8 +122,11 @@ bool laidOut(const QWidget& control)
     return parent && parent->layout() && holds(*parent->layout(), control);
 }
 
-QString captionOf(const QWidget& control)
+// The caption of a control, or of one tab of a tab bar.
+QString captionOf(const QWidget& control, int item)
 {
+    if (const auto* tabs = qobject_cast<const QTabBar*>(&control))
+        return tabs->tabText(item);
     if (const auto* box = qobject_cast<const QGroupBox*>(&control))
         return box->title();
     if (const auto* label = qobject_cast<const QLabel*>(&control))
@@ -131,9 +136,11 @@ QString captionOf(const QWidget& control)
     return {};
 }
 
-void setCaption(QWidget& control, const QString& text)
+void setCaption(QWidget& control, int item, const QString& text)
 {
-    if (auto* box = qobject_cast<QGroupBox*>(&control))
+    if (auto* tabs = qobject_cast<QTabBar*>(&control))
+        tabs->setTabText(item, text);
+    else if (auto* box = qobject_cast<QGroupBox*>(&control))
         box->setTitle(text);
     else if (auto* label = qobject_cast<QLabel*>(&control))
         label->setText(text);
@@ -141,12 +148,86 @@ void setCaption(QWidget& control, const QString& text)
         button->setText(text);
 }
 
-// The width a control asks for to show its text whole.
+// The width a control asks for to show its text whole: a group box's title
+// with the frame around it (as QGroupBox asks for it, leaving out what its
+// contents ask for); all the tabs of a tab bar.
 int neededWidth(const QWidget& control)
 {
-    if (const auto* box = qobject_cast<const QGroupBox*>(&control))
-        return std::max(box->minimumSizeHint().width(), box->sizeHint().width());
+    if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QFontMetrics metrics = box->fontMetrics();
+        const QSize title(metrics.horizontalAdvance(box->title()) +
+                              metrics.horizontalAdvance(QLatin1Char(' ')),
+                          metrics.height());
+        return box->style()->sizeFromContents(QStyle::CT_GroupBox, &option, title, box).width();
+    }
     return control.sizeHint().width();
+}
+
+bool captioned(const QWidget* control, int item)
+{
+    if (const auto* tabs = qobject_cast<const QTabBar*>(control))
+        return item >= 0 && item < tabs->count();
+    return item < 0 &&
+           (qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control) ||
+            qobject_cast<const QGroupBox*>(control));
+}
+
+// How a caption shows in its control as the window stands: whole with room
+// to spare, cut, or wrapped to a number of lines (a label that wraps it).
+TextFit seenIn(TextFit fit, const QWidget& control)
+{
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    if (!label || !label->wordWrap())
+        return inBox(fit, control.width(), neededWidth(control));
+    const int lineHeight = std::max(1, label->fontMetrics().lineSpacing());
+    const int height = label->heightForWidth(label->width());
+    if (label->height() < height) { // held to a height too small
+        fit.verdict = FitVerdict::Cut;
+        fit.pixels = height - label->height();
+        return fit;
+    }
+    fit.verdict = FitVerdict::Wraps;
+    fit.pixels = std::max(1, int(std::lround(qreal(height) / lineHeight)));
+    if (fit.pixels <= 1)
+        fit = inBox(fit, labelRoom(*label), label->fontMetrics().horizontalAdvance(fit.shown));
+    return fit;
+}
+
+// A caption in a window that lays itself out: does this text alone make the
+// window wider than the English texts do? Tried in the window holding the
+// English texts, sized as Qt sizes a window when it is first shown (its
+// layout's wish, within two thirds of the screen). Then, in the window with
+// all the language's texts, the others may have taken the room it needs.
+TextFit laidOutFit(TextFit fit, const QWidget& inLanguage, const OffscreenWindows& english)
+{
+    QWidget* designed = english.control(fit.place);
+    QWidget* window = english.window(fit.place.window);
+    if (!designed || !window)
+        return fit;
+    const int room = window->width();
+    const int item = fit.place.item;
+    const QString before = captionOf(*designed, item);
+    setCaption(*designed, item, fit.shown);
+    OffscreenWindows::settleLayouts();
+    window->adjustSize();
+    const int grownTo = window->width();
+    fit = seenIn(fit, *designed);
+    setCaption(*designed, item, before);
+    OffscreenWindows::settleLayouts();
+    window->adjustSize();
+    if (fit.verdict != FitVerdict::Cut && grownTo > room) {
+        fit.verdict = FitVerdict::Grows;
+        fit.pixels = grownTo;
+    }
+    if (const TextFit withTheOthers = seenIn(fit, inLanguage);
+        fit.verdict != FitVerdict::Cut && withTheOthers.verdict == FitVerdict::Cut)
+        return withTheOthers;
+    return fit;
 }
 
 } // namespace
@@ -188,51 +269,9 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
         } else if (place.use == TextUse::StatusPanel && qobject_cast<StatusPanel*>(control)) {
             const auto* panel = static_cast<StatusPanel*>(control);
             fit = oneLine(panel->font(), panel->textRoom());
-        } else if (place.use == TextUse::Caption && place.item < 0 && place.shownAs[0] == '\0' && control &&
-                   (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
-                    qobject_cast<QGroupBox*>(control))) {
-            auto* label = qobject_cast<QLabel*>(control);
-            if (label && label->wordWrap()) {
-                // A wrapping label takes the lines its text needs at its width.
-                const int lineHeight = label->fontMetrics().lineSpacing();
-                const int height = label->heightForWidth(label->width());
-                fit.verdict = FitVerdict::Wraps;
-                fit.pixels = lineHeight > 0 ? std::max(1, int(std::lround(qreal(height) / lineHeight))) : 1;
-                if (fit.pixels <= 1)
-                    fit = inBox(fit, labelRoom(*label), label->fontMetrics().horizontalAdvance(grams));
-            } else if (!laidOut(*control)) {
-                // Placed at a fixed size: what does not fit is clipped.
-                fit = inBox(fit, control->width(), neededWidth(*control));
-            } else {
-                // Laid out: does this text alone make the window wider than
-                // the English texts do? Tried in the English window.
-                QWidget* designed = reference.control(place);
-                QWidget* window = reference.window(place.window);
-                if (designed && window) {
-                    // Sized as a window is when it is first shown (within
-                    // two thirds of the screen, no smaller than its layout).
-                    const int room = window->width();
-                    const QString before = captionOf(*designed);
-                    setCaption(*designed, fit.shown);
-                    OffscreenWindows::settleLayouts();
-                    window->adjustSize();
-                    const int grownTo = window->width();
-                    const int slack = designed->width() - neededWidth(*designed);
-                    setCaption(*designed, before);
-                    OffscreenWindows::settleLayouts();
-                    window->adjustSize();
-                    if (slack < 0) { // the window could not grow enough
-                        fit.verdict = FitVerdict::Cut;
-                        fit.pixels = -slack;
-                    } else if (grownTo > room) {
-                        fit.verdict = FitVerdict::Grows;
-                        fit.pixels = grownTo;
-                    } else {
-                        fit.verdict = FitVerdict::Fits;
-                        fit.pixels = slack;
-                    }
-                }
-            }
+        } else if (place.use == TextUse::Caption && place.shownAs[0] == '\0' &&
+                   captioned(control, place.item)) {
+            fit = laidOut(*control) ? laidOutFit(fit, *control, reference) : seenIn(fit, *control);
         }
         fits.push_back(fit);
     }

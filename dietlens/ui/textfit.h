@@ -38,7 +38,9 @@ struct TextFit
     FitVerdict verdict = FitVerdict::NotMeasured;
     int pixels = 0;
 
-    bool fits() const { return verdict == FitVerdict::Fits || verdict == FitVerdict::NotMeasured; }
+    // Shown whole: a dialog that grows for its text, or a label that wraps it,
+    // still shows all of it.
+    bool fits() const { return verdict != FitVerdict::Cut; }
 };
 
 // Every place of every slot of tables 1 to 7, in the order of the places table.

@@ -13,17 +13,23 @@
 #include "dietlens/ui/offscreenwindows.h"
 #include "dietlens/ui/textfit.h"
 #include "lang/language.h"
+#include "tests/support/longgermantexts.h"
 #include "tests/support/scriptedmessenger.h"
 #include "widgets/statuspanel.h"
 #include "widgets/twips.h"
 
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <limits>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -35,21 +41,53 @@ LanguageTables tablesOf(Texts language)
 {
     LanguageTables tables;
     const ServerHosts hosts = ServerHosts::configured();
-    if (language == Texts::English)
-        CreateEnglishLanguage(tables, hosts);
-    else
+    if (language == Texts::Dutch)
         CreateDutchLanguage(tables, hosts);
-    if (language == Texts::LongGerman) {
-        namespace F = text::Functions;
-        tables.set(F::KilocaloriesPer, u"Kilokalorien pro"_s);
-        tables.set(F::SaturatedFatPer, u"Gesättigte Fettsäuren pro"_s);
-        tables.set(F::UnsaturatedFatPer, u"Ungesättigte Fettsäuren pro"_s);
-        tables.set(F::SodiumPer, u"Natrium pro"_s);
-        tables.set(F::ProteinPer, u"Eiweiß pro"_s);
-        tables.set(F::CarbohydratesPer, u"Kohlenhydrate pro"_s);
-        tables.set(F::Gram, u"Gramm"_s);
-    }
+    else
+        CreateEnglishLanguage(tables, hosts);
+    if (language == Texts::LongGerman)
+        SetLongGermanLikeTexts(tables);
     return tables;
+}
+
+constexpr int kUnknown = std::numeric_limits<int>::min();
+
+// How a control shows its caption, seen as Qt draws it: whole or not, the
+// pixels to spare on its line (kUnknown where that is not one number), the
+// lines a wrapping label takes.
+struct Seen
+{
+    bool whole = true;
+    int spare = kUnknown;
+    int lines = 1;
+};
+
+Seen seenIn(const QWidget& control, int item)
+{
+    Seen seen;
+    if (const auto* tabs = qobject_cast<const QTabBar*>(&control)) {
+        // The tabs take the room they ask for, or are scrolled or squeezed.
+        seen.whole = tabs->rect().contains(tabs->tabRect(item)) && tabs->sizeHint().width() <= tabs->width();
+        seen.spare = tabs->width() - tabs->sizeHint().width();
+    } else if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        seen.whole = box->rect().contains(title);
+    } else if (const auto* label = qobject_cast<const QLabel*>(&control); label && label->wordWrap()) {
+        const QRect room = label->contentsRect();
+        const QRect text = label->fontMetrics().boundingRect(
+            QRect(0, 0, room.width(), 1 << 20), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        seen.lines = text.height() / label->fontMetrics().lineSpacing();
+        seen.whole = room.height() >= text.height();
+    } else {
+        seen.spare = control.width() - control.sizeHint().width();
+        seen.whole = seen.spare >= 0;
+    }
+    return seen;
 }
 
 } // namespace
@@ -206,6 +244,70 @@ private Q_SLOTS:
             QCOMPARE(fit.verdict, FitVerdict::Cut);
             QCOMPARE(label->sizeHint().width() - label->width(), fit.pixels);
         }
+    }
+
+    // Every caption of the dialogs, with the verdict checked against the real
+    // dialog dietlens shows: with the English texts and this one translated
+    // (where the verdict's numbers come from), and with all the language's
+    // texts (where the others may take its room).
+    void dialogCaptionsAgreeWithTheRealDialogs_data() { chartCaptionsAgreeWithTheChart_data(); }
+    void dialogCaptionsAgreeWithTheRealDialogs()
+    {
+        QFETCH(Texts, language);
+        const LanguageTables tables = tablesOf(language);
+        const LanguageTables english = tablesOf(Texts::English);
+        const OffscreenWindows inLanguage(tables);
+        std::map<TextWindow, int> englishWidths;
+        QStringList disagreements;
+        int checked = 0;
+        for (const TextFit& fit : MeasureTextFits(tables)) {
+            if (fit.place.use != TextUse::Caption || fit.verdict == FitVerdict::NotMeasured)
+                continue;
+            const TextWindow kind = fit.place.window;
+            if (!englishWidths.count(kind))
+                englishWidths[kind] = OffscreenWindows(english, kind).window(kind)->width();
+            LanguageTables translated = english;
+            translated.set(fit.place.slot, tables.at(fit.place.slot));
+            const OffscreenWindows alone(translated, kind);
+            QWidget* control = alone.control(fit.place);
+            QWidget* inFile = inLanguage.control(fit.place);
+            QVERIFY(control && inFile);
+            const Seen seen = seenIn(*control, fit.place.item);
+            const Seen withTheOthers = seenIn(*inFile, fit.place.item);
+            const int width = alone.window(kind)->width();
+            const bool grew = width > englishWidths[kind];
+            bool agrees = false;
+            switch (fit.verdict) {
+            case FitVerdict::Cut:
+                agrees = !seen.whole || !withTheOthers.whole;
+                if (!seen.whole && seen.spare != kUnknown)
+                    agrees = agrees && -seen.spare == fit.pixels;
+                break;
+            case FitVerdict::Grows:
+                agrees = seen.whole && withTheOthers.whole && grew && width == fit.pixels;
+                break;
+            case FitVerdict::Wraps:
+                agrees = seen.whole && withTheOthers.whole && !grew && seen.lines == fit.pixels;
+                break;
+            case FitVerdict::Fits:
+                agrees = seen.whole && withTheOthers.whole && !grew &&
+                         (seen.spare == kUnknown || seen.spare == fit.pixels);
+                break;
+            case FitVerdict::NotMeasured:
+                break;
+            }
+            if (!agrees)
+                disagreements << u"%1 (%2): \"%3\" %4; the dialog shows it %5 (%6 px to spare, %7 lines), "
+                                 u"%8 px wide (English %9); with the other texts %10"_s.arg(
+                                     QString::fromUtf8(fit.place.where), QLatin1String(fit.place.control),
+                                     fit.shown, DescribeFit(fit), seen.whole ? u"whole"_s : u"cut"_s,
+                                     QString::number(seen.spare), QString::number(seen.lines),
+                                     QString::number(width), QString::number(englishWidths[kind]),
+                                     withTheOthers.whole ? u"whole"_s : u"cut"_s);
+            ++checked;
+        }
+        QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(u'\n')));
+        QVERIFY(checked > 60);
     }
 
     void aLongerCaptionIsReportedCut()
