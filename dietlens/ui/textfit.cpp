@@ -198,12 +198,35 @@ TextFit seenIn(TextFit fit, const QWidget& control)
     return fit;
 }
 
+// How much wider a laid-out control can become in its window, `room` wide,
+// before the window grows or, where it cannot grow (held to its size or to two
+// thirds of the screen), before the control is cut: found by making the
+// control far wider and asking the window's layout what the others then wish
+// for and make do with. None for a control of fixed width.
+int roomToWiden(QWidget& control, QWidget& window, int room)
+{
+    if (control.minimumWidth() == control.maximumWidth())
+        return 0;
+    constexpr int kFarWider = 4096;
+    const int minimum = control.minimumWidth();
+    const int width = control.width();
+    control.setMinimumWidth(width + kFarWider);
+    OffscreenWindows::settleLayouts();
+    const int othersWish = window.sizeHint().width() - kFarWider - width;
+    const int othersNeed = window.minimumSizeHint().width() - kFarWider - width;
+    window.adjustSize();
+    const bool grows = window.width() > room;
+    control.setMinimumWidth(minimum);
+    OffscreenWindows::settleLayouts();
+    return std::max(0, room - (grows ? othersWish : othersNeed) - width);
+}
+
 // A caption in a window that lays itself out: does this text alone make the
 // window wider than the English texts do? Tried in the window holding the
 // English texts, sized as Qt sizes a window when it is first shown (its
 // layout's wish, within two thirds of the screen). Then, in the window with
 // all the language's texts, the others may have taken the room it needs.
-TextFit laidOutFit(TextFit fit, const QWidget& inLanguage, const OffscreenWindows& english)
+TextFit laidOutFit(TextFit fit, QWidget& inLanguage, const OffscreenWindows& english)
 {
     QWidget* designed = english.control(fit.place);
     QWidget* window = english.window(fit.place.window);
@@ -217,6 +240,8 @@ TextFit laidOutFit(TextFit fit, const QWidget& inLanguage, const OffscreenWindow
     window->adjustSize();
     const int grownTo = window->width();
     fit = seenIn(fit, *designed);
+    if (fit.verdict == FitVerdict::Fits && grownTo <= room)
+        fit.pixels += roomToWiden(*designed, *window, room);
     setCaption(*designed, item, before);
     OffscreenWindows::settleLayouts();
     window->adjustSize();
@@ -224,8 +249,21 @@ TextFit laidOutFit(TextFit fit, const QWidget& inLanguage, const OffscreenWindow
         fit.verdict = FitVerdict::Grows;
         fit.pixels = grownTo;
     }
-    if (const TextFit withTheOthers = seenIn(fit, inLanguage);
-        fit.verdict != FitVerdict::Cut && withTheOthers.verdict == FitVerdict::Cut)
+    // A caption that follows a setting ("Gram" or "oz") shows this text when
+    // the window is opened with that setting.
+    const QString shownThere = captionOf(inLanguage, item);
+    if (shownThere != fit.shown) {
+        setCaption(inLanguage, item, fit.shown);
+        OffscreenWindows::settleLayouts();
+        inLanguage.window()->adjustSize();
+    }
+    const TextFit withTheOthers = seenIn(fit, inLanguage);
+    if (shownThere != fit.shown) {
+        setCaption(inLanguage, item, shownThere);
+        OffscreenWindows::settleLayouts();
+        inLanguage.window()->adjustSize();
+    }
+    if (fit.verdict != FitVerdict::Cut && withTheOthers.verdict == FitVerdict::Cut)
         return withTheOthers;
     return fit;
 }
@@ -287,12 +325,30 @@ QImage PictureOfPlace(const OffscreenWindows& windows, const TextFit& fit, QSize
         return {};
     QRect outline(control->mapTo(window, QPoint(0, 0)), control->size());
     if (auto* chart = qobject_cast<NutritionChartView*>(control)) {
-        // The chart with the heaviest weight of a rich food, as the texts are measured.
-        Settings settings;
-        settings.WeightUnit = settings.EnergyUnit = QStringLiteral("0");
-        chart->draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings, windows.tables(),
-                    windows.messenger());
+        // The chart with the heaviest weight of a rich food, as the texts are
+        // measured, in the units whose texts the place shows.
         const bool bar = fit.place.item >= 0 && size_t(fit.place.item) < NutritionChart::kBarCount;
+        const auto showsThePlace = [&] {
+            const NutritionChart& drawn = chart->chart();
+            const auto i = size_t(fit.place.item);
+            if (fit.place.use == TextUse::ChartValue) // the unit after the number
+                return drawn.bars[i].labelText.section(QLatin1Char(' '), 1) ==
+                       fit.shown.section(QLatin1Char(' '), 1);
+            return drawn.captionTexts[i] == fit.shown;
+        };
+        Settings settings;
+        bool inItsUnits = false;
+        for (const char* weightUnit : {"0", "1"}) {
+            for (const char* energyUnit : {"0", "1", ""}) {
+                if (inItsUnits)
+                    break;
+                settings.WeightUnit = QLatin1String(weightUnit);
+                settings.EnergyUnit = QLatin1String(energyUnit);
+                chart->draw(NutritionValues{3700, 900, 100, 100, 100, 100, 39}, 1000, settings,
+                            windows.tables(), windows.messenger());
+                inItsUnits = !bar || showsThePlace();
+            }
+        }
         if (bar) {
             const NutritionChart& drawn = chart->chart();
             const TwipRect box = fit.place.use == TextUse::ChartValue
