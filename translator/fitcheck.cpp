@@ -19,9 +19,7 @@ translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form
         return {};
     QStringList lines;
     std::vector<TextFit> shown; // the places in a window, those that do not fit first
-    for (const TextFit& fit : MeasureTextFits(tables)) {
-        if (fit.place.slot.table != form || fit.place.slot.index != index)
-            continue;
+    for (const TextFit& fit : MeasureTextFits(tables, TextSlot{form, index})) {
         if (fit.place.use == TextUse::NotShown) {
             lines << QStringLiteral("dietlens does not show this text.");
             continue;

@@ -5,6 +5,7 @@
 // windows that translator runs when a document changes.
 #include "dietlens/core/appstate.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/lang/text/settings.h"
 #include "dietlens/ui/dl_core.h"
 #include "dietlens/ui/dl_properties.h"
 #include "dietlens/ui/textfit.h"
@@ -78,6 +79,17 @@ void BM_MeasureEveryTextFit(benchmark::State& run)
         benchmark::DoNotOptimize(MeasureTextFits(dutch).size());
 }
 BENCHMARK(BM_MeasureEveryTextFit)->Unit(benchmark::kMillisecond);
+
+// The verdict of one row, as the row dialog measures it while the text is
+// typed: a label of the settings dialog (only that dialog built).
+void BM_MeasureOneRowFit(benchmark::State& run)
+{
+    LanguageTables dutch;
+    CreateDutchLanguage(dutch, ServerHosts::configured());
+    for (auto _ : run)
+        benchmark::DoNotOptimize(MeasureTextFits(dutch, text::Settings::TotalReceivesTrafficInKilo).size());
+}
+BENCHMARK(BM_MeasureOneRowFit)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -20,6 +20,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -270,18 +271,27 @@ TextFit laidOutFit(TextFit fit, QWidget& inLanguage, const OffscreenWindows& eng
 
 } // namespace
 
-std::vector<TextFit> MeasureTextFits(const LanguageTables& tables)
+std::vector<TextFit> MeasureTextFits(const LanguageTables& tables, std::optional<TextSlot> only)
 {
     LanguageTables english;
     CreateEnglishLanguage(english, ServerHosts::configured());
-    const OffscreenWindows windows(tables);
-    const OffscreenWindows reference(english);
-    const auto* chart =
-        windows.window(TextWindow::Main)->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek"));
+    // One slot's places mostly lie in one window: only that one is built.
+    std::optional<TextWindow> inWindow;
+    if (const std::vector<TextPlace> places = only ? PlacesOf(*only) : std::vector<TextPlace>{};
+        !places.empty() && std::all_of(places.begin(), places.end(), [&](const TextPlace& place) {
+            return place.window == places.front().window;
+        }))
+        inWindow = places.front().window;
+    const OffscreenWindows windows(tables, inWindow);
+    const OffscreenWindows reference(english, inWindow);
+    const QWidget* main = windows.window(TextWindow::Main);
+    const auto* chart = main ? main->findChild<NutritionChartView*>(QStringLiteral("Pic_grafiek")) : nullptr;
     const NutritionChart boxes;
 
     std::vector<TextFit> fits;
     for (const TextPlace& place : TextPlaces()) {
+        if (only && (place.slot.table != only->table || place.slot.index != only->index))
+            continue;
         const QString grams = joined(place, tables, false);
         const QString ounces = joined(place, tables, true);
         TextFit fit{place, grams};

@@ -18,6 +18,7 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class LanguageTables;
@@ -43,9 +44,10 @@ struct TextFit
     bool fits() const { return verdict != FitVerdict::Cut; }
 };
 
-// Every place of every slot of tables 1 to 7, in the order of the places table.
-// Needs a QApplication (the offscreen platform will do).
-std::vector<TextFit> MeasureTextFits(const LanguageTables& tables);
+// Every place of every slot of tables 1 to 7, in the order of the places table,
+// or only the places of one slot. Needs a QApplication (the offscreen platform
+// will do).
+std::vector<TextFit> MeasureTextFits(const LanguageTables& tables, std::optional<TextSlot> only = {});
 
 // dietlens's window as it shows the text of a place, with the place outlined:
 // the part around the place, at most `most` pixels (the whole window when
