@@ -2,6 +2,8 @@
 
 #include "dietlens/display/nutritionchart.h"
 #include "dietlens/lang/defaultlanguages.h"
+#include "dietlens/lang/text/functions.h"
+#include "dietlens/lang/text/main.h"
 #include "dietlens/ui/nutritionchartview.h"
 #include "dietlens/ui/offscreenwindows.h"
 #include "widgets/statuspanel.h"
@@ -25,16 +27,36 @@
 
 namespace {
 
+bool sameSlot(TextSlot a, TextSlot b)
+{
+    return a.table == b.table && a.index == b.index;
+}
+
+// What a join's units are: the weight in ounces beside an ounce unit, the
+// energy in kilocalories beside its unit.
+struct JoinUnits
+{
+    bool ounces = false;
+    bool kilocalories = false;
+
+    void note(TextSlot slot)
+    {
+        ounces = ounces || sameSlot(slot, text::Functions::Oz) || sameSlot(slot, text::Main::Oz);
+        kilocalories = kilocalories || sameSlot(slot, text::Functions::Kcal);
+    }
+};
+
 // The widest value dietlens puts in place of a filler. Weights: the slider's
 // heaviest, in grams or in ounces as the chart writes them.
-QString fillerValue(std::string_view name, bool ounces, int bar)
+QString fillerValue(std::string_view name, JoinUnits units, int bar)
 {
     if (name == "weight")
-        return ounces ? QStringLiteral("35.3") : QStringLiteral("1000");
-    // 1000 g of the richest foods: pure fat's 3,700 kJ per 100 g; 100 g of a
-    // nutrient per 100 g.
+        return units.ounces ? QStringLiteral("35.3") : QStringLiteral("1000");
+    // 1000 g of the richest foods: pure fat's 3,700 kJ (900 kcal) per 100 g;
+    // 100 g of a nutrient per 100 g.
     if (name == "number")
-        return bar == 0 ? QStringLiteral("37000") : QStringLiteral("1000.00");
+        return bar != 0 ? QStringLiteral("1000.00")
+                        : (units.kilocalories ? QStringLiteral("9000") : QStringLiteral("37000"));
     if (name == "count")
         return QStringLiteral("200");
     if (name == "term")
@@ -48,27 +70,50 @@ QString fillerValue(std::string_view name, bool ounces, int bar)
     return QStringLiteral("/home/user/.local/share/Dietlens");
 }
 
-// The text of a place as dietlens joins it. Where the join offers a choice of
-// slots ({Functions::Gram|Functions::Oz}), `ounces` takes the last, else the
-// first, so the weight stands beside its own unit.
-QString joined(const TextPlace& place, const LanguageTables& tables, bool ounces)
+// Every text dietlens can show at a place, joined as dietlens joins it: one
+// for each slot a choice offers ({Functions::Gram|Functions::Oz}), the values
+// in the units beside them.
+QStringList joins(const TextPlace& place, const LanguageTables& tables)
 {
     const std::optional<std::vector<ShownAsPiece>> pieces = ShownAsPieces(place.shownAs);
     if (!pieces || pieces->empty())
-        return tables.at(place.slot);
-    QString text;
-    for (const ShownAsPiece& piece : *pieces) {
-        if (!piece.filler)
-            text += QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
-        else if (piece.text == "text")
-            text += tables.at(place.slot);
-        else if (const std::optional<std::vector<TextSlot>> slots = FillerSlots(piece.text);
-                 slots && !slots->empty())
-            text += tables.at(ounces ? slots->back() : slots->front());
-        else
-            text += fillerValue(piece.text, ounces, place.item);
+        return {tables.at(place.slot)};
+    std::size_t choices = 1;
+    for (const ShownAsPiece& piece : *pieces)
+        if (const std::optional<std::vector<TextSlot>> slots =
+                piece.filler ? FillerSlots(piece.text) : std::nullopt)
+            choices = std::max(choices, slots->size());
+    QStringList texts;
+    for (std::size_t choice = 0; choice < choices; ++choice) {
+        // The slots this join shows, then the values beside them.
+        JoinUnits units;
+        units.note(place.slot);
+        std::vector<std::optional<TextSlot>> chosen;
+        for (const ShownAsPiece& piece : *pieces) {
+            const std::optional<std::vector<TextSlot>> slots =
+                piece.filler && piece.text != "text" ? FillerSlots(piece.text) : std::nullopt;
+            chosen.push_back(slots && !slots->empty()
+                                 ? std::optional((*slots)[std::min(choice, slots->size() - 1)])
+                                 : std::nullopt);
+            if (chosen.back())
+                units.note(*chosen.back());
+        }
+        QString text;
+        for (std::size_t i = 0; i < pieces->size(); ++i) {
+            const ShownAsPiece& piece = (*pieces)[i];
+            if (!piece.filler)
+                text += QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
+            else if (piece.text == "text")
+                text += tables.at(place.slot);
+            else if (chosen[i])
+                text += tables.at(*chosen[i]);
+            else
+                text += fillerValue(piece.text, units, place.item);
+        }
+        if (!texts.contains(text))
+            texts << text;
     }
-    return text;
+    return texts;
 }
 
 TextFit inBox(TextFit fit, qreal room, qreal needed)
@@ -292,18 +337,22 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables, std::optional
     for (const TextPlace& place : TextPlaces()) {
         if (only && (place.slot.table != only->table || place.slot.index != only->index))
             continue;
-        const QString grams = joined(place, tables, false);
-        const QString ounces = joined(place, tables, true);
-        TextFit fit{place, grams};
-        // One line in a box: the wider of the two joins decides.
+        const QStringList shown = joins(place, tables);
+        TextFit fit{place, shown.front()};
+        // One line in a box: the widest of the joins decides.
         const auto oneLine = [&](const QFont& font, qreal room) {
             const QFontMetricsF metrics(font);
-            const TextFit inGrams = inBox(TextFit{place, grams}, room, metrics.horizontalAdvance(grams));
-            const TextFit inOunces = inBox(TextFit{place, ounces}, room, metrics.horizontalAdvance(ounces));
+            const auto measured = [&](const QString& text) {
+                return inBox(TextFit{place, text}, room, metrics.horizontalAdvance(text));
+            };
             const auto spare = [](const TextFit& f) {
                 return f.verdict == FitVerdict::Fits ? f.pixels : -f.pixels;
             };
-            return spare(inOunces) < spare(inGrams) ? inOunces : inGrams;
+            TextFit widest = measured(shown.front());
+            for (const QString& text : shown)
+                if (const TextFit each = measured(text); spare(each) < spare(widest))
+                    widest = each;
+            return widest;
         };
         const bool bar = place.item >= 0 && size_t(place.item) < NutritionChart::kBarCount;
         QWidget* control = windows.control(place);
