@@ -422,6 +422,11 @@ QImage PictureOfPlace(const OffscreenWindows& windows, const TextFit& fit, QSize
         box->setCursorPosition(0);
     } else if (auto* label = qobject_cast<QLabel*>(control); label && fit.place.use == TextUse::StatusPanel) {
         label->setText(fit.shown);
+    } else if (fit.place.use == TextUse::Caption && captionOf(*control, fit.place.item) != fit.shown) {
+        // A caption that follows a setting ("Gram" or "oz"), as it shows then.
+        setCaption(*control, fit.place.item, fit.shown);
+        OffscreenWindows::settleLayouts();
+        outline = QRect(control->mapTo(window, QPoint(0, 0)), control->size());
     }
     QImage picture = window->grab().toImage();
     QPainter painter(&picture);
