@@ -12,6 +12,8 @@ struct TextSlot
 {
     int table;
     int index;
+
+    friend bool operator==(const TextSlot&, const TextSlot&) = default;
 };
 
 class LanguageTables

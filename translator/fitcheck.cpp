@@ -11,6 +11,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <vector>
 
 translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form, int index)
@@ -37,9 +39,13 @@ translator::DietlensPlaces DietlensFitsOf(const LanguageTables& tables, int form
     // The picture: the first place drawn in a window (a menu item is none).
     if (shown.empty())
         return {lines, QImage()};
-    const OffscreenWindows windows(tables);
+    // Only the windows of the places tried are built.
+    std::map<TextWindow, std::unique_ptr<OffscreenWindows>> built;
     for (const TextFit& fit : shown) {
-        if (QImage picture = PictureOfPlace(windows, fit, QSize(400, 180)); !picture.isNull())
+        std::unique_ptr<OffscreenWindows>& windows = built[fit.place.window];
+        if (!windows)
+            windows = std::make_unique<OffscreenWindows>(tables, fit.place.window);
+        if (QImage picture = PictureOfPlace(*windows, fit, QSize(400, 180)); !picture.isNull())
             return {lines, picture};
     }
     return {lines, QImage()};

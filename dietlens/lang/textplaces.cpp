@@ -6,11 +6,6 @@
 
 namespace {
 
-bool sameSlot(TextSlot a, TextSlot b)
-{
-    return a.table == b.table && a.index == b.index;
-}
-
 constexpr int kWhole = -1;
 
 // The places, read from the code that puts each text on screen: the Set_Taal
@@ -803,7 +798,7 @@ std::vector<TextPlace> PlacesOf(TextSlot slot)
 {
     std::vector<TextPlace> found;
     for (const TextPlace& place : places()) {
-        if (sameSlot(place.slot, slot))
+        if (place.slot == slot)
             found.push_back(place);
     }
     return found;
@@ -812,7 +807,7 @@ std::vector<TextPlace> PlacesOf(TextSlot slot)
 std::string_view SlotName(TextSlot slot)
 {
     for (const text::NamedSlot& named : text::kNamedSlots) {
-        if (sameSlot(named.slot, slot))
+        if (named.slot == slot)
             return named.name;
     }
     return {};

@@ -27,11 +27,6 @@
 
 namespace {
 
-bool sameSlot(TextSlot a, TextSlot b)
-{
-    return a.table == b.table && a.index == b.index;
-}
-
 // What a join's units are: the weight in ounces beside an ounce unit, the
 // energy in kilocalories beside its unit.
 struct JoinUnits
@@ -41,8 +36,8 @@ struct JoinUnits
 
     void note(TextSlot slot)
     {
-        ounces = ounces || sameSlot(slot, text::Functions::Oz) || sameSlot(slot, text::Main::Oz);
-        kilocalories = kilocalories || sameSlot(slot, text::Functions::Kcal);
+        ounces = ounces || slot == text::Functions::Oz || slot == text::Main::Oz;
+        kilocalories = kilocalories || slot == text::Functions::Kcal;
     }
 };
 
@@ -214,6 +209,15 @@ int neededWidth(const QWidget& control)
     return control.sizeHint().width();
 }
 
+// Gives a control a caption and lets its window lay itself out again, sized
+// as a window is when it is first shown.
+void recaption(QWidget& control, int item, const QString& text)
+{
+    setCaption(control, item, text);
+    OffscreenWindows::settleLayouts();
+    control.window()->adjustSize();
+}
+
 bool captioned(const QWidget* control, int item)
 {
     if (const auto* tabs = qobject_cast<const QTabBar*>(control))
@@ -281,16 +285,12 @@ TextFit laidOutFit(TextFit fit, QWidget& inLanguage, const OffscreenWindows& eng
     const int room = window->width();
     const int item = fit.place.item;
     const QString before = captionOf(*designed, item);
-    setCaption(*designed, item, fit.shown);
-    OffscreenWindows::settleLayouts();
-    window->adjustSize();
+    recaption(*designed, item, fit.shown);
     const int grownTo = window->width();
     fit = seenIn(fit, *designed);
     if (fit.verdict == FitVerdict::Fits && grownTo <= room)
         fit.pixels += roomToWiden(*designed, *window, room);
-    setCaption(*designed, item, before);
-    OffscreenWindows::settleLayouts();
-    window->adjustSize();
+    recaption(*designed, item, before);
     if (fit.verdict != FitVerdict::Cut && grownTo > room) {
         fit.verdict = FitVerdict::Grows;
         fit.pixels = grownTo;
@@ -298,17 +298,11 @@ TextFit laidOutFit(TextFit fit, QWidget& inLanguage, const OffscreenWindows& eng
     // A caption that follows a setting ("Gram" or "oz") shows this text when
     // the window is opened with that setting.
     const QString shownThere = captionOf(inLanguage, item);
-    if (shownThere != fit.shown) {
-        setCaption(inLanguage, item, fit.shown);
-        OffscreenWindows::settleLayouts();
-        inLanguage.window()->adjustSize();
-    }
+    if (shownThere != fit.shown)
+        recaption(inLanguage, item, fit.shown);
     const TextFit withTheOthers = seenIn(fit, inLanguage);
-    if (shownThere != fit.shown) {
-        setCaption(inLanguage, item, shownThere);
-        OffscreenWindows::settleLayouts();
-        inLanguage.window()->adjustSize();
-    }
+    if (shownThere != fit.shown)
+        recaption(inLanguage, item, shownThere);
     if (fit.verdict != FitVerdict::Cut && withTheOthers.verdict == FitVerdict::Cut)
         return withTheOthers;
     return fit;
@@ -335,7 +329,7 @@ std::vector<TextFit> MeasureTextFits(const LanguageTables& tables, std::optional
 
     std::vector<TextFit> fits;
     for (const TextPlace& place : TextPlaces()) {
-        if (only && (place.slot.table != only->table || place.slot.index != only->index))
+        if (only && place.slot != *only)
             continue;
         const QStringList shown = joins(place, tables);
         TextFit fit{place, shown.front()};
@@ -424,8 +418,7 @@ QImage PictureOfPlace(const OffscreenWindows& windows, const TextFit& fit, QSize
         label->setText(fit.shown);
     } else if (fit.place.use == TextUse::Caption && captionOf(*control, fit.place.item) != fit.shown) {
         // A caption that follows a setting ("Gram" or "oz"), as it shows then.
-        setCaption(*control, fit.place.item, fit.shown);
-        OffscreenWindows::settleLayouts();
+        recaption(*control, fit.place.item, fit.shown);
         outline = QRect(control->mapTo(window, QPoint(0, 0)), control->size());
     }
     QImage picture = window->grab().toImage();

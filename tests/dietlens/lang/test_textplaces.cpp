@@ -18,11 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool sameSlot(TextSlot a, TextSlot b)
-{
-    return a.table == b.table && a.index == b.index;
-}
-
 QString nameOf(TextSlot slot)
 {
     const std::string_view name = SlotName(slot);
@@ -122,7 +117,7 @@ private Q_SLOTS:
             const TextSlot slot{table, index};
             QVERIFY2(!PlacesOf(slot).empty(), qPrintable(nameOf(slot)));
             QVERIFY2(!SlotName(slot).empty(), qPrintable(nameOf(slot)));
-            QVERIFY(SlotNamed(SlotName(slot)).has_value() && sameSlot(*SlotNamed(SlotName(slot)), slot));
+            QVERIFY(SlotNamed(SlotName(slot)).has_value() && *SlotNamed(SlotName(slot)) == slot);
         }
         QVERIFY(texts > 0);
         for (const TextPlace& place : TextPlaces()) {
@@ -235,7 +230,7 @@ private Q_SLOTS:
     {
         const std::optional<std::vector<TextSlot>> two = FillerSlots("Functions::Gram|Functions::Oz");
         QVERIFY(two && two->size() == 2);
-        QVERIFY(sameSlot(two->at(0), TextSlot{7, 32}) && sameSlot(two->at(1), TextSlot{7, 40}));
+        QVERIFY((two->at(0) == TextSlot{7, 32}) && (two->at(1) == TextSlot{7, 40}));
         for (const char* notSlots :
              {"weight", "Functions::Gram|weight", "Functions::Gram|", "", "Main::Nothing"})
             QVERIFY2(!FillerSlots(notSlots), notSlots);

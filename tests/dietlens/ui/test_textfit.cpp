@@ -268,7 +268,7 @@ private Q_SLOTS:
         state.lang = tablesOf(Texts::English);
         const auto verdictOfTheLabel = [](const LanguageTables& tables) {
             for (const TextFit& fit : MeasureTextFits(tables))
-                if (fit.place.slot.table == 5 && fit.place.slot.index == 17 &&
+                if (fit.place.slot == text::Settings::TotalReceivesTrafficInKilo &&
                     fit.place.use == TextUse::Caption)
                     return fit;
             return TextFit{};
